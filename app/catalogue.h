@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QVector>
+
+namespace app {
+
+// One thumbnail of the launcher's catalogue.
+struct CatalogueSlot {
+    QString image;   // control name, "img133"
+    QString page;    // page name, "ts11"
+    int row;         // 1..5 (1..3 on the large page)
+    int column;      // 1..3
+    QString target;  // window class, empty for a blank slot
+    QString caption; // shown over the schematic
+};
+
+const QVector<CatalogueSlot>& catalogue();
+
+// A thumbnail drawn by the program: the module's caption over a small
+// schematic of the module.
+class Thumbnail : public QLabel {
+    Q_OBJECT
+public:
+    Thumbnail(const QString& caption, bool blank, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_blank;
+};
+
+} // namespace app

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/form.h"
+
+class QMenu;
+class QScrollArea;
+class QSystemTrayIcon;
+class QTabWidget;
+
+namespace app {
+
+// The launcher: a borderless window with the menu column, the catalogue of
+// thumbnails, quick links, the announcement page, feedback mail and tray mode.
+class Tfrmindex : public core::Form {
+    Q_OBJECT
+public:
+    Tfrmindex();
+
+    // The clock text of the date label: long date, abbreviated weekday in
+    // "【】", then hh:mm:ss and one blank.
+    static QString clockText(const QDateTime& moment, const QLocale& locale);
+
+    // The feedback account is a build setting; tests point it at their server.
+    void setMailAccount(const QString& host, int port, const QString& user, const QString& password,
+                        const QString& mailbox);
+
+    QSystemTrayIcon* trayIcon() const { return m_tray; }
+    core::Browser* announcementBrowser() const { return m_browser; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    class WheelFilter : public QObject {
+    public:
+        explicit WheelFilter(Tfrmindex* launcher) : QObject(launcher), m_launcher(launcher) {}
+        bool eventFilter(QObject* watched, QEvent* event) override;
+
+    private:
+        Tfrmindex* m_launcher;
+    };
+
+    void buildMenuColumn();
+    void buildTopStrip();
+    void buildPages();
+    void buildCatalogue(QTabWidget* catalogue);
+    void buildFeedbackPage(QWidget* page);
+    void buildTray();
+    QWidget* catalogueContent(QTabWidget* catalogue, const QString& page, const QString& caption,
+                              const QString& scrollBox);
+    void addPageSquares(QWidget* content, const QString& prefix, int current, const QString& first,
+                        const QString& second);
+    void showPage(const QString& tabWidget, const QString& page);
+    void setPicture(const QString& image, const QString& file);
+    void loadAnnouncement();
+    void sendFeedback();
+    void toTray();
+    void fromTray();
+    void wheel(int delta);
+
+    core::Browser* m_browser = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
+    QMenu* m_trayMenu = nullptr;
+    bool m_painted = false;
+    int m_wheelDelta = 0;
+    core::Mail m_account;
+};
+
+} // namespace app

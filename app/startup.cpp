@@ -1,0 +1,60 @@
+#include "app/startup.h"
+
+#include "app/windows.h"
+#include "bench/startup/firstpaint.h"
+#include "core/form.h"
+#include "core/platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <unistd.h>
+
+namespace app {
+
+void prepareApplication() {
+    // The web engine shares its contexts with the widgets.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The web engine refuses to run as root with its sandbox on.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+void configureApplication(QApplication& application) {
+    application.setApplicationName(QStringLiteral("qingwu"));
+    application.setApplicationDisplayName(QStringLiteral("青梧360"));
+    application.setQuitOnLastWindowClosed(false);
+    QFont font = application.font();
+    font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")});
+    application.setFont(font);
+}
+
+int run(int argc, char** argv) {
+    prepareApplication();
+    QApplication application(argc, argv);
+    configureApplication(application);
+
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    QDir().mkpath(runtime);
+    QLockFile instance(runtime + QStringLiteral("/qingwu-index.lock"));
+    // A lock whose process has died is taken over at once.
+    instance.setStaleLockTime(0);
+    if (!instance.tryLock(0)) {
+        core::platform().messageBox(nullptr, QStringLiteral("岚舟提醒：程序已经运行托盘中查看！"),
+                                    QStringLiteral("温馨提示"));
+        return 0;
+    }
+
+    createWindows();
+    core::Form* launcher = window(QStringLiteral("Tfrmindex"));
+    FirstPaintReporter::watch(launcher);
+    launcher->showForm();
+    return application.exec();
+}
+
+} // namespace app

@@ -1,0 +1,478 @@
+#include "core/form.h"
+
+#include "core/failure.h"
+#include "core/text.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextEdit>
+#include <QThread>
+#include <QTimer>
+#include <QTreeWidget>
+#include <optional>
+#include <vector>
+
+namespace core {
+
+namespace {
+
+// Event-loop levels of the handlers running now: a handler started in the same
+// loop as the innermost running one is nested in it.
+std::vector<int> g_running;
+// A failure of a nested handler started by a widget signal, rethrown in the
+// handler that caused the signal.
+std::optional<Failure> g_pending;
+
+int loopLevel() { return QThread::currentThread()->loopLevel(); }
+
+bool nested() { return !g_running.empty() && g_running.back() == loopLevel(); }
+
+void rethrowPending() {
+    if (g_pending) {
+        Failure failure = *g_pending;
+        g_pending.reset();
+        throw failure;
+    }
+}
+
+QString displayText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+} // namespace
+
+Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (m_setting)
+            return;
+        m_text = toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+        emit changed();
+    });
+}
+
+void Memo::setText(const QString& text) {
+    m_setting = true;
+    setPlainText(displayText(text));
+    m_setting = false;
+    m_text = text;
+    emit changed();
+}
+
+void Memo::setLines(const QStringList& lines) { setText(joinLines(lines)); }
+
+QStringList Memo::lines() const { return textLines(m_text); }
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+    : QGroupBox(caption, parent), m_group(new QButtonGroup(this)) {
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(6, 2, 6, 2);
+    const int perColumn = (items.size() + columns - 1) / std::max(1, columns);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        m_group->addButton(button, i);
+        layout->addWidget(button, i % std::max(1, perColumn), i / std::max(1, perColumn));
+    }
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            emit itemIndexChanged(id);
+    });
+}
+
+int RadioGroup::itemIndex() const { return m_group->checkedId(); }
+
+void RadioGroup::setItemIndex(int index) {
+    if (QAbstractButton* button = m_group->button(index)) {
+        button->setChecked(true);
+        return;
+    }
+    if (QAbstractButton* checked = m_group->checkedButton()) {
+        m_group->setExclusive(false);
+        checked->setChecked(false);
+        m_group->setExclusive(true);
+    }
+}
+
+QStringList RadioGroup::items() const {
+    QStringList texts;
+    for (QAbstractButton* button : m_group->buttons())
+        texts << button->text();
+    return texts;
+}
+
+Form::Form(const QString& className, const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(className);
+    setWindowTitle(caption);
+}
+
+bool Form::hasHandler(const QString& name) const { return m_handlers.count(name) > 0; }
+
+bool Form::fire(const QString& name) {
+    const auto it = m_handlers.find(name);
+    if (it == m_handlers.end())
+        return false;
+    const std::function<void()> action = it->second;
+    if (nested()) {
+        action();
+        rethrowPending();
+    } else {
+        guarded(action);
+    }
+    return true;
+}
+
+void Form::dispatch(const QString& name) {
+    const auto it = m_handlers.find(name);
+    if (it == m_handlers.end())
+        return;
+    const std::function<void()> action = it->second;
+    if (!nested()) {
+        guarded(action);
+        return;
+    }
+    // Started by a signal inside another handler: the failure must not unwind
+    // through the toolkit, so it waits for the handler that caused the signal.
+    try {
+        action();
+    } catch (const Failure& failure) {
+        if (!g_pending)
+            g_pending = failure;
+    }
+}
+
+void Form::guarded(const std::function<void()>& action) {
+    g_running.push_back(loopLevel());
+    std::optional<QString> error;
+    try {
+        action();
+        rethrowPending();
+    } catch (const Failure& failure) {
+        error = failure.message();
+    } catch (const std::exception& exception) {
+        error = QString::fromUtf8(exception.what());
+    }
+    g_running.pop_back();
+    g_pending.reset();
+    if (error)
+        platform().messageBox(this, *error, platform().applicationTitle(), Buttons::Ok, Icon::Error);
+}
+
+void Form::missingControl(const QString& name) const {
+    fail(QStringLiteral("Component '%1' not found on %2").arg(name, objectName()));
+}
+
+QString Form::text(const QString& name) const {
+    QObject* object = findChild<QObject*>(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        return edit->text();
+    if (auto* memo = qobject_cast<Memo*>(object))
+        return memo->text();
+    if (auto* rich = qobject_cast<QTextEdit*>(object))
+        return rich->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(object))
+        return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (auto* combo = qobject_cast<QComboBox*>(object))
+        return combo->currentText();
+    if (auto* label = qobject_cast<QLabel*>(object))
+        return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(object))
+        return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(object))
+        return group->title();
+    if (auto* date = qobject_cast<QDateTimeEdit*>(object))
+        return date->text();
+    if (auto* widget = qobject_cast<QWidget*>(object))
+        return widget->windowTitle();
+    missingControl(name);
+}
+
+void Form::setText(const QString& name, const QString& value) {
+    QObject* object = findChild<QObject*>(name);
+    if (auto* edit = qobject_cast<QLineEdit*>(object))
+        edit->setText(value);
+    else if (auto* memo = qobject_cast<Memo*>(object))
+        memo->setText(value);
+    else if (auto* rich = qobject_cast<QTextEdit*>(object))
+        rich->setPlainText(value);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(object))
+        plain->setPlainText(value);
+    else if (auto* combo = qobject_cast<QComboBox*>(object))
+        combo->isEditable() ? combo->setEditText(value) : combo->setCurrentText(value);
+    else if (auto* label = qobject_cast<QLabel*>(object))
+        label->setText(value);
+    else if (auto* button = qobject_cast<QAbstractButton*>(object))
+        button->setText(value);
+    else if (auto* group = qobject_cast<QGroupBox*>(object))
+        group->setTitle(value);
+    else if (auto* widget = qobject_cast<QWidget*>(object))
+        widget->setWindowTitle(value);
+    else
+        missingControl(name);
+    // A change handler that failed on this write stops the writer too.
+    if (nested())
+        rethrowPending();
+}
+
+void Form::showForm() {
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::message(const QString& text, const QString& title) {
+    platform().messageBox(this, text, title, Buttons::Ok, Icon::None);
+}
+
+void Form::copyMemo(const QString& memo) {
+    if (auto* box = findChild<QPlainTextEdit*>(memo))
+        box->selectAll();
+    platform().setClipboardText(text(memo));
+}
+
+void Form::on(const QString& handler, std::function<void()> action) {
+    m_handlers[handler] = std::move(action);
+    wire(handler);
+}
+
+void Form::wire(const QString& handler) {
+    static const QStringList suffixes = {QStringLiteral("DblClick"),   QStringLiteral("MouseEnter"),
+                                         QStringLiteral("MouseLeave"), QStringLiteral("MouseDown"),
+                                         QStringLiteral("Change"),     QStringLiteral("Timer"),
+                                         QStringLiteral("Click")};
+    for (const QString& suffix : suffixes) {
+        if (!handler.endsWith(suffix) || handler.size() == suffix.size())
+            continue;
+        const QString name = handler.left(handler.size() - suffix.size());
+        if (name == QLatin1String("Form"))
+            return;
+        QObject* object = findChild<QObject*>(name);
+        if (!object)
+            return;
+        auto run = [this, handler] { dispatch(handler); };
+        if (suffix == QLatin1String("Click")) {
+            if (auto* button = qobject_cast<QAbstractButton*>(object))
+                connect(button, &QAbstractButton::clicked, this, run);
+            else if (auto* action = qobject_cast<QAction*>(object))
+                connect(action, &QAction::triggered, this, run);
+            else if (auto* group = qobject_cast<RadioGroup*>(object))
+                connect(group, &RadioGroup::itemIndexChanged, this, run);
+            else if (auto* list = qobject_cast<QListWidget*>(object))
+                connect(list, &QListWidget::itemClicked, this, run);
+            else if (auto* tree = qobject_cast<QTreeWidget*>(object))
+                connect(tree, &QTreeWidget::itemClicked, this, run);
+            else {
+                m_events[object][QEvent::MouseButtonRelease] = handler;
+                object->installEventFilter(this);
+            }
+        } else if (suffix == QLatin1String("Change")) {
+            if (auto* edit = qobject_cast<QLineEdit*>(object))
+                connect(edit, &QLineEdit::textChanged, this, run);
+            else if (auto* memo = qobject_cast<Memo*>(object))
+                connect(memo, &Memo::changed, this, run);
+            else if (auto* combo = qobject_cast<QComboBox*>(object))
+                connect(combo, &QComboBox::currentTextChanged, this, run);
+            else if (auto* rich = qobject_cast<QTextEdit*>(object))
+                connect(rich, &QTextEdit::textChanged, this, run);
+            else if (auto* date = qobject_cast<QDateTimeEdit*>(object))
+                connect(date, &QDateTimeEdit::dateTimeChanged, this, run);
+        } else if (suffix == QLatin1String("Timer")) {
+            if (auto* timer = qobject_cast<QTimer*>(object))
+                connect(timer, &QTimer::timeout, this, run);
+        } else {
+            const QEvent::Type type = suffix == QLatin1String("DblClick")     ? QEvent::MouseButtonDblClick
+                                      : suffix == QLatin1String("MouseEnter") ? QEvent::Enter
+                                      : suffix == QLatin1String("MouseLeave") ? QEvent::Leave
+                                                                              : QEvent::MouseButtonPress;
+            m_events[object][type] = handler;
+            object->installEventFilter(this);
+            // Line edits and memos receive mouse events in their viewport.
+            if (auto* plain = qobject_cast<QPlainTextEdit*>(object)) {
+                m_events[plain->viewport()][type] = handler;
+                plain->viewport()->installEventFilter(this);
+            }
+        }
+        return;
+    }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = m_events.constFind(watched);
+    if (found != m_events.constEnd()) {
+        const auto handler = found->constFind(event->type());
+        if (handler != found->constEnd()) {
+            bool run = true;
+            if (event->type() == QEvent::MouseButtonRelease) {
+                auto* mouse = static_cast<QMouseEvent*>(event);
+                auto* widget = qobject_cast<QWidget*>(watched);
+                run = mouse->button() == Qt::LeftButton && widget && widget->rect().contains(mouse->position().toPoint());
+            }
+            if (run)
+                dispatch(*handler);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::colorField(const QString& edit, std::function<void(const QColor&)> chosen) {
+    on(edit + QStringLiteral("DblClick"), [this, edit, chosen] {
+        const std::optional<QColor> color = chooseColorInto(edit);
+        if (color && chosen)
+            chosen(*color);
+    });
+}
+
+std::optional<QColor> Form::chooseColorInto(const QString& edit) {
+    const std::optional<QColor> color = platform().chooseColor(this, m_lastColor);
+    if (!color)
+        return std::nullopt;
+    m_lastColor = *color;
+    setText(edit, colorText(*color));
+    return color;
+}
+
+QLineEdit* Form::addEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setCursorPosition(0);
+    return edit;
+}
+
+Memo* Form::addMemo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& lines) {
+    auto* memo = new Memo(parent);
+    memo->setObjectName(name);
+    memo->setGeometry(geometry);
+    if (!lines.isEmpty())
+        memo->setLines(lines);
+    return memo;
+}
+
+QLabel* Form::addLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption) {
+    QLabel* label = addCaption(parent, geometry, caption);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel* Form::addCaption(QWidget* parent, const QRect& geometry, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setTextFormat(Qt::PlainText);
+    if (geometry.isValid())
+        label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* Form::addButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QComboBox* Form::addCombo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items,
+                          const QString& text) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setGeometry(geometry);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setEditText(text);
+    return combo;
+}
+
+QRadioButton* Form::addRadio(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
+                             bool checked) {
+    auto* radio = new QRadioButton(caption, parent);
+    radio->setObjectName(name);
+    radio->setGeometry(geometry);
+    radio->setChecked(checked);
+    return radio;
+}
+
+QCheckBox* Form::addCheck(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
+                          bool checked) {
+    auto* check = new QCheckBox(caption, parent);
+    check->setObjectName(name);
+    check->setGeometry(geometry);
+    check->setChecked(checked);
+    return check;
+}
+
+QGroupBox* Form::addGroup(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption) {
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(name);
+    group->setGeometry(geometry);
+    return group;
+}
+
+RadioGroup* Form::addRadioGroup(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
+                                const QStringList& items, int index, int columns) {
+    auto* group = new RadioGroup(caption, items, columns, parent);
+    group->setObjectName(name);
+    group->setGeometry(geometry);
+    group->setItemIndex(index);
+    return group;
+}
+
+QLabel* Form::addHolder(const QString& name, const QString& text) {
+    QLabel* label = addLabel(this, name, QRect(), text);
+    label->hide();
+    return label;
+}
+
+Memo* Form::addHolderMemo(const QString& name, const QStringList& lines) {
+    Memo* memo = addMemo(this, name, QRect(), lines);
+    memo->hide();
+    return memo;
+}
+
+QTimer* Form::addTimer(const QString& name, int interval, bool enabled) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(name);
+    timer->setInterval(interval);
+    if (enabled)
+        timer->start();
+    return timer;
+}
+
+void Form::setClientSize(int width, int height) { setFixedSize(width, height); }
+
+void Form::showEvent(QShowEvent* event) {
+    if (!m_centred) {
+        m_centred = true;
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        dispatch(QStringLiteral("FormShow"));
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // Windows live for the whole run: closing one only hides it.
+    dispatch(QStringLiteral("FormClose"));
+    QWidget::closeEvent(event);
+}
+
+} // namespace core

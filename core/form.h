@@ -1,0 +1,155 @@
+#pragma once
+
+#include "core/platform.h"
+
+#include <QColor>
+#include <QGroupBox>
+#include <QHash>
+#include <QPlainTextEdit>
+#include <QRect>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <optional>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace core {
+
+// A multi-line box whose text is exactly what it holds: lines it starts with
+// each end in CR LF, text put in by the program is kept unchanged, and what the
+// user types uses CR LF line breaks.
+class Memo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit Memo(QWidget* parent = nullptr);
+    QString text() const { return m_text; }
+    void setText(const QString& text);
+    // Each line followed by CR LF.
+    void setLines(const QStringList& lines);
+    QStringList lines() const;
+
+signals:
+    void changed();
+
+private:
+    QString m_text;
+    bool m_setting = false;
+};
+
+// A framed group of radio buttons that exposes the index of the checked item
+// (-1 for none).
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent);
+    int itemIndex() const;
+    void setItemIndex(int index);
+    QStringList items() const;
+
+signals:
+    void itemIndexChanged(int index);
+
+private:
+    QButtonGroup* m_group;
+};
+
+// The base of every window: a top-level widget named after its class, whose
+// controls carry their design names and whose handlers are registered by name
+// and run through one failure guard.
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(const QString& className, const QString& caption, QWidget* parent = nullptr);
+
+    // Runs the named handler; false for an unknown name. At the outermost
+    // level a failing handler shows the generic error box and the window stays
+    // usable; nested failures propagate to the outermost handler.
+    bool fire(const QString& name);
+    bool hasHandler(const QString& name) const;
+
+    // The text of any control: an edit's, a memo's (exactly what it holds), a
+    // label's or button's caption, a combo box's text.
+    QString text(const QString& control) const;
+    void setText(const QString& control, const QString& value);
+
+    // The named control; fails when it does not exist or has another class.
+    template <class T = QWidget> T* control(const QString& name) const {
+        T* found = findChild<T*>(name);
+        if (!found)
+            missingControl(name);
+        return found;
+    }
+
+    // Shows the window, restores it if minimised and brings it to the front.
+    void showForm();
+
+    // A modal message box owned by this window, one OK button, no icon.
+    void message(const QString& text, const QString& title = QStringLiteral("提示信息"));
+
+    // Selects the whole memo and copies it to the clipboard as plain text.
+    void copyMemo(const QString& memo);
+
+protected:
+    // Registers a handler. A handler named after a control and an event
+    // (Click, DblClick, Change, MouseEnter, MouseLeave, MouseDown, Timer) is
+    // wired to that control, so the control must exist already.
+    void on(const QString& handler, std::function<void()> action);
+
+    // Makes an edit a colour field: a double-click opens the colour chooser,
+    // starting on the colour chosen last in this window, and writes the colour
+    // as "#RRGGBB". `chosen` runs after a confirmed choice.
+    void colorField(const QString& edit, std::function<void(const QColor&)> chosen = {});
+    std::optional<QColor> chooseColorInto(const QString& edit);
+
+    // Controls placed at their design position on `parent`.
+    QLineEdit* addEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text = {});
+    Memo* addMemo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& lines = {});
+    QLabel* addLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption);
+    QPushButton* addButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption);
+    QComboBox* addCombo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items,
+                        const QString& text);
+    QRadioButton* addRadio(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
+                           bool checked = false);
+    QCheckBox* addCheck(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
+                        bool checked = false);
+    QGroupBox* addGroup(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption);
+    RadioGroup* addRadioGroup(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
+                              const QStringList& items, int index, int columns = 1);
+    // A plain caption without a design name.
+    QLabel* addCaption(QWidget* parent, const QRect& geometry, const QString& caption);
+    // Template holders: hidden controls whose text is a fixed fragment.
+    QLabel* addHolder(const QString& name, const QString& text);
+    Memo* addHolderMemo(const QString& name, const QStringList& lines);
+    QTimer* addTimer(const QString& name, int interval, bool enabled);
+
+    // A fixed-size window with the given client area, centred when first shown.
+    void setClientSize(int width, int height);
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Runs a handler from a widget signal or event.
+    void dispatch(const QString& name);
+
+private:
+    [[noreturn]] void missingControl(const QString& name) const;
+    void guarded(const std::function<void()>& action);
+    void wire(const QString& handler);
+
+    std::map<QString, std::function<void()>> m_handlers;
+    QHash<QObject*, QHash<int, QString>> m_events;
+    QColor m_lastColor = Qt::black;
+    bool m_centred = false;
+};
+
+} // namespace core

@@ -1,0 +1,46 @@
+#include "core/preview.h"
+
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+
+namespace core {
+
+namespace {
+
+class PreviewPicture : public QLabel {
+public:
+    PreviewPicture(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRectF box = rect();
+        QLinearGradient fill(box.topLeft(), box.bottomRight());
+        fill.setColorAt(0, QColor(0x20, 0x3a, 0x5c));
+        fill.setColorAt(1, QColor(0x3f, 0x86, 0xc9));
+        p.fillRect(box, fill);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 40));
+        const qreal w = box.width(), h = box.height();
+        p.drawRect(QRectF(0, h * 0.82, w, h * 0.1));
+        for (int i = 0; i < 3; ++i)
+            p.drawRect(QRectF(w / 2 - 150 + i * 100, h * 0.82, 96, h * 0.1));
+        p.setPen(Qt::white);
+        QFont font = this->font();
+        font.setPixelSize(std::max(14, static_cast<int>(h / 8)));
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(box.adjusted(0, 0, 0, -h * 0.2), Qt::AlignCenter, text());
+    }
+};
+
+} // namespace
+
+QLabel* addPreviewPicture(QWidget* parent, const QRect& geometry, const QString& caption) {
+    auto* picture = new PreviewPicture(caption, parent);
+    picture->setGeometry(geometry);
+    return picture;
+}
+
+} // namespace core

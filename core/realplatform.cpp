@@ -1,0 +1,175 @@
+#include "core/realplatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QTextStream>
+#include <QUrl>
+#include <cstdio>
+
+namespace core {
+
+namespace {
+
+Platform* g_platform = nullptr;
+
+std::optional<QByteArray> fetch(const QString& address) {
+    static QNetworkAccessManager* manager = nullptr;
+    if (!manager)
+        manager = new QNetworkAccessManager(qApp);
+    QNetworkRequest request(QUrl::fromUserInput(address));
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(60000);
+    QNetworkReply* reply = manager->get(request);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    std::optional<QByteArray> result;
+    if (reply->error() == QNetworkReply::NoError)
+        result = reply->readAll();
+    reply->deleteLater();
+    return result;
+}
+
+} // namespace
+
+QUrl addressToUrl(const QString& target) {
+    const QString path = QString(target).replace(u'\\', u'/');
+    if (QFileInfo(path).isAbsolute() || QFileInfo::exists(path))
+        return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    return QUrl::fromUserInput(target);
+}
+
+Platform& platform() {
+    if (!g_platform) {
+        static RealPlatform real;
+        g_platform = &real;
+    }
+    return *g_platform;
+}
+
+void setPlatform(Platform* platform) { g_platform = platform; }
+
+RealPlatform::RealPlatform()
+    : m_title(QStringLiteral("青梧360"))
+    , m_headlessDialogs(qEnvironmentVariableIsSet("QINGWU_HEADLESS_DIALOGS")) {}
+
+Answer RealPlatform::messageBox(QWidget* owner, const QString& text, const QString& title, Buttons buttons,
+                                Icon icon) {
+    if (m_headlessDialogs) {
+        // Scripted runs (the start-up tests) read the boxes from standard output.
+        QTextStream(stdout) << "messageBox\t" << title << '\t' << text << Qt::endl;
+        return Answer::Ok;
+    }
+    QMessageBox box(owner);
+    box.setWindowTitle(title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None: break;
+    }
+    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+void RealPlatform::information(QWidget* owner, const QString& text) {
+    messageBox(owner, text, m_title, Buttons::Ok, Icon::Information);
+}
+
+QString RealPlatform::applicationTitle() const { return m_title; }
+
+void RealPlatform::setApplicationTitle(const QString& title) { m_title = title; }
+
+std::optional<QString> RealPlatform::prompt(QWidget* owner, const QString& title, const QString& label,
+                                            const QString& value) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(owner, title, label, QLineEdit::Normal, value, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QColor> RealPlatform::chooseColor(QWidget* owner, const QColor& initial) {
+    const QColor color = QColorDialog::getColor(initial, owner);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+QString RealPlatform::openFileName(QWidget* owner, const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(owner, title, QString(), filter);
+}
+
+QString RealPlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter) {
+    return QFileDialog::getSaveFileName(owner, title, QString(), filter);
+}
+
+std::optional<QFont> RealPlatform::chooseFont(QWidget* owner, const QFont& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, owner);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+QString RealPlatform::chooseFolder(QWidget* owner, const QString& title) {
+    return QFileDialog::getExistingDirectory(owner, title);
+}
+
+bool RealPlatform::clipboardHasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasText();
+}
+
+QString RealPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+
+void RealPlatform::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+
+void RealPlatform::openDefault(const QString& target) { QDesktopServices::openUrl(addressToUrl(target)); }
+
+bool RealPlatform::moveToTrash(const QString& path) {
+    // Without the XDG trash folder Qt reports success and moves the file into
+    // the current folder, so the folder is made first.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash"));
+    return QFile::moveToTrash(path);
+}
+
+bool RealPlatform::download(const QString& address, const QString& path) {
+    const std::optional<QByteArray> bytes = fetch(address);
+    if (!bytes)
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size())
+        return false;
+    return file.commit();
+}
+
+std::optional<QByteArray> RealPlatform::httpGet(const QString& address) { return fetch(address); }
+
+QString RealPlatform::sendMail(const Mail& mail) { return sendSmtpMail(mail); }
+
+Browser* RealPlatform::createBrowser(QWidget* parent) { return createWebBrowser(parent); }
+
+bool RealPlatform::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+void RealPlatform::quit() { QCoreApplication::quit(); }
+
+} // namespace core

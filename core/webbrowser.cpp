@@ -1,0 +1,92 @@
+#include "core/realplatform.h"
+
+#include <QEventLoop>
+#include <memory>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace core {
+
+namespace {
+
+QString jsString(const QString& text) {
+    QString out = QStringLiteral("\"");
+    for (QChar c : text) {
+        if (c == u'"' || c == u'\\')
+            out += u'\\';
+        if (c.unicode() < 32)
+            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out + u'"';
+}
+
+class WebBrowser : public Browser {
+public:
+    explicit WebBrowser(QWidget* parent) : Browser(parent), m_view(new QWebEngineView(parent)) {
+        auto* layout = new QVBoxLayout(parent);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(m_view);
+        // Pages written by the program are GB18030 unless they declare a charset.
+        m_view->settings()->setDefaultTextEncoding(QStringLiteral("GB18030"));
+        m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+        connect(m_view, &QWebEngineView::loadFinished, this, [this](bool) { emit documentComplete(); });
+    }
+
+    void navigate(const QString& address) override { m_view->setUrl(addressToUrl(address)); }
+    void reload() override { m_view->reload(); }
+    void show() override {
+        m_view->show();
+        if (QWidget* host = qobject_cast<QWidget*>(parent()))
+            host->show();
+    }
+    void setBodyStyle(const QString& property, const QString& value) override {
+        m_view->page()->runJavaScript(
+            QStringLiteral("if (document.body) document.body.style[%1] = %2;").arg(jsString(property), jsString(value)));
+    }
+    void setBodyAttribute(const QString& name, const QString& value) override {
+        m_view->page()->runJavaScript(
+            QStringLiteral("if (document.body) document.body.setAttribute(%1, %2);").arg(jsString(name), jsString(value)));
+    }
+    QList<PictureElement> pictures() override {
+        struct Pending {
+            QVariant result;
+            bool done = false;
+            QEventLoop loop;
+        };
+        auto pending = std::make_shared<Pending>();
+        m_view->page()->runJavaScript(
+            QStringLiteral("Array.from(document.images).map(function (i) { return [i.getAttribute('name') || '', i.src]; })"),
+            [pending](const QVariant& value) {
+                pending->result = value;
+                pending->done = true;
+                pending->loop.quit();
+            });
+        if (!pending->done) {
+            QTimer::singleShot(10000, &pending->loop, &QEventLoop::quit);
+            pending->loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+        const QVariant result = pending->result;
+        QList<PictureElement> pictures;
+        for (const QVariant& item : result.toList()) {
+            const QVariantList pair = item.toList();
+            if (pair.size() == 2)
+                pictures.append({pair[0].toString(), pair[1].toString()});
+        }
+        return pictures;
+    }
+    QWidget* widget() override { return m_view; }
+
+private:
+    QWebEngineView* m_view;
+};
+
+} // namespace
+
+Browser* createWebBrowser(QWidget* parent) { return new WebBrowser(parent); }
+
+} // namespace core

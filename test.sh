@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and every test, and runs them:
+# once in a normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+
+jobs=$(nproc)
+run_tests() {
+    local build=$1
+    # A virtual X display for the tests that drive the real web engine.
+    (cd "$build" && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j "$jobs")
+}
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build
+run_tests build
+
+if [[ "${QINGWU_SKIP_SANITIZERS:-}" != 1 ]]; then
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQINGWU_SANITIZE=ON > /dev/null
+    cmake --build build-asan
+    # Qt keeps some allocations until exit, so leak reports would only be noise.
+    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build-asan
+fi

@@ -1,0 +1,112 @@
+#include "core/failure.h"
+#include "core/form.h"
+#include "core/text.h"
+#include "tests/support/helpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SampleForm : public core::Form {
+public:
+    SampleForm() : core::Form("Tfrmsample", "样例") {
+        addLabel(this, "lbl1", QRect(0, 0, 100, 20), "start");
+        addEdit(this, "edt1", QRect(0, 30, 100, 20), "1");
+        addEdit(this, "edt2", QRect(0, 60, 100, 20), "400");
+        addEdit(this, "edt3", QRect(0, 90, 100, 20), "");
+        addMemo(this, "mmo1", QRect(0, 120, 200, 100), {"line one", "line two"});
+        addButton(this, "btn1", QRect(0, 230, 80, 24), "go");
+        addEdit(this, "edt15", QRect(0, 260, 100, 20), "#000");
+        colorField("edt15");
+        on("btn1Click", [this] {
+            setText("lbl1", "done");
+            core::parseInt(text("edt1"));
+            setText("lbl1", "after");
+        });
+        on("btn2Click", [this] { setText("lbl1", "second"); });
+        // Derived height kept at H - 20 on every change.
+        on("edt2Change", [this] { setText("edt3", QString::number(core::parseInt(text("edt2")) - 20)); });
+        on("btn3Click", [this] {
+            setText("edt2", text("edt1"));
+            setText("lbl1", "not reached when edt2 fails");
+        });
+    }
+};
+
+class FormTest : public testing::ProgramTest {};
+
+TEST_F(FormTest, ObjectNamesAndTexts) {
+    SampleForm form;
+    EXPECT_EQ(form.objectName(), "Tfrmsample");
+    EXPECT_EQ(form.windowTitle(), "样例");
+    EXPECT_EQ(form.text("mmo1"), "line one\r\nline two\r\n");
+    EXPECT_FALSE(form.fire("noSuchHandler"));
+}
+
+TEST_F(FormTest, FailingHandlerShowsTheErrorKeepsEarlierEffectsAndTheWindowWorks) {
+    SampleForm form;
+    form.setText("edt1", "abc");
+    EXPECT_TRUE(form.fire("btn1Click"));
+    EXPECT_EQ(form.text("lbl1"), "done");
+    const testing::PlatformCall error = fake().lastMessage();
+    EXPECT_EQ(error.text, "'abc' is not a valid integer value");
+    EXPECT_EQ(error.title, "青梧360");
+    EXPECT_EQ(error.owner, "Tfrmsample");
+
+    fake().reset();
+    form.control<QPushButton>("btn1")->click(); // through the widget signal
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_TRUE(form.fire("btn2Click"));
+    EXPECT_EQ(form.text("lbl1"), "second");
+    form.setText("edt1", "5");
+    form.fire("btn1Click");
+    EXPECT_EQ(form.text("lbl1"), "after");
+}
+
+TEST_F(FormTest, ChangeHandlersRunOnProgramWritesAndNestedFailuresStopTheWriter) {
+    SampleForm form;
+    form.setText("edt2", "600");
+    EXPECT_EQ(form.text("edt3"), "580");
+    EXPECT_TRUE(fake().calls.isEmpty());
+
+    form.setText("edt1", "x");
+    form.fire("btn3Click");
+    EXPECT_EQ(form.text("edt2"), "x");
+    EXPECT_EQ(form.text("edt3"), "580");
+    EXPECT_NE(form.text("lbl1"), "not reached when edt2 fails");
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "'x' is not a valid integer value");
+}
+
+TEST_F(FormTest, MemoKeepsProgramTextAndUsesCrLfForTyping) {
+    SampleForm form;
+    auto* memo = form.control<core::Memo>("mmo1");
+    form.setText("mmo1", "a\nb\rc");
+    EXPECT_EQ(form.text("mmo1"), "a\nb\rc");
+    memo->setText(QString());
+    memo->setFocus();
+    QTest::keyClicks(memo, "ab");
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, "cd");
+    EXPECT_EQ(form.text("mmo1"), "ab\r\ncd");
+    EXPECT_EQ(memo->lines(), (QStringList{"ab", "cd"}));
+}
+
+TEST_F(FormTest, ColourFieldStartsOnTheLastChoiceAndKeepsTextOnCancel) {
+    SampleForm form;
+    fake().colors.enqueue(QColor(0, 165, 197));
+    form.fire("edt15DblClick");
+    EXPECT_EQ(form.text("edt15"), "#00A5C5");
+    EXPECT_EQ(fake().lastInitialColor, QColor(Qt::black));
+    form.fire("edt15DblClick"); // cancelled
+    EXPECT_EQ(form.text("edt15"), "#00A5C5");
+    EXPECT_EQ(fake().lastInitialColor, QColor(0, 165, 197));
+    QTest::mouseDClick(form.control<QLineEdit>("edt15"), Qt::LeftButton);
+    EXPECT_EQ(fake().callsOf("color").size(), 3);
+}
+
+} // namespace

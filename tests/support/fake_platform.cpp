@@ -1,0 +1,159 @@
+#include "tests/support/fake_platform.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QWidget>
+
+namespace testing {
+
+namespace {
+QString ownerName(QWidget* owner) { return owner ? owner->window()->objectName() : QString(); }
+} // namespace
+
+FakePlatform::FakePlatform() = default;
+FakePlatform::~FakePlatform() = default;
+
+void FakePlatform::record(const QString& kind, QWidget* owner, const QString& text, const QString& title,
+                          const QString& address, const QString& path) {
+    calls.append({kind, ownerName(owner), text, title, address, path});
+}
+
+QVector<PlatformCall> FakePlatform::callsOf(const QString& kind) const {
+    QVector<PlatformCall> found;
+    for (const PlatformCall& call : calls)
+        if (call.kind == kind)
+            found << call;
+    return found;
+}
+
+PlatformCall FakePlatform::lastMessage() const {
+    for (auto it = calls.crbegin(); it != calls.crend(); ++it)
+        if (it->kind == QLatin1String("messageBox") || it->kind == QLatin1String("information"))
+            return *it;
+    return {};
+}
+
+void FakePlatform::clear() { calls.clear(); }
+
+core::Answer FakePlatform::messageBox(QWidget* owner, const QString& text, const QString& title, core::Buttons,
+                                      core::Icon) {
+    record(QStringLiteral("messageBox"), owner, text, title);
+    return answers.isEmpty() ? core::Answer::Ok : answers.dequeue();
+}
+
+void FakePlatform::information(QWidget* owner, const QString& text) {
+    record(QStringLiteral("information"), owner, text, m_title);
+}
+
+std::optional<QString> FakePlatform::prompt(QWidget* owner, const QString& title, const QString& label,
+                                            const QString& value) {
+    record(QStringLiteral("prompt"), owner, label + QLatin1Char('\n') + value, title);
+    return inputs.isEmpty() ? std::nullopt : inputs.dequeue();
+}
+
+std::optional<QColor> FakePlatform::chooseColor(QWidget* owner, const QColor& initial) {
+    record(QStringLiteral("color"), owner);
+    lastInitialColor = initial;
+    return colors.isEmpty() ? std::nullopt : colors.dequeue();
+}
+
+QString FakePlatform::openFileName(QWidget* owner, const QString& title, const QString& filter) {
+    record(QStringLiteral("openFile"), owner, filter, title);
+    return openFiles.isEmpty() ? QString() : openFiles.dequeue();
+}
+
+QString FakePlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter) {
+    record(QStringLiteral("saveFile"), owner, filter, title);
+    return saveFiles.isEmpty() ? QString() : saveFiles.dequeue();
+}
+
+std::optional<QFont> FakePlatform::chooseFont(QWidget* owner, const QFont&) {
+    record(QStringLiteral("font"), owner);
+    return fonts.isEmpty() ? std::nullopt : fonts.dequeue();
+}
+
+QString FakePlatform::chooseFolder(QWidget* owner, const QString& title) {
+    record(QStringLiteral("folder"), owner, {}, title);
+    return folders.isEmpty() ? QString() : folders.dequeue();
+}
+
+void FakePlatform::setClipboardText(const QString& text) {
+    record(QStringLiteral("clipboard"), nullptr, text);
+    clipboard = text;
+    clipboardSet = true;
+}
+
+void FakePlatform::openDefault(const QString& target) { record(QStringLiteral("open"), nullptr, {}, {}, target); }
+
+bool FakePlatform::moveToTrash(const QString& path) {
+    record(QStringLiteral("trash"), nullptr, {}, {}, {}, path);
+    return QFile::remove(path);
+}
+
+bool FakePlatform::download(const QString& address, const QString& path) {
+    record(QStringLiteral("download"), nullptr, {}, {}, address, path);
+    const auto it = served.constFind(address);
+    if (it == served.constEnd())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(*it);
+    return file.commit();
+}
+
+std::optional<QByteArray> FakePlatform::httpGet(const QString& address) {
+    record(QStringLiteral("httpGet"), nullptr, {}, {}, address);
+    const auto it = served.constFind(address);
+    if (it == served.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+QString FakePlatform::sendMail(const core::Mail& mail) {
+    record(QStringLiteral("mail"), nullptr, mail.bodyLines.join(QLatin1Char('\n')), mail.subject);
+    const QString error = mailErrors.isEmpty() ? QString() : mailErrors.dequeue();
+    if (error.isEmpty())
+        mails << mail;
+    return error;
+}
+
+core::Browser* FakePlatform::createBrowser(QWidget* parent) {
+    record(QStringLiteral("createBrowser"), parent);
+    auto* browser = new FakeBrowser(parent);
+    browsers << browser;
+    return browser;
+}
+
+void FakePlatform::quit() {
+    record(QStringLiteral("quit"), nullptr);
+    ++quitCount;
+}
+
+FakeBrowser::FakeBrowser(QWidget* parent) : core::Browser(parent), m_widget(new QWidget(parent)) {}
+
+void FakePlatform::reset() {
+    answers.clear();
+    colors.clear();
+    openFiles.clear();
+    saveFiles.clear();
+    fonts.clear();
+    folders.clear();
+    inputs.clear();
+    served.clear();
+    mailErrors.clear();
+    tray = true;
+    calls.clear();
+    mails.clear();
+    clipboard.clear();
+    clipboardSet = false;
+    quitCount = 0;
+    m_title = QStringLiteral("青梧360");
+}
+
+FakePlatform& fakePlatform() {
+    static FakePlatform fake;
+    return fake;
+}
+
+} // namespace testing

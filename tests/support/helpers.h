@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/windows.h"
+#include "core/form.h"
+#include "tests/support/fake_platform.h"
+
+#include <gtest/gtest.h>
+#include <QString>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace testing {
+
+// The program's windows, created once per test process.
+inline core::Form* form(const QString& className) {
+    app::createWindows();
+    core::Form* found = app::window(className);
+    EXPECT_NE(found, nullptr) << className.toStdString();
+    return found;
+}
+
+// A fixture that starts every test with a clean recording platform.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { fakePlatform().reset(); }
+    FakePlatform& fake() { return fakePlatform(); }
+};
+
+} // namespace testing

@@ -1,0 +1,32 @@
+#include "app/startup.h"
+#include "core/files.h"
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Every test process runs with the recording platform and its own program
+// folder holding a fresh copy of "files".
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QINGWU_HEADLESS_DIALOGS", "1");
+    app::prepareApplication();
+    QApplication application(argc, argv);
+    app::configureApplication(application);
+    core::setPlatform(&testing::fakePlatform());
+
+    QTemporaryDir programFolder;
+    QDir().mkpath(programFolder.path() + QStringLiteral("/files"));
+    const QDir source(QStringLiteral(QINGWU_SOURCE_DIR "/resources/files"));
+    for (const QString& name : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(name), programFolder.path() + QStringLiteral("/files/") + name);
+    core::setProgramFolder(programFolder.path());
+
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    core::setPlatform(nullptr);
+    return result;
+}
