@@ -1,9 +1,9 @@
 #include "generators/carousels/lunbo.h"
 
 #include "app/windows.h"
+#include "core/handoff.h"
 #include "core/preview.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 
@@ -88,18 +88,9 @@ Tfrmlunbo::Tfrmlunbo() : core::Form(QStringLiteral("Tfrmlunbo"), QStringLiteral(
             setText(QStringLiteral("edt%1").arg(i), QString());
     });
     on(QStringLiteral("btn3Click"), [this] {
-        core::Form* converter = app::window(QStringLiteral("Tfrmtonglan3"));
-        if (!converter)
-            return;
-        converter->showForm();
-        const QString edition = text(QStringLiteral("cbb2"));
-        const QString button = edition == QLatin1String("基础版")   ? QStringLiteral("rb3")
-                               : edition == QLatin1String("专业版") ? QStringLiteral("rb1")
-                                                                    : QStringLiteral("rb2");
-        converter->control<QAbstractButton>(button)->setChecked(true);
-        converter->setText(QStringLiteral("edt1"), QStringLiteral("1920"));
-        converter->setText(QStringLiteral("edt2"), text(QStringLiteral("edt14")));
-        converter->setText(QStringLiteral("mmo1"), text(QStringLiteral("mmo1")));
+        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
+                              {core::editionFromBasicFirst(text(QStringLiteral("cbb2"))), QStringLiteral("1920"),
+                               text(QStringLiteral("edt14")), text(QStringLiteral("mmo1"))});
     });
 }
 
