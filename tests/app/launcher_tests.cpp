@@ -1,0 +1,185 @@
+#include "app/launcher.h"
+#include "core/files.h"
+#include "tests/support/helpers.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+class LauncherTest : public testing::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        launcher = dynamic_cast<app::Tfrmindex*>(testing::form("Tfrmindex"));
+        ASSERT_NE(launcher, nullptr);
+        launcher->showForm();
+    }
+    QString page(const QString& tabs) const {
+        return launcher->control<QTabWidget>(tabs)->currentWidget()->objectName();
+    }
+    app::Tfrmindex* launcher = nullptr;
+};
+
+TEST_F(LauncherTest, StartsOnTheAnnouncementWithTheFirstCataloguePage) {
+    EXPECT_EQ(page("pgc1"), "tsgonggao");
+    EXPECT_EQ(page("pgc2"), "tsmg1");
+    EXPECT_EQ(launcher->size(), QSize(1000, 600));
+    EXPECT_TRUE(launcher->windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST_F(LauncherTest, ThumbnailShowsTheSameInstanceAndKeepsTypedValues) {
+    launcher->fire("img133Click");
+    core::Form* carousel = app::window("Tfrmlunbo");
+    ASSERT_TRUE(carousel->isVisible());
+    carousel->setText("edt14", "520");
+    carousel->close();
+    EXPECT_FALSE(carousel->isVisible());
+    QTest::mouseClick(launcher->control<QWidget>("img133"), Qt::LeftButton);
+    EXPECT_TRUE(carousel->isVisible());
+    EXPECT_EQ(app::window("Tfrmlunbo"), carousel);
+    EXPECT_EQ(carousel->text("edt14"), "520");
+    carousel->hide();
+}
+
+TEST_F(LauncherTest, ThumbnailsOfUnbuiltWindowsDoNothing) {
+    const int visible = std::count_if(app::windows().begin(), app::windows().end(), [](auto* w) { return w->isVisible(); });
+    for (const QString image : {"img52", "img87"})
+        if (!app::window(image == "img52" ? "Tfrmgezilist" : "Tfrmmain"))
+            launcher->fire(image + "Click");
+    EXPECT_EQ(std::count_if(app::windows().begin(), app::windows().end(), [](auto* w) { return w->isVisible(); }), visible);
+    EXPECT_TRUE(fake().calls.isEmpty());
+}
+
+TEST_F(LauncherTest, PageSquaresSwitchOnHover) {
+    launcher->fire("lbl12Click");
+    EXPECT_EQ(page("pgc2"), "tsmg1");
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(launcher->control<QLabel>("lblmg12"), &enter);
+    EXPECT_EQ(page("pgc2"), "tsmg2");
+    QApplication::sendEvent(launcher->control<QLabel>("lblmg21"), &enter);
+    EXPECT_EQ(page("pgc2"), "tsmg1");
+    launcher->fire("lbl29Click");
+    QApplication::sendEvent(launcher->control<QLabel>("lblty12"), &enter);
+    EXPECT_EQ(page("pgc2"), "tstuiyi2");
+    // The square of the page shown does not switch.
+    QApplication::sendEvent(launcher->control<QLabel>("lblty22"), &enter);
+    EXPECT_EQ(page("pgc2"), "tstuiyi2");
+}
+
+TEST_F(LauncherTest, WheelScrollsTheThreeBoxesEvenWhenAnotherPageIsShown) {
+    launcher->fire("pnlliebiao" "Click");
+    launcher->fire("lbl10Click");
+    ASSERT_EQ(page("pgc2"), "ts8");
+    auto value = [&](const QString& box) { return launcher->control<QScrollArea>(box)->verticalScrollBar()->value(); };
+    for (const QString box : {"scrlbx1", "scrlbx2", "scrlbx3", "scrlbx5"})
+        launcher->control<QScrollArea>(box)->verticalScrollBar()->setValue(0);
+    QWidget* target = launcher->control<QWidget>("img46");
+    QWheelEvent down(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &down);
+    for (const QString box : {"scrlbx1", "scrlbx2", "scrlbx3"})
+        EXPECT_GT(value(box), 0) << box.toStdString();
+    EXPECT_EQ(value("scrlbx5"), 0);
+    const int before = value("scrlbx2");
+    QWheelEvent up(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &up);
+    EXPECT_LT(value("scrlbx2"), before);
+}
+
+TEST_F(LauncherTest, TrayFlow) {
+    launcher->fire("imgcloseClick");
+    EXPECT_FALSE(launcher->isVisible());
+    EXPECT_TRUE(launcher->trayIcon()->isVisible());
+    EXPECT_EQ(launcher->trayIcon()->toolTip(), "青梧360-店铺装修软件");
+    EXPECT_EQ(fake().quitCount, 0);
+    launcher->fire("trycn1DblClick");
+    EXPECT_TRUE(launcher->isVisible());
+    EXPECT_FALSE(launcher->trayIcon()->isVisible());
+
+    launcher->fire("imgcloseClick");
+    launcher->fire("N1Click");
+    EXPECT_TRUE(launcher->isVisible());
+    EXPECT_FALSE(launcher->trayIcon()->isVisible());
+}
+
+TEST_F(LauncherTest, WithoutATrayCloseMinimises) {
+    fake().tray = false;
+    launcher->fire("imgcloseClick");
+    EXPECT_TRUE(launcher->isMinimized());
+    EXPECT_FALSE(launcher->trayIcon()->isVisible());
+    launcher->showNormal();
+}
+
+TEST_F(LauncherTest, ExitShowsTheGoodbyeBoxFirst) {
+    launcher->fire("imgcloseClick");
+    launcher->fire("N2Click");
+    ASSERT_GE(fake().calls.size(), 2);
+    EXPECT_EQ(fake().calls[0].kind, "messageBox");
+    EXPECT_EQ(fake().calls[0].title, "温馨提示");
+    EXPECT_EQ(fake().calls[0].text, "美工生活很辛苦，注意休息，咱们暂时离别，期待下次相会，多提宝贵建议！");
+    EXPECT_EQ(fake().calls[0].owner, "");
+    EXPECT_EQ(fake().calls[1].kind, "quit");
+    launcher->trayIcon()->hide();
+}
+
+TEST_F(LauncherTest, ClockFormat) {
+    const QDateTime moment(QDate(2026, 12, 10), QTime(9, 5, 7));
+    const QString text = app::Tfrmindex::clockText(moment, QLocale(QLocale::Chinese, QLocale::China));
+    EXPECT_TRUE(text.startsWith("2026年12月10日")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("【周四】09:05:07 ")) << text.toStdString();
+    const QString english = app::Tfrmindex::clockText(moment, QLocale::c());
+    EXPECT_TRUE(english.endsWith("【Thu】09:05:07 ")) << english.toStdString();
+}
+
+TEST_F(LauncherTest, QuickLinksOpenTheMarketplacePages) {
+    const std::pair<QString, QString> links[] = {
+        {"lbl4Click", "/choose_shop.htm"}, {"lbl3Click", "/picture/pictureIndex.htm"}, {"lbl2Click", "/seller_admin.htm"}};
+    for (const auto& [handler, path] : links) {
+        fake().reset();
+        launcher->fire(handler);
+        ASSERT_EQ(fake().callsOf("open").size(), 1);
+        EXPECT_TRUE(fake().callsOf("open").first().address.endsWith(path)) << handler.toStdString();
+    }
+    launcher->fire("lbl23Click");
+    EXPECT_EQ(page("pgc1"), "ts4");
+    launcher->fire("pnlgonggaoClick");
+    EXPECT_EQ(page("pgc1"), "tsgonggao");
+}
+
+TEST_F(LauncherTest, AnnouncementLoadsAfterTheFirstPaintAndLosesItsBorder) {
+    launcher->repaint();
+    QTRY_VERIFY(launcher->announcementBrowser() != nullptr);
+    auto* browser = dynamic_cast<testing::FakeBrowser*>(launcher->announcementBrowser());
+    ASSERT_NE(browser, nullptr);
+    ASSERT_FALSE(browser->navigations.isEmpty());
+    EXPECT_TRUE(browser->navigations.last().endsWith("/files/gonggao.html"));
+    EXPECT_TRUE(QFile::exists(browser->navigations.last()));
+    browser->complete();
+    EXPECT_EQ(browser->bodyStyle.value("borderStyle"), "none");
+}
+
+TEST_F(LauncherTest, MissingHoverPictureShowsTheFileErrorAndKeepsThePicture) {
+    const QString picture = core::filesFolder() + "/close2.bmp";
+    ASSERT_TRUE(QFile::rename(picture, picture + ".away"));
+    const qint64 before = launcher->control<QLabel>("imgclose")->pixmap().cacheKey();
+    launcher->fire("imgcloseMouseEnter");
+    QFile::rename(picture + ".away", picture);
+    EXPECT_TRUE(fake().lastMessage().text.contains("close2.bmp")) << fake().lastMessage().text.toStdString();
+    EXPECT_EQ(launcher->control<QLabel>("imgclose")->pixmap().cacheKey(), before);
+    launcher->fire("imgcloseMouseEnter");
+    EXPECT_NE(launcher->control<QLabel>("imgclose")->pixmap().cacheKey(), before);
+}
+
+} // namespace
