@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/code/bannerconverter.h"
+
+namespace tools {
+
+// Wraps a snippet wider than the shop's content column so that it spans the
+// whole browser window, for the three shop editions.
+class Tfrmtonglan3 : public BannerConverter {
+    Q_OBJECT
+public:
+    Tfrmtonglan3();
+
+protected:
+    QString converted() const override;
+};
+
+} // namespace tools
