@@ -104,10 +104,11 @@ const QVector<CatalogueSlot>& catalogue() {
     return entries;
 }
 
-Thumbnail::Thumbnail(const QString& caption, bool blank, QWidget* parent) : QLabel(caption, parent), m_blank(blank) {
+Thumbnail::Thumbnail(const QString& caption, bool blank, QWidget* parent)
+    : QLabel(caption, parent)
+    , m_blank(blank) {
     setTextFormat(Qt::PlainText);
-    if (!blank)
-        setCursor(Qt::PointingHandCursor);
+    if (!blank) setCursor(Qt::PointingHandCursor);
 }
 
 void Thumbnail::paintEvent(QPaintEvent*) {

@@ -54,13 +54,31 @@ QIcon programIcon() {
     return QIcon(pixmap);
 }
 
-QString colourStyle(const QColor& background, const QColor& text) {
-    return QStringLiteral("background-color:%1;color:%2;").arg(background.name(), text.name());
+// Colours and font of a control through its palette (style sheets would cost
+// start-up time on this many controls). An invalid background leaves it.
+void paint(QWidget* widget, const QColor& background, const QColor& text, int pixelSize = 0,
+           bool bold = false) {
+    QPalette palette = widget->palette();
+    if (background.isValid()) {
+        widget->setAutoFillBackground(true);
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Base, background);
+    }
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    widget->setPalette(palette);
+    if (pixelSize || bold) {
+        QFont font = widget->font();
+        if (pixelSize) font.setPixelSize(pixelSize);
+        font.setBold(bold);
+        widget->setFont(font);
+    }
 }
 
 } // namespace
 
-Tfrmindex::Tfrmindex() : core::Form(QStringLiteral("Tfrmindex"), QStringLiteral("青梧360-店铺装修软件")) {
+Tfrmindex::Tfrmindex()
+    : core::Form(QStringLiteral("Tfrmindex"), QStringLiteral("青梧360-店铺装修软件")) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowIcon(programIcon());
     setClientSize(1000, 600);
@@ -78,20 +96,20 @@ Tfrmindex::Tfrmindex() : core::Form(QStringLiteral("Tfrmindex"), QStringLiteral(
     buildTray();
 
     addTimer(QStringLiteral("tmr1"), 1000, true);
-    on(QStringLiteral("tmr1Timer"), [this] { setText(QStringLiteral("lbl7"), clockText(QDateTime::currentDateTime(), QLocale::system())); });
+    on(QStringLiteral("tmr1Timer"), [this] {
+        setText(QStringLiteral("lbl7"), clockText(QDateTime::currentDateTime(), QLocale::system()));
+    });
     on(QStringLiteral("FormShow"), [this] {
         const QDateTime now = QDateTime::currentDateTime();
         const QLocale locale = QLocale::system();
         setText(QStringLiteral("lbl7"), locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
                                             locale.toString(now.time(), QLocale::LongFormat));
         // The page is loaded once the launcher has been painted, so start-up never waits for it.
-        if (m_painted)
-            loadAnnouncement();
+        if (m_painted) loadAnnouncement();
     });
     on(QStringLiteral("FormMouseWheel"), [this] { wheel(m_wheelDelta); });
     on(QStringLiteral("wb3DocumentComplete"), [this] {
-        if (m_browser)
-            m_browser->setBodyStyle(QStringLiteral("borderStyle"), QStringLiteral("none"));
+        if (m_browser) m_browser->setBodyStyle(QStringLiteral("borderStyle"), QStringLiteral("none"));
     });
     on(QStringLiteral("img114Click"), [this] { sendFeedback(); });
     // Wheel turns anywhere over the launcher reach its wheel handler first.
@@ -119,11 +137,12 @@ void Tfrmindex::buildMenuColumn() {
     column->setObjectName(QStringLiteral("pnl1"));
     column->setGeometry(0, 0, kRight, 600);
     column->setAutoFillBackground(true);
-    column->setStyleSheet(QStringLiteral("#pnl1{background-color:%1;}").arg(QPalette().color(QPalette::WindowText).name()));
+    paint(column, QPalette().color(QPalette::WindowText), Qt::white);
 
-    QLabel* logo = addLabel(column, QStringLiteral("img20"), QRect(0, 0, 130, 130), QStringLiteral("青梧360"));
+    QLabel* logo =
+        addLabel(column, QStringLiteral("img20"), QRect(0, 0, 130, 130), QStringLiteral("青梧360"));
     logo->setAlignment(Qt::AlignCenter);
-    logo->setStyleSheet(QStringLiteral("color:#7fdcaa;font-size:26px;font-weight:bold;"));
+    paint(logo, QColor(), QColor(0x7f, 0xdc, 0xaa), 26, true);
 
     struct Entry {
         QString name, caption;
@@ -146,51 +165,53 @@ void Tfrmindex::buildMenuColumn() {
         panel->setAutoFillBackground(true);
         panel->setCursor(Qt::PointingHandCursor);
         QFont font(QStringList{QStringLiteral("Microsoft YaHei"), QStringLiteral("微软雅黑"),
-                               QStringLiteral("Noto Sans CJK SC")}.first());
-        font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("微软雅黑"), QStringLiteral("Noto Sans CJK SC")});
+                               QStringLiteral("Noto Sans CJK SC")}
+                       .first());
+        font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("微软雅黑"),
+                          QStringLiteral("Noto Sans CJK SC")});
         font.setPixelSize(15);
         panel->setFont(font);
         const bool announcement = i == 0;
-        const QString rest = announcement
-                                 ? colourStyle(system.color(QPalette::Inactive, QPalette::WindowText).lighter(250), Qt::white)
-                                 : colourStyle(Qt::black, Qt::white);
-        const QString hover = colourStyle(system.color(QPalette::Highlight), Qt::white);
-        panel->setStyleSheet(rest);
+        const QColor rest = announcement ? system.color(QPalette::Inactive, QPalette::WindowText).lighter(250)
+                                         : QColor(Qt::black);
+        const QColor hover = system.color(QPalette::Highlight);
+        paint(panel, rest, Qt::white);
         on(entry.name + QStringLiteral("Click"), entry.click);
-        on(entry.name + QStringLiteral("MouseEnter"), [panel, hover] { panel->setStyleSheet(hover); });
-        on(entry.name + QStringLiteral("MouseLeave"), [panel, rest, announcement] {
-            panel->setStyleSheet(announcement ? rest : colourStyle(Qt::black, Qt::white));
-        });
+        on(entry.name + QStringLiteral("MouseEnter"), [panel, hover] { paint(panel, hover, Qt::white); });
+        on(entry.name + QStringLiteral("MouseLeave"), [panel, rest] { paint(panel, rest, Qt::white); });
     }
 }
 
 void Tfrmindex::buildTopStrip() {
     QLabel* strip = addLabel(this, QStringLiteral("img1"), QRect(kRight, 0, 870, 41), QString());
-    strip->setStyleSheet(QStringLiteral("background-color:#f3f6f9;border-bottom:1px solid #dde3ea;"));
+    paint(strip, QColor(0xf3, 0xf6, 0xf9), Qt::black);
     strip->lower();
     on(QStringLiteral("img1MouseDown"), [this] {
-        if (QWindow* handle = windowHandle())
-            handle->startSystemMove();
+        if (QWindow* handle = windowHandle()) handle->startSystemMove();
     });
 
     addLabel(this, QStringLiteral("imgxiao"), QRect(kRight + 808, 0, 28, 28), QString());
     addLabel(this, QStringLiteral("imgclose"), QRect(kRight + 840, 0, 28, 28), QString());
     for (const QString& picture : {QStringLiteral("imgxiao"), QStringLiteral("imgclose")}) {
-        const QString file = picture == QLatin1String("imgxiao") ? QStringLiteral("min1.bmp") : QStringLiteral("close1.bmp");
+        const QString file =
+            picture == QLatin1String("imgxiao") ? QStringLiteral("min1.bmp") : QStringLiteral("close1.bmp");
         QPixmap pixmap(core::filesFolder() + QLatin1Char('/') + file);
         control<QLabel>(picture)->setPixmap(pixmap);
         control<QLabel>(picture)->setCursor(Qt::PointingHandCursor);
     }
     on(QStringLiteral("imgxiaoClick"), [] {
         for (core::Form* form : windows())
-            if (form->isVisible())
-                form->showMinimized();
+            if (form->isVisible()) form->showMinimized();
     });
     on(QStringLiteral("imgcloseClick"), [this] { toTray(); });
-    on(QStringLiteral("imgxiaoMouseEnter"), [this] { setPicture(QStringLiteral("imgxiao"), QStringLiteral("min2.bmp")); });
-    on(QStringLiteral("imgxiaoMouseLeave"), [this] { setPicture(QStringLiteral("imgxiao"), QStringLiteral("min1.bmp")); });
-    on(QStringLiteral("imgcloseMouseEnter"), [this] { setPicture(QStringLiteral("imgclose"), QStringLiteral("close2.bmp")); });
-    on(QStringLiteral("imgcloseMouseLeave"), [this] { setPicture(QStringLiteral("imgclose"), QStringLiteral("close1.bmp")); });
+    on(QStringLiteral("imgxiaoMouseEnter"),
+       [this] { setPicture(QStringLiteral("imgxiao"), QStringLiteral("min2.bmp")); });
+    on(QStringLiteral("imgxiaoMouseLeave"),
+       [this] { setPicture(QStringLiteral("imgxiao"), QStringLiteral("min1.bmp")); });
+    on(QStringLiteral("imgcloseMouseEnter"),
+       [this] { setPicture(QStringLiteral("imgclose"), QStringLiteral("close2.bmp")); });
+    on(QStringLiteral("imgcloseMouseLeave"),
+       [this] { setPicture(QStringLiteral("imgclose"), QStringLiteral("close1.bmp")); });
 
     addLabel(this, QStringLiteral("lbl8"), QRect(kRight + 16, 12, 40, 18), QStringLiteral("今天是"));
     addLabel(this, QStringLiteral("lbl7"), QRect(kRight + 56, 12, 330, 18),
@@ -202,8 +223,14 @@ void Tfrmindex::buildTopStrip() {
         std::function<void()> click;
     };
     const QVector<Link> links = {
-        {"lbl6", "代码预览", 399, [] { if (core::Form* w = app::window("Tfrmyulan")) w->showForm(); }},
-        {"lbl5", "通栏转化", 466, [] { if (core::Form* w = app::window("Tfrmtonglan3")) w->showForm(); }},
+        {"lbl6", "代码预览", 399,
+         [] {
+             if (core::Form* w = app::window("Tfrmyulan")) w->showForm();
+         }},
+        {"lbl5", "通栏转化", 466,
+         [] {
+             if (core::Form* w = app::window("Tfrmtonglan3")) w->showForm();
+         }},
         {"lbl4", "店铺装修", 532, [] { core::platform().openDefault(addresses::shopDecoration); }},
         {"lbl3", "图片空间", 599, [] { core::platform().openDefault(addresses::pictureSpace); }},
         {"lbl2", "卖家中心", 665, [] { core::platform().openDefault(addresses::sellerCentre); }},
@@ -212,7 +239,7 @@ void Tfrmindex::buildTopStrip() {
     for (const Link& link : links) {
         QLabel* label = addLabel(this, link.name, QRect(kRight + link.x, 12, 62, 18), link.caption);
         label->setCursor(Qt::PointingHandCursor);
-        label->setStyleSheet(QStringLiteral("color:#1f5fa8;"));
+        paint(label, QColor(), QColor(0x1f, 0x5f, 0xa8));
         on(link.name + QStringLiteral("Click"), link.click);
     }
 }
@@ -249,24 +276,29 @@ void Tfrmindex::buildPages() {
         QString name, caption, page;
     };
     const QVector<Side> sideLabels = {
-        {"lbl12", "美工常用", "tsmg1"},  {"lbl26", "首页轮播", "ts11"}, {"lbl9", "装修版块", "ts7"},
-        {"", "—————", ""},               {"lbl10", "动态格子", "ts8"},  {"lbl11", "静态格子", "ts6"},
-        {"", "—————", ""},               {"lbl29", "退役功能", "tstuiyi1"},
+        {"lbl12", "美工常用", "tsmg1"},
+        {"lbl26", "首页轮播", "ts11"},
+        {"lbl9", "装修版块", "ts7"},
+        {"", "—————", ""},
+        {"lbl10", "动态格子", "ts8"},
+        {"lbl11", "静态格子", "ts6"},
+        {"", "—————", ""},
+        {"lbl29", "退役功能", "tstuiyi1"},
     };
     int y = 30;
     for (const Side& entry : sideLabels) {
-        QLabel* label = entry.name.isEmpty() ? addCaption(side, QRect(12, y, 90, 24), entry.caption)
-                                             : addLabel(side, entry.name, QRect(12, y, 90, 24), entry.caption);
+        QLabel* label = entry.name.isEmpty()
+                            ? addCaption(side, QRect(12, y, 90, 24), entry.caption)
+                            : addLabel(side, entry.name, QRect(12, y, 90, 24), entry.caption);
         label->setAlignment(Qt::AlignCenter);
         y += 36;
-        if (entry.name.isEmpty())
-            continue;
+        if (entry.name.isEmpty()) continue;
         label->setCursor(Qt::PointingHandCursor);
-        label->setStyleSheet(QStringLiteral("color:#000000;"));
+        paint(label, QColor(), Qt::black);
         const QString target = entry.page;
         on(entry.name + QStringLiteral("Click"), [this, target] { showPage("pgc2", target); });
-        on(entry.name + QStringLiteral("MouseEnter"), [label] { label->setStyleSheet(QStringLiteral("color:#c80000;")); });
-        on(entry.name + QStringLiteral("MouseLeave"), [label] { label->setStyleSheet(QStringLiteral("color:#000000;")); });
+        on(entry.name + QStringLiteral("MouseEnter"), [label] { paint(label, QColor(), QColor(200, 0, 0)); });
+        on(entry.name + QStringLiteral("MouseLeave"), [label] { paint(label, QColor(), Qt::black); });
     }
 
     QWidget* feedback = page(QStringLiteral("ts4"), QStringLiteral("我要留言"));
@@ -274,13 +306,14 @@ void Tfrmindex::buildPages() {
 
     QWidget* recommended = page(QStringLiteral("tstuijian"), QStringLiteral("推荐功能"));
     for (const CatalogueSlot& slot : app::catalogue()) {
-        if (slot.page != QLatin1String("tstuijian"))
-            continue;
+        if (slot.page != QLatin1String("tstuijian")) continue;
         auto* thumb = new Thumbnail(slot.caption, false, recommended);
         thumb->setObjectName(slot.image);
         thumb->setGeometry(kLargeColumns[slot.column - 1], kLargeRows[slot.row - 1], 250, 110);
         const QString target = slot.target;
-        on(slot.image + QStringLiteral("Click"), [target] { if (core::Form* w = app::window(target)) w->showForm(); });
+        on(slot.image + QStringLiteral("Click"), [target] {
+            if (core::Form* w = app::window(target)) w->showForm();
+        });
     }
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
@@ -296,8 +329,7 @@ QWidget* Tfrmindex::catalogueContent(QTabWidget* catalogue, const QString& page,
     auto* sheet = new QWidget;
     sheet->setObjectName(page);
     catalogue->addTab(sheet, caption);
-    if (scrollBox.isEmpty())
-        return sheet;
+    if (scrollBox.isEmpty()) return sheet;
     auto* box = new QScrollArea(sheet);
     box->setObjectName(scrollBox);
     box->setGeometry(0, 0, 758, 532);
@@ -314,9 +346,14 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
         QString name, caption, scrollBox;
     };
     const QVector<Page> pages = {
-        {"tsmg1", "美工1页", ""},         {"tsmg2", "美工2页", "scrlbx3"},   {"ts11", "首页轮播", "scrlbx2"},
-        {"ts7", "首页装修", "scrlbx1"},   {"ts8", "动态格子", "scrlbx5"},    {"ts6", "静态格子", "scrlbx6"},
-        {"tstuiyi1", "退役功能", "scrlbx7"}, {"tstuiyi2", "退役2", ""},
+        {"tsmg1", "美工1页", ""},
+        {"tsmg2", "美工2页", "scrlbx3"},
+        {"ts11", "首页轮播", "scrlbx2"},
+        {"ts7", "首页装修", "scrlbx1"},
+        {"ts8", "动态格子", "scrlbx5"},
+        {"ts6", "静态格子", "scrlbx6"},
+        {"tstuiyi1", "退役功能", "scrlbx7"},
+        {"tstuiyi2", "退役2", ""},
     };
     QHash<QString, QWidget*> contents;
     for (const Page& page : pages)
@@ -325,18 +362,18 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
     QSet<QString> used;
     for (const CatalogueSlot& slot : app::catalogue()) {
         QWidget* content = contents.value(slot.page);
-        if (!content)
-            continue;
+        if (!content) continue;
         used.insert(slot.page + QString::number(slot.row) + QString::number(slot.column));
         auto* thumb = new Thumbnail(slot.caption, false, content);
         thumb->setObjectName(slot.image);
         const bool wide = slot.image == QLatin1String("img52");
         int y = kRows[slot.row - 1];
-        if (slot.page == QLatin1String("tsmg1") && slot.row == 2 && slot.column == 3)
-            y = 135;
+        if (slot.page == QLatin1String("tsmg1") && slot.row == 2 && slot.column == 3) y = 135;
         thumb->setGeometry(kColumns[slot.column - 1], y, wide ? 664 : 200, wide ? 158 : 68);
         const QString target = slot.target;
-        on(slot.image + QStringLiteral("Click"), [target] { if (core::Form* w = app::window(target)) w->showForm(); });
+        on(slot.image + QStringLiteral("Click"), [target] {
+            if (core::Form* w = app::window(target)) w->showForm();
+        });
         if (wide) {
             for (int column = 1; column <= 3; ++column)
                 used.insert(slot.page + QStringLiteral("2") + QString::number(column));
@@ -350,55 +387,59 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
                         ->setGeometry(kColumns[column - 1], kRows[row - 1], 200, 68);
     }
 
-    addPageSquares(contents.value("tsmg1"), QStringLiteral("lblmg1"), 1, QStringLiteral("tsmg1"), QStringLiteral("tsmg2"));
-    addPageSquares(contents.value("tsmg2"), QStringLiteral("lblmg2"), 2, QStringLiteral("tsmg1"), QStringLiteral("tsmg2"));
-    addPageSquares(contents.value("tstuiyi1"), QStringLiteral("lblty1"), 1, QStringLiteral("tstuiyi1"), QStringLiteral("tstuiyi2"));
-    addPageSquares(contents.value("tstuiyi2"), QStringLiteral("lblty2"), 2, QStringLiteral("tstuiyi1"), QStringLiteral("tstuiyi2"));
+    addPageSquares(contents.value("tsmg1"), QStringLiteral("lblmg1"), 1, QStringLiteral("tsmg1"),
+                   QStringLiteral("tsmg2"));
+    addPageSquares(contents.value("tsmg2"), QStringLiteral("lblmg2"), 2, QStringLiteral("tsmg1"),
+                   QStringLiteral("tsmg2"));
+    addPageSquares(contents.value("tstuiyi1"), QStringLiteral("lblty1"), 1, QStringLiteral("tstuiyi1"),
+                   QStringLiteral("tstuiyi2"));
+    addPageSquares(contents.value("tstuiyi2"), QStringLiteral("lblty2"), 2, QStringLiteral("tstuiyi1"),
+                   QStringLiteral("tstuiyi2"));
 
     auto* isNew = new QLabel(QStringLiteral("NEW"), contents.value("ts8"));
     isNew->setGeometry(700, 4, 34, 16);
-    isNew->setStyleSheet(QStringLiteral("color:#ffffff;background-color:#e0242b;font-weight:bold;"));
+    paint(isNew, QColor(0xe0, 0x24, 0x2b), Qt::white, 0, true);
     isNew->setAlignment(Qt::AlignCenter);
     catalogue->setCurrentIndex(0);
 }
 
 void Tfrmindex::addPageSquares(QWidget* content, const QString& prefix, int current, const QString& first,
                                const QString& second) {
-    const QString grey = QPalette().color(QPalette::Button).darker(130).name();
+    const QColor grey = QPalette().color(QPalette::Button).darker(130);
     for (int number = 1; number <= 2; ++number) {
         const QString name = prefix + QString::number(number);
-        QLabel* square = addLabel(content, name, QRect(number == 1 ? 312 : 344, 512, 25, 25), QString::number(number));
+        QLabel* square =
+            addLabel(content, name, QRect(number == 1 ? 312 : 344, 512, 25, 25), QString::number(number));
         square->setAlignment(Qt::AlignCenter);
-        square->setStyleSheet(QStringLiteral("color:#ffffff;font-weight:bold;background-color:%1;")
-                                  .arg(number == current ? QStringLiteral("#e0242b") : grey));
+        paint(square, number == current ? QColor(0xe0, 0x24, 0x2b) : grey, Qt::white, 0, true);
         if (number != current) {
             const QString target = number == 1 ? first : second;
-            on(name + QStringLiteral("MouseEnter"), [this, target] { showPage(QStringLiteral("pgc2"), target); });
+            on(name + QStringLiteral("MouseEnter"),
+               [this, target] { showPage(QStringLiteral("pgc2"), target); });
         }
     }
 }
 
 void Tfrmindex::buildFeedbackPage(QWidget* page) {
-    QLabel* heading = addCaption(page, QRect(40, 30, 790, 30),
-                                 QStringLiteral("请您将对于本软件不满意的意见和建议反馈给我们，我们将对软件进行合理的整合！"));
-    heading->setStyleSheet(QStringLiteral("font-size:15px;font-weight:bold;color:#1f5fa8;"));
+    QLabel* heading = addCaption(
+        page, QRect(40, 30, 790, 30),
+        QStringLiteral("请您将对于本软件不满意的意见和建议反馈给我们，我们将对软件进行合理的整合！"));
+    paint(heading, QColor(), QColor(0x1f, 0x5f, 0xa8), 15, true);
     auto* background = new QLabel(page);
     background->setGeometry(40, 80, 790, 420);
-    background->setStyleSheet(QStringLiteral("background-color:#f3f6f9;border:1px solid #dde3ea;border-radius:6px;"));
+    paint(background, QColor(0xf3, 0xf6, 0xf9), Qt::black);
     QLabel* captions = addCaption(page, QRect(70, 100, 90, 150),
                                   QStringLiteral("旺旺名：\n\n回执邮箱：\n\n标题信息：\n\n反馈建议："));
     captions->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    captions->setStyleSheet(QStringLiteral("line-height:150%;"));
-    const QString field = QStringLiteral("border:none;border-bottom:1px solid #9fb3c8;background:transparent;");
-    addEdit(page, QStringLiteral("edt5"), QRect(170, 96, 300, 24))->setStyleSheet(field);
-    addEdit(page, QStringLiteral("edt6"), QRect(170, 132, 300, 24))->setStyleSheet(field);
-    addEdit(page, QStringLiteral("edt7"), QRect(170, 168, 600, 24))->setStyleSheet(field);
-    addMemo(page, QStringLiteral("mmo2"), QRect(170, 206, 600, 230))
-        ->setStyleSheet(QStringLiteral("border:1px solid #9fb3c8;background:#ffffff;"));
-    QLabel* send = addLabel(page, QStringLiteral("img114"), QRect(650, 450, 120, 34), QStringLiteral("提交留言"));
+    addEdit(page, QStringLiteral("edt5"), QRect(170, 96, 300, 24))->setFrame(false);
+    addEdit(page, QStringLiteral("edt6"), QRect(170, 132, 300, 24))->setFrame(false);
+    addEdit(page, QStringLiteral("edt7"), QRect(170, 168, 600, 24))->setFrame(false);
+    addMemo(page, QStringLiteral("mmo2"), QRect(170, 206, 600, 230));
+    QLabel* send =
+        addLabel(page, QStringLiteral("img114"), QRect(650, 450, 120, 34), QStringLiteral("提交留言"));
     send->setAlignment(Qt::AlignCenter);
     send->setCursor(Qt::PointingHandCursor);
-    send->setStyleSheet(QStringLiteral("background-color:#1f8f5f;color:#ffffff;border-radius:4px;font-weight:bold;"));
+    paint(send, QColor(0x1f, 0x8f, 0x5f), Qt::white, 0, true);
 }
 
 void Tfrmindex::buildTray() {
@@ -412,8 +453,10 @@ void Tfrmindex::buildTray() {
         QString name, caption, address;
     };
     const QVector<Item> items = {
-        {"N3", "官方网站", addresses::websiteTray}, {"N4", "淘宝网店", addresses::shop},
-        {"N5", "美工视频", addresses::tutorialVideos}, {"N6", "检测更新", addresses::latestVersion},
+        {"N3", "官方网站", addresses::websiteTray},
+        {"N4", "淘宝网店", addresses::shop},
+        {"N5", "美工视频", addresses::tutorialVideos},
+        {"N6", "检测更新", addresses::latestVersion},
     };
     const QStyle::StandardPixmap icons[] = {QStyle::SP_DirHomeIcon, QStyle::SP_DriveNetIcon,
                                             QStyle::SP_MediaPlay, QStyle::SP_BrowserReload};
@@ -424,25 +467,26 @@ void Tfrmindex::buildTray() {
         on(items[i].name + QStringLiteral("Click"), [address] { core::platform().openDefault(address); });
     }
     m_trayMenu->addSeparator();
-    QAction* open = m_trayMenu->addAction(style()->standardIcon(QStyle::SP_TitleBarNormalButton), QStringLiteral("打开主界面"));
+    QAction* open = m_trayMenu->addAction(style()->standardIcon(QStyle::SP_TitleBarNormalButton),
+                                          QStringLiteral("打开主界面"));
     open->setObjectName(QStringLiteral("N1"));
-    QAction* quit = m_trayMenu->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("退出程序"));
+    QAction* quit = m_trayMenu->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                          QStringLiteral("退出程序"));
     quit->setObjectName(QStringLiteral("N2"));
     on(QStringLiteral("N1Click"), [this] {
         showForm();
         m_tray->hide();
     });
     on(QStringLiteral("N2Click"), [this] {
-        core::platform().messageBox(nullptr,
-                                    QStringLiteral("美工生活很辛苦，注意休息，咱们暂时离别，期待下次相会，多提宝贵建议！"),
-                                    QStringLiteral("温馨提示"));
+        core::platform().messageBox(
+            nullptr, QStringLiteral("美工生活很辛苦，注意休息，咱们暂时离别，期待下次相会，多提宝贵建议！"),
+            QStringLiteral("温馨提示"));
         core::platform().quit();
         close();
     });
     on(QStringLiteral("trycn1DblClick"), [this] { fromTray(); });
     connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::DoubleClick)
-            dispatch(QStringLiteral("trycn1DblClick"));
+        if (reason == QSystemTrayIcon::DoubleClick) dispatch(QStringLiteral("trycn1DblClick"));
     });
 }
 
@@ -455,7 +499,8 @@ void Tfrmindex::toTray() {
     m_tray->setIcon(windowIcon());
     m_tray->setContextMenu(m_trayMenu);
     m_tray->show();
-    m_tray->showMessage(QStringLiteral("青梧360"), QStringLiteral("最小化到托盘，下次使用时双击图标即可显示！"),
+    m_tray->showMessage(QStringLiteral("青梧360"),
+                        QStringLiteral("最小化到托盘，下次使用时双击图标即可显示！"),
                         QSystemTrayIcon::Information, 5);
     hide();
 }
@@ -467,14 +512,12 @@ void Tfrmindex::fromTray() {
 
 void Tfrmindex::showPage(const QString& tabWidget, const QString& page) {
     auto* pages = control<QTabWidget>(tabWidget);
-    if (QWidget* sheet = pages->findChild<QWidget*>(page))
-        pages->setCurrentWidget(sheet);
+    if (QWidget* sheet = pages->findChild<QWidget*>(page)) pages->setCurrentWidget(sheet);
 }
 
 void Tfrmindex::setPicture(const QString& image, const QString& file) {
     QString path = QDir::current().filePath(QStringLiteral("files/") + file);
-    if (!QFileInfo::exists(path))
-        path = core::filesFolder() + QLatin1Char('/') + file;
+    if (!QFileInfo::exists(path)) path = core::filesFolder() + QLatin1Char('/') + file;
     QPixmap pixmap;
     if (!pixmap.load(path))
         core::fail(QStringLiteral("Cannot open file \"%1\". No such file or directory")
@@ -485,7 +528,8 @@ void Tfrmindex::setPicture(const QString& image, const QString& file) {
 void Tfrmindex::loadAnnouncement() {
     if (!m_browser) {
         m_browser = core::platform().createBrowser(control<QWidget>(QStringLiteral("wb3")));
-        connect(m_browser, &core::Browser::documentComplete, this, [this] { dispatch(QStringLiteral("wb3DocumentComplete")); });
+        connect(m_browser, &core::Browser::documentComplete, this,
+                [this] { dispatch(QStringLiteral("wb3DocumentComplete")); });
     }
     m_browser->navigate(core::filesFolder() + QLatin1Char('/') + addresses::announcementFile);
 }
@@ -502,18 +546,19 @@ void Tfrmindex::sendFeedback() {
         return;
     }
     core::Mail mail = m_account;
-    mail.subject = QStringLiteral("旺旺") + text(QStringLiteral("edt5")) + QStringLiteral("：") + text(QStringLiteral("edt7"));
+    mail.subject = QStringLiteral("旺旺") + text(QStringLiteral("edt5")) + QStringLiteral("：") +
+                   text(QStringLiteral("edt7"));
     mail.bodyLines = control<core::Memo>(QStringLiteral("mmo2"))->lines();
     mail.replyTo = text(QStringLiteral("edt6")).trimmed();
     mail.highPriority = true;
     const QString error = core::platform().sendMail(mail);
-    if (!error.isEmpty())
-        core::fail(error);
+    if (!error.isEmpty()) core::fail(error);
     message(QStringLiteral("邮件已经发送，非常感谢您的支持！"));
 }
 
 void Tfrmindex::wheel(int delta) {
-    for (const QString& name : {QStringLiteral("scrlbx2"), QStringLiteral("scrlbx3"), QStringLiteral("scrlbx1")}) {
+    for (const QString& name :
+         {QStringLiteral("scrlbx2"), QStringLiteral("scrlbx3"), QStringLiteral("scrlbx1")}) {
         auto* box = control<QScrollArea>(name);
         box->verticalScrollBar()->triggerAction(delta < 0 ? QAbstractSlider::SliderSingleStepAdd
                                                           : QAbstractSlider::SliderSingleStepSub);
@@ -521,11 +566,9 @@ void Tfrmindex::wheel(int delta) {
 }
 
 bool Tfrmindex::WheelFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel)
-        return false;
+    if (event->type() != QEvent::Wheel) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != m_launcher)
-        return false;
+    if (!widget || widget->window() != m_launcher) return false;
     m_launcher->m_wheelDelta = static_cast<QWheelEvent*>(event)->angleDelta().y();
     m_launcher->dispatch(QStringLiteral("FormMouseWheel"));
     return true;
@@ -536,8 +579,10 @@ void Tfrmindex::paintEvent(QPaintEvent* event) {
     if (!m_painted) {
         m_painted = true;
         QTimer::singleShot(0, this, [this] {
-            if (isVisible())
-                loadAnnouncement();
+            emit firstPainted();
+            QTimer::singleShot(0, this, [this] {
+                if (isVisible()) loadAnnouncement();
+            });
         });
     }
 }

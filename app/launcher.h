@@ -27,6 +27,10 @@ public:
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     core::Browser* announcementBrowser() const { return m_browser; }
 
+signals:
+    // Once, right after the first paint; the announcement page loads after it.
+    void firstPainted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -34,7 +38,9 @@ protected:
 private:
     class WheelFilter : public QObject {
     public:
-        explicit WheelFilter(Tfrmindex* launcher) : QObject(launcher), m_launcher(launcher) {}
+        explicit WheelFilter(Tfrmindex* launcher)
+            : QObject(launcher)
+            , m_launcher(launcher) {}
         bool eventFilter(QObject* watched, QEvent* event) override;
 
     private:

@@ -17,23 +17,25 @@
 
 namespace app {
 
-Tfrmmini::Tfrmmini() : core::Form(QStringLiteral("Tfrmmini"), QStringLiteral("青梧360")) {
+Tfrmmini::Tfrmmini()
+    : core::Form(QStringLiteral("Tfrmmini"), QStringLiteral("青梧360")) {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedWidth(610);
     resize(610, 40);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move((screen->geometry().width() - 610) / 2, 0);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) move((screen->geometry().width() - 610) / 2, 0);
 
     QLabel* logo = addLabel(this, QStringLiteral("img1"), QRect(0, 0, 110, 40), QStringLiteral("青梧360"));
     logo->setAlignment(Qt::AlignCenter);
-    logo->setStyleSheet(QStringLiteral("background-color:#000000;color:#7fdcaa;font-weight:bold;font-size:16px;"));
+    logo->setStyleSheet(
+        QStringLiteral("background-color:#000000;color:#7fdcaa;font-weight:bold;font-size:16px;"));
 
     const QStringList captions = {QStringLiteral("功能"), QStringLiteral("记事本"), QStringLiteral("收藏夹"),
                                   QStringLiteral("通栏"), QStringLiteral("预览器"), QStringLiteral("网址")};
     for (int i = 0; i < captions.size(); ++i)
         addButton(this, QStringLiteral("btn%1").arg(i + 1), QRect(110 + 68 * i, 0, 68, 40), captions[i]);
     addCombo(this, QStringLiteral("cbb1"), QRect(110 + 68 * 6, 8, 88, 24),
-             {QStringLiteral("快捷入口"), QStringLiteral("卖家中心"), QStringLiteral("图片空间"), QStringLiteral("店铺装修")},
+             {QStringLiteral("快捷入口"), QStringLiteral("卖家中心"), QStringLiteral("图片空间"),
+              QStringLiteral("店铺装修")},
              QStringLiteral("快捷入口"));
     control<QComboBox>(QStringLiteral("cbb1"))->setEditable(false);
 
@@ -54,8 +56,7 @@ Tfrmmini::Tfrmmini() : core::Form(QStringLiteral("Tfrmmini"), QStringLiteral("�
 
     on(QStringLiteral("btn1Click"), [this] {
         hide();
-        if (core::Form* launcher = app::window(QStringLiteral("Tfrmindex")))
-            launcher->showForm();
+        if (core::Form* launcher = app::window(QStringLiteral("Tfrmindex"))) launcher->showForm();
     });
     on(QStringLiteral("btn2Click"), [] {
         const QString path = QDir::current().filePath(QStringLiteral("临时记事本.txt"));
@@ -63,8 +64,12 @@ Tfrmmini::Tfrmmini() : core::Form(QStringLiteral("Tfrmmini"), QStringLiteral("�
         core::platform().openDefault(path);
     });
     on(QStringLiteral("btn3Click"), [this] { resize(610, 475); });
-    on(QStringLiteral("btn4Click"), [] { if (core::Form* w = app::window(QStringLiteral("Tfrmtonglan3"))) w->showForm(); });
-    on(QStringLiteral("btn5Click"), [] { if (core::Form* w = app::window(QStringLiteral("Tfrmyulan"))) w->showForm(); });
+    on(QStringLiteral("btn4Click"), [] {
+        if (core::Form* w = app::window(QStringLiteral("Tfrmtonglan3"))) w->showForm();
+    });
+    on(QStringLiteral("btn5Click"), [] {
+        if (core::Form* w = app::window(QStringLiteral("Tfrmyulan"))) w->showForm();
+    });
     on(QStringLiteral("btn6Click"), [] { core::platform().openDefault(addresses::designDirectory); });
     on(QStringLiteral("cbb1Change"), [this] {
         const int index = control<QComboBox>(QStringLiteral("cbb1"))->currentIndex();

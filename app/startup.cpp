@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/launcher.h"
 #include "app/windows.h"
 #include "bench/startup/firstpaint.h"
 #include "core/form.h"
@@ -38,8 +39,7 @@ int run(int argc, char** argv) {
     configureApplication(application);
 
     QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
+    if (runtime.isEmpty()) runtime = QDir::tempPath();
     QDir().mkpath(runtime);
     QLockFile instance(runtime + QStringLiteral("/qingwu-index.lock"));
     // A lock whose process has died is taken over at once.
@@ -50,8 +50,10 @@ int run(int argc, char** argv) {
         return 0;
     }
 
-    createWindows();
-    core::Form* launcher = window(QStringLiteral("Tfrmindex"));
+    // The launcher comes first in the start-up order; the other windows follow
+    // as soon as it has been painted, before any input is handled.
+    auto* launcher = static_cast<Tfrmindex*>(createWindow(QStringLiteral("Tfrmindex")));
+    QObject::connect(launcher, &Tfrmindex::firstPainted, launcher, [] { createWindows(); });
     FirstPaintReporter::watch(launcher);
     launcher->showForm();
     return application.exec();

@@ -27,21 +27,92 @@ QHash<QString, core::Form*>& byName() {
 } // namespace
 
 const QStringList& startupOrder() {
-    static const QStringList order = {
-        "Tfrmindex", "Tfrmmini", "Tfrmtonglan3", "Tfrmyulan", "TFrmhtml", "Tfrmjsq", "Tfrmbeijing", "TfrmBJHD",
-        "TFrmjianfeng", "Tfrmlike", "Tfrmtext", "TfrmBBEWM", "Tfrmww", "Tfrmgxww", "Tfrmwangwangqun", "Tfrmredian",
-        "Tfrmmaodian", "Tfrmsale", "TfrmLBfenceng", "TfrmLBzhankai", "Tfrmsantulunbo2", "Tfrmlunbo", "Tfrmfangkuai",
-        "Tfrmtonglansuotu", "Tfrmjianyuelunbo", "Tfrmsantulunbo", "Tfrmshishangtonglan", "Tfrmxuehua", "Tfrmdzdh",
-        "Tfrmdh", "TFrmdaohangdaisousuo", "Tfrmdianzhaolunbo", "TFrm950fanzhuan", "Tfrmfenleitongdao",
-        "TFrmjieridaojishi", "Tfrmdanpinyouhuiquan", "Tfrmquanpingshipin", "TFrmlouceng", "Tfrmpaihangbang",
-        "TFrmzhanggui", "Tfrmyhq", "Tfrmkapan1", "Tfrmwutuzuolunbo", "Tfrmliangcelunbo", "Tfrmliutumingxing",
-        "TFrmkapan12", "Tfrmshitufangdajing", "Tfrmshiertulunbo", "TFrmtenimageszy", "TFrmimgfanzhuan",
-        "TFrmzdyfanzhuan", "Tfrmqitukaiguandeng", "Tfrmbatuzhezhao", "Tfrmzuobiaoqian", "Tfrmzhengfantuwen3",
-        "Tfrmzhengfantuwen4", "Tfrmtupian8", "TFrmsitutong", "Tfrmdanhang1", "Tfrmltbgz", "Tfrmtuangou",
-        "TFrmjianianhua", "Tfrmqituzhuanqu", "Tfrmxijiewutu", "Tfrmfanzhuan190", "TFrmxiu", "Tfrmztypl",
-        "TFrmliuyanban", "Tfrmfenlei", "TFrmdonghuadibu", "Tfrmdbdm", "Tfrmkefu", "Tfrmdaojishi", "Tfrmss",
-        "Tfrmyouku", "Tfrmxiala", "Tfrmtihuan", "TFrmys", "Tfrmgezilist", "Tfrmimgurl", "Tfrmpiliangtonglan",
-        "Tfrmtonglanbg", "Tfrmsousuokuang", "Tfrmshoucang", "Tfrmcharushanchudaima", "Tfrmmain"};
+    static const QStringList order = {"Tfrmindex",
+                                      "Tfrmmini",
+                                      "Tfrmtonglan3",
+                                      "Tfrmyulan",
+                                      "TFrmhtml",
+                                      "Tfrmjsq",
+                                      "Tfrmbeijing",
+                                      "TfrmBJHD",
+                                      "TFrmjianfeng",
+                                      "Tfrmlike",
+                                      "Tfrmtext",
+                                      "TfrmBBEWM",
+                                      "Tfrmww",
+                                      "Tfrmgxww",
+                                      "Tfrmwangwangqun",
+                                      "Tfrmredian",
+                                      "Tfrmmaodian",
+                                      "Tfrmsale",
+                                      "TfrmLBfenceng",
+                                      "TfrmLBzhankai",
+                                      "Tfrmsantulunbo2",
+                                      "Tfrmlunbo",
+                                      "Tfrmfangkuai",
+                                      "Tfrmtonglansuotu",
+                                      "Tfrmjianyuelunbo",
+                                      "Tfrmsantulunbo",
+                                      "Tfrmshishangtonglan",
+                                      "Tfrmxuehua",
+                                      "Tfrmdzdh",
+                                      "Tfrmdh",
+                                      "TFrmdaohangdaisousuo",
+                                      "Tfrmdianzhaolunbo",
+                                      "TFrm950fanzhuan",
+                                      "Tfrmfenleitongdao",
+                                      "TFrmjieridaojishi",
+                                      "Tfrmdanpinyouhuiquan",
+                                      "Tfrmquanpingshipin",
+                                      "TFrmlouceng",
+                                      "Tfrmpaihangbang",
+                                      "TFrmzhanggui",
+                                      "Tfrmyhq",
+                                      "Tfrmkapan1",
+                                      "Tfrmwutuzuolunbo",
+                                      "Tfrmliangcelunbo",
+                                      "Tfrmliutumingxing",
+                                      "TFrmkapan12",
+                                      "Tfrmshitufangdajing",
+                                      "Tfrmshiertulunbo",
+                                      "TFrmtenimageszy",
+                                      "TFrmimgfanzhuan",
+                                      "TFrmzdyfanzhuan",
+                                      "Tfrmqitukaiguandeng",
+                                      "Tfrmbatuzhezhao",
+                                      "Tfrmzuobiaoqian",
+                                      "Tfrmzhengfantuwen3",
+                                      "Tfrmzhengfantuwen4",
+                                      "Tfrmtupian8",
+                                      "TFrmsitutong",
+                                      "Tfrmdanhang1",
+                                      "Tfrmltbgz",
+                                      "Tfrmtuangou",
+                                      "TFrmjianianhua",
+                                      "Tfrmqituzhuanqu",
+                                      "Tfrmxijiewutu",
+                                      "Tfrmfanzhuan190",
+                                      "TFrmxiu",
+                                      "Tfrmztypl",
+                                      "TFrmliuyanban",
+                                      "Tfrmfenlei",
+                                      "TFrmdonghuadibu",
+                                      "Tfrmdbdm",
+                                      "Tfrmkefu",
+                                      "Tfrmdaojishi",
+                                      "Tfrmss",
+                                      "Tfrmyouku",
+                                      "Tfrmxiala",
+                                      "Tfrmtihuan",
+                                      "TFrmys",
+                                      "Tfrmgezilist",
+                                      "Tfrmimgurl",
+                                      "Tfrmpiliangtonglan",
+                                      "Tfrmtonglanbg",
+                                      "Tfrmsousuokuang",
+                                      "Tfrmshoucang",
+                                      "Tfrmcharushanchudaima",
+                                      "Tfrmmain"};
     return order;
 }
 
@@ -50,23 +121,29 @@ bool registerWindow(const QString& className, std::function<core::Form*()> facto
     return true;
 }
 
-void createWindows() {
-    if (!created().isEmpty())
-        return;
-    for (const QString& name : startupOrder()) {
-        const auto factory = factories().constFind(name);
-        if (factory == factories().constEnd())
-            continue;
-        core::Form* form = (*factory)();
-        form->hide();
-        created().append(form);
-        byName().insert(name, form);
-        form->fire(QStringLiteral("FormCreate"));
-    }
+core::Form* createWindow(const QString& className) {
+    if (core::Form* existing = byName().value(className, nullptr)) return existing;
+    const auto factory = factories().constFind(className);
+    if (factory == factories().constEnd()) return nullptr;
+    core::Form* form = (*factory)();
+    form->hide();
+    created().append(form);
+    byName().insert(className, form);
+    form->fire(QStringLiteral("FormCreate"));
+    return form;
 }
 
-core::Form* window(const QString& className) { return byName().value(className, nullptr); }
+void createWindows() {
+    for (const QString& name : startupOrder())
+        createWindow(name);
+}
 
-const QList<core::Form*>& windows() { return created(); }
+core::Form* window(const QString& className) {
+    return byName().value(className, nullptr);
+}
+
+const QList<core::Form*>& windows() {
+    return created();
+}
 
 } // namespace app

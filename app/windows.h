@@ -14,14 +14,19 @@ namespace app {
 // Every window class of the program, in the order of creation at start-up.
 const QStringList& startupOrder();
 
-// Creates every built window once, hidden, in start-up order; they live until
-// the program ends. A second call does nothing.
+// Creates every built window not created yet, hidden, in start-up order; they
+// live until the program ends.
 void createWindows();
+
+// Creates one window, hidden, unless it exists; nullptr for an unbuilt name.
+core::Form* createWindow(const QString& className);
 
 // The one instance of a window class; nullptr for an unknown or unbuilt name.
 core::Form* window(const QString& className);
 
-template <class T> T* windowAs(const QString& className) { return dynamic_cast<T*>(window(className)); }
+template <class T> T* windowAs(const QString& className) {
+    return dynamic_cast<T*>(window(className));
+}
 
 // The windows created, in creation order.
 const QList<core::Form*>& windows();
@@ -31,5 +36,6 @@ bool registerWindow(const QString& className, std::function<core::Form*()> facto
 
 } // namespace app
 
-#define QINGWU_WINDOW(Class)                                                                                         \
-    static const bool Class##Registered = app::registerWindow(QStringLiteral(#Class), [] { return new Class(); });
+#define QINGWU_WINDOW(Class)                                                                                 \
+    static const bool Class##Registered =                                                                    \
+        app::registerWindow(QStringLiteral(#Class), [] { return new Class(); });

@@ -22,8 +22,7 @@ QString decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
+        if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
         return text;
     }
     QStringDecoder gb("GB18030");
@@ -36,15 +35,13 @@ void copyTree(const QString& from, const QString& to) {
         const QString source = it.next();
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
         QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFileInfo::exists(target))
-            QFile::copy(source, target);
+        if (!QFileInfo::exists(target)) QFile::copy(source, target);
     }
 }
 
 QString locateProgramFolder() {
     const QString exeFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeFolder).isWritable())
-        return exeFolder;
+    if (QFileInfo(exeFolder).isWritable()) return exeFolder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(data);
     copyTree(exeFolder + QStringLiteral("/files"), data + QStringLiteral("/files"));
@@ -56,7 +53,8 @@ QString locateProgramFolder() {
 QString readTextFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        fail(QStringLiteral("Cannot open file \"%1\". %2")
+                 .arg(QDir::toNativeSeparators(path), file.errorString()));
     return decode(file.readAll());
 }
 
@@ -72,15 +70,20 @@ void writeTextFile(const QString& path, const QString& text) {
 }
 
 QString programFolder() {
-    if (g_programFolder.isEmpty())
-        g_programFolder = locateProgramFolder();
+    if (g_programFolder.isEmpty()) g_programFolder = locateProgramFolder();
     return g_programFolder;
 }
 
-QString filesFolder() { return programFolder() + QStringLiteral("/files"); }
+QString filesFolder() {
+    return programFolder() + QStringLiteral("/files");
+}
 
-QString workingFolder() { return QDir::currentPath(); }
+QString workingFolder() {
+    return QDir::currentPath();
+}
 
-void setProgramFolder(const QString& folder) { g_programFolder = folder; }
+void setProgramFolder(const QString& folder) {
+    g_programFolder = folder;
+}
 
 } // namespace core

@@ -36,9 +36,13 @@ std::vector<int> g_running;
 // handler that caused the signal.
 std::optional<Failure> g_pending;
 
-int loopLevel() { return QThread::currentThread()->loopLevel(); }
+int loopLevel() {
+    return QThread::currentThread()->loopLevel();
+}
 
-bool nested() { return !g_running.empty() && g_running.back() == loopLevel(); }
+bool nested() {
+    return !g_running.empty() && g_running.back() == loopLevel();
+}
 
 void rethrowPending() {
     if (g_pending) {
@@ -57,11 +61,11 @@ QString displayText(const QString& text) {
 
 } // namespace
 
-Memo::Memo(QWidget* parent) : QPlainTextEdit(parent) {
+Memo::Memo(QWidget* parent)
+    : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_setting)
-            return;
+        if (m_setting) return;
         m_text = toPlainText().replace(u'\n', QStringLiteral("\r\n"));
         emit changed();
     });
@@ -75,12 +79,17 @@ void Memo::setText(const QString& text) {
     emit changed();
 }
 
-void Memo::setLines(const QStringList& lines) { setText(joinLines(lines)); }
+void Memo::setLines(const QStringList& lines) {
+    setText(joinLines(lines));
+}
 
-QStringList Memo::lines() const { return textLines(m_text); }
+QStringList Memo::lines() const {
+    return textLines(m_text);
+}
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
-    : QGroupBox(caption, parent), m_group(new QButtonGroup(this)) {
+    : QGroupBox(caption, parent)
+    , m_group(new QButtonGroup(this)) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 2, 6, 2);
     const int perColumn = (items.size() + columns - 1) / std::max(1, columns);
@@ -90,12 +99,13 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
         layout->addWidget(button, i % std::max(1, perColumn), i / std::max(1, perColumn));
     }
     connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
-            emit itemIndexChanged(id);
+        if (checked) emit itemIndexChanged(id);
     });
 }
 
-int RadioGroup::itemIndex() const { return m_group->checkedId(); }
+int RadioGroup::itemIndex() const {
+    return m_group->checkedId();
+}
 
 void RadioGroup::setItemIndex(int index) {
     if (QAbstractButton* button = m_group->button(index)) {
@@ -116,17 +126,19 @@ QStringList RadioGroup::items() const {
     return texts;
 }
 
-Form::Form(const QString& className, const QString& caption, QWidget* parent) : QWidget(parent, Qt::Window) {
+Form::Form(const QString& className, const QString& caption, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
     setObjectName(className);
     setWindowTitle(caption);
 }
 
-bool Form::hasHandler(const QString& name) const { return m_handlers.count(name) > 0; }
+bool Form::hasHandler(const QString& name) const {
+    return m_handlers.count(name) > 0;
+}
 
 bool Form::fire(const QString& name) {
     const auto it = m_handlers.find(name);
-    if (it == m_handlers.end())
-        return false;
+    if (it == m_handlers.end()) return false;
     const std::function<void()> action = it->second;
     if (nested()) {
         action();
@@ -139,8 +151,7 @@ bool Form::fire(const QString& name) {
 
 void Form::dispatch(const QString& name) {
     const auto it = m_handlers.find(name);
-    if (it == m_handlers.end())
-        return;
+    if (it == m_handlers.end()) return;
     const std::function<void()> action = it->second;
     if (!nested()) {
         guarded(action);
@@ -151,8 +162,7 @@ void Form::dispatch(const QString& name) {
     try {
         action();
     } catch (const Failure& failure) {
-        if (!g_pending)
-            g_pending = failure;
+        if (!g_pending) g_pending = failure;
     }
 }
 
@@ -169,8 +179,7 @@ void Form::guarded(const std::function<void()>& action) {
     }
     g_running.pop_back();
     g_pending.reset();
-    if (error)
-        platform().messageBox(this, *error, platform().applicationTitle(), Buttons::Ok, Icon::Error);
+    if (error) platform().messageBox(this, *error, platform().applicationTitle(), Buttons::Ok, Icon::Error);
 }
 
 void Form::missingControl(const QString& name) const {
@@ -179,26 +188,18 @@ void Form::missingControl(const QString& name) const {
 
 QString Form::text(const QString& name) const {
     QObject* object = findChild<QObject*>(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(object))
-        return edit->text();
-    if (auto* memo = qobject_cast<Memo*>(object))
-        return memo->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(object)) return edit->text();
+    if (auto* memo = qobject_cast<Memo*>(object)) return memo->text();
     if (auto* rich = qobject_cast<QTextEdit*>(object))
         return rich->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
     if (auto* plain = qobject_cast<QPlainTextEdit*>(object))
         return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-    if (auto* combo = qobject_cast<QComboBox*>(object))
-        return combo->currentText();
-    if (auto* label = qobject_cast<QLabel*>(object))
-        return label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(object))
-        return button->text();
-    if (auto* group = qobject_cast<QGroupBox*>(object))
-        return group->title();
-    if (auto* date = qobject_cast<QDateTimeEdit*>(object))
-        return date->text();
-    if (auto* widget = qobject_cast<QWidget*>(object))
-        return widget->windowTitle();
+    if (auto* combo = qobject_cast<QComboBox*>(object)) return combo->currentText();
+    if (auto* label = qobject_cast<QLabel*>(object)) return label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(object)) return button->text();
+    if (auto* group = qobject_cast<QGroupBox*>(object)) return group->title();
+    if (auto* date = qobject_cast<QDateTimeEdit*>(object)) return date->text();
+    if (auto* widget = qobject_cast<QWidget*>(object)) return widget->windowTitle();
     missingControl(name);
 }
 
@@ -225,13 +226,11 @@ void Form::setText(const QString& name, const QString& value) {
     else
         missingControl(name);
     // A change handler that failed on this write stops the writer too.
-    if (nested())
-        rethrowPending();
+    if (nested()) rethrowPending();
 }
 
 void Form::showForm() {
-    if (isMinimized())
-        showNormal();
+    if (isMinimized()) showNormal();
     show();
     raise();
     activateWindow();
@@ -242,8 +241,7 @@ void Form::message(const QString& text, const QString& title) {
 }
 
 void Form::copyMemo(const QString& memo) {
-    if (auto* box = findChild<QPlainTextEdit*>(memo))
-        box->selectAll();
+    if (auto* box = findChild<QPlainTextEdit*>(memo)) box->selectAll();
     platform().setClipboardText(text(memo));
 }
 
@@ -258,14 +256,11 @@ void Form::wire(const QString& handler) {
                                          QStringLiteral("Change"),     QStringLiteral("Timer"),
                                          QStringLiteral("Click")};
     for (const QString& suffix : suffixes) {
-        if (!handler.endsWith(suffix) || handler.size() == suffix.size())
-            continue;
+        if (!handler.endsWith(suffix) || handler.size() == suffix.size()) continue;
         const QString name = handler.left(handler.size() - suffix.size());
-        if (name == QLatin1String("Form"))
-            return;
+        if (name == QLatin1String("Form")) return;
         QObject* object = findChild<QObject*>(name);
-        if (!object)
-            return;
+        if (!object) return;
         auto run = [this, handler] { dispatch(handler); };
         if (suffix == QLatin1String("Click")) {
             if (auto* button = qobject_cast<QAbstractButton*>(object))
@@ -294,8 +289,7 @@ void Form::wire(const QString& handler) {
             else if (auto* date = qobject_cast<QDateTimeEdit*>(object))
                 connect(date, &QDateTimeEdit::dateTimeChanged, this, run);
         } else if (suffix == QLatin1String("Timer")) {
-            if (auto* timer = qobject_cast<QTimer*>(object))
-                connect(timer, &QTimer::timeout, this, run);
+            if (auto* timer = qobject_cast<QTimer*>(object)) connect(timer, &QTimer::timeout, this, run);
         } else {
             const QEvent::Type type = suffix == QLatin1String("DblClick")     ? QEvent::MouseButtonDblClick
                                       : suffix == QLatin1String("MouseEnter") ? QEvent::Enter
@@ -322,10 +316,10 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
             if (event->type() == QEvent::MouseButtonRelease) {
                 auto* mouse = static_cast<QMouseEvent*>(event);
                 auto* widget = qobject_cast<QWidget*>(watched);
-                run = mouse->button() == Qt::LeftButton && widget && widget->rect().contains(mouse->position().toPoint());
+                run = mouse->button() == Qt::LeftButton && widget &&
+                      widget->rect().contains(mouse->position().toPoint());
             }
-            if (run)
-                dispatch(*handler);
+            if (run) dispatch(*handler);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -334,15 +328,13 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 void Form::colorField(const QString& edit, std::function<void(const QColor&)> chosen) {
     on(edit + QStringLiteral("DblClick"), [this, edit, chosen] {
         const std::optional<QColor> color = chooseColorInto(edit);
-        if (color && chosen)
-            chosen(*color);
+        if (color && chosen) chosen(*color);
     });
 }
 
 std::optional<QColor> Form::chooseColorInto(const QString& edit) {
     const std::optional<QColor> color = platform().chooseColor(this, m_lastColor);
-    if (!color)
-        return std::nullopt;
+    if (!color) return std::nullopt;
     m_lastColor = *color;
     setText(edit, colorText(*color));
     return color;
@@ -360,8 +352,7 @@ Memo* Form::addMemo(QWidget* parent, const QString& name, const QRect& geometry,
     auto* memo = new Memo(parent);
     memo->setObjectName(name);
     memo->setGeometry(geometry);
-    if (!lines.isEmpty())
-        memo->setLines(lines);
+    if (!lines.isEmpty()) memo->setLines(lines);
     return memo;
 }
 
@@ -374,12 +365,12 @@ QLabel* Form::addLabel(QWidget* parent, const QString& name, const QRect& geomet
 QLabel* Form::addCaption(QWidget* parent, const QRect& geometry, const QString& caption) {
     auto* label = new QLabel(caption, parent);
     label->setTextFormat(Qt::PlainText);
-    if (geometry.isValid())
-        label->setGeometry(geometry);
+    if (geometry.isValid()) label->setGeometry(geometry);
     return label;
 }
 
-QPushButton* Form::addButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption) {
+QPushButton* Form::addButton(QWidget* parent, const QString& name, const QRect& geometry,
+                             const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
@@ -387,8 +378,8 @@ QPushButton* Form::addButton(QWidget* parent, const QString& name, const QRect& 
     return button;
 }
 
-QComboBox* Form::addCombo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items,
-                          const QString& text) {
+QComboBox* Form::addCombo(QWidget* parent, const QString& name, const QRect& geometry,
+                          const QStringList& items, const QString& text) {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
     combo->setGeometry(geometry);
@@ -399,8 +390,8 @@ QComboBox* Form::addCombo(QWidget* parent, const QString& name, const QRect& geo
     return combo;
 }
 
-QRadioButton* Form::addRadio(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
-                             bool checked) {
+QRadioButton* Form::addRadio(QWidget* parent, const QString& name, const QRect& geometry,
+                             const QString& caption, bool checked) {
     auto* radio = new QRadioButton(caption, parent);
     radio->setObjectName(name);
     radio->setGeometry(geometry);
@@ -417,15 +408,16 @@ QCheckBox* Form::addCheck(QWidget* parent, const QString& name, const QRect& geo
     return check;
 }
 
-QGroupBox* Form::addGroup(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption) {
+QGroupBox* Form::addGroup(QWidget* parent, const QString& name, const QRect& geometry,
+                          const QString& caption) {
     auto* group = new QGroupBox(caption, parent);
     group->setObjectName(name);
     group->setGeometry(geometry);
     return group;
 }
 
-RadioGroup* Form::addRadioGroup(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
-                                const QStringList& items, int index, int columns) {
+RadioGroup* Form::addRadioGroup(QWidget* parent, const QString& name, const QRect& geometry,
+                                const QString& caption, const QStringList& items, int index, int columns) {
     auto* group = new RadioGroup(caption, items, columns, parent);
     group->setObjectName(name);
     group->setGeometry(geometry);
@@ -449,12 +441,13 @@ QTimer* Form::addTimer(const QString& name, int interval, bool enabled) {
     auto* timer = new QTimer(this);
     timer->setObjectName(name);
     timer->setInterval(interval);
-    if (enabled)
-        timer->start();
+    if (enabled) timer->start();
     return timer;
 }
 
-void Form::setClientSize(int width, int height) { setFixedSize(width, height); }
+void Form::setClientSize(int width, int height) {
+    setFixedSize(width, height);
+}
 
 void Form::showEvent(QShowEvent* event) {
     if (!m_centred) {
@@ -465,8 +458,7 @@ void Form::showEvent(QShowEvent* event) {
         }
     }
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        dispatch(QStringLiteral("FormShow"));
+    if (!event->spontaneous()) dispatch(QStringLiteral("FormShow"));
 }
 
 void Form::closeEvent(QCloseEvent* event) {

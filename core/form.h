@@ -84,8 +84,7 @@ public:
     // The named control; fails when it does not exist or has another class.
     template <class T = QWidget> T* control(const QString& name) const {
         T* found = findChild<T*>(name);
-        if (!found)
-            missingControl(name);
+        if (!found) missingControl(name);
         return found;
     }
 
@@ -114,16 +113,17 @@ protected:
     QLineEdit* addEdit(QWidget* parent, const QString& name, const QRect& geometry, const QString& text = {});
     Memo* addMemo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& lines = {});
     QLabel* addLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption);
-    QPushButton* addButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption);
+    QPushButton* addButton(QWidget* parent, const QString& name, const QRect& geometry,
+                           const QString& caption);
     QComboBox* addCombo(QWidget* parent, const QString& name, const QRect& geometry, const QStringList& items,
                         const QString& text);
-    QRadioButton* addRadio(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
-                           bool checked = false);
+    QRadioButton* addRadio(QWidget* parent, const QString& name, const QRect& geometry,
+                           const QString& caption, bool checked = false);
     QCheckBox* addCheck(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
                         bool checked = false);
     QGroupBox* addGroup(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption);
-    RadioGroup* addRadioGroup(QWidget* parent, const QString& name, const QRect& geometry, const QString& caption,
-                              const QStringList& items, int index, int columns = 1);
+    RadioGroup* addRadioGroup(QWidget* parent, const QString& name, const QRect& geometry,
+                              const QString& caption, const QStringList& items, int index, int columns = 1);
     // A plain caption without a design name.
     QLabel* addCaption(QWidget* parent, const QRect& geometry, const QString& caption);
     // Template holders: hidden controls whose text is a fixed fragment.

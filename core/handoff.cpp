@@ -8,37 +8,34 @@ namespace core {
 
 QString editionButton(Edition edition) {
     switch (edition) {
-    case Edition::Basic: return QStringLiteral("rb3");
-    case Edition::Professional: return QStringLiteral("rb1");
-    case Edition::Tmall: break;
+    case Edition::Basic:
+        return QStringLiteral("rb3");
+    case Edition::Professional:
+        return QStringLiteral("rb1");
+    case Edition::Tmall:
+        break;
     }
     return QStringLiteral("rb2");
 }
 
 Edition editionFromBasicFirst(const QString& comboText) {
-    if (comboText == QLatin1String("基础版"))
-        return Edition::Basic;
-    if (comboText == QLatin1String("专业版"))
-        return Edition::Professional;
+    if (comboText == QLatin1String("基础版")) return Edition::Basic;
+    if (comboText == QLatin1String("专业版")) return Edition::Professional;
     return Edition::Tmall;
 }
 
 Edition editionFromProfessionalFirst(const QString& comboText) {
-    if (comboText == QLatin1String("专业版"))
-        return Edition::Professional;
-    if (comboText == QLatin1String("天猫版"))
-        return Edition::Tmall;
+    if (comboText == QLatin1String("专业版")) return Edition::Professional;
+    if (comboText == QLatin1String("天猫版")) return Edition::Tmall;
     return Edition::Basic;
 }
 
 void handToConverter(Form* converter, const Handoff& handoff) {
-    if (!converter)
-        return;
+    if (!converter) return;
     converter->showForm();
     if (handoff.edition)
         converter->control<QAbstractButton>(editionButton(*handoff.edition))->setChecked(true);
-    if (handoff.width)
-        converter->setText(QStringLiteral("edt1"), *handoff.width);
+    if (handoff.width) converter->setText(QStringLiteral("edt1"), *handoff.width);
     converter->setText(QStringLiteral("edt2"), handoff.height);
     converter->setText(QStringLiteral("mmo1"), handoff.code);
 }

@@ -2,15 +2,17 @@
 
 #include <QDateTime>
 #include <QUuid>
-#include <curl/curl.h>
 #include <cstring>
+#include <curl/curl.h>
 #include <memory>
 
 namespace core {
 
 namespace {
 
-QByteArray encodedWord(const QString& text) { return "=?UTF-8?B?" + text.toUtf8().toBase64() + "?="; }
+QByteArray encodedWord(const QString& text) {
+    return "=?UTF-8?B?" + text.toUtf8().toBase64() + "?=";
+}
 
 QByteArray message(const Mail& mail) {
     QByteArray body;
@@ -25,12 +27,10 @@ QByteArray message(const Mail& mail) {
     out += "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1() + "\r\n";
     out += "From: <" + mail.from.toUtf8() + ">\r\n";
     out += "To: <" + mail.to.toUtf8() + ">\r\n";
-    if (!mail.replyTo.isEmpty())
-        out += "Reply-To: " + mail.replyTo.toUtf8() + "\r\n";
+    if (!mail.replyTo.isEmpty()) out += "Reply-To: " + mail.replyTo.toUtf8() + "\r\n";
     out += "Subject: " + encodedWord(mail.subject) + "\r\n";
     out += "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + "@qingwu>\r\n";
-    if (mail.highPriority)
-        out += "X-Priority: 1\r\nImportance: High\r\n";
+    if (mail.highPriority) out += "X-Priority: 1\r\nImportance: High\r\n";
     out += "MIME-Version: 1.0\r\n";
     out += "Content-Type: text/plain; charset=UTF-8\r\n";
     out += "Content-Transfer-Encoding: base64\r\n";
@@ -58,11 +58,9 @@ size_t readPayload(char* buffer, size_t size, size_t count, void* user) {
 
 QString sendSmtpMail(const Mail& mail) {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    if (!initialised)
-        return QStringLiteral("The mail library could not be initialised");
+    if (!initialised) return QStringLiteral("The mail library could not be initialised");
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl)
-        return QStringLiteral("The mail library could not be initialised");
+    if (!curl) return QStringLiteral("The mail library could not be initialised");
 
     const QByteArray url = "smtp://" + mail.host.toUtf8() + ":" + QByteArray::number(mail.port);
     const QByteArray user = mail.user.toUtf8();
@@ -90,8 +88,7 @@ QString sendSmtpMail(const Mail& mail) {
     curl_easy_setopt(c, CURLOPT_TIMEOUT, 60L);
     const CURLcode result = curl_easy_perform(c);
     curl_slist_free_all(recipients);
-    if (result == CURLE_OK)
-        return QString();
+    if (result == CURLE_OK) return QString();
     const QString detail = QString::fromUtf8(error);
     return detail.isEmpty() ? QString::fromUtf8(curl_easy_strerror(result)) : detail;
 }

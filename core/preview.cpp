@@ -10,7 +10,8 @@ namespace {
 
 class PreviewPicture : public QLabel {
 public:
-    PreviewPicture(const QString& caption, QWidget* parent) : QLabel(caption, parent) {}
+    PreviewPicture(const QString& caption, QWidget* parent)
+        : QLabel(caption, parent) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {

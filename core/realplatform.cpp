@@ -1,5 +1,8 @@
 #include "core/realplatform.h"
 
+#include "core/address.h"
+#include "core/failure.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -11,6 +14,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QNetworkAccessManager>
@@ -30,8 +34,7 @@ Platform* g_platform = nullptr;
 
 std::optional<QByteArray> fetch(const QString& address) {
     static QNetworkAccessManager* manager = nullptr;
-    if (!manager)
-        manager = new QNetworkAccessManager(qApp);
+    if (!manager) manager = new QNetworkAccessManager(qApp);
     QNetworkRequest request(QUrl::fromUserInput(address));
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setTransferTimeout(60000);
@@ -40,20 +43,12 @@ std::optional<QByteArray> fetch(const QString& address) {
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     std::optional<QByteArray> result;
-    if (reply->error() == QNetworkReply::NoError)
-        result = reply->readAll();
+    if (reply->error() == QNetworkReply::NoError) result = reply->readAll();
     reply->deleteLater();
     return result;
 }
 
 } // namespace
-
-QUrl addressToUrl(const QString& target) {
-    const QString path = QString(target).replace(u'\\', u'/');
-    if (QFileInfo(path).isAbsolute() || QFileInfo::exists(path))
-        return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    return QUrl::fromUserInput(target);
-}
 
 Platform& platform() {
     if (!g_platform) {
@@ -63,7 +58,9 @@ Platform& platform() {
     return *g_platform;
 }
 
-void setPlatform(Platform* platform) { g_platform = platform; }
+void setPlatform(Platform* platform) {
+    g_platform = platform;
+}
 
 RealPlatform::RealPlatform()
     : m_title(QStringLiteral("青梧360"))
@@ -80,13 +77,23 @@ Answer RealPlatform::messageBox(QWidget* owner, const QString& text, const QStri
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Error: box.setIcon(QMessageBox::Critical); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Icon::None: break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::None:
+        break;
     }
-    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    box.setStandardButtons(buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
+                                                        : QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
@@ -94,23 +101,25 @@ void RealPlatform::information(QWidget* owner, const QString& text) {
     messageBox(owner, text, m_title, Buttons::Ok, Icon::Information);
 }
 
-QString RealPlatform::applicationTitle() const { return m_title; }
+QString RealPlatform::applicationTitle() const {
+    return m_title;
+}
 
-void RealPlatform::setApplicationTitle(const QString& title) { m_title = title; }
+void RealPlatform::setApplicationTitle(const QString& title) {
+    m_title = title;
+}
 
 std::optional<QString> RealPlatform::prompt(QWidget* owner, const QString& title, const QString& label,
                                             const QString& value) {
     bool ok = false;
     const QString text = QInputDialog::getText(owner, title, label, QLineEdit::Normal, value, &ok);
-    if (!ok)
-        return std::nullopt;
+    if (!ok) return std::nullopt;
     return text;
 }
 
 std::optional<QColor> RealPlatform::chooseColor(QWidget* owner, const QColor& initial) {
     const QColor color = QColorDialog::getColor(initial, owner);
-    if (!color.isValid())
-        return std::nullopt;
+    if (!color.isValid()) return std::nullopt;
     return color;
 }
 
@@ -125,8 +134,7 @@ QString RealPlatform::saveFileName(QWidget* owner, const QString& title, const Q
 std::optional<QFont> RealPlatform::chooseFont(QWidget* owner, const QFont& initial) {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial, owner);
-    if (!ok)
-        return std::nullopt;
+    if (!ok) return std::nullopt;
     return font;
 }
 
@@ -139,37 +147,68 @@ bool RealPlatform::clipboardHasText() {
     return data && data->hasText();
 }
 
-QString RealPlatform::clipboardText() { return QGuiApplication::clipboard()->text(); }
+QString RealPlatform::clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
 
-void RealPlatform::setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+void RealPlatform::setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
 
-void RealPlatform::openDefault(const QString& target) { QDesktopServices::openUrl(addressToUrl(target)); }
+void RealPlatform::openDefault(const QString& target) {
+    QDesktopServices::openUrl(addressToUrl(target));
+}
 
 bool RealPlatform::moveToTrash(const QString& path) {
     // Without the XDG trash folder Qt reports success and moves the file into
     // the current folder, so the folder is made first.
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash"));
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                  QStringLiteral("/Trash"));
     return QFile::moveToTrash(path);
 }
 
 bool RealPlatform::download(const QString& address, const QString& path) {
     const std::optional<QByteArray> bytes = fetch(address);
-    if (!bytes)
-        return false;
+    if (!bytes) return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size())
-        return false;
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size()) return false;
     return file.commit();
 }
 
-std::optional<QByteArray> RealPlatform::httpGet(const QString& address) { return fetch(address); }
+std::optional<QByteArray> RealPlatform::httpGet(const QString& address) {
+    return fetch(address);
+}
 
-QString RealPlatform::sendMail(const Mail& mail) { return sendSmtpMail(mail); }
+QString RealPlatform::sendMail(const Mail& mail) {
+    return sendSmtpMail(mail);
+}
 
-Browser* RealPlatform::createBrowser(QWidget* parent) { return createWebBrowser(parent); }
+Browser* RealPlatform::createBrowser(QWidget* parent) {
+    return createWebBrowser(parent);
+}
 
-bool RealPlatform::trayAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+Browser* createWebBrowser(QWidget* parent) {
+    using Factory = Browser* (*)(QWidget*);
+    static Factory factory = [] {
+        const QStringList places = {QCoreApplication::applicationDirPath(),
+                                    QCoreApplication::applicationDirPath() + QStringLiteral("/.."),
+                                    QStringLiteral(QINGWU_MODULE_DIR)};
+        for (const QString& place : places) {
+            QLibrary module(place + QStringLiteral("/libqingwu_webengine"));
+            if (auto found = reinterpret_cast<Factory>(module.resolve("qingwu_create_browser"))) return found;
+        }
+        return static_cast<Factory>(nullptr);
+    }();
+    if (!factory) fail(QStringLiteral("The web browser component could not be loaded"));
+    return factory(parent);
+}
 
-void RealPlatform::quit() { QCoreApplication::quit(); }
+bool RealPlatform::trayAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void RealPlatform::quit() {
+    QCoreApplication::quit();
+}
 
 } // namespace core

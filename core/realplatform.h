@@ -2,8 +2,6 @@
 
 #include "core/platform.h"
 
-#include <QUrl>
-
 namespace core {
 
 // The platform of the running program: Qt's dialogs, clipboard and network,
@@ -45,10 +43,7 @@ private:
 // returns the error text, empty on success.
 QString sendSmtpMail(const Mail& mail);
 
-// A web address, or a local path (with "/" or "\\" separators) as a file address.
-QUrl addressToUrl(const QString& target);
-
-// The web-engine browser.
+// The web-engine browser, from the module loaded on first use.
 Browser* createWebBrowser(QWidget* parent);
 
 } // namespace core

@@ -27,12 +27,11 @@ int parseInt(const QString& text) {
         i += 2;
     }
     const QString digits = text.mid(i);
-    if (digits.isEmpty())
-        invalid();
+    if (digits.isEmpty()) invalid();
     for (QChar c : digits) {
-        const bool ok = base == 10 ? c.isDigit() && c.unicode() < 128 : QStringLiteral("0123456789abcdefABCDEF").contains(c);
-        if (!ok)
-            invalid();
+        const bool ok = base == 10 ? c.isDigit() && c.unicode() < 128
+                                   : QStringLiteral("0123456789abcdefABCDEF").contains(c);
+        if (!ok) invalid();
     }
     bool ok = false;
     const qlonglong value = digits.toLongLong(&ok, base);
@@ -46,28 +45,24 @@ double parseFloat(const QString& text) {
     const QString trimmed = text.trimmed();
     bool ok = false;
     double value = 0;
-    const bool shapeOk = !trimmed.isEmpty() && (trimmed[0].isDigit() || trimmed[0] == u'.' || trimmed[0] == u'-' ||
-                                                trimmed[0] == u'+');
-    if (shapeOk)
-        value = QLocale::c().toDouble(trimmed, &ok);
+    const bool shapeOk = !trimmed.isEmpty() && (trimmed[0].isDigit() || trimmed[0] == u'.' ||
+                                                trimmed[0] == u'-' || trimmed[0] == u'+');
+    if (shapeOk) value = QLocale::c().toDouble(trimmed, &ok);
     if (!ok || !std::isfinite(value))
         fail(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return value;
 }
 
 QString formatFloat(double value) {
-    if (value == 0)
-        return QStringLiteral("0");
+    if (value == 0) return QStringLiteral("0");
     QString s = QString::number(value, 'g', 15);
     const qsizetype e = s.indexOf(u'e');
-    if (e < 0)
-        return s;
+    if (e < 0) return s;
     // "1e+20" -> "1E20", "1.5e-05" -> "1.5E-5"
     QString mantissa = s.left(e);
     QString exponent = s.mid(e + 1);
     QString sign;
-    if (exponent.startsWith(u'-'))
-        sign = QStringLiteral("-");
+    if (exponent.startsWith(u'-')) sign = QStringLiteral("-");
     exponent.remove(0, exponent.startsWith(u'-') || exponent.startsWith(u'+') ? 1 : 0);
     while (exponent.size() > 1 && exponent.startsWith(u'0'))
         exponent.remove(0, 1);
@@ -115,8 +110,7 @@ QStringList splitBarList(const QString& text) {
         while (i < n && isBlank(i))
             ++i;
         if (i < n && text[i] == u'|') {
-            if (i == n - 1)
-                entries << QString();
+            if (i == n - 1) entries << QString();
             ++i;
             while (i < n && isBlank(i))
                 ++i;
@@ -126,8 +120,7 @@ QStringList splitBarList(const QString& text) {
 }
 
 QString listItem(const QStringList& list, int index) {
-    if (index < 0 || index >= list.size())
-        fail(QStringLiteral("List index out of bounds (%1)").arg(index));
+    if (index < 0 || index >= list.size()) fail(QStringLiteral("List index out of bounds (%1)").arg(index));
     return list[index];
 }
 
@@ -140,14 +133,12 @@ QStringList textLines(const QString& text) {
         if (c == u'\r' || c == u'\n') {
             lines << line;
             line.clear();
-            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-                ++i;
+            if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
         } else {
             line += c;
         }
     }
-    if (!line.isEmpty())
-        lines << line;
+    if (!line.isEmpty()) lines << line;
     return lines;
 }
 

@@ -1,12 +1,13 @@
-#include "core/realplatform.h"
+#include "core/address.h"
+#include "core/platform.h"
 
 #include <QEventLoop>
-#include <memory>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <memory>
 
 namespace core {
 
@@ -15,8 +16,7 @@ namespace {
 QString jsString(const QString& text) {
     QString out = QStringLiteral("\"");
     for (QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\';
+        if (c == u'"' || c == u'\\') out += u'\\';
         if (c.unicode() < 32)
             out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
@@ -27,7 +27,9 @@ QString jsString(const QString& text) {
 
 class WebBrowser : public Browser {
 public:
-    explicit WebBrowser(QWidget* parent) : Browser(parent), m_view(new QWebEngineView(parent)) {
+    explicit WebBrowser(QWidget* parent)
+        : Browser(parent)
+        , m_view(new QWebEngineView(parent)) {
         auto* layout = new QVBoxLayout(parent);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_view);
@@ -41,16 +43,15 @@ public:
     void reload() override { m_view->reload(); }
     void show() override {
         m_view->show();
-        if (QWidget* host = qobject_cast<QWidget*>(parent()))
-            host->show();
+        if (QWidget* host = qobject_cast<QWidget*>(parent())) host->show();
     }
     void setBodyStyle(const QString& property, const QString& value) override {
-        m_view->page()->runJavaScript(
-            QStringLiteral("if (document.body) document.body.style[%1] = %2;").arg(jsString(property), jsString(value)));
+        m_view->page()->runJavaScript(QStringLiteral("if (document.body) document.body.style[%1] = %2;")
+                                          .arg(jsString(property), jsString(value)));
     }
     void setBodyAttribute(const QString& name, const QString& value) override {
-        m_view->page()->runJavaScript(
-            QStringLiteral("if (document.body) document.body.setAttribute(%1, %2);").arg(jsString(name), jsString(value)));
+        m_view->page()->runJavaScript(QStringLiteral("if (document.body) document.body.setAttribute(%1, %2);")
+                                          .arg(jsString(name), jsString(value)));
     }
     QList<PictureElement> pictures() override {
         struct Pending {
@@ -59,13 +60,13 @@ public:
             QEventLoop loop;
         };
         auto pending = std::make_shared<Pending>();
-        m_view->page()->runJavaScript(
-            QStringLiteral("Array.from(document.images).map(function (i) { return [i.getAttribute('name') || '', i.src]; })"),
-            [pending](const QVariant& value) {
-                pending->result = value;
-                pending->done = true;
-                pending->loop.quit();
-            });
+        m_view->page()->runJavaScript(QStringLiteral("Array.from(document.images).map(function (i) { return "
+                                                     "[i.getAttribute('name') || '', i.src]; })"),
+                                      [pending](const QVariant& value) {
+                                          pending->result = value;
+                                          pending->done = true;
+                                          pending->loop.quit();
+                                      });
         if (!pending->done) {
             QTimer::singleShot(10000, &pending->loop, &QEventLoop::quit);
             pending->loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -74,8 +75,7 @@ public:
         QList<PictureElement> pictures;
         for (const QVariant& item : result.toList()) {
             const QVariantList pair = item.toList();
-            if (pair.size() == 2)
-                pictures.append({pair[0].toString(), pair[1].toString()});
+            if (pair.size() == 2) pictures.append({pair[0].toString(), pair[1].toString()});
         }
         return pictures;
     }
@@ -87,6 +87,9 @@ private:
 
 } // namespace
 
-Browser* createWebBrowser(QWidget* parent) { return new WebBrowser(parent); }
-
 } // namespace core
+
+// The entry point of the web-engine module.
+extern "C" Q_DECL_EXPORT core::Browser* qingwu_create_browser(QWidget* parent) {
+    return new core::WebBrowser(parent);
+}

@@ -16,24 +16,32 @@ const QString kSampleShop = QStringLiteral("https://qingwu360.taobao.com/");
 
 const QString kWidget = QStringLiteral(
     "<div class=\"J_TWidget\"  data-widget-type=\"Carousel\" data-widget-config=\"{'effect': 'scrollx',\r\n"
-    " 'navCls':'kavri325_nav_1',\r\n 'contentCls':'kavri325_cont_1',\r\n 'duration':'1',\r\n 'easing':'easeIn',\r\n"
+    " 'navCls':'kavri325_nav_1',\r\n 'contentCls':'kavri325_cont_1',\r\n 'duration':'1',\r\n "
+    "'easing':'easeIn',\r\n"
     " 'autoplay':'true'\r\n }\">");
 
 // Left edge of tab k (1-based) in a group of n tabs centred on 1920 px.
-int tabLeft(int n, int k) { return 960 - 100 * n + 200 * (k - 1); }
+int tabLeft(int n, int k) {
+    return 960 - 100 * n + 200 * (k - 1);
+}
 
 // How far tab k is lifted so that every tab sits on the bar.
-int tabLift(int k) { return 30 + 30 * k; }
+int tabLift(int k) {
+    return 30 + 30 * k;
+}
 
 } // namespace
 
-Tfrmlunbo::Tfrmlunbo() : core::Form(QStringLiteral("Tfrmlunbo"), QStringLiteral("淘宝旺铺轮播标签海报")) {
+Tfrmlunbo::Tfrmlunbo()
+    : core::Form(QStringLiteral("Tfrmlunbo"), QStringLiteral("淘宝旺铺轮播标签海报")) {
     setClientSize(826, 666);
     core::addPreviewPicture(this, QRect(0, 0, 825, 281), QStringLiteral("1920 轮播标签海报"));
 
-    QGroupBox* output = addGroup(this, QStringLiteral("grp1"), QRect(8, 288, 250, 370), QStringLiteral("输出参数"));
+    QGroupBox* output =
+        addGroup(this, QStringLiteral("grp1"), QRect(8, 288, 250, 370), QStringLiteral("输出参数"));
     addCombo(output, QStringLiteral("cbb2"), QRect(12, 28, 120, 24),
-             {QStringLiteral("基础版"), QStringLiteral("专业版"), QStringLiteral("天猫版")}, QStringLiteral("专业版"));
+             {QStringLiteral("基础版"), QStringLiteral("专业版"), QStringLiteral("天猫版")},
+             QStringLiteral("专业版"));
     addCaption(output, QRect(12, 68, 80, 22), QStringLiteral("选择张数："));
     addCombo(output, QStringLiteral("cbb1"), QRect(92, 66, 60, 24),
              {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}, QStringLiteral("2"));
@@ -46,9 +54,10 @@ Tfrmlunbo::Tfrmlunbo() : core::Form(QStringLiteral("Tfrmlunbo"), QStringLiteral(
     addButton(output, QStringLiteral("btn1"), QRect(126, 200, 110, 32), QStringLiteral("生成代码"));
     addButton(output, QStringLiteral("btn3"), QRect(12, 250, 224, 40), QStringLiteral("转化通栏"));
 
-    QGroupBox* pictures = addGroup(this, QStringLiteral("grp2"), QRect(266, 288, 552, 250), QStringLiteral("图片参数"));
-    const QStringList rows = {QStringLiteral("第一张图："), QStringLiteral("第二张图："), QStringLiteral("第三张图："),
-                              QStringLiteral("第四张图：")};
+    QGroupBox* pictures =
+        addGroup(this, QStringLiteral("grp2"), QRect(266, 288, 552, 250), QStringLiteral("图片参数"));
+    const QStringList rows = {QStringLiteral("第一张图："), QStringLiteral("第二张图："),
+                              QStringLiteral("第三张图："), QStringLiteral("第四张图：")};
     const QStringList titles = {QStringLiteral("岚舟设计工作室"), QStringLiteral("《青梧美工装修软件》"),
                                 QStringLiteral("《淘宝美工教程》"), QStringLiteral("《客官自定义吧》")};
     for (int k = 0; k < 4; ++k) {
@@ -61,7 +70,8 @@ Tfrmlunbo::Tfrmlunbo() : core::Form(QStringLiteral("Tfrmlunbo"), QStringLiteral(
         addEdit(pictures, QStringLiteral("edt%1").arg(3 * k + 3), QRect(326, y + 26, 216, 24), titles[k]);
     }
 
-    QGroupBox* tabs = addGroup(this, QStringLiteral("grp3"), QRect(266, 546, 552, 112), QStringLiteral("标题参数"));
+    QGroupBox* tabs =
+        addGroup(this, QStringLiteral("grp3"), QRect(266, 546, 552, 112), QStringLiteral("标题参数"));
     addCaption(tabs, QRect(10, 30, 70, 22), QStringLiteral("横条底色："));
     addEdit(tabs, QStringLiteral("edt15"), QRect(80, 28, 90, 24), QStringLiteral("#000"));
     addCaption(tabs, QRect(186, 30, 70, 22), QStringLiteral("标签底色："));
@@ -89,8 +99,9 @@ Tfrmlunbo::Tfrmlunbo() : core::Form(QStringLiteral("Tfrmlunbo"), QStringLiteral(
     });
     on(QStringLiteral("btn3Click"), [this] {
         core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::editionFromBasicFirst(text(QStringLiteral("cbb2"))), QStringLiteral("1920"),
-                               text(QStringLiteral("edt14")), text(QStringLiteral("mmo1"))});
+                              {core::editionFromBasicFirst(text(QStringLiteral("cbb2"))),
+                               QStringLiteral("1920"), text(QStringLiteral("edt14")),
+                               text(QStringLiteral("mmo1"))});
     });
 }
 
@@ -103,14 +114,18 @@ QString Tfrmlunbo::snippet(int n) const {
     auto title = [&](int k) { return text(QStringLiteral("edt%1").arg(3 * k)); };
 
     QString out;
-    out += QStringLiteral("<div style=\"width:1920px; height:") + h + QStringLiteral("px; overflow:hidden\" >");
+    out +=
+        QStringLiteral("<div style=\"width:1920px; height:") + h + QStringLiteral("px; overflow:hidden\" >");
     out += text(QStringLiteral("lbl2"));
-    out += QStringLiteral("<div  style=\"width:1920px; height:") + h + QStringLiteral("px; overflow:hidden\" >");
+    out +=
+        QStringLiteral("<div  style=\"width:1920px; height:") + h + QStringLiteral("px; overflow:hidden\" >");
     out += QStringLiteral("<div class=\"kavri325_cont_1\">");
     for (int k = 1; k <= n; ++k) {
         out += QStringLiteral("<div style=\"width:1920px; height:") + h +
-               QStringLiteral("px; overflow:hidden\"><div style=\"width:1920px; height:") + h + QStringLiteral("px;\">");
-        out += QStringLiteral("<a href=\"") + link(k) + QStringLiteral("\" style=\"display:block;width:1920px;height:") + h +
+               QStringLiteral("px; overflow:hidden\"><div style=\"width:1920px; height:") + h +
+               QStringLiteral("px;\">");
+        out += QStringLiteral("<a href=\"") + link(k) +
+               QStringLiteral("\" style=\"display:block;width:1920px;height:") + h +
                QStringLiteral("px;\" target=\"_blank\">");
         out += QStringLiteral("<img  src=\"") + picture(k) + QStringLiteral("\" /></a></div>");
         out += QStringLiteral("<div style=\"width:200px; height:30px; position:relative; top:-30px; left:") +
@@ -124,13 +139,16 @@ QString Tfrmlunbo::snippet(int n) const {
     out += QStringLiteral("<div class=\"kavri325_nav_1\">");
     for (int k = 1; k <= n; ++k) {
         if (k == 1)
-            out += QStringLiteral("<div style=\"width:200px; height:30px; position:relative; top:-60px; left:") +
-                   QString::number(tabLeft(n, 1)) +
-                   QStringLiteral("px; z-index:20;color:#FFF; text-align:center; line-height:30px;cursor:pointer;\">");
+            out +=
+                QStringLiteral("<div style=\"width:200px; height:30px; position:relative; top:-60px; left:") +
+                QString::number(tabLeft(n, 1)) +
+                QStringLiteral(
+                    "px; z-index:20;color:#FFF; text-align:center; line-height:30px;cursor:pointer;\">");
         else
             out += QStringLiteral("<div style=\"width:200px; height:30px; position:relative; top:-") +
                    QString::number(tabLift(k)) + QStringLiteral("px;left:") + QString::number(tabLeft(n, k)) +
-                   QStringLiteral("px; z-index:20;color:#FFF; text-align:center; line-height:30px;cursor:pointer;\">");
+                   QStringLiteral(
+                       "px; z-index:20;color:#FFF; text-align:center; line-height:30px;cursor:pointer;\">");
         out += title(k) + QStringLiteral("</div>");
     }
     out += QStringLiteral("</div></div></div>");

@@ -53,11 +53,13 @@ TEST_F(LauncherTest, ThumbnailShowsTheSameInstanceAndKeepsTypedValues) {
 }
 
 TEST_F(LauncherTest, ThumbnailsOfUnbuiltWindowsDoNothing) {
-    const int visible = std::count_if(app::windows().begin(), app::windows().end(), [](auto* w) { return w->isVisible(); });
+    const int visible =
+        std::count_if(app::windows().begin(), app::windows().end(), [](auto* w) { return w->isVisible(); });
     for (const QString image : {"img52", "img87"})
-        if (!app::window(image == "img52" ? "Tfrmgezilist" : "Tfrmmain"))
-            launcher->fire(image + "Click");
-    EXPECT_EQ(std::count_if(app::windows().begin(), app::windows().end(), [](auto* w) { return w->isVisible(); }), visible);
+        if (!app::window(image == "img52" ? "Tfrmgezilist" : "Tfrmmain")) launcher->fire(image + "Click");
+    EXPECT_EQ(
+        std::count_if(app::windows().begin(), app::windows().end(), [](auto* w) { return w->isVisible(); }),
+        visible);
     EXPECT_TRUE(fake().calls.isEmpty());
 }
 
@@ -78,15 +80,18 @@ TEST_F(LauncherTest, PageSquaresSwitchOnHover) {
 }
 
 TEST_F(LauncherTest, WheelScrollsTheThreeBoxesEvenWhenAnotherPageIsShown) {
-    launcher->fire("pnlliebiao" "Click");
+    launcher->fire("pnlliebiao"
+                   "Click");
     launcher->fire("lbl10Click");
     ASSERT_EQ(page("pgc2"), "ts8");
-    auto value = [&](const QString& box) { return launcher->control<QScrollArea>(box)->verticalScrollBar()->value(); };
+    auto value = [&](const QString& box) {
+        return launcher->control<QScrollArea>(box)->verticalScrollBar()->value();
+    };
     for (const QString box : {"scrlbx1", "scrlbx2", "scrlbx3", "scrlbx5"})
         launcher->control<QScrollArea>(box)->verticalScrollBar()->setValue(0);
     QWidget* target = launcher->control<QWidget>("img46");
-    QWheelEvent down(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent down(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &down);
     for (const QString box : {"scrlbx1", "scrlbx2", "scrlbx3"})
         EXPECT_GT(value(box), 0) << box.toStdString();
@@ -144,8 +149,9 @@ TEST_F(LauncherTest, ClockFormat) {
 }
 
 TEST_F(LauncherTest, QuickLinksOpenTheMarketplacePages) {
-    const std::pair<QString, QString> links[] = {
-        {"lbl4Click", "/choose_shop.htm"}, {"lbl3Click", "/picture/pictureIndex.htm"}, {"lbl2Click", "/seller_admin.htm"}};
+    const std::pair<QString, QString> links[] = {{"lbl4Click", "/choose_shop.htm"},
+                                                 {"lbl3Click", "/picture/pictureIndex.htm"},
+                                                 {"lbl2Click", "/seller_admin.htm"}};
     for (const auto& [handler, path] : links) {
         fake().reset();
         launcher->fire(handler);

@@ -33,7 +33,8 @@ record.update(subject=str(message["Subject"]), sender=str(message["From"]), to=s
               reply_to=str(message["Reply-To"]), priority=str(message["X-Priority"]),
               body=message.get_content())
 print(json.dumps(record))
-)", path});
+)",
+                                      path});
     python.waitForFinished(30000);
     return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
 }

@@ -37,8 +37,7 @@ bool waitFor(const std::function<bool()>& condition, int ms) {
     QElapsedTimer timer;
     timer.start();
     while (!condition()) {
-        if (timer.elapsed() > ms)
-            return false;
+        if (timer.elapsed() > ms) return false;
         QThread::msleep(50);
     }
     return true;
@@ -46,7 +45,9 @@ bool waitFor(const std::function<bool()>& condition, int ms) {
 
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override { QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+    void SetUp() override {
+        QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
     QString lock() const { return runtime.path() + "/qingwu-index.lock"; }
     QTemporaryDir runtime;
 };
@@ -102,7 +103,8 @@ TEST(Startup, WindowsAreCreatedOnceInStartupOrderAndOnlyTheLauncherShows) {
     for (core::Form* form : created)
         visible += form->isVisible();
     EXPECT_EQ(visible, 1);
-    EXPECT_EQ(app::window("Tfrmindex")->control<QTabWidget>("pgc1")->currentWidget()->objectName(), "tsgonggao");
+    EXPECT_EQ(app::window("Tfrmindex")->control<QTabWidget>("pgc1")->currentWidget()->objectName(),
+              "tsgonggao");
 }
 
 TEST(Startup, EveryWindowIsATopLevelFormNamedAfterItsClass) {

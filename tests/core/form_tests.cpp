@@ -13,7 +13,8 @@ namespace {
 
 class SampleForm : public core::Form {
 public:
-    SampleForm() : core::Form("Tfrmsample", "样例") {
+    SampleForm()
+        : core::Form("Tfrmsample", "样例") {
         addLabel(this, "lbl1", QRect(0, 0, 100, 20), "start");
         addEdit(this, "edt1", QRect(0, 30, 100, 20), "1");
         addEdit(this, "edt2", QRect(0, 60, 100, 20), "400");

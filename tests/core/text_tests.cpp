@@ -23,14 +23,16 @@ TEST(ColorText, HashAndSixUpperCaseDigitsRedFirst) {
 }
 
 TEST(ParseInt, AcceptsWhatTheGeneratorsType) {
-    const std::pair<QString, int> cases[] = {{"400", 400}, {"  7", 7}, {"-20", -20}, {"+3", 3}, {"$1F", 31}, {"0x10", 16}};
+    const std::pair<QString, int> cases[] = {{"400", 400}, {"  7", 7},  {"-20", -20},
+                                             {"+3", 3},    {"$1F", 31}, {"0x10", 16}};
     for (const auto& [text, value] : cases)
         EXPECT_EQ(core::parseInt(text), value) << text.toStdString();
 }
 
 TEST(ParseInt, RejectsWithTheFrameworkMessage) {
     for (const QString text : {"abc", "", "12 ", "1.5", "4O0", "99999999999"})
-        EXPECT_EQ(failureOf([&] { core::parseInt(text); }), QStringLiteral("'%1' is not a valid integer value").arg(text));
+        EXPECT_EQ(failureOf([&] { core::parseInt(text); }),
+                  QStringLiteral("'%1' is not a valid integer value").arg(text));
 }
 
 TEST(ParseFloat, AcceptsAndRejects) {
@@ -44,9 +46,15 @@ TEST(ParseFloat, AcceptsAndRejects) {
 }
 
 TEST(FormatFloat, ShortestGeneralForm) {
-    const std::pair<double, QString> cases[] = {
-        {485, "485"}, {465.5, "465.5"}, {-20, "-20"}, {0, "0"}, {0.1 + 0.2, "0.3"},
-        {1e20, "1E20"}, {1.5e-5, "1.5E-5"}, {123456789012345.0, "123456789012345"}, {2.0 / 3, "0.666666666666667"}};
+    const std::pair<double, QString> cases[] = {{485, "485"},
+                                                {465.5, "465.5"},
+                                                {-20, "-20"},
+                                                {0, "0"},
+                                                {0.1 + 0.2, "0.3"},
+                                                {1e20, "1E20"},
+                                                {1.5e-5, "1.5E-5"},
+                                                {123456789012345.0, "123456789012345"},
+                                                {2.0 / 3, "0.666666666666667"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(core::formatFloat(value), text);
 }

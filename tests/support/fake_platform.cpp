@@ -7,7 +7,9 @@
 namespace testing {
 
 namespace {
-QString ownerName(QWidget* owner) { return owner ? owner->window()->objectName() : QString(); }
+QString ownerName(QWidget* owner) {
+    return owner ? owner->window()->objectName() : QString();
+}
 } // namespace
 
 FakePlatform::FakePlatform() = default;
@@ -21,22 +23,22 @@ void FakePlatform::record(const QString& kind, QWidget* owner, const QString& te
 QVector<PlatformCall> FakePlatform::callsOf(const QString& kind) const {
     QVector<PlatformCall> found;
     for (const PlatformCall& call : calls)
-        if (call.kind == kind)
-            found << call;
+        if (call.kind == kind) found << call;
     return found;
 }
 
 PlatformCall FakePlatform::lastMessage() const {
     for (auto it = calls.crbegin(); it != calls.crend(); ++it)
-        if (it->kind == QLatin1String("messageBox") || it->kind == QLatin1String("information"))
-            return *it;
+        if (it->kind == QLatin1String("messageBox") || it->kind == QLatin1String("information")) return *it;
     return {};
 }
 
-void FakePlatform::clear() { calls.clear(); }
+void FakePlatform::clear() {
+    calls.clear();
+}
 
-core::Answer FakePlatform::messageBox(QWidget* owner, const QString& text, const QString& title, core::Buttons,
-                                      core::Icon) {
+core::Answer FakePlatform::messageBox(QWidget* owner, const QString& text, const QString& title,
+                                      core::Buttons, core::Icon) {
     record(QStringLiteral("messageBox"), owner, text, title);
     return answers.isEmpty() ? core::Answer::Ok : answers.dequeue();
 }
@@ -83,7 +85,9 @@ void FakePlatform::setClipboardText(const QString& text) {
     clipboardSet = true;
 }
 
-void FakePlatform::openDefault(const QString& target) { record(QStringLiteral("open"), nullptr, {}, {}, target); }
+void FakePlatform::openDefault(const QString& target) {
+    record(QStringLiteral("open"), nullptr, {}, {}, target);
+}
 
 bool FakePlatform::moveToTrash(const QString& path) {
     record(QStringLiteral("trash"), nullptr, {}, {}, {}, path);
@@ -93,11 +97,9 @@ bool FakePlatform::moveToTrash(const QString& path) {
 bool FakePlatform::download(const QString& address, const QString& path) {
     record(QStringLiteral("download"), nullptr, {}, {}, address, path);
     const auto it = served.constFind(address);
-    if (it == served.constEnd())
-        return false;
+    if (it == served.constEnd()) return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(*it);
     return file.commit();
 }
@@ -105,16 +107,14 @@ bool FakePlatform::download(const QString& address, const QString& path) {
 std::optional<QByteArray> FakePlatform::httpGet(const QString& address) {
     record(QStringLiteral("httpGet"), nullptr, {}, {}, address);
     const auto it = served.constFind(address);
-    if (it == served.constEnd())
-        return std::nullopt;
+    if (it == served.constEnd()) return std::nullopt;
     return *it;
 }
 
 QString FakePlatform::sendMail(const core::Mail& mail) {
     record(QStringLiteral("mail"), nullptr, mail.bodyLines.join(QLatin1Char('\n')), mail.subject);
     const QString error = mailErrors.isEmpty() ? QString() : mailErrors.dequeue();
-    if (error.isEmpty())
-        mails << mail;
+    if (error.isEmpty()) mails << mail;
     return error;
 }
 
@@ -130,7 +130,9 @@ void FakePlatform::quit() {
     ++quitCount;
 }
 
-FakeBrowser::FakeBrowser(QWidget* parent) : core::Browser(parent), m_widget(new QWidget(parent)) {}
+FakeBrowser::FakeBrowser(QWidget* parent)
+    : core::Browser(parent)
+    , m_widget(new QWidget(parent)) {}
 
 void FakePlatform::reset() {
     answers.clear();

@@ -12,8 +12,8 @@ namespace testing {
 
 // One recorded call to the platform.
 struct PlatformCall {
-    QString kind;    // "messageBox", "information", "prompt", "color", "openFile", ...
-    QString owner;   // objectName of the owner window, empty for none
+    QString kind;  // "messageBox", "information", "prompt", "color", "openFile", ...
+    QString owner; // objectName of the owner window, empty for none
     QString text;
     QString title;
     QString address; // web address or target opened
@@ -110,7 +110,9 @@ public:
     void reload() override { ++reloads; }
     void show() override { shown = true; }
     void setBodyStyle(const QString& property, const QString& value) override { bodyStyle[property] = value; }
-    void setBodyAttribute(const QString& name, const QString& value) override { bodyAttributes[name] = value; }
+    void setBodyAttribute(const QString& name, const QString& value) override {
+        bodyAttributes[name] = value;
+    }
     QList<core::PictureElement> pictures() override { return scriptedPictures; }
     QWidget* widget() override { return m_widget; }
 

@@ -4,12 +4,14 @@
 #include "core/form.h"
 #include "tests/support/fake_platform.h"
 
-#include <gtest/gtest.h>
 #include <QString>
+#include <gtest/gtest.h>
 #include <ostream>
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace testing {

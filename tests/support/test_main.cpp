@@ -10,8 +10,7 @@
 // Every test process runs with the recording platform and its own program
 // folder holding a fresh copy of "files".
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QINGWU_HEADLESS_DIALOGS", "1");
     app::prepareApplication();
     QApplication application(argc, argv);

@@ -6,28 +6,36 @@
 namespace {
 
 // The widget element held by lbl2.
-const QString kWidget = "<div class=\"J_TWidget\"  data-widget-type=\"Carousel\" data-widget-config=\"{'effect': "
-                        "'scrollx',\r\n 'navCls':'kavri325_nav_1',\r\n 'contentCls':'kavri325_cont_1',\r\n "
-                        "'duration':'1',\r\n 'easing':'easeIn',\r\n 'autoplay':'true'\r\n }\">";
+const QString kWidget =
+    "<div class=\"J_TWidget\"  data-widget-type=\"Carousel\" data-widget-config=\"{'effect': "
+    "'scrollx',\r\n 'navCls':'kavri325_nav_1',\r\n 'contentCls':'kavri325_cont_1',\r\n "
+    "'duration':'1',\r\n 'easing':'easeIn',\r\n 'autoplay':'true'\r\n }\">";
 
 QString slide(const QString& picture, const QString& link, int left) {
-    return "<div style=\"width:1920px; height:400px; overflow:hidden\"><div style=\"width:1920px; height:400px;\">"
-           "<a href=\"" + link + "\" style=\"display:block;width:1920px;height:400px;\" target=\"_blank\">"
-           "<img  src=\"" + picture + "\" /></a></div>"
-           "<div style=\"width:200px; height:30px; position:relative; top:-30px; left:" + QString::number(left) +
-           "px; background-color:#09F; z-index:10\"></div></div>";
+    return "<div style=\"width:1920px; height:400px; overflow:hidden\"><div style=\"width:1920px; "
+           "height:400px;\">"
+           "<a href=\"" +
+           link +
+           "\" style=\"display:block;width:1920px;height:400px;\" target=\"_blank\">"
+           "<img  src=\"" +
+           picture +
+           "\" /></a></div>"
+           "<div style=\"width:200px; height:30px; position:relative; top:-30px; left:" +
+           QString::number(left) + "px; background-color:#09F; z-index:10\"></div></div>";
 }
 
-const QString kHead = "<div style=\"width:1920px; height:400px; overflow:hidden\" >" + kWidget +
-                      "<div  style=\"width:1920px; height:400px; overflow:hidden\" ><div class=\"kavri325_cont_1\">";
-const QString kBar = "</div></div><div style=\"width:1920px; height:30px; position:relative; top:-30px; left:0px; "
-                     "background-color:#000; z-index:5;filter:alpha(Opacity=50); opacity: 0.5;\"></div>"
-                     "<div class=\"kavri325_nav_1\">";
+const QString kHead =
+    "<div style=\"width:1920px; height:400px; overflow:hidden\" >" + kWidget +
+    "<div  style=\"width:1920px; height:400px; overflow:hidden\" ><div class=\"kavri325_cont_1\">";
+const QString kBar =
+    "</div></div><div style=\"width:1920px; height:30px; position:relative; top:-30px; left:0px; "
+    "background-color:#000; z-index:5;filter:alpha(Opacity=50); opacity: 0.5;\"></div>"
+    "<div class=\"kavri325_nav_1\">";
 const QString kTabStyle = "px; z-index:20;color:#FFF; text-align:center; line-height:30px;cursor:pointer;\">";
 
 QString firstTab(int left, const QString& title) {
-    return "<div style=\"width:200px; height:30px; position:relative; top:-60px; left:" + QString::number(left) +
-           kTabStyle + title + "</div>";
+    return "<div style=\"width:200px; height:30px; position:relative; top:-60px; left:" +
+           QString::number(left) + kTabStyle + title + "</div>";
 }
 
 QString laterTab(int lift, int left, const QString& title) {
@@ -71,7 +79,8 @@ TEST_F(LunboTest, SnippetsForTwoThreeAndFourSlides) {
         {"2", kHead + slide("p1", "a1", 760) + slide("p2", "a2", 960) + kBar + firstTab(760, "t1") +
                   laterTab(90, 960, "t2") + "</div></div></div>"},
         {"3", kHead + slide("p1", "a1", 660) + slide("p2", "a2", 860) + slide("p3", "a3", 1060) + kBar +
-                  firstTab(660, "t1") + laterTab(90, 860, "t2") + laterTab(120, 1060, "t3") + "</div></div></div>"},
+                  firstTab(660, "t1") + laterTab(90, 860, "t2") + laterTab(120, 1060, "t3") +
+                  "</div></div></div>"},
         {"4", kHead + slide("p1", "a1", 560) + slide("p2", "a2", 760) + slide("p3", "a3", 960) +
                   slide("p4", "a4", 1160) + kBar + firstTab(560, "t1") + laterTab(90, 760, "t2") +
                   laterTab(120, 960, "t3") + laterTab(150, 1160, "t4") + "</div></div></div>"},
