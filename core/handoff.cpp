@@ -19,14 +19,14 @@ QString editionButton(Edition edition) {
 }
 
 Edition editionFromBasicFirst(const QString& comboText) {
-    if (comboText == QLatin1String("基础版")) return Edition::Basic;
-    if (comboText == QLatin1String("专业版")) return Edition::Professional;
+    if (comboText == QStringLiteral("基础版")) return Edition::Basic;
+    if (comboText == QStringLiteral("专业版")) return Edition::Professional;
     return Edition::Tmall;
 }
 
 Edition editionFromProfessionalFirst(const QString& comboText) {
-    if (comboText == QLatin1String("专业版")) return Edition::Professional;
-    if (comboText == QLatin1String("天猫版")) return Edition::Tmall;
+    if (comboText == QStringLiteral("专业版")) return Edition::Professional;
+    if (comboText == QStringLiteral("天猫版")) return Edition::Tmall;
     return Edition::Basic;
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/helpers.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <gtest/gtest.h>
 
@@ -131,6 +132,29 @@ TEST_F(LunboTest, ColourFieldsWriteUpperCaseHex) {
     fake().colors.enqueue(QColor(0, 165, 197));
     w->fire("edt17DblClick");
     EXPECT_EQ(w->text("edt17"), "#00A5C5");
+}
+
+TEST_F(LunboTest, HandsTheSnippetToTheBannerConverter) {
+    core::Form* converter = testing::form("Tfrmtonglan3");
+    const std::pair<QString, QString> editions[] = {
+        {"基础版", "rb3"}, {"专业版", "rb1"}, {"天猫版", "rb2"}, {"旗舰版", "rb2"}};
+    w->fire("btn1Click");
+    for (const auto& [edition, button] : editions) {
+        converter->setText("mmo1", "old");
+        w->setText("cbb2", edition);
+        w->setText("edt14", "450");
+        w->fire("btn3Click");
+        EXPECT_TRUE(converter->isVisible());
+        EXPECT_TRUE(converter->control<QAbstractButton>(button)->isChecked()) << edition.toStdString();
+        EXPECT_EQ(converter->text("edt1"), "1920");
+        EXPECT_EQ(converter->text("edt2"), "450");
+        EXPECT_EQ(converter->text("mmo1"), w->text("mmo1"));
+    }
+    // Before any generation the memo's initial, empty text travels.
+    w->setText("mmo1", "");
+    w->fire("btn3Click");
+    EXPECT_EQ(converter->text("mmo1"), "");
+    converter->hide();
 }
 
 } // namespace
