@@ -1,0 +1,125 @@
+#include "generators/carousels/fangkuai.h"
+
+#include "app/windows.h"
+#include "core/handoff.h"
+#include "core/preview.h"
+#include "core/text.h"
+
+#include <QGroupBox>
+
+namespace generators {
+
+namespace {
+
+const QString kWidget = QStringLiteral(
+    "<div class=\"J_TWidget\"  data-widget-type=\"Carousel\"  data-widget-config=\"{'effect': 'scrollx', "
+    "'navCls':'kavri1205nav', 'contentCls':'kavri1205cont', 'duration':'1', 'easing':'bounceOut', "
+    "'autoplay':'true' }\">");
+
+const QString kButtonStyle = QStringLiteral(
+    "<li style=\"width:25px; height:25px; background-color:#f30;border:0px solid;border-radius:3px;"
+    "-moz-border-radius:3px;cursor:pointer; margin-right:10px;float:left;line-height:25px; "
+    "text-align:center; "
+    "color:#FFF\">");
+
+// The text without the characters of codes 0 to 32 at either end.
+QString trimmed(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first].unicode() <= 32)
+        ++first;
+    while (last > first && text[last - 1].unicode() <= 32)
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace
+
+Tfrmfangkuai::Tfrmfangkuai()
+    : core::Form(QStringLiteral("Tfrmfangkuai"), QStringLiteral("方块按钮 - 图片宽度1920px")) {
+    setClientSize(500, 547);
+    core::addPreviewPicture(this, QRect(0, 0, 500, 180), QStringLiteral("方块按钮轮播"));
+
+    QGroupBox* output =
+        addGroup(this, QStringLiteral("grp1"), QRect(8, 186, 484, 64), QStringLiteral("输出参数"));
+    addCaption(output, QRect(10, 28, 70, 22), QStringLiteral("图片高度："));
+    addEdit(output, QStringLiteral("edt1"), QRect(80, 26, 60, 24), QStringLiteral("550"));
+    addCaption(output, QRect(150, 28, 70, 22), QStringLiteral("生成张数："));
+    QStringList counts;
+    for (int i = 1; i <= 6; ++i)
+        counts << QString::number(i);
+    addCombo(output, QStringLiteral("cbb1"), QRect(220, 26, 50, 24), counts, QStringLiteral("3"));
+    addButton(output, QStringLiteral("btn1"), QRect(284, 22, 90, 32), QStringLiteral("生成"));
+    addButton(output, QStringLiteral("btn2"), QRect(384, 22, 90, 32), QStringLiteral("转化通栏"));
+
+    QGroupBox* pictures = addGroup(this, QStringLiteral("grp2"), QRect(8, 256, 484, 160),
+                                   QStringLiteral("图片地址  -  图片间用 | 隔开"));
+    addMemo(pictures, QStringLiteral("mmo1"), QRect(10, 24, 464, 126),
+            {QStringLiteral("图1地址|"), QStringLiteral("图2地址|"), QStringLiteral("图3地址")});
+    QGroupBox* links = addGroup(this, QStringLiteral("grp3"), QRect(8, 422, 484, 117),
+                                QStringLiteral("链接地址  -  链接间用 | 隔开"));
+    addMemo(links, QStringLiteral("mmo2"), QRect(10, 24, 464, 83), {QStringLiteral("#|#|#")});
+
+    // The last generated snippet, held until it is handed to the converter.
+    addHolderMemo(QStringLiteral("LastSnippet"), {});
+
+    on(QStringLiteral("btn1Click"), [this] {
+        if (text(QStringLiteral("mmo1")).isEmpty())
+            setText(QStringLiteral("mmo1"), QStringLiteral("请输入图片地址，图片之间用 | 隔开"));
+        else if (text(QStringLiteral("mmo2")).isEmpty())
+            setText(QStringLiteral("mmo2"), QStringLiteral("请输入链接地址，链接之间用 | 隔开"));
+        const QString code = snippet();
+        setText(QStringLiteral("LastSnippet"), code);
+        core::platform().setClipboardText(code);
+        message(QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
+    });
+    on(QStringLiteral("btn2Click"), [this] {
+        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
+                              {core::Edition::Professional, std::nullopt, text(QStringLiteral("edt1")),
+                               text(QStringLiteral("LastSnippet"))});
+        // Handed over once: nothing is held until the next generation.
+        setText(QStringLiteral("LastSnippet"), QString());
+    });
+}
+
+QString Tfrmfangkuai::snippet() const {
+    const QStringList pictures = core::splitBarList(trimmed(text(QStringLiteral("mmo1"))));
+    const QStringList links = core::splitBarList(trimmed(text(QStringLiteral("mmo2"))));
+    const QString h = text(QStringLiteral("edt1"));
+    const int n = core::parseInt(text(QStringLiteral("cbb1")));
+
+    QString posters;
+    QString buttons;
+    for (int i = 0; i < n; ++i) {
+        const QString link = core::listItem(links, i);
+        const QString picture = core::listItem(pictures, i);
+        posters += QStringLiteral("<li><a href=\"") + link +
+                   QStringLiteral("\" target=\"_blank\"><img src=\"") + picture +
+                   QStringLiteral("\" width=\"1920\" height=\"") + h + QStringLiteral("\" /></a></li>\r\n");
+        buttons += kButtonStyle + QString::number(i + 1) + QStringLiteral("</li>\r\n");
+    }
+
+    // The button row, 35 px a button, centred and 50 px above the bottom edge.
+    const qint64 rowWidth = qint64(n) * 35;
+    const qint64 rowLeft = (1920 - rowWidth) / 2;
+    const qint64 rowTop = qint64(core::parseInt(h)) - 50;
+
+    QString out = QStringLiteral("<div style=\"height:") + h + QStringLiteral("px; overflow:hidden;\">");
+    out += kWidget;
+    out += QStringLiteral("<div style=\"list-style-type:none; height:") + h +
+           QStringLiteral("px; overflow:hidden\" class=\"kavri1205cont\">");
+    out += posters;
+    out += QStringLiteral("</div>");
+    out += QStringLiteral("<div style=\"list-style-type:none; position:relative;top:") +
+           QString::number(rowTop) + QStringLiteral("px;left:") + QString::number(rowLeft) +
+           QStringLiteral("px;width:") + QString::number(rowWidth) +
+           QStringLiteral("px;font-family:arial; font-weight:700\" class=\"kavri1205nav\">");
+    out += buttons;
+    out += QStringLiteral("</div></div>");
+    out += QStringLiteral("</div>");
+    return out;
+}
+
+QINGWU_WINDOW(Tfrmfangkuai)
+
+} // namespace generators

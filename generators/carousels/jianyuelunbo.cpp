@@ -1,0 +1,96 @@
+#include "generators/carousels/jianyuelunbo.h"
+
+#include "app/windows.h"
+#include "core/handoff.h"
+#include "core/preview.h"
+#include "core/text.h"
+#include "generators/carousels/kavri126.h"
+
+#include <QGroupBox>
+
+namespace generators {
+
+namespace {
+
+const QString kArrows =
+    QStringLiteral("<div class=\"kavri_126shang\" style=\"width:40px; height:90px;line-height:90px; "
+                   "position:relative; left:465px; "
+                   "top:-295px;cursor:pointer; font-size:60px; color:#000;float:left; font-family:simhei; "
+                   "text-align:center;\"><</div>"
+                   "<div class=\"kavri_126xia\" style=\"width:40px; height:90px;line-height:90px; "
+                   "position:relative; left:1375px; "
+                   "top:-295px;cursor:pointer; font-size:60px;color:#000;float:left; font-family:simhei; "
+                   "text-align:center;\">></div>");
+
+} // namespace
+
+Tfrmjianyuelunbo::Tfrmjianyuelunbo()
+    : core::Form(QStringLiteral("Tfrmjianyuelunbo"), QStringLiteral("简约通栏轮播")) {
+    setClientSize(633, 673);
+    core::addPreviewPicture(this, QRect(0, 0, 633, 240), QStringLiteral("简约通栏轮播"));
+
+    QGroupBox* output =
+        addGroup(this, QStringLiteral("grp1"), QRect(8, 246, 617, 64), QStringLiteral("输出参数"));
+    addCaption(output, QRect(12, 28, 70, 22), QStringLiteral("海报高度："));
+    addEdit(output, QStringLiteral("edt1"), QRect(82, 26, 70, 24), QStringLiteral("500"));
+    addCaption(output, QRect(170, 28, 44, 22), QStringLiteral("张数："));
+    QStringList counts;
+    for (int i = 2; i <= 10; ++i)
+        counts << QString::number(i);
+    addCombo(output, QStringLiteral("cbb1"), QRect(214, 26, 60, 24), counts, QStringLiteral("3"));
+    addButton(output, QStringLiteral("btn3"), QRect(330, 22, 130, 32), QStringLiteral("生成代码"));
+    addButton(output, QStringLiteral("btn4"), QRect(472, 22, 130, 32), QStringLiteral("通栏转化"));
+
+    QGroupBox* pictures = addGroup(this, QStringLiteral("grp2"), QRect(8, 316, 617, 220),
+                                   QStringLiteral("图片列表 -图片宽度1920px ；  图片之间用 | 隔开"));
+    addMemo(pictures, QStringLiteral("mmo2"), QRect(10, 24, 597, 186),
+            {QStringLiteral("图1地址| "), QStringLiteral("图2地址|"), QStringLiteral("图3地址")});
+    QGroupBox* links = addGroup(this, QStringLiteral("grp3"), QRect(8, 542, 617, 123),
+                                QStringLiteral("海报链接 - 链接之间用 | 隔开"));
+    addMemo(links, QStringLiteral("mmo3"), QRect(10, 24, 597, 89), {QStringLiteral("#|#|#")});
+
+    // The last generated snippet, held until it is handed to the converter.
+    addHolderMemo(QStringLiteral("LastSnippet"), {});
+
+    on(QStringLiteral("btn3Click"), [this] {
+        const QString code = snippet();
+        setText(QStringLiteral("LastSnippet"), code);
+        core::platform().setClipboardText(code);
+        message(QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
+    });
+    on(QStringLiteral("btn4Click"), [this] {
+        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
+                              {core::Edition::Professional, std::nullopt, text(QStringLiteral("edt1")),
+                               text(QStringLiteral("LastSnippet"))});
+        // Handed over once: nothing is held until the next generation.
+        setText(QStringLiteral("LastSnippet"), QString());
+    });
+}
+
+QString Tfrmjianyuelunbo::snippet() const {
+    const QStringList pictures = core::splitBarList(text(QStringLiteral("mmo2")));
+    const QStringList links = core::splitBarList(text(QStringLiteral("mmo3")));
+    const int n = core::parseInt(text(QStringLiteral("cbb1")));
+    const QString h = text(QStringLiteral("edt1"));
+    core::parseInt(h); // the height must be a whole number
+
+    QString slides;
+    for (int i = 0; i < n; ++i) {
+        const QString link = core::listItem(links, i);
+        const QString picture = core::listItem(pictures, i);
+        slides += kavri126::slide(h, link, picture) + QStringLiteral("\r\n");
+    }
+
+    QString out = kavri126::box(h);
+    out += kavri126::widget();
+    out += kavri126::panels(h);
+    out += slides;
+    out += QStringLiteral("</div></div>");
+    out += kArrows;
+    out += QStringLiteral("</div></div>");
+    return out;
+}
+
+QINGWU_WINDOW(Tfrmjianyuelunbo)
+
+} // namespace generators

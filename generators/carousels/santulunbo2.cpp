@@ -1,0 +1,132 @@
+#include "generators/carousels/santulunbo2.h"
+
+#include "app/windows.h"
+#include "core/handoff.h"
+#include "core/preview.h"
+
+#include <QFrame>
+#include <QGroupBox>
+
+namespace generators {
+
+namespace {
+
+const QString kHead =
+    QStringLiteral("<div style=\"width:1920px; height:450px; overflow:hidden\">\r\n"
+                   "<div class=\"J_TWidget\" data-widget-type=\"Carousel\" data-widget-config=\"{'effect': "
+                   "'scrollx','contentCls':'kavri_119_cont','navCls':'kavri_119_nav', 'autoplay':true}\">\r\n"
+                   "<div style=\"width:1920px; height:450px; overflow:hidden\">\r\n"
+                   "<div class=\"kavri_119_cont\">\r\n");
+
+// A sample custom block: a 300 x 150 picture tag over three lines.
+QStringList sampleBlock(int k) {
+    return {
+        QStringLiteral("<img src=\"https://img.alicdn.com/imgextra/i1/qingwu/block-300x150-%1.jpg\"").arg(k),
+        QStringLiteral(" width=\"300\" height=\"150\""), QStringLiteral(" />")};
+}
+
+QString samplePoster(int k) {
+    return QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/poster-1920x450-%1.jpg").arg(k);
+}
+
+// Design names of poster k (1-based): picture, link and custom block.
+QString pictureField(int k) {
+    return QStringLiteral("edt%1").arg(2 * k - 1);
+}
+QString linkField(int k) {
+    return QStringLiteral("edt%1").arg(2 * k);
+}
+QString blockField(int k) {
+    return QStringLiteral("mmo%1").arg(k);
+}
+
+} // namespace
+
+Tfrmsantulunbo2::Tfrmsantulunbo2()
+    : core::Form(QStringLiteral("Tfrmsantulunbo2"), QStringLiteral("1920三图自定义轮播")) {
+    setClientSize(1028, 552);
+    core::addPreviewPicture(this, QRect(0, 0, 1028, 220), QStringLiteral("1920三图自定义轮播"));
+
+    // The output memo is covered by the parameter group and not seen.
+    addMemo(this, QStringLiteral("mmo5"), QRect(8, 228, 300, 200), {QStringLiteral("mmo5")});
+
+    QGroupBox* blocks =
+        addGroup(this, QStringLiteral("grp1"), QRect(8, 226, 500, 318), QStringLiteral("三小图自定义区"));
+    for (int k = 1; k <= 3; ++k) {
+        const int y = 22 + 98 * (k - 1);
+        addCaption(blocks, QRect(10, y, 300, 20), QStringLiteral("小版块%1自定义代码区300*150：").arg(k));
+        addMemo(blocks, blockField(k), QRect(10, y + 22, 480, 70), sampleBlock(k));
+    }
+
+    QGroupBox* posters =
+        addGroup(this, QStringLiteral("grp2"), QRect(516, 226, 504, 210), QStringLiteral("轮播图参数"));
+    for (int k = 1; k <= 3; ++k) {
+        const int y = 26 + 60 * (k - 1);
+        addCaption(posters, QRect(10, y, 90, 22), QStringLiteral("轮播图%1地址：").arg(k));
+        addEdit(posters, pictureField(k), QRect(100, y, 394, 24), samplePoster(k));
+        addCaption(posters, QRect(10, y + 26, 90, 22), QStringLiteral("轮播图%1链接：").arg(k));
+        addEdit(posters, linkField(k), QRect(100, y + 26, 394, 24), QStringLiteral("#"));
+    }
+
+    addButton(this, QStringLiteral("btn2"), QRect(516, 444, 80, 100), QStringLiteral("参照"));
+    QGroupBox* output =
+        addGroup(this, QStringLiteral("grp3"), QRect(604, 444, 416, 100), QStringLiteral("输出"));
+    addCombo(output, QStringLiteral("cbb1"), QRect(12, 26, 100, 24),
+             {QStringLiteral("专业版"), QStringLiteral("天猫版"), QStringLiteral("基础版")},
+             QStringLiteral("专业版"));
+    addButton(output, QStringLiteral("btn1"), QRect(124, 22, 130, 32), QStringLiteral("生成代码"));
+    addButton(output, QStringLiteral("btn3"), QRect(266, 22, 130, 32), QStringLiteral("通栏转化"));
+    addCaption(output, QRect(12, 64, 390, 22), QStringLiteral("大图尺寸1920*450；自定义小版块300*150"));
+
+    auto* reference = new QFrame(this);
+    reference->setObjectName(QStringLiteral("pnl1"));
+    reference->setFrameShape(QFrame::StyledPanel);
+    reference->setGeometry(8, 226, 1012, 210);
+    core::addPreviewPicture(reference, QRect(4, 4, 1004, 170), QStringLiteral("三图自定义轮播参照"));
+    addCaption(reference, QRect(10, 180, 990, 22),
+               QStringLiteral("左侧的三个版块完全可以自定义，图片代码或者HTML代码"));
+    reference->hide();
+
+    addHolder(QStringLiteral("lbl4"), kHead);
+
+    // The reference panel shows while the pointer is over its button; the output group hides it.
+    on(QStringLiteral("btn2MouseEnter"), [reference] {
+        reference->show();
+        reference->raise();
+    });
+    on(QStringLiteral("grp3MouseEnter"), [reference] { reference->hide(); });
+    on(QStringLiteral("btn1Click"), [this] {
+        setText(QStringLiteral("mmo5"), snippet());
+        copyMemo(QStringLiteral("mmo5"));
+        control<core::Memo>(QStringLiteral("mmo5"))->setFocus();
+        message(QStringLiteral("代码已被复制，记得用通栏模块转化一下相应的店铺类型哦！"));
+    });
+    on(QStringLiteral("btn3Click"), [this] {
+        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
+                              {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))), std::nullopt,
+                               QStringLiteral("450"), text(QStringLiteral("mmo5"))});
+    });
+}
+
+QString Tfrmsantulunbo2::snippet() const {
+    QString out = text(QStringLiteral("lbl4"));
+    for (int k = 1; k <= 3; ++k) {
+        out +=
+            QStringLiteral("<a href=\"") + text(linkField(k)) +
+            QStringLiteral("\" target=\"_blank\"><div style=\" width:1920px; height:450px;\"><img src=\"") +
+            text(pictureField(k));
+        out += k < 3 ? QStringLiteral("\" /></div></a>") : QStringLiteral("\" /></div></a></div></div>");
+    }
+    out += QStringLiteral(
+        "<div style=\"width:300px; height:450px; position: relative; top:-450px; left:485px;\">"
+        "<div class=\"kavri_119_nav\">");
+    for (int k = 1; k <= 3; ++k) {
+        out += QStringLiteral("<div style=\"width:300px; height:150px;\">") + text(blockField(k));
+        out += k < 3 ? QStringLiteral("</div>") : QStringLiteral("</div></div></div></div></div>");
+    }
+    return out;
+}
+
+QINGWU_WINDOW(Tfrmsantulunbo2)
+
+} // namespace generators
