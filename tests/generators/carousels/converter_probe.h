@@ -1,0 +1,43 @@
+#pragma once
+
+#include "tests/support/helpers.h"
+
+#include <QRadioButton>
+
+namespace testing {
+
+// What the banner converter shows: the checked edition button and its fields.
+struct ConverterView {
+    QString edition; // "rb1", "rb2", "rb3" or empty
+    QString width;
+    QString height;
+    QString code;
+    bool visible = false;
+};
+
+inline core::Form* converter() {
+    return app::window(QStringLiteral("Tfrmtonglan3"));
+}
+
+// Puts the converter into a state no generator hands over, so that every
+// value written by a hand-off shows.
+inline void primeConverter(core::Form* banner, const QString& edition) {
+    banner->hide();
+    banner->control<QRadioButton>(edition)->setChecked(true);
+    banner->setText(QStringLiteral("edt1"), QStringLiteral("1100"));
+    banner->setText(QStringLiteral("edt2"), QStringLiteral("300"));
+    banner->setText(QStringLiteral("mmo1"), QStringLiteral("earlier code"));
+}
+
+inline ConverterView viewConverter(core::Form* banner) {
+    ConverterView view;
+    for (const QString& button : {QStringLiteral("rb1"), QStringLiteral("rb2"), QStringLiteral("rb3")})
+        if (banner->control<QRadioButton>(button)->isChecked()) view.edition = button;
+    view.width = banner->text(QStringLiteral("edt1"));
+    view.height = banner->text(QStringLiteral("edt2"));
+    view.code = banner->text(QStringLiteral("mmo1"));
+    view.visible = banner->isVisible();
+    return view;
+}
+
+} // namespace testing
