@@ -90,4 +90,9 @@ core::Edition BannerConverter::edition() const {
     return core::Edition::Basic;
 }
 
+BannerConverter::Fields BannerConverter::fields() const {
+    return {text(QStringLiteral("edt1")), text(QStringLiteral("edt2")), text(QStringLiteral("edt3")),
+            text(QStringLiteral("mmo1"))};
+}
+
 } // namespace tools

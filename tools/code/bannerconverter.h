@@ -20,6 +20,12 @@ protected:
     // The checked edition button: rb1 professional, rb2 Tmall, otherwise basic.
     core::Edition edition() const;
 
+    // The texts a wrapper inserts, as typed: W, H, Hc and the input code C.
+    struct Fields {
+        QString width, height, converted, code;
+    };
+    Fields fields() const;
+
     // The wrapped code of the checked edition. Parses the width first, so a
     // width that is not a number fails before anything has changed.
     virtual QString converted() const = 0;

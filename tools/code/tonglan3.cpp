@@ -52,10 +52,7 @@ QString Tfrmtonglan3::converted() const {
     const QString professionalOffset = core::formatFloat((width - 950) * 0.5);
     const QString basicOffset = core::formatFloat(core::parseFloat(professionalOffset) + 200);
 
-    const QString w = text(QStringLiteral("edt1"));
-    const QString h = text(QStringLiteral("edt2"));
-    const QString hc = text(QStringLiteral("edt3"));
-    const QString code = text(QStringLiteral("mmo1"));
+    const auto [w, h, hc, code] = fields();
     const core::Edition chosen = edition();
 
     QString out;

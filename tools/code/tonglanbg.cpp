@@ -52,11 +52,8 @@ QString Tfrmtonglanbg::converted() const {
     const QString tmallOffset = core::formatFloat((1920 - width) * 0.5 - 7);
     const QString offset = core::formatFloat((1920 - width) * 0.5);
 
-    const QString w = text(QStringLiteral("edt1"));
-    const QString h = text(QStringLiteral("edt2"));
-    const QString hc = text(QStringLiteral("edt3"));
+    const auto [w, h, hc, code] = fields();
     const QString background = text(QStringLiteral("edt4"));
-    const QString code = text(QStringLiteral("mmo1"));
     const core::Edition chosen = edition();
 
     QString out;
