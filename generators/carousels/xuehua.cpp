@@ -1,0 +1,77 @@
+#include "generators/carousels/xuehua.h"
+
+#include "app/windows.h"
+#include "core/handoff.h"
+#include "core/preview.h"
+
+#include <QLabel>
+
+namespace generators {
+
+namespace {
+
+const QString kSampleSnow = QStringLiteral("https://img.alicdn.com/tfscom/qingwu/snow.swf");
+const QString kSamplePoster = QStringLiteral("https://img.alicdn.com/imgextra/i3/qingwu/snow-1920x583.jpg");
+
+} // namespace
+
+Tfrmxuehua::Tfrmxuehua()
+    : core::Form(QStringLiteral("Tfrmxuehua"), QStringLiteral("雪花海报")) {
+    setClientSize(735, 510);
+    core::addPreviewPicture(this, QRect(0, 0, 735, 281), QStringLiteral("1920 雪花海报"));
+
+    QGroupBox* params =
+        addGroup(this, QStringLiteral("grp1"), QRect(8, 288, 719, 214), QStringLiteral("参数设置"));
+    addCaption(params, QRect(10, 26, 80, 24), QStringLiteral("店铺类型："));
+    addCombo(params, QStringLiteral("cbb1"), QRect(90, 26, 110, 24),
+             {QStringLiteral("基础版"), QStringLiteral("专业版"), QStringLiteral("天猫版")},
+             QStringLiteral("专业版"));
+    addCaption(params, QRect(220, 26, 80, 24), QStringLiteral("雪花动画："));
+    addEdit(params, QStringLiteral("edt1"), QRect(300, 26, 409, 24), kSampleSnow);
+    addCaption(params, QRect(10, 62, 80, 24), QStringLiteral("海报宽度："));
+    addEdit(params, QStringLiteral("edt2"), QRect(90, 62, 80, 24), QStringLiteral("1920"));
+    addCaption(params, QRect(190, 62, 80, 24), QStringLiteral("海报高度："));
+    addEdit(params, QStringLiteral("edt3"), QRect(270, 62, 80, 24), QStringLiteral("583"));
+    addCaption(params, QRect(10, 98, 90, 24), QStringLiteral("海报图地址："));
+    addEdit(params, QStringLiteral("edt4"), QRect(100, 98, 609, 24), kSamplePoster);
+    addCaption(params, QRect(10, 134, 90, 24), QStringLiteral("海报链接："));
+    addEdit(params, QStringLiteral("edt5"), QRect(100, 134, 609, 24), QStringLiteral("#"));
+    addCaption(params, QRect(10, 172, 520, 24),
+               QStringLiteral("大雪花因为源文件的原因，会有一点瑕疵，小雪花正常满屏显示！"));
+    addButton(params, QStringLiteral("btn2"), QRect(560, 164, 149, 40), QStringLiteral("提取代码"));
+
+    addMemo(this, QStringLiteral("mmo1"), QRect(0, 520, 735, 100), {QStringLiteral("mmo1")})->hide();
+
+    on(QStringLiteral("btn2Click"), [this] {
+        setText(QStringLiteral("mmo1"), snippet());
+        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
+                              {core::editionFromBasicFirst(text(QStringLiteral("cbb1"))),
+                               QStringLiteral("1920"), text(QStringLiteral("edt3")),
+                               text(QStringLiteral("mmo1"))});
+    });
+}
+
+QString Tfrmxuehua::snippet() const {
+    const QString h = text(QStringLiteral("edt3"));
+    const QString snow =
+        QStringLiteral("<embed allowscriptaccess=\"never\" flashvars=\"scene=taobao_shop\" height=\"") + h +
+        QStringLiteral("\" src=\"") + text(QStringLiteral("edt1")) +
+        QStringLiteral("\" type=\"application/x-shockwave-flash\" width=\"470\" "
+                       "wmode=\"transparent\"></embed></div>");
+    const QString left = QStringLiteral("<div style=\"float:left\">") + snow;
+    const QString right = QStringLiteral("<div style=\"float:right\">") + snow;
+
+    QString out;
+    out +=
+        QStringLiteral("<a href=\"") + text(QStringLiteral("edt5")) + QStringLiteral("\" target=\"_blank\">");
+    out += QStringLiteral("<div style=\"width:") + text(QStringLiteral("edt2")) +
+           QStringLiteral("px;height:") + h + QStringLiteral("px;top:0px;left:0px;background:url(") +
+           text(QStringLiteral("edt4")) + QStringLiteral(")no-repeat center top;\">");
+    out += left + left + right + right;
+    out += QStringLiteral("</div></a>");
+    return out;
+}
+
+QINGWU_WINDOW(Tfrmxuehua)
+
+} // namespace generators
