@@ -1,7 +1,6 @@
 #include "generators/carousels/fangkuai.h"
 
 #include "app/windows.h"
-#include "core/handoff.h"
 #include "core/preview.h"
 #include "core/text.h"
 
@@ -36,7 +35,7 @@ QString trimmed(const QString& text) {
 } // namespace
 
 Tfrmfangkuai::Tfrmfangkuai()
-    : core::Form(QStringLiteral("Tfrmfangkuai"), QStringLiteral("方块按钮 - 图片宽度1920px")) {
+    : HeldSnippetForm(QStringLiteral("Tfrmfangkuai"), QStringLiteral("方块按钮 - 图片宽度1920px")) {
     setClientSize(500, 547);
     core::addPreviewPicture(this, QRect(0, 0, 500, 180), QStringLiteral("方块按钮轮播"));
 
@@ -60,26 +59,14 @@ Tfrmfangkuai::Tfrmfangkuai()
                                 QStringLiteral("链接地址  -  链接间用 | 隔开"));
     addMemo(links, QStringLiteral("mmo2"), QRect(10, 24, 464, 83), {QStringLiteral("#|#|#")});
 
-    // The last generated snippet, held until it is handed to the converter.
-    addHolderMemo(QStringLiteral("LastSnippet"), {});
-
     on(QStringLiteral("btn1Click"), [this] {
         if (text(QStringLiteral("mmo1")).isEmpty())
             setText(QStringLiteral("mmo1"), QStringLiteral("请输入图片地址，图片之间用 | 隔开"));
         else if (text(QStringLiteral("mmo2")).isEmpty())
             setText(QStringLiteral("mmo2"), QStringLiteral("请输入链接地址，链接之间用 | 隔开"));
-        const QString code = snippet();
-        setText(QStringLiteral("LastSnippet"), code);
-        core::platform().setClipboardText(code);
-        message(QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
+        holdAndCopy(snippet(), QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
     });
-    on(QStringLiteral("btn2Click"), [this] {
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::Edition::Professional, std::nullopt, text(QStringLiteral("edt1")),
-                               text(QStringLiteral("LastSnippet"))});
-        // Handed over once: nothing is held until the next generation.
-        setText(QStringLiteral("LastSnippet"), QString());
-    });
+    on(QStringLiteral("btn2Click"), [this] { handOverHeld(QStringLiteral("edt1")); });
 }
 
 QString Tfrmfangkuai::snippet() const {

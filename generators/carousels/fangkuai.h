@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/form.h"
+#include "generators/carousels/heldsnippet.h"
 
 namespace generators {
 
 // Full-width poster carousel with numbered square buttons, fed by
 // "|"-separated lists.
-class Tfrmfangkuai : public core::Form {
+class Tfrmfangkuai : public HeldSnippetForm {
     Q_OBJECT
 public:
     Tfrmfangkuai();

@@ -1,7 +1,6 @@
 #include "generators/carousels/jianyuelunbo.h"
 
 #include "app/windows.h"
-#include "core/handoff.h"
 #include "core/preview.h"
 #include "core/text.h"
 #include "generators/carousels/kavri126.h"
@@ -25,7 +24,7 @@ const QString kArrows =
 } // namespace
 
 Tfrmjianyuelunbo::Tfrmjianyuelunbo()
-    : core::Form(QStringLiteral("Tfrmjianyuelunbo"), QStringLiteral("简约通栏轮播")) {
+    : HeldSnippetForm(QStringLiteral("Tfrmjianyuelunbo"), QStringLiteral("简约通栏轮播")) {
     setClientSize(633, 673);
     core::addPreviewPicture(this, QRect(0, 0, 633, 240), QStringLiteral("简约通栏轮播"));
 
@@ -49,22 +48,9 @@ Tfrmjianyuelunbo::Tfrmjianyuelunbo()
                                 QStringLiteral("海报链接 - 链接之间用 | 隔开"));
     addMemo(links, QStringLiteral("mmo3"), QRect(10, 24, 597, 89), {QStringLiteral("#|#|#")});
 
-    // The last generated snippet, held until it is handed to the converter.
-    addHolderMemo(QStringLiteral("LastSnippet"), {});
-
-    on(QStringLiteral("btn3Click"), [this] {
-        const QString code = snippet();
-        setText(QStringLiteral("LastSnippet"), code);
-        core::platform().setClipboardText(code);
-        message(QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
-    });
-    on(QStringLiteral("btn4Click"), [this] {
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::Edition::Professional, std::nullopt, text(QStringLiteral("edt1")),
-                               text(QStringLiteral("LastSnippet"))});
-        // Handed over once: nothing is held until the next generation.
-        setText(QStringLiteral("LastSnippet"), QString());
-    });
+    on(QStringLiteral("btn3Click"),
+       [this] { holdAndCopy(snippet(), QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！")); });
+    on(QStringLiteral("btn4Click"), [this] { handOverHeld(QStringLiteral("edt1")); });
 }
 
 QString Tfrmjianyuelunbo::snippet() const {

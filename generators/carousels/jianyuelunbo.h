@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/form.h"
+#include "generators/carousels/heldsnippet.h"
 
 namespace generators {
 
 // Simple full-width poster carousel with arrows, fed by "|"-separated lists.
-class Tfrmjianyuelunbo : public core::Form {
+class Tfrmjianyuelunbo : public HeldSnippetForm {
     Q_OBJECT
 public:
     Tfrmjianyuelunbo();

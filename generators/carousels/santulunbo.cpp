@@ -78,7 +78,7 @@ Tfrmsantulunbo::Tfrmsantulunbo()
 
     on(QStringLiteral("cbb1Change"), [this] {
         // The strip holds three pictures of the shop's content width.
-        const bool market = text(QStringLiteral("cbb1")) == QLatin1String("集市店");
+        const bool market = text(QStringLiteral("cbb1")) == QStringLiteral("集市店");
         setText(QStringLiteral("lbl2"), market ? QStringLiteral("950") : QStringLiteral("990"));
         setText(QStringLiteral("lbl3"), market ? QStringLiteral("2850") : QStringLiteral("2970"));
     });

@@ -108,10 +108,10 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
     on(QStringLiteral("cbb1Change"), [this] {
         // The strip of n thumbnails (230 px and a 10 px gap each) is centred on the banner.
         const QString count = text(QStringLiteral("cbb1"));
-        if (count == QLatin1String("2张")) {
+        if (count == QStringLiteral("2张")) {
             setText(QStringLiteral("lbl4"), QStringLiteral("480"));
             setText(QStringLiteral("lbl5"), QStringLiteral("720"));
-        } else if (count == QLatin1String("3张")) {
+        } else if (count == QStringLiteral("3张")) {
             setText(QStringLiteral("lbl4"), QStringLiteral("720"));
             setText(QStringLiteral("lbl5"), QStringLiteral("600"));
         } else {
@@ -136,7 +136,7 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
 QString Tfrmtonglansuotu::snippet() const {
     const QString h = text(QStringLiteral("edt1"));
     const QString count = text(QStringLiteral("cbb1"));
-    const int n = count == QLatin1String("2张") ? 2 : count == QLatin1String("3张") ? 3 : 4;
+    const int n = count == QStringLiteral("2张") ? 2 : count == QStringLiteral("3张") ? 3 : 4;
 
     QString out = kavri126::box(h);
     out += text(QStringLiteral("lbl6"));

@@ -1,0 +1,29 @@
+#include "generators/carousels/heldsnippet.h"
+
+#include "app/windows.h"
+#include "core/handoff.h"
+
+namespace generators {
+
+namespace {
+const QString kHolder = QStringLiteral("LastSnippet");
+}
+
+HeldSnippetForm::HeldSnippetForm(const QString& className, const QString& caption)
+    : core::Form(className, caption) {
+    addHolderMemo(kHolder, {});
+}
+
+void HeldSnippetForm::holdAndCopy(const QString& snippet, const QString& notice) {
+    setText(kHolder, snippet);
+    core::platform().setClipboardText(snippet);
+    message(notice);
+}
+
+void HeldSnippetForm::handOverHeld(const QString& heightField) {
+    core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
+                          {core::Edition::Professional, std::nullopt, text(heightField), text(kHolder)});
+    setText(kHolder, QString());
+}
+
+} // namespace generators
