@@ -1,10 +1,7 @@
 #include "tests/generators/carousels/converter_probe.h"
+#include "tests/generators/carousels/page_files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSlider>
-#include <QStringEncoder>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,16 +25,6 @@ QString expected(const Fields& f, const QString& lift) {
            "flashvars=\"scene=taobao_shop\"> </embed></div>";
 }
 
-QByteArray gbk(const QString& text) {
-    QStringEncoder encoder("GB18030");
-    return encoder.encode(text);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // Each test runs in its own current folder.
 class QuanpingshipinTest : public testing::ProgramTest {
 protected:
@@ -46,11 +33,8 @@ protected:
         w = testing::form("Tfrmquanpingshipin");
         banner = testing::converter();
         ASSERT_NE(banner, nullptr);
-        previous = QDir::currentPath();
         ASSERT_TRUE(folder.isValid());
-        QDir::setCurrent(folder.path());
     }
-    void TearDown() override { QDir::setCurrent(previous); }
     QString page() const { return folder.path() + "/files.html"; }
     testing::FakeBrowser* browser() const { return w->findChild<testing::FakeBrowser*>(); }
     void type(const Fields& f) {
@@ -66,8 +50,7 @@ protected:
     QSlider* slider(const QString& name) const { return w->control<QSlider>(name); }
     core::Form* w = nullptr;
     core::Form* banner = nullptr;
-    QTemporaryDir folder;
-    QString previous;
+    testing::ScratchCurrentFolder folder;
 };
 
 // Runs first: the window as start-up made it.
@@ -112,7 +95,7 @@ TEST_F(QuanpingshipinTest, DefaultsAndWhatTheButtonsPassBeforeTheFirstBuild) {
     w->fire("btn1Click");
     const QString snippet = expected(defaults, "-430");
     EXPECT_EQ(w->text("mmo1"), snippet);
-    EXPECT_EQ(fileBytes(page()), gbk(snippet + "\r\n"));
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(snippet + "\r\n"));
     ASSERT_NE(browser(), nullptr);
     EXPECT_EQ(browser()->parent(), w->control<QWidget>("wb1"));
     EXPECT_EQ(browser()->navigations, QStringList({page()}));
@@ -140,7 +123,7 @@ TEST_F(QuanpingshipinTest, BuildLiftsThePlayerByHeightLessTop) {
         w->fire("btn1Click");
         const QString snippet = expected(f, c.lift);
         EXPECT_EQ(w->text("mmo1"), snippet) << c.height.toStdString() << " " << c.top.toStdString();
-        EXPECT_EQ(fileBytes(page()), gbk(snippet + "\r\n"));
+        EXPECT_EQ(testing::fileBytes(page()), testing::gbk(snippet + "\r\n"));
         ASSERT_NE(browser(), nullptr);
         EXPECT_EQ(browser()->navigations.size(), before + 1);
         EXPECT_EQ(browser()->navigations.last(), page());
@@ -172,7 +155,7 @@ TEST_F(QuanpingshipinTest, AHeightOrTopThatIsNoNumberStopsTheBuild) {
     type(kTyped);
     w->fire("btn1Click");
     const QString built = w->text("mmo1");
-    const QByteArray saved = fileBytes(page());
+    const QByteArray saved = testing::fileBytes(page());
     const int navigations = browser()->navigations.size();
     const struct {
         QString height, top, error;
@@ -187,7 +170,7 @@ TEST_F(QuanpingshipinTest, AHeightOrTopThatIsNoNumberStopsTheBuild) {
         EXPECT_EQ(fake().lastMessage().text, c.error);
         EXPECT_EQ(fake().lastMessage().title, fake().applicationTitle());
         EXPECT_EQ(w->text("mmo1"), built);
-        EXPECT_EQ(fileBytes(page()), saved);
+        EXPECT_EQ(testing::fileBytes(page()), saved);
         EXPECT_EQ(browser()->navigations.size(), navigations);
     }
 }

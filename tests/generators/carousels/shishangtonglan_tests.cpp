@@ -1,10 +1,7 @@
 #include "tests/generators/carousels/converter_probe.h"
+#include "tests/generators/carousels/page_files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -50,31 +47,16 @@ QString expected(const Fields& f) {
     return out;
 }
 
-QByteArray gbk(const QString& text) {
-    QStringEncoder encoder("GB18030");
-    return encoder.encode(text);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // Each test runs in its own current folder, which holds a "files" folder.
 class ShishangtonglanTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
         w = testing::form("Tfrmshishangtonglan");
-        previous = QDir::currentPath();
         ASSERT_TRUE(folder.isValid());
         QDir(folder.path()).mkdir("files");
-        QDir::setCurrent(folder.path());
     }
-    void TearDown() override {
-        QDir::setCurrent(previous);
-        w->hide();
-    }
+    void TearDown() override { w->hide(); }
     QString preview() const { return folder.path() + "/files/时尚大图.html"; }
     void type(const Fields& f) {
         w->setText("edt1", f.poster);
@@ -91,8 +73,7 @@ protected:
         w->setText("edt18", f.buttonLink);
     }
     core::Form* w = nullptr;
-    QTemporaryDir folder;
-    QString previous;
+    testing::ScratchCurrentFolder folder;
 };
 
 // Runs first: the window as start-up made it.
@@ -123,7 +104,7 @@ TEST_F(ShishangtonglanTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
     w->fire("btn1Click");
     const QString snippet = expected(defaults);
     EXPECT_EQ(w->text("mmo1"), snippet);
-    EXPECT_EQ(fileBytes(preview()), gbk(snippet + "\r\n"));
+    EXPECT_EQ(testing::fileBytes(preview()), testing::gbk(snippet + "\r\n"));
     EXPECT_EQ(fake().clipboard, snippet);
     EXPECT_EQ(fake().lastMessage().text, kMessage);
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
@@ -140,7 +121,7 @@ TEST_F(ShishangtonglanTest, TypedFieldsAndThePreviewFileRewrittenWhole) {
         w->fire("btn1Click");
         const QString snippet = expected(f);
         EXPECT_EQ(w->text("mmo1"), snippet);
-        EXPECT_EQ(fileBytes(preview()), gbk(snippet + "\r\n"));
+        EXPECT_EQ(testing::fileBytes(preview()), testing::gbk(snippet + "\r\n"));
         EXPECT_EQ(fake().clipboard, snippet);
         EXPECT_EQ(fake().lastMessage().text, kMessage);
     }
@@ -164,7 +145,7 @@ TEST_F(ShishangtonglanTest, AMissingFilesFolderIsReportedAndNothingIsCopied) {
     fake().reset();
     w->fire("btn1Click");
     EXPECT_EQ(fake().lastMessage().text, kMessage);
-    EXPECT_EQ(fileBytes(preview()), gbk(expected(kTyped) + "\r\n"));
+    EXPECT_EQ(testing::fileBytes(preview()), testing::gbk(expected(kTyped) + "\r\n"));
 }
 
 TEST_F(ShishangtonglanTest, PreviewOpensTheSavedPageOrNothing) {
