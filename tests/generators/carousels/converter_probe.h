@@ -40,4 +40,13 @@ inline ConverterView viewConverter(core::Form* banner) {
     return view;
 }
 
+// Presses a generator's convert button with the converter primed on `prime`
+// and returns what the converter then shows.
+inline ConverterView handOver(core::Form* generator, const QString& convert, core::Form* banner,
+                              const QString& prime) {
+    primeConverter(banner, prime);
+    generator->fire(convert);
+    return viewConverter(banner);
+}
+
 } // namespace testing

@@ -97,9 +97,7 @@ TEST_F(LBfencengTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
     core::Form* banner = testing::converter();
     ASSERT_NE(banner, nullptr);
     for (const QString edition : {"rb1", "rb2", "rb3"}) {
-        testing::primeConverter(banner, edition);
-        w->fire("btn2Click");
-        const testing::ConverterView view = testing::viewConverter(banner);
+        const testing::ConverterView view = testing::handOver(w, "btn2Click", banner, edition);
         EXPECT_EQ(view.edition, edition);
         EXPECT_EQ(view.width, "1920");
         EXPECT_EQ(view.height, "450");
@@ -196,9 +194,7 @@ TEST_F(LBfencengTest, HandOffAfterGeneratingPassesTheSnippet) {
     w->fire("btn1Click");
     core::Form* banner = testing::converter();
     ASSERT_NE(banner, nullptr);
-    testing::primeConverter(banner, "rb3");
-    w->fire("btn2Click");
-    const testing::ConverterView view = testing::viewConverter(banner);
+    const testing::ConverterView view = testing::handOver(w, "btn2Click", banner, "rb3");
     EXPECT_EQ(view.edition, "rb3");
     EXPECT_EQ(view.width, "1920");
     EXPECT_EQ(view.height, "600");

@@ -122,9 +122,7 @@ TEST_F(LBzhankaiTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
 
     core::Form* banner = testing::converter();
     ASSERT_NE(banner, nullptr);
-    testing::primeConverter(banner, "rb3");
-    w->fire("btn2Click");
-    const testing::ConverterView view = testing::viewConverter(banner);
+    const testing::ConverterView view = testing::handOver(w, "btn2Click", banner, "rb3");
     EXPECT_EQ(view.edition, "rb1");
     EXPECT_EQ(view.width, "1920");
     EXPECT_EQ(view.height, "500");
@@ -192,9 +190,7 @@ TEST_F(LBzhankaiTest, HandOffChoosesTheEditionOfTheShopType) {
     for (const auto& c : cases) {
         shopType()->setItemIndex(c.item);
         w->fire("btn1Click");
-        testing::primeConverter(banner, c.prime);
-        w->fire("btn2Click");
-        const testing::ConverterView view = testing::viewConverter(banner);
+        const testing::ConverterView view = testing::handOver(w, "btn2Click", banner, c.prime);
         EXPECT_EQ(view.edition, c.button) << c.item;
         EXPECT_EQ(view.width, "1920");
         EXPECT_EQ(view.height, "500");

@@ -83,9 +83,7 @@ TEST_F(QuanpingshipinTest, DefaultsAndWhatTheButtonsPassBeforeTheFirstBuild) {
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
     EXPECT_EQ(fake().lastMessage().owner, "Tfrmquanpingshipin");
 
-    testing::primeConverter(banner, "rb3");
-    w->fire("btn3Click");
-    testing::ConverterView view = testing::viewConverter(banner);
+    const testing::ConverterView view = testing::handOver(w, "btn3Click", banner, "rb3");
     EXPECT_EQ(view.edition, "rb1");
     EXPECT_EQ(view.width, "1100"); // never written
     EXPECT_EQ(view.height, "500");
@@ -213,9 +211,7 @@ TEST_F(QuanpingshipinTest, HandOffEditionsKeepTheConverterWidth) {
                  {"旗舰版", "rb3", "rb2"}};
     for (const auto& c : cases) {
         w->setText("cbb1", c.combo);
-        testing::primeConverter(banner, c.prime);
-        w->fire("btn3Click");
-        const testing::ConverterView view = testing::viewConverter(banner);
+        const testing::ConverterView view = testing::handOver(w, "btn3Click", banner, c.prime);
         EXPECT_EQ(view.edition, c.button) << c.combo.toStdString();
         EXPECT_EQ(view.width, "1100");
         EXPECT_EQ(view.height, "500");

@@ -92,9 +92,7 @@ TEST_F(ShishangtonglanTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
 
     core::Form* banner = testing::converter();
     ASSERT_NE(banner, nullptr);
-    testing::primeConverter(banner, "rb3");
-    w->fire("btn3Click");
-    const testing::ConverterView view = testing::viewConverter(banner);
+    const testing::ConverterView view = testing::handOver(w, "btn3Click", banner, "rb3");
     EXPECT_EQ(view.edition, "rb1");
     EXPECT_EQ(view.width, "1920");
     EXPECT_EQ(view.height, "600");
@@ -175,9 +173,7 @@ TEST_F(ShishangtonglanTest, HandOffEditionsAndFixedSize) {
                  {"", "rb3", "rb1"}};
     for (const auto& c : cases) {
         w->setText("cbb1", c.combo);
-        testing::primeConverter(banner, c.prime);
-        w->fire("btn3Click");
-        const testing::ConverterView view = testing::viewConverter(banner);
+        const testing::ConverterView view = testing::handOver(w, "btn3Click", banner, c.prime);
         EXPECT_EQ(view.edition, c.button) << c.combo.toStdString();
         EXPECT_EQ(view.width, "1920");
         EXPECT_EQ(view.height, "600");
