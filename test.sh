@@ -5,6 +5,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 
+# QLatin1String reads its bytes as Latin-1, so Chinese text in it never matches.
+if grep -rnP 'QLatin1String\("[^"]*[^\x00-\x7F]' app core generators tools description; then
+    echo "Use QStringLiteral for text that is not ASCII (lines above)." >&2
+    exit 1
+fi
+
 jobs=$(nproc)
 run_tests() {
     local build=$1
