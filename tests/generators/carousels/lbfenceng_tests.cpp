@@ -1,3 +1,4 @@
+#include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,7 @@ TEST_F(LBfencengTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
     EXPECT_EQ(w->windowTitle(), "分层主题轮播(天猫淘宝通用)");
     EXPECT_EQ(w->text("edt14"), "450");
     EXPECT_EQ(w->text("cbb1"), "默认效果");
+    EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"默认效果", "动态效果"}));
     EXPECT_EQ(w->text("edt13"), "#333");
     EXPECT_EQ(w->text("lbl7"), kBackOpening);
     EXPECT_EQ(w->text("lbl8"), kFrontOpening);

@@ -1,3 +1,4 @@
+#include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
 #include <QPlainTextEdit>
@@ -101,6 +102,7 @@ TEST_F(LBzhankaiTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
     EXPECT_EQ(w->text("edtdise"), "#fff");
     EXPECT_EQ(w->text("edtyanse"), "#000");
     EXPECT_EQ(w->text("cbb1"), "85");
+    EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"70", "75", "80", "85", "90", "95", "100"}));
     EXPECT_EQ(w->text("lbl10"), "485");
     EXPECT_EQ(w->text("lbl11"), "1325");
     EXPECT_EQ(w->text("lbllunbodaima"), kCarousel);

@@ -1,3 +1,4 @@
+#include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 #include "tests/generators/carousels/page_files.h"
 
@@ -57,6 +58,7 @@ protected:
 TEST_F(QuanpingshipinTest, DefaultsAndWhatTheButtonsPassBeforeTheFirstBuild) {
     EXPECT_EQ(w->windowTitle(), "任意尺寸视频+背景，支持热点，支持自定义！");
     EXPECT_EQ(w->text("cbb1"), "专业版");
+    EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"专业版", "基础版", "天猫版"}));
     const Fields defaults{w->text("edt8"), "1920", "500", w->text("edt3"), "584", "365", "668", "70"};
     EXPECT_FALSE(defaults.picture.isEmpty());
     EXPECT_FALSE(defaults.video.isEmpty());

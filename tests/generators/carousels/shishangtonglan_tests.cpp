@@ -1,3 +1,4 @@
+#include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 #include "tests/generators/carousels/page_files.h"
 
@@ -80,6 +81,7 @@ protected:
 TEST_F(ShishangtonglanTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
     EXPECT_EQ(w->windowTitle(), "时尚通栏海报加分类");
     EXPECT_EQ(w->text("cbb1"), "专业版");
+    EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"专业版", "基础版", "天猫版"}));
     EXPECT_EQ(w->text("mmo1"), "");
     Fields defaults{w->text("edt1"), "#", w->text("edt2"), "#", "掌柜推荐/HOTSALE", {}, {}, "查看更多",
                     "#000",          "#"};

@@ -1,3 +1,4 @@
+#include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,7 @@ protected:
 TEST_F(XuehuaTest, DefaultsAndTheDefaultSnippetHandedOver) {
     EXPECT_EQ(w->windowTitle(), "雪花海报");
     EXPECT_EQ(w->text("cbb1"), "专业版");
+    EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"基础版", "专业版", "天猫版"}));
     EXPECT_EQ(w->text("edt2"), "1920");
     EXPECT_EQ(w->text("edt3"), "583");
     EXPECT_EQ(w->text("edt5"), "#");
