@@ -295,10 +295,11 @@ void Tfrmyulan::buildEditor() {
 }
 
 void Tfrmyulan::buildPanel() {
-    m_panel = new QFrame(findChild<QWidget*>(QStringLiteral("pnl1")));
+    auto* panel = new QFrame(findChild<QWidget*>(QStringLiteral("pnl1")));
+    panel->setFrameShape(QFrame::StyledPanel);
+    m_panel = panel;
     m_panel->setObjectName(QStringLiteral("pnl2"));
     m_panel->setGeometry(10, 471, 440, 100);
-    static_cast<QFrame*>(m_panel)->setFrameShape(QFrame::StyledPanel);
     m_panel->setAutoFillBackground(true);
     QPalette grey = m_panel->palette();
     grey.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
@@ -620,7 +621,8 @@ bool Tfrmyulan::eventFilter(QObject* watched, QEvent* event) {
         m_keyDown = static_cast<QKeyEvent*>(event)->key();
         dispatch(QStringLiteral("redt1KeyDown"));
         m_keyDown = 0;
-    } else if (qobject_cast<QLabel*>(watched) && m_panel->isAncestorOf(static_cast<QWidget*>(watched))) {
+    } else if (m_panel && qobject_cast<QLabel*>(watched) &&
+               m_panel->isAncestorOf(static_cast<QWidget*>(watched))) {
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
             return true;
         // The panel's title hides the panel as its close label does.
