@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QThread>
 #include <QTimer>
@@ -190,8 +191,12 @@ QString Form::text(const QString& name) const {
     QObject* object = findChild<QObject*>(name);
     if (auto* edit = qobject_cast<QLineEdit*>(object)) return edit->text();
     if (auto* memo = qobject_cast<Memo*>(object)) return memo->text();
-    if (auto* rich = qobject_cast<QTextEdit*>(object))
-        return rich->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (auto* rich = qobject_cast<QTextEdit*>(object)) {
+        // The raw text keeps non-breaking spaces, which the plain text turns into blanks.
+        QString raw = rich->document()->toRawText();
+        raw.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+        return raw.replace(u'\n', QStringLiteral("\r\n"));
+    }
     if (auto* plain = qobject_cast<QPlainTextEdit*>(object))
         return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
     if (auto* combo = qobject_cast<QComboBox*>(object)) return combo->currentText();

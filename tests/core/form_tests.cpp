@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -95,6 +96,14 @@ TEST_F(FormTest, MemoKeepsProgramTextAndUsesCrLfForTyping) {
     QTest::keyClicks(memo, "cd");
     EXPECT_EQ(form.text("mmo1"), "ab\r\ncd");
     EXPECT_EQ(memo->lines(), (QStringList{"ab", "cd"}));
+}
+
+TEST_F(FormTest, RichEditTextKeepsNonBreakingSpacesAndUsesCrLf) {
+    SampleForm form;
+    auto* rich = new QTextEdit(&form);
+    rich->setObjectName("redt1");
+    rich->setPlainText(QString("a\u00A0b\nc"));
+    EXPECT_EQ(form.text("redt1"), QString("a\u00A0b\r\nc"));
 }
 
 TEST_F(FormTest, ColourFieldStartsOnTheLastChoiceAndKeepsTextOnCancel) {
