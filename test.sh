@@ -18,12 +18,12 @@ run_tests() {
     (cd "$build" && xvfb-run -a -s "-screen 0 1920x1080x24" ctest --output-on-failure -j "$jobs")
 }
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQINGWU_TESTS=ON > /dev/null
 cmake --build build
 run_tests build
 
 if [[ "${QINGWU_SKIP_SANITIZERS:-}" != 1 ]]; then
-    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQINGWU_SANITIZE=ON > /dev/null
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQINGWU_SANITIZE=ON -DQINGWU_TESTS=ON > /dev/null
     cmake --build build-asan
     # Qt keeps some allocations until exit, so leak reports would only be noise;
     # the web engine's own code frees with mismatched sizes, which is not ours to mend.
