@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,10 +20,14 @@ int main(int argc, char** argv) {
     core::setPlatform(&testing::fakePlatform());
 
     QTemporaryDir programFolder;
-    QDir().mkpath(programFolder.path() + QStringLiteral("/files"));
-    const QDir source(QStringLiteral(QINGWU_SOURCE_DIR "/resources/files"));
-    for (const QString& name : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(name), programFolder.path() + QStringLiteral("/files/") + name);
+    const QString source = QStringLiteral(QINGWU_SOURCE_DIR "/resources/files");
+    QDirIterator files(source, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString target = programFolder.path() + QStringLiteral("/files/") + QDir(source).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(file, target);
+    }
     core::setProgramFolder(programFolder.path());
 
     ::testing::InitGoogleTest(&argc, argv);
