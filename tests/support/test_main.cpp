@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     QDirIterator files(source, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString file = files.next();
-        const QString target = programFolder.path() + QStringLiteral("/files/") + QDir(source).relativeFilePath(file);
+        const QString target =
+            programFolder.path() + QStringLiteral("/files/") + QDir(source).relativeFilePath(file);
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::copy(file, target);
     }
