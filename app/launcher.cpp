@@ -164,9 +164,7 @@ void Tfrmindex::buildMenuColumn() {
         panel->setAlignment(Qt::AlignCenter);
         panel->setAutoFillBackground(true);
         panel->setCursor(Qt::PointingHandCursor);
-        QFont font(QStringList{QStringLiteral("Microsoft YaHei"), QStringLiteral("微软雅黑"),
-                               QStringLiteral("Noto Sans CJK SC")}
-                       .first());
+        QFont font = panel->font();
         font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("微软雅黑"),
                           QStringLiteral("Noto Sans CJK SC")});
         font.setPixelSize(15);
