@@ -48,11 +48,21 @@ Tfrmmini::Tfrmmini()
     list->setColumnWidth(2, 255);
     list->setRootIsDecorated(false);
     list->setStyleSheet(QStringLiteral("QTreeView::item{border:1px solid #d0d0d0;}"));
-    addCaption(this, QRect(10, 412, 150, 20), QStringLiteral("下版本中发布……"));
-    addCaption(this, QRect(170, 442, 60, 20), QStringLiteral("文件名："));
-    addEdit(this, QStringLiteral("edt1"), QRect(230, 440, 200, 24));
-    addButton(this, QStringLiteral("btn7"), QRect(440, 440, 70, 26), QStringLiteral("添加"));
-    addButton(this, QStringLiteral("btn8"), QRect(520, 440, 70, 26), QStringLiteral("关闭"));
+    // The favourites below the bar exist only while the bar is opened out:
+    // folded, they can be neither seen nor reached with Tab.
+    const QList<QWidget*> favourites = {
+        list,
+        addCaption(this, QRect(10, 412, 150, 20), QStringLiteral("下版本中发布……")),
+        addCaption(this, QRect(170, 442, 60, 20), QStringLiteral("文件名：")),
+        addEdit(this, QStringLiteral("edt1"), QRect(230, 440, 200, 24)),
+        addButton(this, QStringLiteral("btn7"), QRect(440, 440, 70, 26), QStringLiteral("添加")),
+        addButton(this, QStringLiteral("btn8"), QRect(520, 440, 70, 26), QStringLiteral("关闭"))};
+    const auto openOut = [this, favourites](bool open) {
+        for (QWidget* favourite : favourites)
+            favourite->setVisible(open);
+        resize(610, open ? 475 : 40);
+    };
+    openOut(false);
 
     on(QStringLiteral("btn1Click"), [this] {
         hide();
@@ -63,7 +73,7 @@ Tfrmmini::Tfrmmini()
         core::writeTextFile(path, QString());
         core::platform().openDefault(path);
     });
-    on(QStringLiteral("btn3Click"), [this] { resize(610, 475); });
+    on(QStringLiteral("btn3Click"), [openOut] { openOut(true); });
     on(QStringLiteral("btn4Click"), [] {
         if (core::Form* w = app::window(QStringLiteral("Tfrmtonglan3"))) w->showForm();
     });
@@ -84,7 +94,7 @@ Tfrmmini::Tfrmmini()
         auto* row = new QTreeWidgetItem(list);
         row->setText(0, text(QStringLiteral("edt1")));
     });
-    on(QStringLiteral("btn8Click"), [this] { resize(610, 40); });
+    on(QStringLiteral("btn8Click"), [openOut] { openOut(false); });
 }
 
 QINGWU_WINDOW(Tfrmmini)

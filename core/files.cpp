@@ -59,8 +59,26 @@ QString readTextFile(const QString& path) {
 }
 
 void writeTextFile(const QString& path, const QString& text) {
+    // GB18030 holds every character; only a broken surrogate pair has no code.
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        const bool paired = c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate();
+        if (paired) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            fail(QStringLiteral("文件\"%1\"没有保存：第 %2 个字符（U+%3）是不成对的代理字符，无法写入文件。"
+                                "请删除这个字符后再试，原来的文件没有改动。")
+                     .arg(QDir::toNativeSeparators(path))
+                     .arg(i + 1)
+                     .arg(QString::number(c.unicode(), 16).toUpper()));
+        }
+    }
     QStringEncoder gb("GB18030");
     const QByteArray bytes = gb.encode(text);
+    if (gb.hasError())
+        fail(QStringLiteral("文件\"%1\"没有保存：内容无法按 GB18030 编码，原来的文件没有改动。")
+                 .arg(QDir::toNativeSeparators(path)));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         const QString reason = file.errorString();

@@ -1,5 +1,6 @@
 #include "core/form.h"
 
+#include "core/exacttext.h"
 #include "core/failure.h"
 #include "core/text.h"
 
@@ -18,11 +19,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -53,31 +56,21 @@ void rethrowPending() {
     }
 }
 
-QString displayText(const QString& text) {
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(u'\r', u'\n');
-    return shown;
-}
-
 } // namespace
 
 Memo::Memo(QWidget* parent)
-    : QPlainTextEdit(parent) {
+    : QPlainTextEdit(parent)
+    , m_exact(new ExactText(document(), this)) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_setting) return;
-        m_text = toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-        emit changed();
-    });
+    connect(this, &QPlainTextEdit::textChanged, this, &Memo::changed);
+}
+
+QString Memo::text() const {
+    return m_exact->text();
 }
 
 void Memo::setText(const QString& text) {
-    m_setting = true;
-    setPlainText(displayText(text));
-    m_setting = false;
-    m_text = text;
-    emit changed();
+    m_exact->setText(text, [this](const QString& shown) { setPlainText(shown); });
 }
 
 void Memo::setLines(const QStringList& lines) {
@@ -85,7 +78,99 @@ void Memo::setLines(const QStringList& lines) {
 }
 
 QStringList Memo::lines() const {
-    return textLines(m_text);
+    return textLines(text());
+}
+
+RichEdit::RichEdit(QWidget* parent)
+    : QTextEdit(parent)
+    , m_exact(new ExactText(document(), this)) {
+    setAcceptRichText(false);
+    follow(document());
+    connect(this, &QTextEdit::textChanged, this, [this] {
+        // Colours belong to the text they were given for: replacing all of it,
+        // as select-all and paste does, drops them too.
+        if (m_wholeTextReplaced) {
+            m_wholeTextReplaced = false;
+            dropColours();
+        }
+        scheduleVisibleColours();
+        emit changed();
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &RichEdit::scheduleVisibleColours);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &RichEdit::scheduleVisibleColours);
+}
+
+void RichEdit::setColours(QList<QTextEdit::ExtraSelection> colours) {
+    std::sort(colours.begin(), colours.end(), [](const auto& a, const auto& b) {
+        return a.cursor.selectionStart() < b.cursor.selectionStart();
+    });
+    m_colours = std::move(colours);
+    showVisibleColours();
+}
+
+void RichEdit::dropColours() {
+    m_colours.clear();
+    setExtraSelections({});
+}
+
+void RichEdit::resizeEvent(QResizeEvent* event) {
+    QTextEdit::resizeEvent(event);
+    scheduleVisibleColours();
+}
+
+void RichEdit::scheduleVisibleColours() {
+    if (m_colours.isEmpty() || m_coloursScheduled) return;
+    m_coloursScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_coloursScheduled = false;
+        showVisibleColours();
+    });
+}
+
+void RichEdit::showVisibleColours() {
+    if (m_colours.isEmpty()) {
+        if (!extraSelections().isEmpty()) setExtraSelections({});
+        return;
+    }
+    // The characters from the top left to the bottom right of the view, and
+    // a screen more on either side for a smooth scroll.
+    const QRect view = viewport()->rect();
+    const int height = std::max(1, view.height());
+    const int first = cursorForPosition(QPoint(0, -height)).position();
+    const int last = cursorForPosition(QPoint(view.width(), 2 * height)).position();
+    const auto from =
+        std::lower_bound(m_colours.cbegin(), m_colours.cend(), first,
+                         [](const auto& colour, int at) { return colour.cursor.selectionEnd() < at; });
+    QList<QTextEdit::ExtraSelection> shown;
+    for (auto it = from; it != m_colours.cend() && it->cursor.selectionStart() <= last; ++it)
+        shown << *it;
+    setExtraSelections(shown);
+}
+
+void RichEdit::follow(QTextDocument* document) {
+    connect(document, &QTextDocument::contentsChange, this, [this, document](int from, int, int added) {
+        if (from == 0 && added >= document->characterCount() - 1) m_wholeTextReplaced = true;
+    });
+}
+
+QString RichEdit::text() const {
+    return m_exact->text();
+}
+
+void RichEdit::setText(const QString& text) {
+    dropColours();
+    // The editor's first document belongs to the editor and goes with the
+    // switch; later ones are this box's own.
+    QTextDocument* old = document()->parent() == this ? document() : nullptr;
+    auto* fresh = new QTextDocument(this);
+    fresh->setDefaultFont(font());
+    fresh->setDocumentMargin(document()->documentMargin());
+    m_exact->attach(fresh);
+    m_exact->setText(text, [fresh](const QString& shown) { fresh->setPlainText(shown); });
+    follow(fresh);
+    setDocument(fresh);
+    delete old;
+    emit textChanged();
 }
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
@@ -191,6 +276,7 @@ QString Form::text(const QString& name) const {
     QObject* object = findChild<QObject*>(name);
     if (auto* edit = qobject_cast<QLineEdit*>(object)) return edit->text();
     if (auto* memo = qobject_cast<Memo*>(object)) return memo->text();
+    if (auto* exact = qobject_cast<RichEdit*>(object)) return exact->text();
     if (auto* rich = qobject_cast<QTextEdit*>(object)) {
         // The raw text keeps non-breaking spaces, which the plain text turns into blanks.
         QString raw = rich->document()->toRawText();
@@ -214,6 +300,8 @@ void Form::setText(const QString& name, const QString& value) {
         edit->setText(value);
     else if (auto* memo = qobject_cast<Memo*>(object))
         memo->setText(value);
+    else if (auto* exact = qobject_cast<RichEdit*>(object))
+        exact->setText(value);
     else if (auto* rich = qobject_cast<QTextEdit*>(object))
         rich->setPlainText(value);
     else if (auto* plain = qobject_cast<QPlainTextEdit*>(object))
@@ -248,6 +336,18 @@ void Form::message(const QString& text, const QString& title) {
 void Form::copyMemo(const QString& memo) {
     if (auto* box = findChild<QPlainTextEdit*>(memo)) box->selectAll();
     platform().setClipboardText(text(memo));
+}
+
+bool Form::hasOutput(const QString& box) const {
+    const QString held = text(box);
+    const QObject* object = findChild<QObject*>(box);
+    return !held.isEmpty() && held != object->property("placeholder").toString();
+}
+
+bool Form::needOutput(const QString& box, const QString& missing) {
+    if (hasOutput(box)) return true;
+    message(missing);
+    return false;
 }
 
 void Form::on(const QString& handler, std::function<void()> action) {
@@ -287,6 +387,8 @@ void Form::wire(const QString& handler) {
                 connect(edit, &QLineEdit::textChanged, this, run);
             else if (auto* memo = qobject_cast<Memo*>(object))
                 connect(memo, &Memo::changed, this, run);
+            else if (auto* exact = qobject_cast<RichEdit*>(object))
+                connect(exact, &RichEdit::changed, this, run);
             else if (auto* combo = qobject_cast<QComboBox*>(object))
                 connect(combo, &QComboBox::currentTextChanged, this, run);
             else if (auto* rich = qobject_cast<QTextEdit*>(object))
@@ -358,6 +460,7 @@ Memo* Form::addMemo(QWidget* parent, const QString& name, const QRect& geometry,
     memo->setObjectName(name);
     memo->setGeometry(geometry);
     if (!lines.isEmpty()) memo->setLines(lines);
+    memo->setProperty("placeholder", memo->text());
     return memo;
 }
 
@@ -432,14 +535,28 @@ RadioGroup* Form::addRadioGroup(QWidget* parent, const QString& name, const QRec
 
 QLabel* Form::addHolder(const QString& name, const QString& text) {
     QLabel* label = addLabel(this, name, QRect(), text);
-    label->hide();
+    keepHidden(label);
     return label;
 }
 
 Memo* Form::addHolderMemo(const QString& name, const QStringList& lines) {
     Memo* memo = addMemo(this, name, QRect(), lines);
-    memo->hide();
+    keepHidden(memo);
     return memo;
+}
+
+Memo* Form::addOutputMemo(const QString& name, const QStringList& lines) {
+    return addHolderMemo(name, lines);
+}
+
+void Form::keepHidden(QWidget* control) {
+    control->hide();
+    control->setFocusPolicy(Qt::NoFocus);
+    control->setProperty("keptHidden", true);
+}
+
+bool Form::keptHidden(const QWidget* control) {
+    return control->property("keptHidden").toBool();
 }
 
 QTimer* Form::addTimer(const QString& name, int interval, bool enabled) {

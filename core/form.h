@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QPlainTextEdit>
 #include <QRect>
+#include <QTextEdit>
 #include <QWidget>
 #include <functional>
 #include <map>
@@ -24,6 +25,8 @@ class QTimer;
 
 namespace core {
 
+class ExactText;
+
 // A multi-line box whose text is exactly what it holds: lines it starts with
 // each end in CR LF, text put in by the program is kept unchanged, and what the
 // user types uses CR LF line breaks.
@@ -31,7 +34,7 @@ class Memo : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit Memo(QWidget* parent = nullptr);
-    QString text() const { return m_text; }
+    QString text() const;
     void setText(const QString& text);
     // Each line followed by CR LF.
     void setLines(const QStringList& lines);
@@ -41,8 +44,43 @@ signals:
     void changed();
 
 private:
-    QString m_text;
-    bool m_setting = false;
+    ExactText* m_exact;
+};
+
+// A rich edit used for plain text with character colours. Like the memo it
+// holds its text exactly; colours are for display only and a write of the
+// whole text drops them.
+class RichEdit : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichEdit(QWidget* parent = nullptr);
+    QString text() const;
+    // Writes the whole text into a fresh document: nothing of the old text,
+    // neither its colours nor the bookkeeping of its many cursors, slows the
+    // new one down.
+    void setText(const QString& text);
+
+    // Character colours. The editor is given those on screen only, so that
+    // thousands of them never lay out more text than is looked at.
+    void setColours(QList<QTextEdit::ExtraSelection> colours);
+    const QList<QTextEdit::ExtraSelection>& colours() const { return m_colours; }
+
+signals:
+    void changed();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void follow(QTextDocument* document);
+    void dropColours();
+    void showVisibleColours();
+    void scheduleVisibleColours();
+
+    ExactText* m_exact;
+    bool m_wholeTextReplaced = false;
+    QList<QTextEdit::ExtraSelection> m_colours;
+    bool m_coloursScheduled = false;
 };
 
 // A framed group of radio buttons that exposes the index of the checked item
@@ -97,6 +135,18 @@ public:
     // Selects the whole memo and copies it to the clipboard as plain text.
     void copyMemo(const QString& memo);
 
+    // Whether a box holds code: text that is not empty and not the placeholder
+    // the box was made with.
+    bool hasOutput(const QString& box) const;
+    // Where nothing was generated yet, says what is missing and answers false:
+    // no placeholder is ever copied or handed on as code.
+    bool needOutput(const QString& box, const QString& missing);
+
+    // Hides a control for good: never shown, never focused.
+    static void keepHidden(QWidget* control);
+    // Whether a control was made to stay hidden.
+    static bool keptHidden(const QWidget* control);
+
 protected:
     // Registers a handler. A handler named after a control and an event
     // (Click, DblClick, Change, MouseEnter, MouseLeave, MouseDown, Timer) is
@@ -129,6 +179,10 @@ protected:
     // Template holders: hidden controls whose text is a fixed fragment.
     QLabel* addHolder(const QString& name, const QString& text);
     Memo* addHolderMemo(const QString& name, const QStringList& lines);
+    // An output memo the user never sees: it receives the code for the
+    // clipboard and the hand-offs only.
+    Memo* addOutputMemo(const QString& name, const QStringList& lines = {});
+
     QTimer* addTimer(const QString& name, int interval, bool enabled);
 
     // A fixed-size window with the given client area, centred when first shown.

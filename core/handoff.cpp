@@ -30,6 +30,10 @@ Edition editionFromProfessionalFirst(const QString& comboText) {
     return Edition::Basic;
 }
 
+QString generateFirst() {
+    return QStringLiteral("还没有生成代码，请先点击生成代码，再转化通栏！");
+}
+
 void handToConverter(Form* converter, const Handoff& handoff) {
     if (!converter) return;
     converter->showForm();

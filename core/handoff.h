@@ -26,6 +26,9 @@ struct Handoff {
     QString code;
 };
 
+// What a convert button says while its generator holds no code yet.
+QString generateFirst();
+
 // Shows the converter, chooses its edition button, writes the width into edt1,
 // the height into edt2 (which recomputes the converted height) and, last, the
 // code into its input memo mmo1. Nothing happens when there is no converter.

@@ -47,9 +47,15 @@ double parseFloat(const QString& text) {
     double value = 0;
     const bool shapeOk = !trimmed.isEmpty() && (trimmed[0].isDigit() || trimmed[0] == u'.' ||
                                                 trimmed[0] == u'-' || trimmed[0] == u'+');
-    if (shapeOk) value = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value))
-        fail(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    // "1,5" is no number: the comma is neither a decimal nor a group separator here.
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    if (shapeOk) value = c.toDouble(trimmed, &ok);
+    return finite(ok ? value : std::numeric_limits<double>::quiet_NaN(), text);
+}
+
+double finite(double value, const QString& text) {
+    if (!std::isfinite(value)) fail(QStringLiteral("'%1' is not a valid floating point value").arg(text));
     return value;
 }
 

@@ -16,6 +16,11 @@ int parseInt(const QString& text);
 // point value".
 double parseFloat(const QString& text);
 
+// A value computed from the number typed as `text`: a result that is not finite
+// fails as "'<text>' is not a valid floating point value", so no page ever
+// reads "inf" or "nan".
+double finite(double value, const QString& text);
+
 // Shortest general form with up to 15 significant digits and a dot:
 // 485, 465.5, -20, 1E20.
 QString formatFloat(double value);

@@ -75,7 +75,7 @@ TfrmLBfenceng::TfrmLBfenceng()
     addHolder(QStringLiteral("lbl9"), kPlainClosing);
     addHolder(QStringLiteral("lbl11"), kBouncingClosing);
     addHolder(QStringLiteral("lbl10"), QStringLiteral("490"));
-    addMemo(this, QStringLiteral("mmo1"), QRect(), {QStringLiteral("mmo1")})->hide();
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("cbb1Change"), [this] {
         const bool bouncing = text(QStringLiteral("cbb1")) == QStringLiteral("动态效果");
@@ -83,7 +83,8 @@ TfrmLBfenceng::TfrmLBfenceng()
     });
     // The theme bar sits 5 px above the bottom edge: lifted by the height plus 40.
     on(QStringLiteral("edt14Change"), [this] {
-        setText(QStringLiteral("lbl10"), QString::number(core::parseInt(text(QStringLiteral("edt14"))) + 40));
+        setText(QStringLiteral("lbl10"),
+                QString::number(qint64(core::parseInt(text(QStringLiteral("edt14")))) + 40));
     });
     on(QStringLiteral("btn1Click"), [this] {
         setText(QStringLiteral("mmo1"), snippet());
@@ -93,6 +94,7 @@ TfrmLBfenceng::TfrmLBfenceng()
             "代码已生成，点击后方的转化通栏，并设置好相关参数和店铺类型后就可以复制到店铺自定义了！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
         core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
                               {std::nullopt, QStringLiteral("1920"), text(QStringLiteral("edt14")),
                                text(QStringLiteral("mmo1"))});

@@ -103,7 +103,7 @@ TfrmLBzhankai::TfrmLBzhankai()
     addHolder(QStringLiteral("lbllunbodaima"), kCarousel);
     addHolder(QStringLiteral("lblzhongjian"), kButtons);
     addHolder(QStringLiteral("lblshoufengqin"), kAccordion);
-    addMemo(this, QStringLiteral("mmodaima"), QRect(), {QStringLiteral("mmodaima")})->hide();
+    addOutputMemo(QStringLiteral("mmodaima"), {QStringLiteral("mmodaima")});
 
     colorField(QStringLiteral("edtdise"));
     colorField(QStringLiteral("edtyanse"));
@@ -129,6 +129,7 @@ TfrmLBzhankai::TfrmLBzhankai()
         message(QStringLiteral("代码已生成，点击通栏转化到相应版本吧！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
+        if (!needOutput(QStringLiteral("mmodaima"), core::generateFirst())) return;
         const int item = control<core::RadioGroup>(QStringLiteral("rg1"))->itemIndex();
         std::optional<core::Edition> edition;
         if (item >= 0 && item < int(kEditions.size())) edition = kEditions[item];

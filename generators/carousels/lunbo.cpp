@@ -81,7 +81,7 @@ Tfrmlunbo::Tfrmlunbo()
     addCaption(tabs, QRect(10, 66, 520, 22), QStringLiteral("双击颜色框可以选色"));
 
     addHolder(QStringLiteral("lbl2"), kWidget);
-    addMemo(this, QStringLiteral("mmo1"), QRect(), {})->hide();
+    addOutputMemo(QStringLiteral("mmo1"));
 
     colorField(QStringLiteral("edt15"));
     colorField(QStringLiteral("edt17"));
@@ -89,8 +89,11 @@ Tfrmlunbo::Tfrmlunbo()
 
     on(QStringLiteral("btn1Click"), [this] {
         const QString count = text(QStringLiteral("cbb1"));
-        if (count == QLatin1String("2") || count == QLatin1String("3") || count == QLatin1String("4"))
-            setText(QStringLiteral("mmo1"), snippet(count.toInt()));
+        if (count != QLatin1String("2") && count != QLatin1String("3") && count != QLatin1String("4")) {
+            message(QStringLiteral("请在选择张数中选择2、3或4张，再生成代码！"));
+            return;
+        }
+        setText(QStringLiteral("mmo1"), snippet(count.toInt()));
         message(QStringLiteral("代码已生成点击后面的转化通栏！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
@@ -98,6 +101,7 @@ Tfrmlunbo::Tfrmlunbo()
             setText(QStringLiteral("edt%1").arg(i), QString());
     });
     on(QStringLiteral("btn3Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
         core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
                               {core::editionFromBasicFirst(text(QStringLiteral("cbb2"))),
                                QStringLiteral("1920"), text(QStringLiteral("edt14")),

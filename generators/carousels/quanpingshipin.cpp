@@ -75,7 +75,7 @@ Tfrmquanpingshipin::Tfrmquanpingshipin()
     addButton(params, QStringLiteral("btn2"), QRect(10, 490, 209, 40), QStringLiteral("生成代码"));
     addButton(params, QStringLiteral("btn3"), QRect(10, 540, 209, 40), QStringLiteral("通栏转化"));
 
-    addMemo(this, QStringLiteral("mmo1"), QRect(), {QStringLiteral("mmo1")})->hide();
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("trckbr1Change"), [this] {
         setText(QStringLiteral("edt6"),
@@ -93,6 +93,8 @@ Tfrmquanpingshipin::Tfrmquanpingshipin()
         m_browser->navigate(previewFile());
     });
     on(QStringLiteral("btn2Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试位置生成代码，再复制代码！")))
+            return;
         copyMemo(QStringLiteral("mmo1"));
         control<core::Memo>(QStringLiteral("mmo1"))->setFocus();
         message(QStringLiteral(
@@ -100,6 +102,8 @@ Tfrmquanpingshipin::Tfrmquanpingshipin()
             "通栏代码！"));
     });
     on(QStringLiteral("btn3Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试位置生成代码，再通栏转化！")))
+            return;
         core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
                               {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))), std::nullopt,
                                text(QStringLiteral("edt2")), text(QStringLiteral("mmo1"))});
@@ -111,7 +115,7 @@ QString Tfrmquanpingshipin::snippet() const {
     // The block after the picture starts at its bottom edge: lifting it by H - Y
     // puts the player Y px below the picture's top. A top offset beyond the
     // height moves it down instead.
-    const double lift = core::parseFloat(h) - core::parseFloat(text(QStringLiteral("edt7")));
+    const double lift = core::finite(core::parseFloat(h) - core::parseFloat(text(QStringLiteral("edt7"))), h);
     const QString top = lift < 0 ? core::formatFloat(-lift) : QStringLiteral("-") + core::formatFloat(lift);
 
     QString out;

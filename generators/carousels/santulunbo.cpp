@@ -73,7 +73,7 @@ Tfrmsantulunbo::Tfrmsantulunbo()
     }
 
     // The output memo lies outside the client area.
-    addMemo(this, QStringLiteral("mmo1"), QRect(720, 0, 300, 200), {QStringLiteral("mmo1")});
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
     addHolder(QStringLiteral("lbl7"), kWidget);
 
     on(QStringLiteral("cbb1Change"), [this] {
@@ -89,6 +89,7 @@ Tfrmsantulunbo::Tfrmsantulunbo()
         message(QStringLiteral("代码已被复制，记得用通栏版块生成相应店铺的代码哦！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
         core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
                               {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))),
                                text(QStringLiteral("lbl3")), text(QStringLiteral("edt1")),
@@ -102,11 +103,11 @@ QString Tfrmsantulunbo::snippet() const {
     const QString s = text(QStringLiteral("lbl3"));
     const double height = core::parseFloat(h);
     const double width = core::parseFloat(t);
-    const QString previousLift = core::formatFloat(2 * height - 180);
-    const QString nextLift = core::formatFloat(2 * height - 100);
-    const QString nextLeft = core::formatFloat(2 * width - 40);
-    const QString rightLeft = core::formatFloat(2 * width);
-    const QString rightLift = core::formatFloat(2 * height + 160);
+    const QString previousLift = core::formatFloat(core::finite(2 * height - 180, h));
+    const QString nextLift = core::formatFloat(core::finite(2 * height - 100, h));
+    const QString nextLeft = core::formatFloat(core::finite(2 * width - 40, t));
+    const QString rightLeft = core::formatFloat(core::finite(2 * width, t));
+    const QString rightLift = core::formatFloat(core::finite(2 * height + 160, h));
 
     // Slide k shows the previous picture, the current one (the only link) and the next one.
     auto picture = [&](int k) {

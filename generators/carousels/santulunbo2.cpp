@@ -47,8 +47,7 @@ Tfrmsantulunbo2::Tfrmsantulunbo2()
     setClientSize(1028, 552);
     core::addPreviewPicture(this, QRect(0, 0, 1028, 220), QStringLiteral("1920三图自定义轮播"));
 
-    // The output memo is covered by the parameter group and not seen.
-    addMemo(this, QStringLiteral("mmo5"), QRect(8, 228, 300, 200), {QStringLiteral("mmo5")});
+    addOutputMemo(QStringLiteral("mmo5"), {QStringLiteral("mmo5")});
 
     QGroupBox* blocks =
         addGroup(this, QStringLiteral("grp1"), QRect(8, 226, 500, 318), QStringLiteral("三小图自定义区"));
@@ -102,6 +101,7 @@ Tfrmsantulunbo2::Tfrmsantulunbo2()
         message(QStringLiteral("代码已被复制，记得用通栏模块转化一下相应的店铺类型哦！"));
     });
     on(QStringLiteral("btn3Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo5"), core::generateFirst())) return;
         core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
                               {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))), std::nullopt,
                                QStringLiteral("450"), text(QStringLiteral("mmo5"))});

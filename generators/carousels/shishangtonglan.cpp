@@ -96,7 +96,7 @@ Tfrmshishangtonglan::Tfrmshishangtonglan()
         ->setStyleSheet(QStringLiteral("color:blue; text-decoration:underline"));
     help->hide();
 
-    addMemo(this, QStringLiteral("mmo1"), QRect())->hide();
+    addOutputMemo(QStringLiteral("mmo1"));
 
     on(QStringLiteral("lbl6Click"), [this] {
         auto* panel = control<QWidget>(QStringLiteral("pnlhelp"));
@@ -117,6 +117,7 @@ Tfrmshishangtonglan::Tfrmshishangtonglan()
         if (QFileInfo::exists(previewFile())) core::platform().openDefault(previewFile());
     });
     on(QStringLiteral("btn3Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
         core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
                               {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))),
                                QStringLiteral("1920"), QStringLiteral("600"), text(QStringLiteral("mmo1"))});

@@ -52,7 +52,7 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
     core::addPreviewPicture(this, QRect(0, 0, 1046, 250), QStringLiteral("通栏缩略图轮播"));
 
     // The output memo lies under the page control and is not seen.
-    addMemo(this, QStringLiteral("mmo1"), QRect(8, 320, 300, 200), {QStringLiteral("mmo1")});
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("pnl1"));
@@ -126,6 +126,7 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
         message(QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
     });
     on(QStringLiteral("btn1Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
         core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
                               {core::editionFromProfessionalFirst(text(QStringLiteral("cbb2"))),
                                QStringLiteral("1920"), text(QStringLiteral("edt1")),

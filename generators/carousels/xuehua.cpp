@@ -40,7 +40,7 @@ Tfrmxuehua::Tfrmxuehua()
                QStringLiteral("大雪花因为源文件的原因，会有一点瑕疵，小雪花正常满屏显示！"));
     addButton(params, QStringLiteral("btn2"), QRect(560, 164, 149, 40), QStringLiteral("提取代码"));
 
-    addMemo(this, QStringLiteral("mmo1"), QRect(0, 520, 735, 100), {QStringLiteral("mmo1")})->hide();
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("btn2Click"), [this] {
         setText(QStringLiteral("mmo1"), snippet());

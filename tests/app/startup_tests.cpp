@@ -121,10 +121,16 @@ TEST(Startup, CompactToolbarSitsCentredAtTheTop) {
     EXPECT_EQ(mini->size(), QSize(610, 40));
     EXPECT_EQ(mini->y(), 0);
     EXPECT_FALSE(mini->isVisible());
+    // Folded, the favourites can be neither seen nor reached with Tab.
+    QWidget* favourites = mini->control<QWidget>("lv1");
+    EXPECT_FALSE(favourites->isVisibleTo(mini));
     mini->fire("btn3Click");
     EXPECT_EQ(mini->height(), 475);
+    EXPECT_TRUE(favourites->isVisibleTo(mini));
+    EXPECT_TRUE(mini->control<QWidget>("edt1")->isVisibleTo(mini));
     mini->fire("btn8Click");
     EXPECT_EQ(mini->height(), 40);
+    EXPECT_FALSE(mini->control<QWidget>("edt1")->isVisibleTo(mini));
 }
 
 } // namespace

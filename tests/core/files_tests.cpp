@@ -2,12 +2,15 @@
 #include "core/files.h"
 #include "tests/support/helpers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing::failureOf;
 
 QByteArray bytesOf(const QString& path) {
     QFile file(path);
@@ -51,6 +54,25 @@ TEST(TextFiles, AFailedWriteLeavesWhatWasThere) {
     EXPECT_THROW(core::writeTextFile(blocked, "new"), core::Failure);
     EXPECT_TRUE(QFileInfo(blocked + "/inner").isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList()); // no temporary file left behind
+}
+
+TEST(TextFiles, ABrokenSurrogateFailsAndLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("files.html");
+    core::writeTextFile(path, "old");
+    const QString lone = QStringLiteral("<p>") + QChar(0xD83D) + QStringLiteral("</p>");
+    const QString backwards = QString("x") + QChar(0xDE00) + QChar(0xD83D);
+    for (const QString& text : {lone, backwards}) {
+        const QString message = failureOf([&] { core::writeTextFile(path, text); });
+        EXPECT_TRUE(message.contains("files.html")) << message.toStdString();
+        EXPECT_TRUE(message.contains("不成对的代理字符")) << message.toStdString();
+        EXPECT_EQ(bytesOf(path), "old");
+    }
+    // A whole pair is a character like any other.
+    const QString smile = QStringLiteral("😀");
+    core::writeTextFile(path, smile);
+    EXPECT_EQ(core::readTextFile(path), smile);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"files.html"});
 }
 
 } // namespace

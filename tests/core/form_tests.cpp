@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -104,6 +106,96 @@ TEST_F(FormTest, RichEditTextKeepsNonBreakingSpacesAndUsesCrLf) {
     rich->setObjectName("redt1");
     rich->setPlainText(QString("a\u00A0b\nc"));
     EXPECT_EQ(form.text("redt1"), QString("a\u00A0b\r\nc"));
+}
+
+// Both boxes that hold text exactly: the memo and the rich edit.
+template <class Box> void expectExactText(Box* box) {
+    const QString mixed = "a\rb\nc\r\nd\r\r\n\u00A0e\n";
+    box->setText(mixed);
+    EXPECT_EQ(box->text(), mixed);
+    EXPECT_EQ(box->document()->blockCount(), 7);
+
+    // Typing at the end keeps every break before it; Enter types CR LF.
+    QTextCursor cursor(box->document());
+    cursor.movePosition(QTextCursor::End);
+    box->setTextCursor(cursor);
+    box->setFocus();
+    QTest::keyClicks(box, "xy");
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, "z");
+    EXPECT_EQ(box->text(), mixed + "xy\r\nz");
+
+    // An edit between two lone breaks changes only what was typed over.
+    box->setText("1\r2\n3");
+    cursor = QTextCursor(box->document());
+    cursor.setPosition(2);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+    QTest::keyClicks(box, "two");
+    EXPECT_EQ(box->text(), "1\rtwo\n3");
+
+    // Deleting a break removes the whole break, CR LF included.
+    box->setText("p\r\nq\rr");
+    cursor = QTextCursor(box->document());
+    cursor.setPosition(1);
+    box->setTextCursor(cursor);
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->text(), "pq\rr");
+    // Undo gives the break back as a typed one.
+    box->undo();
+    EXPECT_EQ(box->text(), "p\r\nq\rr");
+
+    // Pasted text and text put in through a cursor follow the same rule.
+    box->setText("s\rt");
+    cursor = QTextCursor(box->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText("u\nv");
+    EXPECT_EQ(box->text(), "s\rtu\r\nv");
+
+    // A change of formatting is no change of text.
+    box->setText("f\rg\nh");
+    cursor = QTextCursor(box->document());
+    cursor.select(QTextCursor::Document);
+    QTextCharFormat red;
+    red.setForeground(Qt::red);
+    cursor.mergeCharFormat(red);
+    EXPECT_EQ(box->text(), "f\rg\nh");
+
+    box->setText(QString());
+    EXPECT_EQ(box->text(), "");
+}
+
+TEST_F(FormTest, MemoAndRichEditHoldTheirTextExactly) {
+    SampleForm form;
+    form.show();
+    {
+        SCOPED_TRACE("memo");
+        expectExactText(form.control<core::Memo>("mmo1"));
+    }
+    {
+        SCOPED_TRACE("rich edit");
+        auto* rich = new core::RichEdit(&form);
+        rich->setObjectName("redt2");
+        rich->setGeometry(0, 300, 200, 100);
+        rich->show();
+        expectExactText(rich);
+        form.setText("redt2", "one\rtwo");
+        EXPECT_EQ(form.text("redt2"), "one\rtwo");
+    }
+}
+
+TEST_F(FormTest, ChangeHandlerOfARichEditSeesTheNewText) {
+    SampleForm form;
+    auto* rich = new core::RichEdit(&form);
+    rich->setObjectName("redt3");
+    QStringList seen;
+    core::Form* owner = &form;
+    QObject::connect(rich, &core::RichEdit::changed, owner, [&] { seen << owner->text("redt3"); });
+    form.setText("redt3", "a\rb");
+    QTextCursor cursor(rich->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText("c");
+    EXPECT_EQ(seen.last(), "a\rbc");
 }
 
 TEST_F(FormTest, ColourFieldStartsOnTheLastChoiceAndKeepsTextOnCancel) {

@@ -6,14 +6,7 @@
 
 namespace {
 
-QString failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const core::Failure& failure) {
-        return failure.message();
-    }
-    return QStringLiteral("<no failure>");
-}
+using testing::failureOf;
 
 TEST(ColorText, HashAndSixUpperCaseDigitsRedFirst) {
     EXPECT_EQ(core::colorText(QColor(0, 165, 197)), "#00A5C5");
@@ -40,9 +33,30 @@ TEST(ParseFloat, AcceptsAndRejects) {
     EXPECT_EQ(core::parseFloat(" 2 "), 2.0);
     EXPECT_EQ(core::parseFloat("1e3"), 1000.0);
     EXPECT_EQ(core::parseFloat("-0.5"), -0.5);
-    for (const QString text : {"x", "", "1,5", "inf", "nan"})
+    for (const QString text : {"x", "", "1,5", "1,500.5", "inf", "nan", "NaN", "INF", "-inf", "+nan", "1e309",
+                               "-1e309", "0x10", " ", "1.5.5"})
         EXPECT_EQ(failureOf([&] { core::parseFloat(text); }),
-                  QStringLiteral("'%1' is not a valid floating point value").arg(text));
+                  QStringLiteral("'%1' is not a valid floating point value").arg(text))
+            << text.toStdString();
+}
+
+TEST(ParseInt, TheThirtyTwoBitRangeExactly) {
+    EXPECT_EQ(core::parseInt("2147483647"), 2147483647);
+    EXPECT_EQ(core::parseInt("-2147483648"), -2147483647 - 1);
+    for (const QString text :
+         {"2147483648", "-2147483649", "99999999999999999999", "$100000000", "1e3", "NaN"})
+        EXPECT_EQ(failureOf([&] { core::parseInt(text); }),
+                  QStringLiteral("'%1' is not a valid integer value").arg(text))
+            << text.toStdString();
+}
+
+TEST(Finite, AResultThatOverflowsFailsNamingTheTypedText) {
+    EXPECT_EQ(core::finite(2 * core::parseFloat("1e300"), "1e300"), 2e300);
+    EXPECT_EQ(failureOf([&] { core::finite(2 * core::parseFloat("1e308"), "1e308"); }),
+              "'1e308' is not a valid floating point value");
+    EXPECT_EQ(
+        failureOf([&] { core::finite(core::parseFloat("1e308") - core::parseFloat("-1e308"), "1e308"); }),
+        "'1e308' is not a valid floating point value");
 }
 
 TEST(FormatFloat, ShortestGeneralForm) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/windows.h"
+#include "core/failure.h"
 #include "core/form.h"
 #include "tests/support/fake_platform.h"
 
 #include <QString>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -22,6 +24,16 @@ inline core::Form* form(const QString& className) {
     core::Form* found = app::window(className);
     EXPECT_NE(found, nullptr) << className.toStdString();
     return found;
+}
+
+// The message of the failure an action ends in, or "<no failure>".
+inline QString failureOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const core::Failure& failure) {
+        return failure.message();
+    }
+    return QStringLiteral("<no failure>");
 }
 
 // A fixture that starts every test with a clean recording platform.

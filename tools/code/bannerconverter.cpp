@@ -63,7 +63,7 @@ BannerConverter::BannerConverter(const QString& className, const QString& captio
     on(QStringLiteral("edt2Change"), [this] {
         const QString height = text(QStringLiteral("edt2"));
         if (!height.isEmpty())
-            setText(QStringLiteral("edt3"), core::formatFloat(core::parseInt(height) - 20));
+            setText(QStringLiteral("edt3"), QString::number(qint64(core::parseInt(height)) - 20));
     });
     on(QStringLiteral("edt3Click"), [this] { message(QStringLiteral("这里是自动数据，一般不作修改！")); });
     on(QStringLiteral("btn1Click"), [this] {

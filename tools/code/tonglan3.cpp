@@ -38,6 +38,9 @@ Tfrmtonglan3::Tfrmtonglan3()
     addButton(this, QStringLiteral("btn2"), QRect(360, 16, 110, 36), QStringLiteral("预览一下"));
 
     on(QStringLiteral("btn2Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo2"),
+                        QStringLiteral("还没有转化代码，请先点击【重要】转化并提取代码，再预览一下！")))
+            return;
         core::Form* previewer = app::window(QStringLiteral("Tfrmyulan"));
         if (!previewer) return;
         previewer->showForm();
@@ -47,10 +50,12 @@ Tfrmtonglan3::Tfrmtonglan3()
 }
 
 QString Tfrmtonglan3::converted() const {
-    const double width = core::parseFloat(text(QStringLiteral("edt1")));
-    const QString tmallOffset = core::formatFloat((width - 990) * 0.5);
-    const QString professionalOffset = core::formatFloat((width - 950) * 0.5);
-    const QString basicOffset = core::formatFloat(core::parseFloat(professionalOffset) + 200);
+    const QString typed = text(QStringLiteral("edt1"));
+    const double width = core::parseFloat(typed);
+    const QString tmallOffset = core::formatFloat(core::finite((width - 990) * 0.5, typed));
+    const QString professionalOffset = core::formatFloat(core::finite((width - 950) * 0.5, typed));
+    const QString basicOffset =
+        core::formatFloat(core::finite(core::parseFloat(professionalOffset) + 200, typed));
 
     const auto [w, h, hc, code] = fields();
     const core::Edition chosen = edition();

@@ -48,9 +48,10 @@ Tfrmtonglanbg::Tfrmtonglanbg()
 }
 
 QString Tfrmtonglanbg::converted() const {
-    const double width = core::parseFloat(text(QStringLiteral("edt1")));
-    const QString tmallOffset = core::formatFloat((1920 - width) * 0.5 - 7);
-    const QString offset = core::formatFloat((1920 - width) * 0.5);
+    const QString typed = text(QStringLiteral("edt1"));
+    const double width = core::parseFloat(typed);
+    const QString tmallOffset = core::formatFloat(core::finite((1920 - width) * 0.5 - 7, typed));
+    const QString offset = core::formatFloat(core::finite((1920 - width) * 0.5, typed));
 
     const auto [w, h, hc, code] = fields();
     const QString background = text(QStringLiteral("edt4"));

@@ -1,6 +1,7 @@
 #include "tools/code/yulan.h"
 
 #include "app/windows.h"
+#include "core/exacttext.h"
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/text.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -185,7 +187,13 @@ Tfrmyulan::Tfrmyulan()
                   {QStringLiteral("请先把代码栏中，输入代码后，再点击实时预览，看我的具体显示！")});
 
     on(QStringLiteral("img1Click"), [this] { savePage(); });
-    on(QStringLiteral("img2Click"), [] { core::platform().openDefault(cachePath()); });
+    on(QStringLiteral("img2Click"), [this] {
+        if (!QFileInfo::exists(cachePath())) {
+            message(QStringLiteral("还没有保存过预览网页，请先点击保存，再点击预览！"));
+            return;
+        }
+        core::platform().openDefault(cachePath());
+    });
     on(QStringLiteral("rzbtbtn5Click"), [this] { removeText(); });
     on(QStringLiteral("rzbtbtn6Click"), [this] { readingLayout(); });
     on(QStringLiteral("rzbtbtn2Click"), [this] { chooseFont(); });
@@ -268,30 +276,18 @@ void Tfrmyulan::buildEditor() {
     white.setColor(QPalette::Window, Qt::white);
     margin->setPalette(white);
 
-    m_editor = new QTextEdit(margin);
+    m_editor = new core::RichEdit(margin);
     m_editor->setObjectName(QStringLiteral("redt1"));
     m_editor->setGeometry(10, 10, 991, 571);
     m_editor->setFrameShape(QFrame::NoFrame);
-    m_editor->setAcceptRichText(false);
     QPalette base = m_editor->palette();
     base.setColor(QPalette::Base, Qt::white);
     m_editor->setPalette(base);
     QFont font(QStringLiteral("Cambria"));
     font.setPixelSize(20);
     m_editor->setFont(font);
-    m_editor->setPlainText(kInitialLine + QStringLiteral("\r\n"));
+    m_editor->setText(kInitialLine + QStringLiteral("\r\n"));
     m_editor->installEventFilter(this);
-    // Colours are for display only: a write of the whole text drops them, once
-    // the editor has laid the new text out.
-    QTextDocument* document = m_editor->document();
-    connect(document, &QTextDocument::contentsChange, this, [this, document](int from, int, int added) {
-        if (from == 0 && added >= document->characterCount() - 1) m_wholeTextReplaced = true;
-    });
-    connect(m_editor, &QTextEdit::textChanged, this, [this] {
-        if (!m_wholeTextReplaced) return;
-        m_wholeTextReplaced = false;
-        m_editor->setExtraSelections({});
-    });
 }
 
 void Tfrmyulan::buildPanel() {
@@ -393,28 +389,48 @@ void Tfrmyulan::savePage() {
 }
 
 void Tfrmyulan::readingLayout() {
-    for (const auto& [find, replacement] : kBreaks) {
-        QString code = editorText();
+    // Each replacement reads what the one before it wrote; the editor is written once.
+    QString code = editorText();
+    for (const auto& [find, replacement] : kBreaks)
         code.replace(QString::fromUtf16(find), QString::fromUtf16(replacement), Qt::CaseSensitive);
-        writeEditor(code);
-    }
-    for (const Colouring& colouring : kColourings)
-        colourAll(QString::fromUtf16(colouring.pattern), QColor::fromRgb(colouring.colour));
+    writeEditor(code);
+    // Inside an edit block cursors do not ask for their place on screen, so
+    // neither the colours nor the selection lay the whole text out at once;
+    // the editor lays it out as it is shown.
+    QTextCursor batch(m_editor->document());
+    batch.beginEditBlock();
+    colourTags();
     m_editor->selectAll();
+    batch.endEditBlock();
     m_editor->setFocus();
 }
 
-void Tfrmyulan::colourAll(const QString& pattern, const QColor& colour) {
-    const QTextDocument::FindFlags flags = QTextDocument::FindWholeWords | QTextDocument::FindCaseSensitively;
-    QList<QTextEdit::ExtraSelection> colours = m_editor->extraSelections();
-    for (QTextCursor hit = m_editor->document()->find(pattern, 0, flags); !hit.isNull();
-         hit = m_editor->document()->find(pattern, hit.selectionEnd(), flags)) {
+void Tfrmyulan::colourTags() {
+    // The passes read the text as the editor shows it, where every position is
+    // a position of the document; all colours are handed over at once.
+    const QString shown = core::ExactText::displayText(editorText());
+    const auto boundary = [&](qsizetype at) {
+        return at < 0 || at >= shown.size() || !shown[at].isLetterOrNumber();
+    };
+    QList<QTextEdit::ExtraSelection> colours;
+    for (const Colouring& colouring : kColourings) {
+        const QString pattern = QString::fromUtf16(colouring.pattern);
         QTextEdit::ExtraSelection coloured;
-        coloured.cursor = hit;
-        coloured.format.setForeground(colour);
-        colours << coloured;
+        coloured.format.setForeground(QColor::fromRgb(colouring.colour));
+        for (qsizetype at = shown.indexOf(pattern); at >= 0; at = shown.indexOf(pattern, at)) {
+            // Whole words only: no letter or digit just before or after.
+            if (!boundary(at - 1) || !boundary(at + pattern.size())) {
+                ++at;
+                continue;
+            }
+            coloured.cursor = QTextCursor(m_editor->document());
+            coloured.cursor.setPosition(int(at));
+            coloured.cursor.setPosition(int(at + pattern.size()), QTextCursor::KeepAnchor);
+            colours << coloured;
+            at += pattern.size();
+        }
     }
-    m_editor->setExtraSelections(colours);
+    m_editor->setColours(colours);
 }
 
 void Tfrmyulan::removeText() {
@@ -457,17 +473,25 @@ void Tfrmyulan::chooseFont() {
 void Tfrmyulan::updateScrollBar() {
     const int lineHeight =
         QFontMetrics(m_editor->font()).size(Qt::TextSingleLine, QStringLiteral("好")).height();
-    const bool fits = lineHeight * (lineCount() + 1) < m_editor->height();
+    // More lines than fit are as good as any larger number: counting stops there.
+    const int fitting = m_editor->height() / std::max(1, lineHeight);
+    const bool fits = lineHeight * (lineCount(fitting) + 1) < m_editor->height();
     m_editor->setVerticalScrollBarPolicy(fits ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
 }
 
-int Tfrmyulan::lineCount() const {
+int Tfrmyulan::lineCount(int limit) const {
     QTextDocument* document = m_editor->document();
-    document->documentLayout()->documentSize(); // lays the whole text out
+    // Every paragraph takes a line, and a line never holds more characters than
+    // the editor is pixels wide: a long text needs no layout to be known long.
+    if (document->blockCount() > limit + 1) return document->blockCount() - 1;
+    if (document->characterCount() > qint64(limit + 1) * std::max(1, m_editor->viewport()->width()))
+        return limit + 1;
+    QAbstractTextDocumentLayout* layout = document->documentLayout();
     int lines = 0;
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document->begin(); block.isValid() && lines <= limit; block = block.next()) {
         // As the editor counts them, a break at the very end adds no empty line.
         if (!block.next().isValid() && block.length() == 1 && block != document->begin()) break;
+        layout->blockBoundingRect(block); // lays the text out up to this paragraph
         lines += std::max(1, block.layout() ? block.layout()->lineCount() : 0);
     }
     return lines;
@@ -478,7 +502,7 @@ QString Tfrmyulan::editorText() const {
 }
 
 void Tfrmyulan::writeEditor(const QString& code) {
-    m_editor->setPlainText(code);
+    m_editor->setText(code);
 }
 
 QWidget* Tfrmyulan::editTarget() const {

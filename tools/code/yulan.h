@@ -54,13 +54,15 @@ private:
 
     void savePage();
     void readingLayout();
-    void colourAll(const QString& pattern, const QColor& colour);
+    // The colouring passes of the reading layout.
+    void colourTags();
     void removeText();
     void findFirst();
     void replaceEverywhere();
     void chooseFont();
     void updateScrollBar();
-    int lineCount() const;
+    // Lines of the editor as laid out, counted up to one more than `limit`.
+    int lineCount(int limit) const;
 
     // The editor's plain text, and a write of the whole text, which drops all colours.
     QString editorText() const;
@@ -76,7 +78,7 @@ private:
     void deleteSelection();
     void showSearchDialog(bool replacing);
 
-    QTextEdit* m_editor = nullptr;
+    core::RichEdit* m_editor = nullptr;
     QWidget* m_panel = nullptr;
     QMenu* m_menu = nullptr;
     QHash<QString, QAction*> m_actions;
@@ -87,7 +89,6 @@ private:
     // The font dialog starts from its own last choice.
     QFont m_fontChoice;
     int m_keyDown = 0;
-    bool m_wholeTextReplaced = false;
 };
 
 } // namespace tools

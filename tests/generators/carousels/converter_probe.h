@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/handoff.h"
 #include "tests/support/helpers.h"
 
 #include <QRadioButton>
@@ -47,6 +48,26 @@ inline ConverterView handOver(core::Form* generator, const QString& convert, cor
     primeConverter(banner, prime);
     generator->fire(convert);
     return viewConverter(banner);
+}
+
+// Presses a convert button before anything was generated: the converter is
+// neither shown nor changed, nothing is copied, and the generator says that
+// the code must be generated first.
+inline void expectNothingHandedOver(core::Form* generator, const QString& convert,
+                                    const QString& message = core::generateFirst()) {
+    core::Form* banner = converter();
+    ASSERT_NE(banner, nullptr);
+    fakePlatform().reset();
+    const ConverterView view = handOver(generator, convert, banner, QStringLiteral("rb2"));
+    EXPECT_FALSE(view.visible);
+    EXPECT_EQ(view.edition, QStringLiteral("rb2"));
+    EXPECT_EQ(view.width, QStringLiteral("1100"));
+    EXPECT_EQ(view.height, QStringLiteral("300"));
+    EXPECT_EQ(view.code, QStringLiteral("earlier code"));
+    EXPECT_FALSE(fakePlatform().clipboardSet);
+    ASSERT_EQ(fakePlatform().callsOf(QStringLiteral("messageBox")).size(), 1);
+    EXPECT_EQ(fakePlatform().lastMessage().text, message);
+    EXPECT_EQ(fakePlatform().lastMessage().owner, generator->objectName());
 }
 
 } // namespace testing

@@ -1,3 +1,4 @@
+#include "tests/generators/carousels/converter_probe.h"
 #include "tests/support/helpers.h"
 
 #include <QAbstractButton>
@@ -104,14 +105,15 @@ TEST_F(LunboTest, GeneratingTwiceGivesIdenticalText) {
     EXPECT_EQ(w->text("mmo1"), first);
 }
 
-TEST_F(LunboTest, CountTypedByHandLeavesTheMemoAndStillShowsTheMessage) {
+TEST_F(LunboTest, CountTypedByHandLeavesTheMemoAndSaysWhatIsMissing) {
     w->setText("mmo1", "earlier");
     for (const QString count : {"5", "", " 2", "二"}) {
         fake().reset();
         w->setText("cbb1", count);
         w->fire("btn1Click");
         EXPECT_EQ(w->text("mmo1"), "earlier");
-        EXPECT_EQ(fake().lastMessage().text, "代码已生成点击后面的转化通栏！");
+        ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+        EXPECT_EQ(fake().lastMessage().text, "请在选择张数中选择2、3或4张，再生成代码！");
     }
 }
 
@@ -150,11 +152,10 @@ TEST_F(LunboTest, HandsTheSnippetToTheBannerConverter) {
         EXPECT_EQ(converter->text("edt2"), "450");
         EXPECT_EQ(converter->text("mmo1"), w->text("mmo1"));
     }
-    // Before any generation the memo's initial, empty text travels.
-    w->setText("mmo1", "");
-    w->fire("btn3Click");
-    EXPECT_EQ(converter->text("mmo1"), "");
+    // An empty memo is nothing to hand over.
     converter->hide();
+    w->setText("mmo1", "");
+    testing::expectNothingHandedOver(w, "btn3Click");
 }
 
 } // namespace

@@ -78,19 +78,15 @@ TEST_F(QuanpingshipinTest, DefaultsAndWhatTheButtonsPassBeforeTheFirstBuild) {
     EXPECT_EQ(w->text("mmo1"), "mmo1\r\n");
     EXPECT_EQ(browser(), nullptr);
 
-    // "生成代码" does not build: it copies what the memo holds.
+    // "生成代码" does not build: it copies what "调试位置" built, and before
+    // that there is nothing to copy or hand over.
+    fake().reset();
     w->fire("btn2Click");
-    EXPECT_EQ(fake().clipboard, "mmo1\r\n");
-    EXPECT_EQ(fake().lastMessage().text, kCopied);
+    EXPECT_FALSE(fake().clipboardSet);
+    EXPECT_EQ(fake().lastMessage().text, "请先点击调试位置生成代码，再复制代码！");
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
     EXPECT_EQ(fake().lastMessage().owner, "Tfrmquanpingshipin");
-
-    const testing::ConverterView view = testing::handOver(w, "btn3Click", banner, "rb3");
-    EXPECT_EQ(view.edition, "rb1");
-    EXPECT_EQ(view.width, "1100"); // never written
-    EXPECT_EQ(view.height, "500");
-    EXPECT_EQ(view.code, "mmo1\r\n");
-    EXPECT_TRUE(view.visible);
+    testing::expectNothingHandedOver(w, "btn3Click", "请先点击调试位置生成代码，再通栏转化！");
 
     w->fire("btn1Click");
     const QString snippet = expected(defaults, "-430");

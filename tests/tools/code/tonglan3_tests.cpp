@@ -327,17 +327,19 @@ TEST_F(Tonglan3StartTest, DefaultsAndConversionBeforeAnyChange) {
     EXPECT_EQ(fresh.text("mmo2"), footer(false, "1920", "400", "400", "485", ""));
 }
 
-TEST_F(Tonglan3StartTest, PreviewBeforeAnyConversionHandsTheBufferStart) {
+TEST_F(Tonglan3StartTest, PreviewBeforeAnyConversionHandsNothingAndSaysSo) {
     app::createWindows();
     core::Form* previewer = app::window("Tfrmyulan");
-    if (!previewer) GTEST_SKIP() << "the previewer Tfrmyulan is not part of this build yet";
+    ASSERT_NE(previewer, nullptr);
+    const QString before = previewer->text("redt1");
     tools::Tfrmtonglan3 fresh;
     fresh.control<QRadioButton>("rb3")->setChecked(true);
+    fake().reset();
     fresh.fire("btn2Click");
-    EXPECT_EQ(previewer->text("redt1"), kBufferStart);
-    EXPECT_EQ(previewer->control<core::RadioGroup>("rg1")->itemIndex(), 0);
-    EXPECT_TRUE(previewer->isVisible());
-    previewer->hide();
+    EXPECT_EQ(previewer->text("redt1"), before);
+    EXPECT_FALSE(previewer->isVisible());
+    ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "还没有转化代码，请先点击【重要】转化并提取代码，再预览一下！");
 }
 
 TEST_F(Tonglan3Test, PreviewHandsTheConvertedCodeAndTheEdition) {

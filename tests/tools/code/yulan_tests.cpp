@@ -4,6 +4,7 @@
 #include "core/files.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -12,8 +13,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringEncoder>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <algorithm>
 #include <csignal>
@@ -313,13 +316,56 @@ TEST_F(YulanTest, PreviewOpensTheSavedPageEveryTime) {
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
 }
 
+TEST_F(YulanTest, SaveWritesTheEditorTextWithEveryBreakAsItIs) {
+    // The reading layout's lone CRs, a pasted LF and typed CR LF side by side.
+    w->setText("redt1", "<div>");
+    w->fire("rzbtbtn6Click");
+    QTextCursor end(editor->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText("a\nb");
+    ASSERT_EQ(code(), "\r<div>a\r\nb");
+    w->setText("redt1", code() + "\nc\r");
+    w->fire("img1Click");
+    const QString page =
+        fragment("yulan_pro_head.html") + "\r<div>a\r\nb\nc\r" + fragment("yulan_pro_tail.html");
+    EXPECT_EQ(fileBytes(tools::Tfrmyulan::cachePath()), gb18030(page));
+}
+
+TEST_F(YulanTest, PreviewBeforeAnySaveSaysSoAndOpensNothing) {
+    QFile::remove(tools::Tfrmyulan::cachePath());
+    w->fire("img2Click");
+    EXPECT_TRUE(fake().callsOf("open").isEmpty());
+    ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "还没有保存过预览网页，请先点击保存，再点击预览！");
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+    fake().reset();
+    w->fire("img1Click");
+    w->fire("img2Click");
+    EXPECT_EQ(fake().callsOf("open").size(), 1);
+}
+
+TEST_F(YulanTest, ACharacterThatCannotBeSavedFailsAndKeepsTheOldPage) {
+    w->setText("redt1", "<p>old</p>");
+    w->fire("img1Click");
+    const QByteArray old = fileBytes(tools::Tfrmyulan::cachePath());
+    w->setText("redt1", QString("<p>") + QChar(0xDC00) + "</p>");
+    fake().reset();
+    w->fire("img1Click");
+    EXPECT_EQ(fileBytes(tools::Tfrmyulan::cachePath()), old);
+    ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_TRUE(fake().lastMessage().text.contains("不成对的代理字符"))
+        << fake().lastMessage().text.toStdString();
+    EXPECT_NE(fake().lastMessage().text, kSaved);
+}
+
 TEST_F(YulanTest, ReadingLayoutBreaksLinesAndColoursTagsAndAttributes) {
     w->setText("redt1", "<div style=\"a\"><a href=\"h\"><img src=\"s\"/></a><ul><li>t</li></ul>"
                         "<DIV xstyle=\"b\">x</DIV></div>");
     w->fire("rzbtbtn6Click");
-    EXPECT_EQ(code(), "\r\n<div style=\"a\">\r\n    <a href=\"h\">\r\n      <img src=\"s\"/>\r\n</a>\r\n\r\n"
-                      "    <ul>\r\n      <li>t\r\n      </li>\r\n\r\n    </ul>\r\n"
-                      "<DIV xstyle=\"b\">x</DIV>\r\n</div>\r\n");
+    // "\r" is one carriage return: the text holds lone CRs, not CR LF.
+    EXPECT_EQ(code(), "\r<div style=\"a\">\r    <a href=\"h\">\r      <img src=\"s\"/>\r</a>\r\r"
+                      "    <ul>\r      <li>t\r      </li>\r\r    </ul>\r"
+                      "<DIV xstyle=\"b\">x</DIV>\r</div>\r");
     const QColor red(0xFF, 0, 0), magenta(0xFF, 0, 0xFF), cyan(0, 0xC8, 0xC8), blue(0, 0, 0xFF),
         orange(0xFF, 0x96, 0);
     // "<DIV", "</DIV>" (match case) and "xstyle=" (whole word) stay plain.
@@ -335,18 +381,66 @@ TEST_F(YulanTest, ReadingLayoutBreaksLinesAndColoursTagsAndAttributes) {
     EXPECT_EQ(editor->textCursor().selectionEnd(), editor->document()->characterCount() - 1);
 }
 
+TEST_F(YulanTest, ManyColoursAreShownWhereTheEditorIsScrolledTo) {
+    QString code;
+    for (int i = 0; i < 2000; ++i)
+        code += QString("<div style=\"w%1\">x</div>").arg(i);
+    w->setText("redt1", code);
+    w->fire("rzbtbtn6Click");
+    auto* rich = w->control<core::RichEdit>("redt1");
+    // Every "<div", "style=" and "</div>" is coloured ...
+    EXPECT_EQ(rich->colours().size(), 3 * 2000);
+    // ... but the editor is given those near the screen only.
+    const auto onScreen = editor->extraSelections();
+    EXPECT_FALSE(onScreen.isEmpty());
+    EXPECT_LT(onScreen.size(), 1000);
+    EXPECT_EQ(onScreen.first().cursor.selectedText(), "<div");
+
+    // Scrolled to the end once the editor has laid the text out.
+    const auto lastColoured = [&] {
+        int last = 0;
+        for (const auto& colour : editor->extraSelections())
+            last = std::max(last, colour.cursor.selectionEnd());
+        return last;
+    };
+    const int end = editor->document()->characterCount() - 2; // the final "</div>" before the last break
+    for (int wait = 0; wait < 100 && lastColoured() < end; ++wait) {
+        editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
+        QTest::qWait(20);
+    }
+    EXPECT_EQ(lastColoured(), end);
+
+    // Typing keeps the colours, typing over the whole selected text drops
+    // them as any write of the whole text does.
+    QTextCursor atEnd = editor->textCursor();
+    atEnd.movePosition(QTextCursor::End);
+    editor->setTextCursor(atEnd);
+    QTest::keyClicks(editor, "y");
+    EXPECT_EQ(rich->colours().size(), 3 * 2000);
+    editor->selectAll();
+    QTest::keyClicks(editor, "z");
+    EXPECT_TRUE(rich->colours().isEmpty());
+    EXPECT_EQ(w->text("redt1"), "z");
+    w->setText("redt1", "<div>");
+    EXPECT_TRUE(rich->colours().isEmpty());
+    EXPECT_TRUE(editor->extraSelections().isEmpty());
+}
+
 TEST_F(YulanTest, ReadingLayoutTableOfSmallCases) {
     const struct {
         QString before;
         QString after;
     } cases[] = {
-        {"<a href=\"x\">y</a>", "\r\n    <a href=\"x\">y</a>\r\n"},
-        {"a<br/>b", "a<br/>\r\nb"},
-        {"<table><tr><td>1</td></tr></table>", "\r\n  <table><tr><td>1</td></tr>  </table>\r\n"},
+        {"<a href=\"x\">y</a>", "\r    <a href=\"x\">y</a>\r"},
+        {"a<br/>b", "a<br/>\rb"},
+        {"<table><tr><td>1</td></tr></table>", "\r  <table><tr><td>1</td></tr>  </table>\r"},
         // Plain patterns: "<a" starts an abbr tag and "<li" a link tag.
-        {"<abbr>", "\r\n    <abbr>"},
+        {"<abbr>", "\r    <abbr>"},
         {"<DIV>x</DIV>", "<DIV>x</DIV>"},
-        {"<link>", "\r\n      <link>"},
+        // Breaks already in the text stay as they are.
+        {"a\nb\r\nc\rd", "a\nb\r\nc\rd"},
+        {"x\n<div>", "x\n\r<div>"},
+        {"<link>", "\r      <link>"},
     };
     for (const auto& c : cases) {
         w->setText("redt1", c.before);
@@ -360,9 +454,9 @@ TEST_F(YulanTest, ReadingLayoutTableOfSmallCases) {
 TEST_F(YulanTest, ReadingLayoutTwiceBreaksTwice) {
     w->setText("redt1", "<div>x</div>");
     w->fire("rzbtbtn6Click");
-    EXPECT_EQ(code(), "\r\n<div>x\r\n</div>\r\n");
+    EXPECT_EQ(code(), "\r<div>x\r</div>\r");
     w->fire("rzbtbtn6Click");
-    EXPECT_EQ(code(), "\r\n\r\n<div>x\r\n\r\n</div>\r\n\r\n");
+    EXPECT_EQ(code(), "\r\r<div>x\r\r</div>\r\r");
 }
 
 TEST_F(YulanTest, EveryWriteOfTheTextDropsTheColours) {
@@ -395,7 +489,7 @@ TEST_F(YulanTest, EveryWriteOfTheTextDropsTheColours) {
         EXPECT_TRUE(colouredRuns().isEmpty());
         EXPECT_EQ(editor->textCursor().charFormat().foreground().style(), Qt::NoBrush);
     }
-    EXPECT_EQ(code(), "\r\n<p style=\"x\">y\r\n</p>\r\n");
+    EXPECT_EQ(code(), "\r<p style=\"x\">y\r</p>\r");
 }
 
 TEST_F(YulanTest, RemoveText) {
