@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace generators {
 
@@ -104,9 +105,14 @@ void CarouselForm::clearEdits() {
 bool CarouselForm::eventFilter(QObject* watched, QEvent* event) {
     const auto found = m_pointer.constFind(watched);
     if (found != m_pointer.constEnd()) {
-        const bool background = watched == this;
-        if (event->type() == QEvent::MouseMove || (!background && event->type() == QEvent::Enter))
+        if (watched == this) {
+            // A move that a control passed on to the window is not over the background.
+            if (event->type() == QEvent::MouseMove &&
+                !childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+                dispatch(*found);
+        } else if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
             dispatch(*found);
+        }
     }
     return core::Form::eventFilter(watched, event);
 }

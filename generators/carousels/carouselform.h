@@ -18,6 +18,9 @@ struct ShopTypeLabel {
     QString tmall;
 };
 
+// The notice after a snippet has been copied for a custom-content module.
+inline const QString kPasteNotice = QStringLiteral("代码已被复制，可以到店铺的自定义进行粘贴了！");
+
 // Where numbered picture rows lie on their group: the first row's top, the
 // step between rows and the left edge and width of both fields.
 struct PictureRows {

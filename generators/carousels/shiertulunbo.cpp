@@ -91,10 +91,7 @@ Tfrmshiertulunbo::Tfrmshiertulunbo()
     for (int g = 1; g <= 3; ++g)
         on(QStringLiteral("btn%1Click").arg(g),
            [this, g] { setText(QStringLiteral("mmo%1").arg(g), slide(g)); });
-    on(QStringLiteral("btn5Click"), [this] {
-        deliver(QStringLiteral("mmo4"), snippet(),
-                QStringLiteral("代码已被复制，可以到店铺的自定义进行粘贴了！"));
-    });
+    on(QStringLiteral("btn5Click"), [this] { deliver(QStringLiteral("mmo4"), snippet(), kPasteNotice); });
     on(QStringLiteral("lbl10Click"), [this] {
         message(QStringLiteral(
                     "输入每一组相关参数后，点击提交该组数据，获得自动生成的代码，同是也支持每一组的自定义的"

@@ -51,10 +51,7 @@ TFrmtenimageszy::TFrmtenimageszy()
     addHolder(QStringLiteral("lbl4"),
               widgets::circular(QStringLiteral("easeNone"), QStringLiteral("3"), QStringLiteral("3")));
 
-    on(QStringLiteral("btn1Click"), [this] {
-        deliver(QStringLiteral("mmo1"), snippet(),
-                QStringLiteral("代码已被复制，可以到店铺的自定义进行粘贴了！"));
-    });
+    on(QStringLiteral("btn1Click"), [this] { deliver(QStringLiteral("mmo1"), snippet(), kPasteNotice); });
     on(QStringLiteral("btn2Click"), [this] {
         if (text(QStringLiteral("mmo1")).isEmpty()) {
             message(QStringLiteral("开神马国际玩笑，空空如也，先点生成在点预览哦！"));

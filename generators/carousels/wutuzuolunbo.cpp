@@ -78,10 +78,7 @@ Tfrmwutuzuolunbo::Tfrmwutuzuolunbo()
     addOutsideMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
     addHolder(QStringLiteral("lbl6"), kWidget);
 
-    on(QStringLiteral("btn2Click"), [this] {
-        deliver(QStringLiteral("mmo1"), snippet(),
-                QStringLiteral("代码已被复制，可以到店铺的自定义进行粘贴了！"));
-    });
+    on(QStringLiteral("btn2Click"), [this] { deliver(QStringLiteral("mmo1"), snippet(), kPasteNotice); });
 }
 
 QString Tfrmwutuzuolunbo::snippet() const {
