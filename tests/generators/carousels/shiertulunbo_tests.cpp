@@ -1,6 +1,7 @@
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/multi_carousel.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -91,6 +92,12 @@ TEST_F(ShiertulunboTest, DefaultsAndThreeEmptySlidesBeforeSubmitting) {
             EXPECT_TRUE(w->text(QString("edt%1").arg(kPictureFields[g][k])).startsWith("https://"));
         }
     testing::expectUnseen(w, {"lbl9", "pnl1"}, {"mmo4"});
+    w->showForm();
+    for (const QString memo : {"mmo1", "mmo2", "mmo3"}) {
+        EXPECT_TRUE(w->control(memo)->isVisible()) << memo.toStdString();
+        EXPECT_FALSE(w->control<core::Memo>(memo)->isReadOnly());
+    }
+    w->hide();
     testing::expectOpensFromThumbnail("img61", "Tfrmshiertulunbo");
 
     w->fire("btn5Click");
@@ -173,7 +180,10 @@ TEST_F(ShiertulunboTest, SubmittedSlidesKeepTheirWidthUntilSubmittedAgain) {
 }
 
 TEST_F(ShiertulunboTest, HelpLabelAndReferencePanel) {
-    w->fire("lbl10Click");
+    w->showForm();
+    QTest::mouseClick(w->control<QWidget>("lbl10"), Qt::LeftButton);
+    w->hide();
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     EXPECT_EQ(
         fake().lastMessage().text,
         "输入每一组相关参数后，点击提交该组数据，获得自动生成的代码，同是也支持每一组的自定义的html代码，"

@@ -1,5 +1,6 @@
 #include "tests/generators/carousels/multi_carousel.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -130,7 +131,10 @@ TEST_F(TenimageszyTest, ClearEmptiesEveryFieldIncludingSizesAndGap) {
     w->fire("btn1Click");
     const QString kept = w->text("mmo1");
     fake().reset();
-    w->fire("lbl5Click");
+    w->showForm();
+    QTest::mouseClick(w->control<QWidget>("lbl5"), Qt::LeftButton);
+    w->hide();
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     for (int n = 1; n <= 23; ++n)
         EXPECT_EQ(w->text(QString("edt%1").arg(n)), "") << n;
     EXPECT_EQ(fake().lastMessage().text, "已清空！");
