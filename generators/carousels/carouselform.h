@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/form.h"
+
+#include <QHash>
+#include <QList>
+
+class QComboBox;
+class QFrame;
+
+namespace generators {
+
+// A label that a shop-type combo rewrites: its text for an ordinary shop
+// ("集市店") and for any other choice (a Tmall shop).
+struct ShopTypeLabel {
+    QString label;
+    QString market;
+    QString tmall;
+};
+
+// The notice after a snippet has been copied for a custom-content module.
+inline const QString kPasteNotice = QStringLiteral("代码已被复制，可以到店铺的自定义进行粘贴了！");
+
+// Where numbered picture rows lie on their group: the first row's top, the
+// step between rows and the left edge and width of both fields.
+struct PictureRows {
+    int top, step;
+    int pictureLeft, pictureWidth;
+    int linkLeft, linkWidth;
+};
+
+// The base of the multi-image and card carousels: an output memo that
+// receives, copies and focuses the snippet, the shop-type combo with the
+// labels it rewrites, pointer handlers and the reference panel.
+class CarouselForm : public core::Form {
+    Q_OBJECT
+public:
+    CarouselForm(const QString& className, const QString& caption);
+
+protected:
+    // An output memo that lies outside the client area: never seen, never focused.
+    core::Memo* addOutsideMemo(const QString& name, const QStringList& lines);
+
+    // Replaces the memo's text with the snippet, copies it, gives the memo
+    // the focus and shows the notice.
+    void deliver(const QString& memo, const QString& snippet, const QString& notice);
+    // Copies the whole memo, gives it the focus and shows the notice.
+    void copyOut(const QString& memo, const QString& notice);
+
+    // The shop-type combo "cbb1" ("集市店" or "天猫店", "集市店" at first);
+    // "cbb1Change" writes each label's text for the type chosen.
+    QComboBox* addShopType(QWidget* parent, const QRect& geometry, const QList<ShopTypeLabel>& labels);
+
+    // Registers a handler named after a control and "MouseMove": it runs when
+    // the pointer enters or moves over that control ("Form": over the
+    // window's own background).
+    void onMouseMove(const QString& handler, std::function<void()> action);
+
+    // The reference panel "pnl1" with a picture of the finished module and a
+    // note, hidden at first; `showHandler` shows it and `hideHandler` hides it.
+    QFrame* addReferencePanel(const QRect& geometry, const QString& picture, const QString& note,
+                              const QString& showHandler, const QString& hideHandler);
+
+    // Rows k = 1 … count captioned "图片01：" … and "链接01：" …: the field
+    // picture(k) with a sample picture (`sample` with the row number for %1)
+    // and the field link(k) holding "#".
+    void addPictureRows(QWidget* parent, int count, const PictureRows& layout,
+                        const std::function<QString(int)>& picture, const std::function<QString(int)>& link,
+                        const QString& sample);
+
+    // Empties every single-line edit field of the window.
+    void clearEdits();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QHash<QObject*, QString> m_pointer;
+};
+
+} // namespace generators

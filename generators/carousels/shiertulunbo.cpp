@@ -1,0 +1,137 @@
+#include "generators/carousels/shiertulunbo.h"
+
+#include "app/windows.h"
+#include "core/preview.h"
+#include "generators/carousels/widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace generators {
+
+namespace {
+
+const QString kWidget = QStringLiteral(
+    "<div class=\"J_TWidget\"  data-widget-type=\"Carousel\"  \rdata-widget-config=\"{'effect': "
+    "'scrollx',\r\r\n "
+    "'navCls':'kavri_28_nav',\r\r\n 'contentCls':'kavri_28_cont',\r\n 'prevBtnCls': 'kavri_28_prev',\r\n "
+    "'nextBtnCls': 'kavri_28_next',\r\n 'easing':'bounceOut','duration':'1',\r\r\n "
+    "'autoplay':'true'\r\r\n}\">");
+
+const QString kPrevious = QStringLiteral(
+    "<div class=\"kavri_28_prev\" style=\"width:48px; height:48px; font-size:40px; font-family:Simhei; "
+    "text-align:center; line-height:50px; float:left;position:relative; top:-220px; left:10px; "
+    "filter:alpha(Opacity=70); opacity: 0.7; background-color:#000; color:#FFF;cursor:pointer;\"><</div>");
+const QString kNext = QStringLiteral(
+    "<div class=\"kavri_28_next\" style=\"width:48px; height:48px; font-size:40px; font-family:Simhei; "
+    "text-align:center; line-height:50px; float:right;position:relative; top:-220px; "
+    "right:10px;filter:alpha(Opacity=70); opacity: 0.7; background-color:#000; "
+    "color:#FFF;cursor:pointer;\">></div>");
+
+// Design names of picture k (1-based) of group g (1-based) and its link.
+QString pictureField(int g, int k) {
+    return QStringLiteral("edt%1").arg(8 * (g - 1) + 2 * k - 1);
+}
+QString linkField(int g, int k) {
+    return QStringLiteral("edt%1").arg(8 * (g - 1) + 2 * k);
+}
+
+const QString kGroupNames[] = {QStringLiteral("第一组"), QStringLiteral("第二组"), QStringLiteral("第三组")};
+const QString kPictureNames[] = {QStringLiteral("青梧美工第一张"), QStringLiteral("青梧美工第二张"),
+                                 QStringLiteral("青梧美工第三张"), QStringLiteral("青梧美工第四张")};
+
+} // namespace
+
+Tfrmshiertulunbo::Tfrmshiertulunbo()
+    : CarouselForm(QStringLiteral("Tfrmshiertulunbo"), QStringLiteral("十二图轮播功能，分三组显示")) {
+    setClientSize(994, 663);
+    core::addPreviewPicture(this, QRect(0, 0, 994, 130), QStringLiteral("十二图轮播功能，分三组显示"));
+
+    for (int g = 1; g <= 3; ++g) {
+        QGroupBox* group = addGroup(this, QStringLiteral("grp%1").arg(g),
+                                    QRect(8 + 329 * (g - 1), 136, 321, 435), kGroupNames[g - 1]);
+        for (int k = 1; k <= 4; ++k) {
+            const int y = 24 + 52 * (k - 1);
+            addCaption(group, QRect(8, y, 70, 22), QStringLiteral("图%1地址：").arg(k));
+            addEdit(group, pictureField(g, k), QRect(78, y, 233, 24),
+                    widgets::samplePicture(QStringLiteral("slide-230x360-%1.jpg").arg(g)));
+            addCaption(group, QRect(8, y + 25, 70, 22), QStringLiteral("链接%1：").arg(k));
+            addEdit(group, linkField(g, k), QRect(78, y + 25, 233, 24), QStringLiteral("#"));
+        }
+        addButton(group, QStringLiteral("btn%1").arg(g), QRect(8, 234, 303, 30),
+                  QStringLiteral("提交") + kGroupNames[g - 1]);
+        addMemo(group, QStringLiteral("mmo%1").arg(g), QRect(8, 270, 303, 155));
+    }
+
+    QGroupBox* output =
+        addGroup(this, QStringLiteral("grp4"), QRect(8, 577, 884, 78), QStringLiteral("输出"));
+    addShopType(output, QRect(10, 28, 90, 24),
+                {{QStringLiteral("lbl5"), QStringLiteral("950"), QStringLiteral("990")},
+                 {QStringLiteral("lbl7"), QStringLiteral("230"), QStringLiteral("240")},
+                 {QStringLiteral("lbl8"), QStringLiteral("230"), QStringLiteral("240")}});
+    addCaption(output, QRect(116, 30, 70, 22), QStringLiteral("版块宽度："));
+    addLabel(output, QStringLiteral("lbl5"), QRect(186, 30, 40, 22), QStringLiteral("950"));
+    addCaption(output, QRect(236, 30, 70, 22), QStringLiteral("版块高度："));
+    addLabel(output, QStringLiteral("lbl6"), QRect(306, 30, 40, 22), QStringLiteral("360"));
+    addCaption(output, QRect(356, 30, 70, 22), QStringLiteral("小图宽度："));
+    addLabel(output, QStringLiteral("lbl7"), QRect(426, 30, 40, 22), QStringLiteral("230"));
+    addCaption(output, QRect(476, 30, 70, 22), QStringLiteral("小图高度："));
+    addLabel(output, QStringLiteral("lbl8"), QRect(546, 30, 40, 22), QStringLiteral("230"));
+    QLabel* help = addLabel(output, QStringLiteral("lbl10"), QRect(610, 30, 40, 22), QStringLiteral("提示"));
+    help->setCursor(Qt::PointingHandCursor);
+    addButton(output, QStringLiteral("btn5"), QRect(660, 22, 210, 36), QStringLiteral("提取代码"));
+    addButton(this, QStringLiteral("btn4"), QRect(900, 577, 86, 78), QStringLiteral("参照图"));
+
+    addReferencePanel(QRect(8, 136, 978, 435), QStringLiteral("十二图轮播参照"),
+                      QStringLiteral("一共三组，每组四张图，注意选择店铺类型后版块尺寸的变化哦！"),
+                      QStringLiteral("btn4MouseMove"), QStringLiteral("grp4MouseMove"));
+    addOutsideMemo(QStringLiteral("mmo4"), {});
+    addHolder(QStringLiteral("lbl9"), kWidget);
+
+    for (int g = 1; g <= 3; ++g)
+        on(QStringLiteral("btn%1Click").arg(g),
+           [this, g] { setText(QStringLiteral("mmo%1").arg(g), slide(g)); });
+    on(QStringLiteral("btn5Click"), [this] { deliver(QStringLiteral("mmo4"), snippet(), kPasteNotice); });
+    on(QStringLiteral("lbl10Click"), [this] {
+        message(QStringLiteral(
+                    "输入每一组相关参数后，点击提交该组数据，获得自动生成的代码，同是也支持每一组的自定义的"
+                    "html代码，可以查看使用教程！"),
+                QStringLiteral("提示信息框"));
+    });
+}
+
+// Four pictures of the group side by side, 10 px apart.
+QString Tfrmshiertulunbo::slide(int group) const {
+    const QString w = text(QStringLiteral("lbl7"));
+    QString out;
+    for (int k = 1; k <= 4; ++k) {
+        out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:360px;float:left;") +
+               (k == 1 ? QString() : QStringLiteral(" margin-left:10px;")) +
+               QStringLiteral("background-color:#CCC\"><a href=\"") + text(linkField(group, k)) +
+               QStringLiteral("\" target=\"_blank\"><img src=\"") + text(pictureField(group, k)) +
+               QStringLiteral("\" alt=\"") + kPictureNames[k - 1] + QStringLiteral("\" width=\"") + w +
+               QStringLiteral("\" height=\"360\"/></a></div>");
+    }
+    return out;
+}
+
+QString Tfrmshiertulunbo::snippet() const {
+    const QString t = text(QStringLiteral("lbl5"));
+    QString out =
+        QStringLiteral("<div style=\"width:") + t + QStringLiteral("px; height:360px;overflow:hidden\" >");
+    out += text(QStringLiteral("lbl9"));
+    out += QStringLiteral("<div style=\"width:") + t + QStringLiteral("px; height:360px;overflow:hidden\">");
+    out += QStringLiteral("<ul class=\"kavri_28_cont\">");
+    for (int g = 1; g <= 3; ++g)
+        out += QStringLiteral("<li  style=\"width:") + t + QStringLiteral("px; height:360px\">") +
+               text(QStringLiteral("mmo%1").arg(g)) + QStringLiteral("</li>");
+    out += QStringLiteral("</ul></div>");
+    out += kPrevious;
+    out += kNext;
+    out += QStringLiteral("</div></div>");
+    return out;
+}
+
+QINGWU_WINDOW(Tfrmshiertulunbo)
+
+} // namespace generators
