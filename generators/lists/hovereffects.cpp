@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace generators::hover {
@@ -36,11 +37,6 @@ bool marketShop(const QString& comboText) {
     return comboText == QStringLiteral("集市店");
 }
 
-void applyShopSizes(core::Form* form, bool market, const QList<ShopSize>& sizes) {
-    for (const ShopSize& size : sizes)
-        form->setText(size.label, market ? size.market : size.other);
-}
-
 namespace {
 
 class PointerMoveFilter : public QObject {
@@ -52,7 +48,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) m_form->fire(m_handler);
+        if (event->type() == QEvent::Enter) m_form->fire(m_handler);
+        // A move over a child reaches the widget too when the child ignores it.
+        if (event->type() == QEvent::MouseMove) {
+            auto* widget = static_cast<QWidget*>(watched);
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (!widget->childAt(at)) m_form->fire(m_handler);
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -88,9 +90,16 @@ void HoverForm::addSizeLabel(QWidget* parent, const QPoint& at, const QString& c
     if (unit) addCaption(parent, QRect(at + QPoint(102, 0), QSize(20, 22)), QStringLiteral("px"));
 }
 
-void HoverForm::onShopType(const QList<ShopSize>& sizes) {
-    on(QStringLiteral("cbb1Change"),
-       [this, sizes] { applyShopSizes(this, marketShop(text(QStringLiteral("cbb1"))), sizes); });
+void HoverForm::addShopSizes(QWidget* parent, const QPoint& origin, int perRow,
+                             const QList<ShopSize>& sizes) {
+    for (qsizetype i = 0; i < sizes.size(); ++i)
+        addSizeLabel(parent, origin + QPoint(110 * (i % perRow), 28 * (i / perRow)), sizes[i].caption,
+                     sizes[i].label, sizes[i].market);
+    on(QStringLiteral("cbb1Change"), [this, sizes] {
+        const bool market = marketShop(text(QStringLiteral("cbb1")));
+        for (const ShopSize& size : sizes)
+            setText(size.label, market ? size.market : size.other);
+    });
 }
 
 void HoverForm::addReferencePanel(QWidget* button, QWidget* group, const QRect& geometry,

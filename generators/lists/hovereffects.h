@@ -37,13 +37,14 @@ void keepOutOfSight(QWidget* memo);
 // text counts as a Tmall shop.
 bool marketShop(const QString& comboText);
 
-// A label and its texts for the ordinary and the Tmall shop.
+// A label and its texts for the ordinary and the Tmall shop, with the caption
+// shown before it.
 struct ShopSize {
     QString label;
     QString market;
     QString other;
+    QString caption;
 };
-void applyShopSizes(core::Form* form, bool market, const QList<ShopSize>& sizes);
 
 // Runs the form's handler whenever the pointer moves over the widget.
 void onPointerMove(core::Form* form, QWidget* widget, const QString& handler);
@@ -63,8 +64,10 @@ protected:
     // A caption with the size label `name` after it and, with `unit`, "px".
     void addSizeLabel(QWidget* parent, const QPoint& at, const QString& caption, const QString& name,
                       const QString& value, bool unit = false);
-    // "cbb1Change" writes the size labels for the shop type chosen in cbb1.
-    void onShopType(const QList<ShopSize>& sizes);
+    // The size labels, laid out `perRow` to a row from `origin` and holding the
+    // ordinary shop's sizes; "cbb1Change" writes the sizes of the shop type
+    // chosen in cbb1.
+    void addShopSizes(QWidget* parent, const QPoint& origin, int perRow, const QList<ShopSize>& sizes);
     // The hidden panel "pnl1" with a reference picture of the layout: shown
     // while the pointer moves over `button`, hidden again over `group`.
     void addReferencePanel(QWidget* button, QWidget* group, const QRect& geometry, const QString& caption);

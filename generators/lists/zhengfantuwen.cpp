@@ -87,9 +87,8 @@ ZhengfanTuwenForm::ZhengfanTuwenForm(const QString& className, const QString& ca
 
     on(QStringLiteral("cbb1Change"), [this] {
         const bool market = hover::marketShop(text(QStringLiteral("cbb1")));
-        hover::applyShopSizes(this, market,
-                              {{QStringLiteral("lbl2"), QStringLiteral("950"), QStringLiteral("990")},
-                               {QStringLiteral("lbl3"), m_row.marketWidth, m_row.otherWidth}});
+        setText(QStringLiteral("lbl2"), market ? QStringLiteral("950") : QStringLiteral("990"));
+        setText(QStringLiteral("lbl3"), market ? m_row.marketWidth : m_row.otherWidth);
         setText(QStringLiteral("lbl12"), text(market ? QStringLiteral("lbl10") : QStringLiteral("lbl9")));
     });
     on(QStringLiteral("edt1Change"), [this] {
