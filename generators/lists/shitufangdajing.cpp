@@ -1,0 +1,100 @@
+#include "generators/lists/shitufangdajing.h"
+
+#include "app/windows.h"
+#include "generators/lists/hovereffects.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace generators {
+
+Tfrmshitufangdajing::Tfrmshitufangdajing()
+    : hover::HoverForm(QStringLiteral("Tfrmshitufangdajing"), QStringLiteral("十图放大镜功能")) {
+    setClientSize(720, 560);
+    QGroupBox* pictures =
+        addGroup(this, QStringLiteral("grp2"), QRect(8, 8, 704, 430), QStringLiteral("图片参数"));
+    for (int k = 1; k <= 10; ++k) {
+        const int y = 20 + 40 * (k - 1);
+        addCaption(pictures, QRect(10, y, 84, 22),
+                   QStringLiteral("图片%1地址：").arg(k, 2, 10, QLatin1Char('0')));
+        addEdit(pictures, hover::tilePictureField(k), QRect(94, y, 330, 24),
+                QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/magnifier-%1.jpg").arg(k));
+        addCaption(pictures, QRect(434, y, 84, 22),
+                   QStringLiteral("链接%1地址：").arg(k, 2, 10, QLatin1Char('0')));
+        addEdit(pictures, hover::tileLinkField(k), QRect(518, y, 176, 24), QStringLiteral("#"));
+    }
+
+    QGroupBox* output =
+        addGroup(this, QStringLiteral("grp1"), QRect(8, 444, 704, 108), QStringLiteral("输出参数"));
+    addShopCombo(output, QRect(10, 22, 80, 24));
+    addShopSizes(
+        output, QPoint(100, 24), 4,
+        {{QStringLiteral("lbl3"), QStringLiteral("950"), QStringLiteral("990"), QStringLiteral("版块宽度：")},
+         {QStringLiteral("lbl4"), QStringLiteral("374"), QStringLiteral("390"), QStringLiteral("版块高度：")},
+         {QStringLiteral("lbl5"), QStringLiteral("182"), QStringLiteral("190"), QStringLiteral("图片宽度：")},
+         {QStringLiteral("lbl6"), QStringLiteral("182"), QStringLiteral("190"),
+          QStringLiteral("图片高度：")}});
+    addCaption(output, QRect(100, 56, 70, 22), QStringLiteral("放大图宽："));
+    addEdit(output, QStringLiteral("edt21"), QRect(170, 54, 50, 24), QStringLiteral("320"));
+    addCaption(output, QRect(230, 56, 300, 22),
+               QStringLiteral("十图放大镜，放大后图像大小可设置，设置宽，高度自动"));
+    hover::styleAsLink(
+        addLabel(output, QStringLiteral("lbl9"), QRect(10, 56, 60, 22), QStringLiteral("清空所有")));
+    QWidget* reference =
+        addButton(output, QStringLiteral("btn1"), QRect(540, 20, 70, 30), QStringLiteral("参照图"));
+    addButton(output, QStringLiteral("btn2"), QRect(620, 20, 74, 30), QStringLiteral("提取代码"));
+
+    addReferencePanel(reference, output, QRect(60, 40, 600, 380), QStringLiteral("十图放大镜功能"));
+    addHolder(QStringLiteral("lbl10"), hover::kPopupOpen);
+    addHolder(QStringLiteral("lbl11"), hover::kPopupAlign);
+    addHolder(QStringLiteral("lbl12"), hover::kPopupClose);
+    hover::keepOutOfSight(addHolderMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")}));
+
+    on(QStringLiteral("lbl9Click"), [this] {
+        for (int i = 1; i <= 21; ++i)
+            setText(QStringLiteral("edt%1").arg(i), QString());
+    });
+    on(QStringLiteral("btn2Click"), [this] { hover::deliver(this, QStringLiteral("mmo1"), snippet()); });
+}
+
+QString Tfrmshitufangdajing::snippet() const {
+    const QString w = text(QStringLiteral("lbl3"));
+    const QString s = text(QStringLiteral("lbl5"));
+    const QString z = text(QStringLiteral("edt21"));
+    // The last tile of a row has no gap on its right.
+    auto tile = [&](int k) {
+        return QStringLiteral("<div class=\"") + QStringLiteral("kavri_28_%1").arg(k) +
+               QStringLiteral("\" style=\"width:") + s + QStringLiteral("px; height:") + s +
+               (k % 5 == 0 ? QStringLiteral("px; float:left;background-color: #CCC\"><img src=\"")
+                           : QStringLiteral(
+                                 "px; float:left; margin-right:10px; background-color: #CCC\"><img src=\"")) +
+               text(hover::tilePictureField(k)) + QStringLiteral("\" width=\"") + s +
+               QStringLiteral("\" height=\"") + s + QStringLiteral("\"/></div>");
+    };
+
+    QString out = QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:") + s +
+                  QStringLiteral("px; overflow:hidden\">");
+    for (int k = 1; k <= 5; ++k)
+        out += tile(k);
+    out += QStringLiteral("</div>");
+    out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:") + s +
+           QStringLiteral("px; overflow:hidden;margin-top:10px;\">");
+    for (int k = 6; k <= 10; ++k)
+        out += tile(k);
+    out += QStringLiteral("</div>");
+    for (int k = 1; k <= 10; ++k)
+        out += hover::popupHead(this, QStringLiteral("lbl10"), QStringLiteral("lbl11"),
+                                QStringLiteral("lbl12"), QStringLiteral("kavri_28_%1").arg(k)) +
+               QStringLiteral("<div style=\"width:") + z + QStringLiteral("px; height:") + z +
+               QStringLiteral("px; background-color: #CCC\">") + QStringLiteral("<a href=\"") +
+               text(hover::tileLinkField(k)) + QStringLiteral("\" target=\"_blank\"><img src=\"") +
+               text(hover::tilePictureField(k)) + QStringLiteral("\"  width=\"") + z +
+               QStringLiteral("\" height=\"") + z + QStringLiteral("\"/></a></div></div>");
+    return out;
+}
+
+QINGWU_WINDOW(Tfrmshitufangdajing)
+
+} // namespace generators
