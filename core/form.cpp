@@ -338,6 +338,17 @@ void Form::copyMemo(const QString& memo) {
     platform().setClipboardText(text(memo));
 }
 
+void Form::copyOut(const QString& memo, const QString& notice) {
+    copyMemo(memo);
+    control<QWidget>(memo)->setFocus();
+    message(notice);
+}
+
+void Form::deliver(const QString& memo, const QString& snippet, const QString& notice) {
+    setText(memo, snippet);
+    copyOut(memo, notice);
+}
+
 bool Form::hasOutput(const QString& box) const {
     const QString held = text(box);
     const QObject* object = findChild<QObject*>(box);

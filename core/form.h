@@ -134,6 +134,10 @@ public:
 
     // Selects the whole memo and copies it to the clipboard as plain text.
     void copyMemo(const QString& memo);
+    // Copies the memo, gives it the focus and shows the notice.
+    void copyOut(const QString& memo, const QString& notice);
+    // Replaces the memo's text with the snippet, then copies it out.
+    void deliver(const QString& memo, const QString& snippet, const QString& notice);
 
     // Whether a box holds code: text that is not empty and not the placeholder
     // the box was made with.

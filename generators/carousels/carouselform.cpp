@@ -18,24 +18,6 @@ const QString kMouseMove = QStringLiteral("MouseMove");
 CarouselForm::CarouselForm(const QString& className, const QString& caption)
     : core::Form(className, caption) {}
 
-core::Memo* CarouselForm::addOutsideMemo(const QString& name, const QStringList& lines) {
-    core::Memo* memo = addMemo(this, name, QRect(), lines);
-    memo->hide();
-    memo->setFocusPolicy(Qt::NoFocus);
-    return memo;
-}
-
-void CarouselForm::deliver(const QString& memo, const QString& snippet, const QString& notice) {
-    setText(memo, snippet);
-    copyOut(memo, notice);
-}
-
-void CarouselForm::copyOut(const QString& memo, const QString& notice) {
-    copyMemo(memo);
-    control<core::Memo>(memo)->setFocus();
-    message(notice);
-}
-
 QComboBox* CarouselForm::addShopType(QWidget* parent, const QRect& geometry,
                                      const QList<ShopTypeLabel>& labels) {
     const QString market = QStringLiteral("集市店");

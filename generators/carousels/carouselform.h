@@ -18,9 +18,6 @@ struct ShopTypeLabel {
     QString tmall;
 };
 
-// The notice after a snippet has been copied for a custom-content module.
-inline const QString kPasteNotice = QStringLiteral("代码已被复制，可以到店铺的自定义进行粘贴了！");
-
 // Where numbered picture rows lie on their group: the first row's top, the
 // step between rows and the left edge and width of both fields.
 struct PictureRows {
@@ -29,24 +26,14 @@ struct PictureRows {
     int linkLeft, linkWidth;
 };
 
-// The base of the multi-image and card carousels: an output memo that
-// receives, copies and focuses the snippet, the shop-type combo with the
-// labels it rewrites, pointer handlers and the reference panel.
+// The base of the multi-image and card carousels: the shop-type combo with
+// the labels it rewrites, pointer handlers and the reference panel.
 class CarouselForm : public core::Form {
     Q_OBJECT
 public:
     CarouselForm(const QString& className, const QString& caption);
 
 protected:
-    // An output memo that lies outside the client area: never seen, never focused.
-    core::Memo* addOutsideMemo(const QString& name, const QStringList& lines);
-
-    // Replaces the memo's text with the snippet, copies it, gives the memo
-    // the focus and shows the notice.
-    void deliver(const QString& memo, const QString& snippet, const QString& notice);
-    // Copies the whole memo, gives it the focus and shows the notice.
-    void copyOut(const QString& memo, const QString& notice);
-
     // The shop-type combo "cbb1" ("集市店" or "天猫店", "集市店" at first);
     // "cbb1Change" writes each label's text for the type chosen.
     QComboBox* addShopType(QWidget* parent, const QRect& geometry, const QList<ShopTypeLabel>& labels);

@@ -1,6 +1,7 @@
 #include "generators/carousels/kapan1.h"
 
 #include "app/windows.h"
+#include "core/messages.h"
 #include "core/preview.h"
 #include "generators/carousels/widgets.h"
 
@@ -71,11 +72,12 @@ Tfrmkapan1::Tfrmkapan1()
     // Width, height and the output memo lie outside the client area.
     addHolder(QStringLiteral("lbl2"), QStringLiteral("950"));
     addHolder(QStringLiteral("lbl3"), QStringLiteral("402"));
-    addOutsideMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
     addHolder(QStringLiteral("lbl4"),
               widgets::carousel(QStringLiteral("kavri_cont"), QStringLiteral("kavri_nav")));
 
-    on(QStringLiteral("btn1Click"), [this] { deliver(QStringLiteral("mmo1"), snippet(), kPasteNotice); });
+    on(QStringLiteral("btn1Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
 }
 
 QString Tfrmkapan1::snippet() const {

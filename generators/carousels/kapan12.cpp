@@ -1,6 +1,7 @@
 #include "generators/carousels/kapan12.h"
 
 #include "app/windows.h"
+#include "core/messages.h"
 #include "core/preview.h"
 #include "core/text.h"
 #include "generators/carousels/widgets.h"
@@ -59,7 +60,8 @@ TFrmkapan12::TFrmkapan12()
         clearEdits();
         setText(QStringLiteral("edt25"), QStringLiteral("607"));
     });
-    on(QStringLiteral("btn1Click"), [this] { deliver(QStringLiteral("mmo1"), snippet(), kPasteNotice); });
+    on(QStringLiteral("btn1Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
 }
 
 QString TFrmkapan12::snippet() const {

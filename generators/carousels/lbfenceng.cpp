@@ -87,11 +87,10 @@ TfrmLBfenceng::TfrmLBfenceng()
                 QString::number(qint64(core::parseInt(text(QStringLiteral("edt14")))) + 40));
     });
     on(QStringLiteral("btn1Click"), [this] {
-        setText(QStringLiteral("mmo1"), snippet());
-        copyMemo(QStringLiteral("mmo1"));
-        control<core::Memo>(QStringLiteral("mmo1"))->setFocus();
-        message(QStringLiteral(
-            "代码已生成，点击后方的转化通栏，并设置好相关参数和店铺类型后就可以复制到店铺自定义了！"));
+        deliver(
+            QStringLiteral("mmo1"), snippet(),
+            QStringLiteral(
+                "代码已生成，点击后方的转化通栏，并设置好相关参数和店铺类型后就可以复制到店铺自定义了！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;

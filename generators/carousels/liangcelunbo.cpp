@@ -111,7 +111,7 @@ Tfrmliangcelunbo::Tfrmliangcelunbo()
     // The heading offset and the total width lie behind the buttons.
     addHolder(QStringLiteral("lbl20"), QStringLiteral("40"));
     addHolder(QStringLiteral("lbl21"), QStringLiteral("950"));
-    addOutsideMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
     addHolder(QStringLiteral("lbl22"),
               widgets::carousel(QStringLiteral("kavri_120_cont"), QStringLiteral("kavri_120_nav")));
 

@@ -65,7 +65,7 @@ Tfrmliutumingxing::Tfrmliutumingxing()
     // The widths and the output memo lie outside the client area.
     addHolder(QStringLiteral("lbl9"), QStringLiteral("950"));
     addHolder(QStringLiteral("lbl10"), QStringLiteral("560"));
-    addOutsideMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
     addHolder(QStringLiteral("lbl7"),
               widgets::carousel(QStringLiteral("kavri_120_cont2"), QStringLiteral("kavri_120_nav2")));
 

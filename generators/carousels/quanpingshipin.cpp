@@ -95,11 +95,11 @@ Tfrmquanpingshipin::Tfrmquanpingshipin()
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试位置生成代码，再复制代码！")))
             return;
-        copyMemo(QStringLiteral("mmo1"));
-        control<core::Memo>(QStringLiteral("mmo1"))->setFocus();
-        message(QStringLiteral(
-            "代码已被复制，可以利用通栏模块生成通栏的代码或者把生成的代码复制到DW中给图片加热点后再生成"
-            "通栏代码！"));
+        copyOut(
+            QStringLiteral("mmo1"),
+            QStringLiteral(
+                "代码已被复制，可以利用通栏模块生成通栏的代码或者把生成的代码复制到DW中给图片加热点后再生成"
+                "通栏代码！"));
     });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试位置生成代码，再通栏转化！")))

@@ -83,10 +83,8 @@ Tfrmsantulunbo::Tfrmsantulunbo()
         setText(QStringLiteral("lbl3"), market ? QStringLiteral("2850") : QStringLiteral("2970"));
     });
     on(QStringLiteral("btn1Click"), [this] {
-        setText(QStringLiteral("mmo1"), snippet());
-        copyMemo(QStringLiteral("mmo1"));
-        control<core::Memo>(QStringLiteral("mmo1"))->setFocus();
-        message(QStringLiteral("代码已被复制，记得用通栏版块生成相应店铺的代码哦！"));
+        deliver(QStringLiteral("mmo1"), snippet(),
+                QStringLiteral("代码已被复制，记得用通栏版块生成相应店铺的代码哦！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;

@@ -95,10 +95,8 @@ Tfrmsantulunbo2::Tfrmsantulunbo2()
     });
     on(QStringLiteral("grp3MouseEnter"), [reference] { reference->hide(); });
     on(QStringLiteral("btn1Click"), [this] {
-        setText(QStringLiteral("mmo5"), snippet());
-        copyMemo(QStringLiteral("mmo5"));
-        control<core::Memo>(QStringLiteral("mmo5"))->setFocus();
-        message(QStringLiteral("代码已被复制，记得用通栏模块转化一下相应的店铺类型哦！"));
+        deliver(QStringLiteral("mmo5"), snippet(),
+                QStringLiteral("代码已被复制，记得用通栏模块转化一下相应的店铺类型哦！"));
     });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo5"), core::generateFirst())) return;

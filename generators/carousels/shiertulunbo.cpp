@@ -1,6 +1,7 @@
 #include "generators/carousels/shiertulunbo.h"
 
 #include "app/windows.h"
+#include "core/messages.h"
 #include "core/preview.h"
 #include "generators/carousels/widgets.h"
 
@@ -85,13 +86,14 @@ Tfrmshiertulunbo::Tfrmshiertulunbo()
     addReferencePanel(QRect(8, 136, 978, 435), QStringLiteral("十二图轮播参照"),
                       QStringLiteral("一共三组，每组四张图，注意选择店铺类型后版块尺寸的变化哦！"),
                       QStringLiteral("btn4MouseMove"), QStringLiteral("grp4MouseMove"));
-    addOutsideMemo(QStringLiteral("mmo4"), {});
+    addOutputMemo(QStringLiteral("mmo4"));
     addHolder(QStringLiteral("lbl9"), kWidget);
 
     for (int g = 1; g <= 3; ++g)
         on(QStringLiteral("btn%1Click").arg(g),
            [this, g] { setText(QStringLiteral("mmo%1").arg(g), slide(g)); });
-    on(QStringLiteral("btn5Click"), [this] { deliver(QStringLiteral("mmo4"), snippet(), kPasteNotice); });
+    on(QStringLiteral("btn5Click"),
+       [this] { deliver(QStringLiteral("mmo4"), snippet(), core::kCopiedForShop); });
     on(QStringLiteral("lbl10Click"), [this] {
         message(QStringLiteral(
                     "输入每一组相关参数后，点击提交该组数据，获得自动生成的代码，同是也支持每一组的自定义的"

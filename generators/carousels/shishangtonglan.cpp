@@ -108,9 +108,7 @@ Tfrmshishangtonglan::Tfrmshishangtonglan()
         setText(QStringLiteral("mmo1"), snippet());
         core::writeTextFile(previewFile(),
                             core::joinLines(control<core::Memo>(QStringLiteral("mmo1"))->lines()));
-        copyMemo(QStringLiteral("mmo1"));
-        control<core::Memo>(QStringLiteral("mmo1"))->setFocus();
-        message(QStringLiteral("代码已生成并复制，记得本功能要配合通栏助手使用哦！"));
+        copyOut(QStringLiteral("mmo1"), QStringLiteral("代码已生成并复制，记得本功能要配合通栏助手使用哦！"));
     });
     // A missing page is not opened: the preview then shows nothing.
     on(QStringLiteral("btn2Click"), [] {

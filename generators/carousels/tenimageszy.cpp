@@ -1,6 +1,7 @@
 #include "generators/carousels/tenimageszy.h"
 
 #include "app/windows.h"
+#include "core/messages.h"
 #include "core/preview.h"
 #include "generators/carousels/widgets.h"
 
@@ -47,11 +48,12 @@ TFrmtenimageszy::TFrmtenimageszy()
     addPictureRows(rows, 10, {24, 43, 70, 480, 626, 210}, pictureField, linkField,
                    QStringLiteral("strip-%1.jpg"));
 
-    addOutsideMemo(QStringLiteral("mmo1"), {});
+    addOutputMemo(QStringLiteral("mmo1"));
     addHolder(QStringLiteral("lbl4"),
               widgets::circular(QStringLiteral("easeNone"), QStringLiteral("3"), QStringLiteral("3")));
 
-    on(QStringLiteral("btn1Click"), [this] { deliver(QStringLiteral("mmo1"), snippet(), kPasteNotice); });
+    on(QStringLiteral("btn1Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
     on(QStringLiteral("btn2Click"), [this] {
         if (text(QStringLiteral("mmo1")).isEmpty()) {
             message(QStringLiteral("开神马国际玩笑，空空如也，先点生成在点预览哦！"));

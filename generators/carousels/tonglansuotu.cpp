@@ -120,10 +120,8 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
         }
     });
     on(QStringLiteral("btn2Click"), [this] {
-        setText(QStringLiteral("mmo1"), snippet());
-        copyMemo(QStringLiteral("mmo1"));
-        control<core::Memo>(QStringLiteral("mmo1"))->setFocus();
-        message(QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
+        deliver(QStringLiteral("mmo1"), snippet(),
+                QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
     });
     on(QStringLiteral("btn1Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;

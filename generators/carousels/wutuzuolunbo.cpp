@@ -1,6 +1,7 @@
 #include "generators/carousels/wutuzuolunbo.h"
 
 #include "app/windows.h"
+#include "core/messages.h"
 #include "core/preview.h"
 #include "generators/carousels/widgets.h"
 
@@ -75,10 +76,11 @@ Tfrmwutuzuolunbo::Tfrmwutuzuolunbo()
                       QStringLiteral("btn1MouseMove"), QStringLiteral("grp1MouseMove"));
     // The total width lies outside the client area.
     addHolder(QStringLiteral("lbl2"), QStringLiteral("950"));
-    addOutsideMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
     addHolder(QStringLiteral("lbl6"), kWidget);
 
-    on(QStringLiteral("btn2Click"), [this] { deliver(QStringLiteral("mmo1"), snippet(), kPasteNotice); });
+    on(QStringLiteral("btn2Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
 }
 
 QString Tfrmwutuzuolunbo::snippet() const {

@@ -1,4 +1,5 @@
 #include "generators/lists/batuzhezhao.h"
+#include "core/messages.h"
 
 #include "app/windows.h"
 #include "generators/lists/hovereffects.h"
@@ -76,11 +77,12 @@ Tfrmbatuzhezhao::Tfrmbatuzhezhao()
             "<div class=\"J_TWidget hidden\" data-widget-type=\"Popup\" data-widget-config=\"{'trigger':'."));
     addHolder(QStringLiteral("lbl15"), QStringLiteral("', 'align':{'node':'."));
     addHolder(QStringLiteral("lbl16"), QStringLiteral("','offset':[0,0], 'points':['cc','cc'] } }\">"));
-    hover::keepOutOfSight(addHolderMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")}));
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     // The reference panel starts hidden.
     on(QStringLiteral("FormCreate"), [this] { control(QStringLiteral("pnl1"))->hide(); });
-    on(QStringLiteral("btn2Click"), [this] { hover::deliver(this, QStringLiteral("mmo1"), snippet()); });
+    on(QStringLiteral("btn2Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
     fire(QStringLiteral("FormCreate"));
 }
 

@@ -1,4 +1,5 @@
 #include "generators/lists/fanzhuan190.h"
+#include "core/messages.h"
 
 #include "app/windows.h"
 #include "core/preview.h"
@@ -18,9 +19,10 @@ Tfrmfanzhuan190::Tfrmfanzhuan190()
     addCaption(this, QRect(12, 282, 70, 22), QStringLiteral("链接地址："));
     addEdit(this, QStringLiteral("edt2"), QRect(84, 280, 324, 24));
     addButton(this, QStringLiteral("btn1"), QRect(318, 316, 90, 32), QStringLiteral("提取代码"));
-    hover::keepOutOfSight(addHolderMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")}));
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
-    on(QStringLiteral("btn1Click"), [this] { hover::deliver(this, QStringLiteral("mmo1"), snippet()); });
+    on(QStringLiteral("btn1Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
 }
 
 QString Tfrmfanzhuan190::snippet() const {

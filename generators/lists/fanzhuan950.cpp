@@ -1,4 +1,5 @@
 #include "generators/lists/fanzhuan950.h"
+#include "core/messages.h"
 
 #include "app/windows.h"
 #include "core/preview.h"
@@ -35,10 +36,11 @@ TFrm950fanzhuan::TFrm950fanzhuan()
     addCaption(this, QRect(12, 388, 616, 22),
                QStringLiteral("提示：如果你是基础版，生成代码后用0元专业版转化一下就可以！"));
 
-    hover::keepOutOfSight(addHolderMemo(QStringLiteral("mmo1"), {kPopupHead}));
-    hover::keepOutOfSight(addHolderMemo(QStringLiteral("mmo2"), {QStringLiteral("mmo2")}));
+    addHolderMemo(QStringLiteral("mmo1"), {kPopupHead});
+    addOutputMemo(QStringLiteral("mmo2"), {QStringLiteral("mmo2")});
 
-    on(QStringLiteral("btn1Click"), [this] { hover::deliver(this, QStringLiteral("mmo2"), snippet()); });
+    on(QStringLiteral("btn1Click"),
+       [this] { deliver(QStringLiteral("mmo2"), snippet(), core::kCopiedForShop); });
 }
 
 QString TFrm950fanzhuan::snippet() const {

@@ -14,23 +14,9 @@ const QString kPopupOpen = QStringLiteral(
 const QString kPopupAlign = QStringLiteral("',\r\n 'align':{ 'node':'.");
 const QString kPopupClose = QStringLiteral("',\r\n 'offset':[0,0], \r\n'points':['cc','cc'] }\r\n }\">");
 
-const QString kCopied = QStringLiteral("代码已被复制，可以到店铺的自定义进行粘贴了！");
-
 QString popupHead(const core::Form* form, const QString& open, const QString& align, const QString& close,
                   const QString& cls) {
     return form->text(open) + cls + form->text(align) + cls + form->text(close);
-}
-
-void deliver(core::Form* form, const QString& memo, const QString& snippet, const QString& notice) {
-    form->setText(memo, snippet);
-    form->copyMemo(memo);
-    form->control(memo)->setFocus();
-    form->message(notice);
-}
-
-void keepOutOfSight(QWidget* memo) {
-    memo->hide();
-    memo->setFocusPolicy(Qt::NoFocus);
 }
 
 bool marketShop(const QString& comboText) {

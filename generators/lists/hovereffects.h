@@ -22,17 +22,6 @@ extern const QString kPopupClose;
 QString popupHead(const core::Form* form, const QString& open, const QString& align, const QString& close,
                   const QString& cls);
 
-// The message after copying.
-extern const QString kCopied;
-
-// Puts the snippet into the window's output memo, selects and copies it, gives
-// the memo the focus and shows the message titled "提示信息".
-void deliver(core::Form* form, const QString& memo, const QString& snippet, const QString& notice = kCopied);
-
-// An output memo that lies outside the visible client area: never shown, never
-// focused; its text is still read, written and copied.
-void keepOutOfSight(QWidget* memo);
-
 // The shop type of a combo text: "集市店" is the ordinary shop, any other
 // text counts as a Tmall shop.
 bool marketShop(const QString& comboText);

@@ -1,4 +1,5 @@
 #include "generators/lists/qitukaiguandeng.h"
+#include "core/messages.h"
 
 #include "app/windows.h"
 #include "core/preview.h"
@@ -54,9 +55,10 @@ Tfrmqitukaiguandeng::Tfrmqitukaiguandeng()
                              "data-widget-config=\"{ 'trigger':'."));
     addHolder(QStringLiteral("lbl11"), QStringLiteral("', 'align':{ 'node':'."));
     addHolder(QStringLiteral("lbl12"), QStringLiteral("', 'offset':[0,0], 'points':['cc','cc'] } }\">"));
-    hover::keepOutOfSight(addHolderMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")}));
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
-    on(QStringLiteral("btn1Click"), [this] { hover::deliver(this, QStringLiteral("mmo1"), snippet()); });
+    on(QStringLiteral("btn1Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
 }
 
 QString Tfrmqitukaiguandeng::snippet() const {

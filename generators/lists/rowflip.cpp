@@ -106,7 +106,7 @@ RowFlipForm::RowFlipForm(const QString& className, Back back, const QString& hel
     addHolder(QStringLiteral("lblbottom"), hover::kPopupClose);
     for (const QString& name :
          {QStringLiteral("mmodiv"), QStringLiteral("mmoclass"), QStringLiteral("mmoall")})
-        hover::keepOutOfSight(addHolderMemo(name, {name}));
+        addOutputMemo(name, {name});
 
     on(QStringLiteral("btnshezhiClick"), [panel] {
         panel->show();

@@ -1,4 +1,5 @@
 #include "generators/lists/shitufangdajing.h"
+#include "core/messages.h"
 
 #include "app/windows.h"
 #include "generators/lists/hovereffects.h"
@@ -50,13 +51,14 @@ Tfrmshitufangdajing::Tfrmshitufangdajing()
     addHolder(QStringLiteral("lbl10"), hover::kPopupOpen);
     addHolder(QStringLiteral("lbl11"), hover::kPopupAlign);
     addHolder(QStringLiteral("lbl12"), hover::kPopupClose);
-    hover::keepOutOfSight(addHolderMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")}));
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("lbl9Click"), [this] {
         for (int i = 1; i <= 21; ++i)
             setText(QStringLiteral("edt%1").arg(i), QString());
     });
-    on(QStringLiteral("btn2Click"), [this] { hover::deliver(this, QStringLiteral("mmo1"), snippet()); });
+    on(QStringLiteral("btn2Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
 }
 
 QString Tfrmshitufangdajing::snippet() const {

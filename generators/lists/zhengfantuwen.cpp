@@ -1,4 +1,5 @@
 #include "generators/lists/zhengfantuwen.h"
+#include "core/messages.h"
 
 #include "app/windows.h"
 #include "core/text.h"
@@ -83,7 +84,7 @@ ZhengfanTuwenForm::ZhengfanTuwenForm(const QString& className, const QString& ca
     addHolder(QStringLiteral("lbl9"), QStringLiteral("sn-simple-logo"));
     addHolder(QStringLiteral("lbl12"), QStringLiteral("most-footer footer-more-trigger"));
     addHolder(QStringLiteral("lbl13"), QStringLiteral("0"));
-    hover::keepOutOfSight(addHolderMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")}));
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("cbb1Change"), [this] {
         const bool market = hover::marketShop(text(QStringLiteral("cbb1")));
@@ -111,7 +112,8 @@ ZhengfanTuwenForm::ZhengfanTuwenForm(const QString& className, const QString& ca
                 "背景色及背景图为通栏（1920）的相关属性色，生成代码后，可以复制到本软件的代码预览功能预览！"),
             QStringLiteral("提示信息框"));
     });
-    on(QStringLiteral("btn2Click"), [this] { hover::deliver(this, QStringLiteral("mmo1"), snippet()); });
+    on(QStringLiteral("btn2Click"),
+       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
 }
 
 // The block is 10 px taller than the pictures, or 20 px without the gap below.
