@@ -2,6 +2,7 @@
 
 #include "app/addresses.h"
 #include "app/catalogue.h"
+#include "app/startup.h"
 #include "app/windows.h"
 #include "core/failure.h"
 #include "core/files.h"
@@ -96,14 +97,10 @@ Tfrmindex::Tfrmindex()
     buildTray();
 
     addTimer(QStringLiteral("tmr1"), 1000, true);
-    on(QStringLiteral("tmr1Timer"), [this] {
-        setText(QStringLiteral("lbl7"), clockText(QDateTime::currentDateTime(), QLocale::system()));
-    });
+    on(QStringLiteral("tmr1Timer"),
+       [this] { setText(QStringLiteral("lbl7"), clockText(QDateTime::currentDateTime(), chineseLocale())); });
     on(QStringLiteral("FormShow"), [this] {
-        const QDateTime now = QDateTime::currentDateTime();
-        const QLocale locale = QLocale::system();
-        setText(QStringLiteral("lbl7"), locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-                                            locale.toString(now.time(), QLocale::LongFormat));
+        setText(QStringLiteral("lbl7"), startText(QDateTime::currentDateTime(), chineseLocale()));
         // The page is loaded once the launcher has been painted, so start-up never waits for it.
         if (m_painted) loadAnnouncement();
     });
@@ -116,10 +113,37 @@ Tfrmindex::Tfrmindex()
     qApp->installEventFilter(new WheelFilter(this));
 }
 
+namespace {
+
+// The long date without the weekday, which the clock adds once in brackets:
+// a Chinese long date names it already ("2026年12月10日星期四").
+QString longDate(const QDate& date, const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    for (const QString& weekday : {QStringLiteral("dddd"), QStringLiteral("ddd")}) {
+        const qsizetype at = format.indexOf(weekday);
+        if (at < 0) continue;
+        format.remove(at, weekday.size());
+        break;
+    }
+    // What the weekday leaves behind at either end: blanks and commas.
+    while (!format.isEmpty() && (format.front() == u',' || format.front() == u' '))
+        format.remove(0, 1);
+    while (!format.isEmpty() && (format.back() == u',' || format.back() == u' '))
+        format.chop(1);
+    return locale.toString(date, format);
+}
+
+} // namespace
+
 QString Tfrmindex::clockText(const QDateTime& moment, const QLocale& locale) {
-    return locale.toString(moment.date(), QLocale::LongFormat) + QStringLiteral("【") +
+    return longDate(moment.date(), locale) + QStringLiteral("【") +
            locale.dayName(moment.date().dayOfWeek(), QLocale::ShortFormat) + QStringLiteral("】") +
            moment.time().toString(QStringLiteral("hh:mm:ss")) + QLatin1Char(' ');
+}
+
+QString Tfrmindex::startText(const QDateTime& moment, const QLocale& locale) {
+    return locale.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           moment.time().toString(QStringLiteral("HH:mm:ss"));
 }
 
 void Tfrmindex::setMailAccount(const QString& host, int port, const QString& user, const QString& password,
@@ -213,7 +237,7 @@ void Tfrmindex::buildTopStrip() {
 
     addLabel(this, QStringLiteral("lbl8"), QRect(kRight + 16, 12, 40, 18), QStringLiteral("今天是"));
     addLabel(this, QStringLiteral("lbl7"), QRect(kRight + 56, 12, 330, 18),
-             clockText(QDateTime::currentDateTime(), QLocale::system()));
+             clockText(QDateTime::currentDateTime(), chineseLocale()));
 
     struct Link {
         QString name, caption;
@@ -549,7 +573,14 @@ void Tfrmindex::sendFeedback() {
     mail.bodyLines = control<core::Memo>(QStringLiteral("mmo2"))->lines();
     mail.replyTo = text(QStringLiteral("edt6")).trimmed();
     mail.highPriority = true;
+    // While the mail goes out the launcher keeps painting; the send picture
+    // takes no second press and the pointer shows that it is busy.
+    QWidget* send = control<QWidget>(QStringLiteral("img114"));
+    send->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
     const QString error = core::platform().sendMail(mail);
+    QApplication::restoreOverrideCursor();
+    send->setEnabled(true);
     if (!error.isEmpty()) core::fail(error);
     message(QStringLiteral("邮件已经发送，非常感谢您的支持！"));
 }

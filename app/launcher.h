@@ -19,6 +19,8 @@ public:
     // The clock text of the date label: long date, abbreviated weekday in
     // "【】", then hh:mm:ss and one blank.
     static QString clockText(const QDateTime& moment, const QLocale& locale);
+    // The date label when the launcher is shown: short date and time.
+    static QString startText(const QDateTime& moment, const QLocale& locale);
 
     // The feedback account is a build setting; tests point it at their server.
     void setMailAccount(const QString& host, int port, const QString& user, const QString& password,

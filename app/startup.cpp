@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/instance.h"
 #include "app/launcher.h"
 #include "app/windows.h"
 #include "bench/startup/firstpaint.h"
@@ -9,12 +10,19 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTranslator>
 #include <unistd.h>
 
 namespace app {
+
+QLocale chineseLocale() {
+    return QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China);
+}
 
 void prepareApplication() {
     // The web engine shares its contexts with the widgets.
@@ -28,6 +36,17 @@ void configureApplication(QApplication& application) {
     application.setApplicationName(QStringLiteral("qingwu"));
     application.setApplicationDisplayName(QStringLiteral("青梧360"));
     application.setQuitOnLastWindowClosed(false);
+    // The interface is Chinese whatever the desktop's language: dates, numbers
+    // shown to the user and Qt's own buttons, dialogs and menus.
+    QLocale::setDefault(chineseLocale());
+    for (const QString& catalogue : {QStringLiteral("qtbase"), QStringLiteral("qtwebengine")}) {
+        auto* translator = new QTranslator(&application);
+        if (translator->load(chineseLocale(), catalogue, QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            application.installTranslator(translator);
+        else
+            delete translator;
+    }
     QFont font = application.font();
     font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")});
     application.setFont(font);
@@ -44,7 +63,10 @@ int run(int argc, char** argv) {
     QLockFile instance(runtime + QStringLiteral("/qingwu-index.lock"));
     // A lock whose process has died is taken over at once.
     instance.setStaleLockTime(0);
+    const QString channelPath = runtime + QStringLiteral("/qingwu-index.socket");
     if (!instance.tryLock(0)) {
+        // The running program comes to the front, and the user is told why.
+        InstanceChannel::callRunning(channelPath);
         core::platform().messageBox(nullptr, QStringLiteral("岚舟提醒：程序已经运行托盘中查看！"),
                                     QStringLiteral("温馨提示"));
         return 0;
@@ -53,6 +75,9 @@ int run(int argc, char** argv) {
     // The launcher comes first in the start-up order; the other windows follow
     // as soon as it has been painted, before any input is handled.
     auto* launcher = static_cast<Tfrmindex*>(createWindow(QStringLiteral("Tfrmindex")));
+    auto* channel = new InstanceChannel(channelPath, launcher);
+    QObject::connect(channel, &InstanceChannel::called, launcher, [launcher] { launcher->showForm(); });
+    channel->listen();
     QObject::connect(launcher, &Tfrmindex::firstPainted, launcher, [] { createWindows(); });
     FirstPaintReporter::watch(launcher);
     launcher->showForm();

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QLocale>
+
 class QApplication;
 
 namespace app {
 
+// The locale of the interface: simplified Chinese, whatever the desktop's.
+QLocale chineseLocale();
+
 // Settings every QApplication of the program needs, set before it exists.
 void prepareApplication();
-// Fonts and names of the application object.
+// Fonts, names, locale and Qt's own Chinese texts of the application object.
 void configureApplication(QApplication& application);
 
 // The program: single-instance check, every window created, the launcher

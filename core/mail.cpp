@@ -1,6 +1,8 @@
 #include "core/realplatform.h"
 
 #include <QDateTime>
+#include <QEventLoop>
+#include <QThread>
 #include <QUuid>
 #include <cstring>
 #include <curl/curl.h>
@@ -54,9 +56,8 @@ size_t readPayload(char* buffer, size_t size, size_t count, void* user) {
     return n;
 }
 
-} // namespace
-
-QString sendSmtpMail(const Mail& mail) {
+// The whole SMTP exchange, on whichever thread calls it.
+QString transfer(const Mail& mail) {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     if (!initialised) return QStringLiteral("The mail library could not be initialised");
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
@@ -84,13 +85,31 @@ QString sendSmtpMail(const Mail& mail) {
     curl_easy_setopt(c, CURLOPT_READFUNCTION, readPayload);
     curl_easy_setopt(c, CURLOPT_READDATA, &upload);
     curl_easy_setopt(c, CURLOPT_UPLOAD, 1L);
+    // At most 20 s in all before the user hears of a failure.
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 20L);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, 60L);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, 20L);
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     const CURLcode result = curl_easy_perform(c);
     curl_slist_free_all(recipients);
     if (result == CURLE_OK) return QString();
     const QString detail = QString::fromUtf8(error);
-    return detail.isEmpty() ? QString::fromUtf8(curl_easy_strerror(result)) : detail;
+    return QStringLiteral("邮件没有发出去，请检查网络连接后再试。（") +
+           (detail.isEmpty() ? QString::fromUtf8(curl_easy_strerror(result)) : detail) + QStringLiteral("）");
+}
+
+} // namespace
+
+QString sendSmtpMail(const Mail& mail) {
+    // The exchange runs beside the interface, which keeps painting and
+    // answering while the caller waits here.
+    QString error;
+    QEventLoop waiting;
+    std::unique_ptr<QThread> worker(QThread::create([&] { error = transfer(mail); }));
+    QObject::connect(worker.get(), &QThread::finished, &waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    worker->start();
+    waiting.exec();
+    worker->wait();
+    return error;
 }
 
 } // namespace core

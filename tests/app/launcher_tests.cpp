@@ -1,4 +1,5 @@
 #include "app/launcher.h"
+#include "app/startup.h"
 #include "core/files.h"
 #include "tests/support/helpers.h"
 
@@ -141,11 +142,25 @@ TEST_F(LauncherTest, ExitShowsTheGoodbyeBoxFirst) {
 
 TEST_F(LauncherTest, ClockFormat) {
     const QDateTime moment(QDate(2026, 12, 10), QTime(9, 5, 7));
-    const QString text = app::Tfrmindex::clockText(moment, QLocale(QLocale::Chinese, QLocale::China));
-    EXPECT_TRUE(text.startsWith("2026年12月10日")) << text.toStdString();
-    EXPECT_TRUE(text.endsWith("【周四】09:05:07 ")) << text.toStdString();
+    // One language and the weekday once, whatever the desktop's locale.
+    EXPECT_EQ(app::Tfrmindex::clockText(moment, app::chineseLocale()), "2026年12月10日【周四】09:05:07 ");
+    EXPECT_EQ(app::Tfrmindex::clockText(moment, QLocale(QLocale::Chinese, QLocale::China)),
+              "2026年12月10日【周四】09:05:07 ");
     const QString english = app::Tfrmindex::clockText(moment, QLocale::c());
+    EXPECT_FALSE(english.contains("Thursday")) << english.toStdString();
     EXPECT_TRUE(english.endsWith("【Thu】09:05:07 ")) << english.toStdString();
+    EXPECT_EQ(app::Tfrmindex::startText(moment, app::chineseLocale()), "2026/12/10 09:05:07");
+}
+
+TEST_F(LauncherTest, TheLabelAndQtsOwnTextsAreChineseWhateverTheDesktop) {
+    EXPECT_EQ(QLocale(), app::chineseLocale());
+    launcher->fire("tmr1Timer");
+    EXPECT_TRUE(launcher->text("lbl7").startsWith(QDate::currentDate().toString("yyyy年M月d日【")))
+        << launcher->text("lbl7").toStdString();
+    // Qt's own buttons and menus come from its Chinese catalogue.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "OK"), "确定");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "取消");
+    EXPECT_EQ(QCoreApplication::translate("QWidgetTextControl", "&Copy"), "复制(&C)");
 }
 
 TEST_F(LauncherTest, QuickLinksOpenTheMarketplacePages) {

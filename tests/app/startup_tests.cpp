@@ -1,5 +1,7 @@
+#include "app/instance.h"
 #include "tests/support/helpers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -62,6 +64,34 @@ TEST_F(StartupTest, SecondInstanceShowsItsMessageAndEnds) {
     EXPECT_EQ(QString::fromUtf8(second.process.readAllStandardOutput()),
               "messageBox\t温馨提示\t岚舟提醒：程序已经运行托盘中查看！\n");
     EXPECT_EQ(first.process.state(), QProcess::Running);
+}
+
+TEST_F(StartupTest, ALaterStartCallsTheRunningProgramToTheFront) {
+    const QString path = runtime.path() + "/qingwu-index.socket";
+    // A socket left behind by a killed program is no obstacle.
+    QFile stale(path);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    app::InstanceChannel channel(path);
+    ASSERT_TRUE(channel.listen());
+    int calls = 0;
+    QObject::connect(&channel, &app::InstanceChannel::called, [&] { ++calls; });
+    EXPECT_TRUE(app::InstanceChannel::callRunning(path));
+    EXPECT_TRUE(waitFor(
+        [&] {
+            QCoreApplication::processEvents();
+            return calls == 1;
+        },
+        5000));
+    // Nobody listening: the caller says so instead of waiting for ever.
+    EXPECT_FALSE(app::InstanceChannel::callRunning(runtime.path() + "/nobody.socket", 500));
+}
+
+TEST_F(StartupTest, TheRunningProgramListensBesideItsLock) {
+    Program first(runtime.path());
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(lock()); }, 20000));
+    const QString path = runtime.path() + "/qingwu-index.socket";
+    EXPECT_TRUE(waitFor([&] { return app::InstanceChannel::callRunning(path, 500); }, 20000));
 }
 
 TEST_F(StartupTest, LockOfAKilledProcessDoesNotBlock) {
