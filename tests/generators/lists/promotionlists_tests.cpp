@@ -405,6 +405,16 @@ TEST_F(CarnivalTest, OneTagForAllAndClear) {
     EXPECT_EQ(fake().clipboard.count("<img style=\"border:none;\" src=\"\""), 8);
 }
 
+TEST_F(CarnivalTest, APageThatCannotBeWrittenIsReportedAndNothingIsCopied) {
+    mark();
+    ASSERT_TRUE(QDir().mkdir("files.html")); // a folder where the page should go
+    w->fire("btn3Click");
+    EXPECT_EQ(w->text("mmo1"), carnival({"950", "700", "320", "205", "205", "#fc0", "#f33"})); // already filled
+    ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_TRUE(fake().lastMessage().text.startsWith("Cannot create file"));
+    EXPECT_FALSE(fake().clipboardSet);
+}
+
 TEST_F(CarnivalTest, PreviewShowsThePageAndTheLauncherOpensTheWindow) {
     auto* pages = w->findChild<QTabWidget*>();
     pages->setCurrentIndex(0);
