@@ -81,9 +81,21 @@ void HoverForm::addShopSizes(QWidget* parent, const QPoint& origin, int perRow,
     for (qsizetype i = 0; i < sizes.size(); ++i)
         addSizeLabel(parent, origin + QPoint(110 * (i % perRow), 28 * (i / perRow)), sizes[i].caption,
                      sizes[i].label, sizes[i].market);
-    on(QStringLiteral("cbb1Change"), [this, sizes] {
+    followShopType(sizes);
+}
+
+void HoverForm::addHiddenShopSizes(const QList<ShopSize>& sizes) {
+    for (const ShopSize& size : sizes)
+        addHolder(size.label, size.market);
+    followShopType(sizes);
+}
+
+void HoverForm::followShopType(const QList<ShopSize>& sizes) {
+    m_shopSizes += sizes;
+    if (hasHandler(QStringLiteral("cbb1Change"))) return;
+    on(QStringLiteral("cbb1Change"), [this] {
         const bool market = marketShop(text(QStringLiteral("cbb1")));
-        for (const ShopSize& size : sizes)
+        for (const ShopSize& size : m_shopSizes)
             setText(size.label, market ? size.market : size.other);
     });
 }

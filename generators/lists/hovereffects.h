@@ -57,9 +57,17 @@ protected:
     // ordinary shop's sizes; "cbb1Change" writes the sizes of the shop type
     // chosen in cbb1.
     void addShopSizes(QWidget* parent, const QPoint& origin, int perRow, const QList<ShopSize>& sizes);
+    // The same for sizes the window only keeps: hidden labels, never shown.
+    // Both kinds may be added to one window; "cbb1Change" writes them all.
+    void addHiddenShopSizes(const QList<ShopSize>& sizes);
     // The hidden panel "pnl1" with a reference picture of the layout: shown
     // while the pointer moves over `button`, hidden again over `group`.
     void addReferencePanel(QWidget* button, QWidget* group, const QRect& geometry, const QString& caption);
+
+private:
+    void followShopType(const QList<ShopSize>& sizes);
+
+    QList<ShopSize> m_shopSizes;
 };
 
 // A label drawn as a link (blue, underlined) that reacts to clicks.

@@ -1,0 +1,43 @@
+#include "generators/lists/productlists.h"
+
+#include "core/files.h"
+#include "core/form.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+namespace generators::lists {
+
+QString previewPage() {
+    return core::workingFolder() + QStringLiteral("/files.html");
+}
+
+QString writePreviewPage(const core::Form* form, const QString& box) {
+    const QString page = previewPage();
+    core::writeTextFile(page, form->text(box));
+    return page;
+}
+
+void showPage(core::Form* form, core::Browser*& browser, const QString& view, const QString& page) {
+    if (!browser) browser = core::platform().createBrowser(form->control<QWidget>(view));
+    browser->navigate(page);
+}
+
+void copyWithNotice(core::Form* form, const QString& box, const QString& notice, const QString& title) {
+    form->copyMemo(box);
+    form->message(notice, title);
+}
+
+void paintField(QWidget* field, const QColor& colour, bool alsoText) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    if (alsoText) palette.setColor(QPalette::Text, colour);
+    field->setPalette(palette);
+}
+
+QString samplePicture(const QString& name) {
+    return QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/") + name;
+}
+
+} // namespace generators::lists

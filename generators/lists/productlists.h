@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QColor;
+class QWidget;
+
+namespace core {
+class Browser;
+class Form;
+} // namespace core
+
+namespace generators::lists {
+
+// The preview page "files.html" in the current working folder.
+QString previewPage();
+
+// Writes the text of the form's box whole into the preview page and answers
+// its path; a page that cannot be written fails with the file error.
+QString writePreviewPage(const core::Form* form, const QString& box);
+
+// Points the embedded browser living in the form's control `view` at the
+// page; the browser is made on first use and kept in `browser`.
+void showPage(core::Form* form, core::Browser*& browser, const QString& view, const QString& page);
+
+// Selects and copies the box, then shows the notice under the given title.
+void copyWithNotice(core::Form* form, const QString& box, const QString& notice, const QString& title);
+
+// Paints a field's background with the colour, and with `alsoText` its text
+// as well (a colour swatch).
+void paintField(QWidget* field, const QColor& colour, bool alsoText);
+
+// A picture address on the marketplace's image host for the sample values.
+QString samplePicture(const QString& name);
+
+} // namespace generators::lists

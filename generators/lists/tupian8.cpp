@@ -1,0 +1,97 @@
+#include "generators/lists/tupian8.h"
+
+#include "app/windows.h"
+#include "core/preview.h"
+#include "generators/lists/productlists.h"
+
+namespace generators {
+
+namespace {
+
+QString field(int number) {
+    return QStringLiteral("edt%1").arg(number);
+}
+
+// The margins of product k: the first row after its first block keeps 10 px to
+// the left, the second row keeps 10 px to the top as well.
+QString margin(int k) {
+    if (k == 1) return {};
+    if (k < 5) return QStringLiteral("margin-left:10px;");
+    if (k == 5) return QStringLiteral("margin-top:10px");
+    return QStringLiteral("margin-left:10px;margin-top:10px");
+}
+
+} // namespace
+
+Tfrmtupian8::Tfrmtupian8()
+    : core::Form(QStringLiteral("Tfrmtupian8"),
+                 QStringLiteral("集市店首页950描述750及天猫店首页990描述790宝贝描述均可用8图关联列表")) {
+    setClientSize(876, 400);
+    core::addPreviewPicture(this, QRect(0, 0, 876, 110), QStringLiteral("8图关联列表"));
+    addCombo(this, QStringLiteral("cbb1"), QRect(8, 120, 96, 24),
+             {QStringLiteral("集市描述"), QStringLiteral("天猫描述"), QStringLiteral("集市首页"),
+              QStringLiteral("天猫首页")},
+             QStringLiteral("集市描述"));
+    addCaption(this, QRect(114, 122, 64, 22), QStringLiteral("图片宽度："));
+    addLabel(this, QStringLiteral("lbl3"), QRect(178, 122, 40, 22), QStringLiteral("180"));
+    addCaption(this, QRect(224, 122, 64, 22), QStringLiteral("图片高度："));
+    addLabel(this, QStringLiteral("lbl4"), QRect(288, 122, 40, 22), QStringLiteral("330"));
+    addCaption(this, QRect(336, 122, 64, 22), QStringLiteral("按钮底色："));
+    addEdit(this, QStringLiteral("edt33"), QRect(400, 120, 80, 24), QStringLiteral("#396"));
+    addCaption(this, QRect(486, 122, 60, 22), QStringLiteral("双击取色"));
+    addButton(this, QStringLiteral("btn1"), QRect(756, 116, 106, 30), QStringLiteral("提取代码"));
+
+    for (int k = 1; k <= 8; ++k) {
+        const int y = 156 + 30 * (k - 1);
+        addCaption(this, QRect(8, y + 2, 50, 22), QStringLiteral("图片%1：").arg(k));
+        addEdit(this, field(4 * k - 3), QRect(58, y, 300, 24),
+                lists::samplePicture(QStringLiteral("list8-%1.jpg").arg(k)));
+        addCaption(this, QRect(366, y + 2, 40, 22), QStringLiteral("链接："));
+        addEdit(this, field(4 * k - 2), QRect(406, y, 150, 24), QStringLiteral("#"));
+        addCaption(this, QRect(564, y + 2, 40, 22), QStringLiteral("小词："));
+        addEdit(this, field(4 * k - 1), QRect(604, y, 80, 24), QStringLiteral("毛呢衫"));
+        addCaption(this, QRect(692, y + 2, 40, 22), QStringLiteral("价格："));
+        addEdit(this, field(4 * k), QRect(732, y, 130, 24), QStringLiteral("抢购价￥96.00"));
+    }
+
+    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
+
+    on(QStringLiteral("cbb1Change"), [this] {
+        const QString kind = text(QStringLiteral("cbb1"));
+        const QString width = kind == QStringLiteral("集市描述")   ? QStringLiteral("180")
+                              : kind == QStringLiteral("集市首页") ? QStringLiteral("230")
+                              : kind == QStringLiteral("天猫首页") ? QStringLiteral("240")
+                                                                   : QStringLiteral("190");
+        setText(QStringLiteral("lbl3"), width);
+    });
+    colorField(QStringLiteral("edt33"));
+    on(QStringLiteral("btn1Click"), [this] {
+        setText(QStringLiteral("mmo1"), snippet());
+        lists::copyWithNotice(this, QStringLiteral("mmo1"), QStringLiteral("代码已生成并复制"),
+                              QStringLiteral("提示"));
+    });
+}
+
+QString Tfrmtupian8::snippet() const {
+    const QString w = text(QStringLiteral("lbl3"));
+    QString out;
+    for (int k = 1; k <= 8; ++k) {
+        out += QStringLiteral("<a style=\"color:#000; text-decoration:none\" href=\"") +
+               text(field(4 * k - 2)) + QStringLiteral("\" target=\"_blank\"><div style=\"width:") + w +
+               QStringLiteral("px; height:370px; font-size:14px; font-family:Microsoft Yahei; float:left;") +
+               margin(k) + QStringLiteral("\"><div style=\"width:") + w +
+               QStringLiteral("px; height:330px; overflow:hidden\"><img src=\"") + text(field(4 * k - 3)) +
+               QStringLiteral("\" /></div>") +
+               QStringLiteral("<div style=\"line-height:30px; height:30px; background-color: #EAEAEA; "
+                              "padding-right:8px;\">") +
+               QStringLiteral("<span style=\"float:right; font-size:14px\">") + text(field(4 * k)) +
+               QStringLiteral("</span><span style=\"padding:0px 10px; background-color:") +
+               text(QStringLiteral("edt33")) + QStringLiteral("; float:left; color:#FFF\">") +
+               text(field(4 * k - 1)) + QStringLiteral("</span></div></div></a>");
+    }
+    return out;
+}
+
+QINGWU_WINDOW(Tfrmtupian8)
+
+} // namespace generators
