@@ -1,0 +1,214 @@
+#include "tests/generators/carousels/page_files.h"
+#include "tests/support/helpers.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMap>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString n(int i) {
+    return QString::number(i);
+}
+
+QStringList comboItems(core::Form* w, const QString& name) {
+    QStringList items;
+    auto* combo = w->control<QComboBox>(name);
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+// ---------------------------------------------------------------------------
+// Header picture with nine tabs
+
+struct HeaderTabs {
+    QString picture, gap, favouriteColour, tabColour, favouriteLink;
+    QStringList names, links;
+};
+
+QString headerTabs(const HeaderTabs& v) {
+    QString out = "<div style=\"width:950px; height:150px; background:" + v.gap;
+    out += "\"><div style=\"width:950px; height:120px; overflow:hidden\"><img src=\"" + v.picture + "\" /></div>";
+    for (int k = 0; k < 9; ++k)
+        out += "<div style=\"height:30px; width:94px; float:left; text-align:center; line-height:30px; "
+               "margin-right:1px; font-family: Microsoft yahei;font-size:14px;background:" +
+               v.tabColour + "\"><a href=\"" + v.links[k] +
+               "\" target=\"_blank\"><span style=\"color:#FFF; text-decoration:none\">" + v.names[k] +
+               "</span></a></div>";
+    out += "<div style=\"height:30px; width:95px; float:right; text-align:center; line-height:30px; font-family: "
+           "Microsoft yahei; font-size:14px;background:" +
+           v.favouriteColour + "\"><a href=\"" + v.favouriteLink +
+           "\" target=\"_blank\"><span style=\"color:#FFF; text-decoration:none\">收藏店铺</span></a></div>";
+    return out;
+}
+
+const QStringList kDefaultTabNames = {"首页",     "全部分类", "店铺动态", "微淘主页", "促销专区",
+                                      "新品特卖", "清仓销售", "品牌故事", "买家必读"};
+
+class DzdhTest : public testing::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        w = testing::form("Tfrmdzdh");
+        ASSERT_TRUE(folder.isValid());
+    }
+    void type(const HeaderTabs& v) {
+        w->setText("edt1", v.picture);
+        w->setText("edt2", v.gap);
+        w->setText("edt4", v.favouriteColour);
+        w->setText("edt3", v.tabColour);
+        w->setText("edt23", v.favouriteLink);
+        for (int k = 1; k <= 9; ++k) {
+            w->setText("edt" + n(2 * k + 3), v.names[k - 1]);
+            w->setText("edt" + n(2 * k + 4), v.links[k - 1]);
+        }
+    }
+    QString page() const { return folder.path() + "/店招.html"; }
+    testing::FakeBrowser* browser() const { return w->findChild<testing::FakeBrowser*>(); }
+
+    core::Form* w = nullptr;
+    testing::ScratchCurrentFolder folder;
+};
+
+HeaderTabs marked() {
+    HeaderTabs v{"pic.jpg", "#G1", "#F4", "#T3", "fav-link", {}, {}};
+    for (int k = 1; k <= 9; ++k) {
+        v.names << "name" + n(k);
+        v.links << "link" + n(k);
+    }
+    return v;
+}
+
+// Runs first: the window as start-up made it.
+TEST_F(DzdhTest, DefaultsAndDefaultPage) {
+    EXPECT_EQ(w->windowTitle(), "店招导航生成");
+    EXPECT_TRUE(w->text("edt1").startsWith("https://"));
+    EXPECT_EQ(w->text("edt2"), "#000");
+    EXPECT_EQ(w->text("edt3"), "#000");
+    EXPECT_EQ(w->text("edt4"), "#000");
+    for (int k = 1; k <= 9; ++k) {
+        EXPECT_EQ(w->text("edt" + n(2 * k + 3)), kDefaultTabNames[k - 1]);
+        EXPECT_EQ(w->text("edt" + n(2 * k + 4)), "#");
+    }
+    EXPECT_EQ(w->text("edt23"), "#");
+    EXPECT_EQ(w->text("btn1"), "生成代码");
+    EXPECT_EQ(w->text("btn2"), "复制代码");
+    EXPECT_EQ(w->text("btn5"), "粘贴");
+    EXPECT_EQ(w->text("mmo1"), "");
+    EXPECT_TRUE(w->control("mmo1")->isHidden());
+    EXPECT_EQ(w->control("mmo1")->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(w->control("wb1")->isHidden());
+    EXPECT_EQ(w->control("wb1")->geometry(), QRect(0, 533, 1002, 193));
+
+    // Copying before anything was made copies nothing.
+    w->fire("btn2Click");
+    EXPECT_FALSE(fake().clipboardSet);
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_NE(fake().lastMessage().text, "代码已被复制，粘贴到自定义导航吧！");
+
+    const QString picture = w->text("edt1");
+    fake().reset();
+    w->fire("btn1Click");
+    const QString want = headerTabs(
+        {picture, "#000", "#000", "#000", "#", kDefaultTabNames, QStringList(9, "#")});
+    EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want + "\r\n"));
+    // Generating neither copies nor speaks.
+    EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
+    EXPECT_TRUE(fake().callsOf("information").isEmpty());
+    EXPECT_FALSE(fake().clipboardSet);
+    EXPECT_FALSE(w->control("wb1")->isHidden());
+    ASSERT_NE(browser(), nullptr);
+    EXPECT_EQ(browser()->parent(), w->control<QWidget>("wb1"));
+    EXPECT_EQ(browser()->navigations.last(), page());
+}
+
+TEST_F(DzdhTest, PagesForTypedValues) {
+    HeaderTabs empties = marked();
+    empties.names = QStringList(9, "");
+    HeaderTabs lined = marked();
+    lined.picture = "a b.jpg ";
+    lined.names[8] = "名<b>";
+    const HeaderTabs cases[] = {marked(), empties, lined};
+    for (const HeaderTabs& v : cases) {
+        type(v);
+        w->fire("btn1Click");
+        EXPECT_EQ(w->text("mmo1"), headerTabs(v));
+        EXPECT_EQ(testing::fileBytes(page()), testing::gbk(headerTabs(v) + "\r\n"));
+        EXPECT_EQ(browser()->navigations.last(), page());
+    }
+    // Nine tabs even when every name is empty.
+    type(empties);
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1").count("width:94px"), 9);
+    EXPECT_EQ(w->text("mmo1").count("text-decoration:none\"></span>"), 9);
+    // Generating twice yields the same text.
+    const QString first = w->text("mmo1");
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1"), first);
+}
+
+TEST_F(DzdhTest, CopyTakesTheLastGeneration) {
+    type(marked());
+    w->fire("btn1Click");
+    w->setText("edt2", "#changed"); // not generated yet
+    fake().reset();
+    w->fire("btn2Click");
+    EXPECT_EQ(fake().clipboard, headerTabs(marked()));
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "代码已被复制，粘贴到自定义导航吧！");
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+    EXPECT_EQ(fake().lastMessage().owner, "Tfrmdzdh");
+}
+
+TEST_F(DzdhTest, PasteReplacesThePictureAddress) {
+    w->setText("edt1", "old.jpg");
+    fake().clipboard = "https://img.example/new.jpg";
+    w->fire("btn5Click");
+    EXPECT_EQ(w->text("edt1"), "https://img.example/new.jpg");
+    EXPECT_EQ(fake().lastMessage().text, "图片地址已贴入！");
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+    // Nothing on the clipboard pastes nothing.
+    fake().clipboard.clear();
+    w->fire("btn5Click");
+    EXPECT_EQ(w->text("edt1"), "https://img.example/new.jpg");
+}
+
+TEST_F(DzdhTest, AFailedSaveKeepsTheTextAndTheOldPreview) {
+    type(marked());
+    w->fire("btn1Click");
+    const int navigations = browser()->navigations.size();
+    ASSERT_TRUE(QDir(folder.path()).mkdir("blocked"));
+    QDir::setCurrent(folder.path() + "/blocked");
+    ASSERT_TRUE(QDir().mkdir("店招.html")); // a folder where the page should go
+    HeaderTabs v = marked();
+    v.gap = "#again";
+    type(v);
+    fake().reset();
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1"), headerTabs(v));
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().title, fake().applicationTitle());
+    EXPECT_EQ(browser()->navigations.size(), navigations);
+    EXPECT_TRUE(w->isEnabled());
+}
+
+TEST_F(DzdhTest, ColourFieldsAndThumbnail) {
+    for (const QString field : {"edt2", "edt3", "edt4"}) {
+        fake().colors.enqueue(QColor(0, 165, 197));
+        w->fire(field + "DblClick");
+        EXPECT_EQ(w->text(field), "#00A5C5");
+    }
+    w->setText("edt2", "#000");
+    core::Form* launcher = testing::form("Tfrmindex");
+    launcher->fire("img18Click");
+    EXPECT_TRUE(w->isVisible());
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+}
+
+} // namespace
