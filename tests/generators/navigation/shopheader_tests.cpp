@@ -211,4 +211,132 @@ TEST_F(DzdhTest, ColourFieldsAndThumbnail) {
     EXPECT_FALSE(w->isVisible());
 }
 
+
+// ---------------------------------------------------------------------------
+// Restyling the marketplace's default navigation
+
+// The style sheet for the control texts in `v`, keyed by control name.
+QString navigationCss(const QMap<QString, QString>& v) {
+    auto c = [&](const char* name) { return v.value(name); };
+    return ".skin-box-bd{background:" + c("edt1") + "}" + ".skin-box-bd .menu-list {background:" + c("edt1") +
+           "}" + ".skin-box-bd .menu-list .menu .link {background:" + c("edt2") + ";border-right: 1px solid " +
+           c("edt18") + "}" + ".skin-box-bd .menu-list .menu .link:hover {background:" + c("edt3") + "}" +
+           ".skin-box-bd .menu-list .menu .link .title {color:" + c("edt4") + ";font-weight:" + c("cbb1") +
+           ";font-size:" + c("cbb2") + "}" + ".skin-box-bd .menu-list .menu .link .title:hover{color:" +
+           c("edt5") + ";font-weight:" + c("cbb1") + "}" + ".all-cats .link {border:0;background:" + c("edt9") +
+           "}" + ".all-cats .link:hover {background:" + c("edt8") + "}" + ".all-cats .link .title {color:" +
+           c("edt7") + ";font-size:" + c("cbb2") + "}" + ".all-cats  .link .title:hover {color:" + c("edt6") +
+           "}" +
+           ".all-cats .link .popup-icon {background: url(https://img.alicdn.com/tps/i1/T18WsRFcpdXXXPXsT8-51-381.gif) "
+           "0 -50px no-repeat;}" +
+           ".popup-content .cats-tree .fst-cat {border-bottom: 1px solid " + c("edt10") + "}" +
+           ".popup-inner .cats-tree .fst-cat {background:" + c("edt14") + "}" +
+           ".popup-inner .cats-tree .fst-cat:hover {background:" + c("edt11") + ";border-top: solid 0px #fff}" +
+           ".popup-inner .cats-tree .fst-cat .cat-hd .fst-cat-name {color:" + c("edt12") + "}" +
+           ".popup-inner .cats-tree .fst-cat .cat-hd .fst-cat-name:hover {color:" + c("edt13") + "}" +
+           ".popup-content .cats-tree .fst-cat .snd-pop .snd-cat-hd a {height:30px;line-height:30px;padding-left: "
+           "15px;font-weight: 100;width:100%}" +
+           ".snd-pop-inner .fst-cat-bd .snd-cat-name {color:" + c("edt15") + "}" +
+           ".snd-pop-inner .fst-cat-bd .snd-cat-name:hover {color:" + c("edt17") + ";background: " + c("edt16") +
+           "}" +
+           ".snd-pop-inner{height:auto;padding:0px;margin:0px;}.snd-pop-inner .fst-cat-bd{padding:0px;margin:0px;"
+           "background-color:" +
+           c("edt19") + "}" + ".skin-box-bd .menu-list .menu-selected .link .title{background:rgba(255,51,0,0);}";
+}
+
+const QMap<QString, QString> kNavigationDefaults = {
+    {"cbb1", "是否加粗"}, {"cbb2", "12px"},     {"edt1", "#514C46"},  {"edt2", "#514C46"},  {"edt18", "#514C46"},
+    {"edt3", "#43BCB3"},  {"edt4", "#fff"},     {"edt5", "#fff"},     {"edt9", "#43BCB3"},  {"edt8", "#43BCB3"},
+    {"edt7", "#fff"},     {"edt6", "#fff"},     {"edt14", "#fff"},    {"edt10", "#fff"},    {"edt11", "#43BCB3"},
+    {"edt12", "#1d1d1d"}, {"edt13", "#fff"},    {"edt15", "#000"},    {"edt19", "#43BCB3"}, {"edt16", "#000"},
+    {"edt17", "#fff"}};
+
+class DhTest : public testing::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        w = testing::form("Tfrmdh");
+    }
+    void type(const QMap<QString, QString>& v) {
+        for (auto it = v.begin(); it != v.end(); ++it)
+            w->setText(it.key(), it.value());
+    }
+    core::Form* w = nullptr;
+};
+
+// Runs first: the window as start-up made it.
+TEST_F(DhTest, DefaultsAndDefaultStyle) {
+    EXPECT_EQ(w->windowTitle(), "默认导航修改");
+    for (auto it = kNavigationDefaults.begin(); it != kNavigationDefaults.end(); ++it)
+        EXPECT_EQ(w->text(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_EQ(comboItems(w, "cbb1"), QStringList({"100", "600"}));
+    EXPECT_EQ(comboItems(w, "cbb2"), QStringList({"12px", "14px", "15px"}));
+    EXPECT_EQ(w->text("btn1"), "生成并复制CSS");
+    EXPECT_EQ(w->text("mmo1"), "mmo1\r\n");
+    EXPECT_TRUE(w->control("mmo1")->isHidden());
+
+    w->fire("btn1Click");
+    const QString want = navigationCss(kNavigationDefaults);
+    // The untouched weight prompt is written as the weight.
+    EXPECT_TRUE(want.contains(";font-weight:是否加粗;font-size:12px}"));
+    EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(fake().clipboard, want);
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "代码已被复制，店铺后台-指向导航栏-编辑-显示设置-猛粘贴进去！");
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+}
+
+// Every field a distinct marker, so a swapped field shows; then single fields.
+TEST_F(DhTest, EachFieldLandsInItsRules) {
+    QMap<QString, QString> marked;
+    for (auto it = kNavigationDefaults.begin(); it != kNavigationDefaults.end(); ++it)
+        marked[it.key()] = "v-" + it.key();
+    QMap<QString, QString> picked = kNavigationDefaults;
+    picked["cbb1"] = "600";
+    picked["cbb2"] = "15px";
+    QMap<QString, QString> typed = kNavigationDefaults;
+    typed["cbb1"] = "bold";
+    typed["cbb2"] = "";
+    QMap<QString, QString> empty;
+    for (auto it = kNavigationDefaults.begin(); it != kNavigationDefaults.end(); ++it)
+        empty[it.key()] = "";
+    const QMap<QString, QString> cases[] = {marked, picked, typed, empty, kNavigationDefaults};
+    for (const auto& v : cases) {
+        type(v);
+        fake().reset();
+        w->fire("btn1Click");
+        EXPECT_EQ(w->text("mmo1"), navigationCss(v)) << v.value("edt1").toStdString();
+        EXPECT_EQ(fake().clipboard, navigationCss(v));
+        EXPECT_FALSE(fake().clipboard.contains("\n"));
+    }
+    // One field at a time, each from the defaults.
+    for (auto it = kNavigationDefaults.begin(); it != kNavigationDefaults.end(); ++it) {
+        QMap<QString, QString> one = kNavigationDefaults;
+        one[it.key()] = "#one";
+        type(one);
+        w->fire("btn1Click");
+        EXPECT_EQ(w->text("mmo1"), navigationCss(one)) << it.key().toStdString();
+    }
+    type(kNavigationDefaults);
+}
+
+TEST_F(DhTest, PickingAComboItemAndColourFields) {
+    w->control<QComboBox>("cbb1")->setCurrentIndex(1);
+    EXPECT_EQ(w->text("cbb1"), "600");
+    w->control<QComboBox>("cbb2")->setCurrentIndex(2);
+    w->fire("btn1Click");
+    EXPECT_TRUE(fake().clipboard.contains("{color:#fff;font-weight:600;font-size:15px}"));
+    EXPECT_TRUE(fake().clipboard.contains(".title:hover{color:#fff;font-weight:600}"));
+    for (auto it = kNavigationDefaults.begin(); it != kNavigationDefaults.end(); ++it) {
+        if (it.key().startsWith("cbb")) continue;
+        fake().colors.enqueue(QColor(255, 0, 16));
+        w->fire(it.key() + "DblClick");
+        EXPECT_EQ(w->text(it.key()), "#FF0010") << it.key().toStdString();
+    }
+    type(kNavigationDefaults);
+    testing::form("Tfrmindex")->fire("img19Click");
+    EXPECT_TRUE(w->isVisible());
+    w->close();
+}
+
 } // namespace
