@@ -339,4 +339,123 @@ TEST_F(DhTest, PickingAComboItemAndColourFields) {
     w->close();
 }
 
+// ---------------------------------------------------------------------------
+// Header code, seven tabs and the shop search
+
+struct SearchBar {
+    QString shop, bar, first, keyword, header;
+    QStringList names, links;
+};
+
+QString searchBar(const SearchBar& v) {
+    QString out = "<div style=\"height:150px; font-size:14px; font-family:Microsoft Yahei\"><div "
+                  "style=\"height:120px; overflow:hidden\">" +
+                  v.header + "</div>";
+    out += "<div style=\"height:30px; background-color:" + v.bar + ";\">";
+    out += "<a style=\"color:#FFF; text-decoration:none\" href=\"" + v.links[0] +
+           "\" target=\"_blank\"><div style=\"line-height:30px; width:15%; text-align:center; background-color:" +
+           v.first + "; float:left\">" + v.names[0] + "</div></a>";
+    for (int k = 1; k < 7; ++k)
+        out += "<a style=\"color:#FFF; text-decoration:none\" href=\"" + v.links[k] +
+               "\" target=\"_blank\"><div style=\"line-height:30px; width:10%; text-align:center;float:left\">" +
+               v.names[k] + "</div></a>";
+    out += "<div style=\"width:19%;float:right;margin-top:4px ;font-size:12px; \"><form action=\"" + v.shop +
+           "/search.htm?search=y&v=1\" method=\"post\" target=\"_blank\">";
+    out += "<input name=\"keyword\" type=\"text\" style=\" border:#fff 1px solid; height:20px; "
+           "width:120px;padding-left:10px; background-color:#FFF;color:#333\" value=\"" +
+           v.keyword + "\" /><input style=\"border:0; background-color:" + v.first +
+           "; color:#FFF; width:44px;height:22px;cursor:pointer;\" type=\"submit\" name=\"submit\" id=\"submit\" "
+           "value=\"搜索\">";
+    out += "</form></div></div></div>";
+    return out;
+}
+
+const QStringList kSearchTabNames = {"全部分类", "首页", "店铺活动", "新春促销", "精品推荐", "买家必读", "品牌故事"};
+
+class DaohangTest : public testing::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        w = testing::form("TFrmdaohangdaisousuo");
+    }
+    void type(const SearchBar& v) {
+        w->setText("edt1", v.shop);
+        w->setText("edt2", v.bar);
+        w->setText("edt3", v.first);
+        w->setText("edt4", v.keyword);
+        w->setText("mmo2", v.header);
+        for (int k = 1; k <= 7; ++k) {
+            w->setText("edt" + n(2 * k + 3), v.names[k - 1]);
+            w->setText("edt" + n(2 * k + 4), v.links[k - 1]);
+        }
+    }
+    core::Form* w = nullptr;
+};
+
+SearchBar markedSearch() {
+    SearchBar v{"https://shop1.example.com", "#BAR", "#FIRST", "kw", "<img src=\"h.jpg\">", {}, {}};
+    for (int k = 1; k <= 7; ++k) {
+        v.names << "tab" + n(k);
+        v.links << "go" + n(k);
+    }
+    return v;
+}
+
+// Runs first: the window as start-up made it.
+TEST_F(DaohangTest, DefaultsAndDefaultSnippet) {
+    EXPECT_EQ(w->windowTitle(), "导航天猫集市通用 - 带搜索");
+    EXPECT_TRUE(w->text("edt1").startsWith("https://"));
+    EXPECT_FALSE(w->text("edt1").endsWith("/"));
+    EXPECT_EQ(w->text("edt2"), "#333");
+    EXPECT_EQ(w->text("edt3"), "#F30");
+    EXPECT_EQ(w->text("edt4"), "青梧美工");
+    for (int k = 1; k <= 7; ++k) {
+        EXPECT_EQ(w->text("edt" + n(2 * k + 3)), kSearchTabNames[k - 1]);
+        EXPECT_EQ(w->text("edt" + n(2 * k + 4)), "#");
+    }
+    EXPECT_TRUE(w->text("mmo2").startsWith("<img "));
+    EXPECT_TRUE(w->text("mmo2").endsWith("\r\n"));
+    EXPECT_EQ(w->text("mmo1"), "mmo1\r\n");
+    EXPECT_TRUE(w->control("mmo1")->isHidden());
+    EXPECT_FALSE(w->control("mmo2")->isHidden());
+    EXPECT_EQ(w->text("btn1"), "提取代码");
+
+    const SearchBar defaults{w->text("edt1"), "#333", "#F30", "青梧美工", w->text("mmo2"),
+                             kSearchTabNames, QStringList(7, "#")};
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1"), searchBar(defaults));
+    EXPECT_EQ(fake().clipboard, searchBar(defaults));
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+}
+
+TEST_F(DaohangTest, Snippets) {
+    SearchBar slash = markedSearch();
+    slash.shop = "https://shop1.example.com/"; // two slashes before the path; nothing is removed
+    SearchBar lines = markedSearch();
+    lines.header = "<p>a\r\nb\nc\rd</p>\r\n";
+    SearchBar empty{"", "", "", "", "", QStringList(7, ""), QStringList(7, "")};
+    const SearchBar cases[] = {markedSearch(), slash, lines, empty};
+    for (const SearchBar& v : cases) {
+        type(v);
+        fake().reset();
+        w->fire("btn1Click");
+        EXPECT_EQ(w->text("mmo1"), searchBar(v)) << v.shop.toStdString();
+        EXPECT_EQ(fake().clipboard, searchBar(v));
+        EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
+    }
+    type(slash);
+    w->fire("btn1Click");
+    EXPECT_TRUE(w->text("mmo1").contains("action=\"https://shop1.example.com//search.htm?search=y&v=1\""));
+    // The header memo's line breaks are kept exactly; the fields add none.
+    type(lines);
+    w->fire("btn1Click");
+    EXPECT_TRUE(w->text("mmo1").contains("<p>a\r\nb\nc\rd</p>\r\n</div>"));
+    EXPECT_EQ(w->text("mmo1").count("\n"), 3);
+    testing::form("Tfrmindex")->fire("img17Click");
+    EXPECT_TRUE(w->isVisible());
+    w->close();
+}
+
 } // namespace
