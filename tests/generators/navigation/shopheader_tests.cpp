@@ -458,4 +458,108 @@ TEST_F(DaohangTest, Snippets) {
     w->close();
 }
 
+// ---------------------------------------------------------------------------
+// Header code with a small carousel
+
+struct HeaderCarousel {
+    QString header;
+    QStringList pictures, links;
+};
+
+QString headerCarousel(const HeaderCarousel& v) {
+    QString out = "<div style=\"height:120px; font-size:14px;\">" + v.header;
+    out += "<div style=\"width:250px; height:100px; position:relative; float:right; top:-115px; right:10px; "
+           "color:#FFF;overflow:hidden; \">\r\n"
+           "<div class=\"J_TWidget\"  data-widget-type=\"Carousel\"  \r\n"
+           "data-widget-config=\"{'effect': 'scrollx',\r\n"
+           " 'contentCls':'kavri_26_cont',\r\n"
+           " 'prevBtnCls':'kavri_26_shang',\r\n"
+           " 'nextBtnCls':'kavri_26_xia',\r\n"
+           "'easing':'elasticOut',\r\n"
+           " 'autoplay':'true'\r\n"
+           "}\">\r\n"
+           "  <div style=\"width:250px; height:100px;float:left\">\r\n"
+           "  <div class=\"kavri_26_cont\">";
+    for (int k = 0; k < 3; ++k)
+        out += "<div style=\"width:250px; height:100px;background-color:#000; float:left\"><a href=\"" + v.links[k] +
+               "\" target=\"_blank\"><img src=\"" + v.pictures[k] + "\" width=\"250\" height=\"100\"/></a></div>";
+    out += "</div>\r\n"
+           "  </div>\r\n"
+           "  <div class=\"kavri_26_shang\" style=\"width:25px; height:25px; text-align:center; font-family:Simhei; "
+           "font-size:15px;float:left;cursor:pointer;border-radius:50px;\r\n"
+           "-moz-border-radius:50px; background-color:#666; line-height:25px;position:relative; top:-60px; "
+           "left:10px;filter:alpha(Opacity=70); opacity: 0.7; \"><</div>\r\n"
+           "  <div class=\"kavri_26_xia\"  style=\"width:25px; height:25px; text-align:center; line-height:25px; "
+           "font-family:Simhei; font-size:15px;float:right;cursor:pointer;border-radius:50px;\r\n"
+           "-moz-border-radius:50px; background-color:#666; line-height:25px;position:relative; top:-60px; "
+           "right:10px;filter:alpha(Opacity=70); opacity: 0.7; \">></div>\r\n"
+           "</div>\r\n"
+           "</div>";
+    return out;
+}
+
+class DianzhaolunboTest : public testing::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        w = testing::form("Tfrmdianzhaolunbo");
+    }
+    void type(const HeaderCarousel& v) {
+        w->setText("mmo1", v.header);
+        for (int k = 1; k <= 3; ++k) {
+            w->setText("edt" + n(2 * k - 1), v.pictures[k - 1]);
+            w->setText("edt" + n(2 * k), v.links[k - 1]);
+        }
+    }
+    core::Form* w = nullptr;
+};
+
+// Runs first: the window as start-up made it.
+TEST_F(DianzhaolunboTest, DefaultsAndDefaultSnippet) {
+    EXPECT_EQ(w->windowTitle(), "集市店天猫店通用 - 店招带轮播功能");
+    EXPECT_TRUE(w->text("mmo1").startsWith("<img "));
+    EXPECT_TRUE(w->text("mmo1").contains("120"));
+    EXPECT_TRUE(w->text("edt1").startsWith("https://"));
+    EXPECT_EQ(w->text("edt3"), w->text("edt1"));
+    EXPECT_EQ(w->text("edt5"), w->text("edt1"));
+    for (const QString link : {"edt2", "edt4", "edt6"})
+        EXPECT_EQ(w->text(link), "#");
+    EXPECT_EQ(w->text("mmo2"), "mmo2\r\n");
+    EXPECT_TRUE(w->control("mmo2")->isHidden());
+    EXPECT_EQ(w->control("mmo2")->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(w->control("mmo1")->isHidden());
+    EXPECT_EQ(w->text("btn1"), "提取代码");
+
+    const QString sample = w->text("edt1");
+    const HeaderCarousel defaults{w->text("mmo1"), QStringList(3, sample), QStringList(3, "#")};
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo2"), headerCarousel(defaults));
+    EXPECT_EQ(fake().clipboard, headerCarousel(defaults));
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
+}
+
+TEST_F(DianzhaolunboTest, Snippets) {
+    const HeaderCarousel cases[] = {
+        {"<img src=\"mine.jpg\">", {"p1", "p2", "p3"}, {"l1", "l2", "l3"}},
+        {"", {"p1", "p2", "p3"}, {"l1", "l2", "l3"}}, // only the carousel in the block
+        {"line1\r\nline2\r\n", {"", "", ""}, {"", "", ""}},
+    };
+    for (const auto& v : cases) {
+        type(v);
+        fake().reset();
+        w->fire("btn1Click");
+        EXPECT_EQ(w->text("mmo2"), headerCarousel(v)) << v.header.toStdString();
+        EXPECT_EQ(fake().clipboard, headerCarousel(v));
+        EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
+    }
+    type(cases[1]);
+    w->fire("btn1Click");
+    EXPECT_TRUE(w->text("mmo2").startsWith(
+        "<div style=\"height:120px; font-size:14px;\"><div style=\"width:250px; height:100px; position:relative;"));
+    testing::form("Tfrmindex")->fire("img13Click");
+    EXPECT_TRUE(w->isVisible());
+    w->close();
+}
+
 } // namespace
