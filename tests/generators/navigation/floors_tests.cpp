@@ -186,6 +186,28 @@ TEST_F(LoucengTest, AFailedPreviewKeepsTheTextAndTheOldPage) {
     type(kDefaults);
 }
 
+TEST_F(LoucengTest, SizesAreInsertedAsTypedNeverParsed) {
+    const QString hostile[] = {"", "abc", "2147483648", "-2147483648", "1e309", "NaN", "1,5",
+                               QString(200000, '9')};
+    for (const QString& value : hostile) {
+        Bar v = kMarked;
+        v.height = value;
+        v.size = value;
+        type(v);
+        // A single-line field holds at most 32767 characters.
+        EXPECT_EQ(w->text("edt10"), value.left(32767));
+        v.height = v.size = w->text("edt10");
+        fake().reset();
+        w->fire("btn2Click");
+        EXPECT_EQ(w->text("mmo3"), floorBar(v, 2)) << value.left(20).toStdString();
+        EXPECT_EQ(fake().lastMessage().text, "该版块的锚点及自定义代码复制成功！");
+        w->fire("btn6Click");
+        EXPECT_EQ(w->text("mmo1"), previewBar(v));
+        EXPECT_EQ(fake().callsOf("messageBox").size(), 1); // no error box
+    }
+    type(kDefaults);
+}
+
 TEST_F(LoucengTest, ColourFieldsAndThumbnail) {
     for (const QString field : {"edt12", "edt1", "edt3"}) {
         fake().colors.enqueue(QColor(255, 255, 255));
