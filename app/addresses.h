@@ -23,3 +23,10 @@ inline const QString designDirectory = QStringLiteral("https://www.qingwu360.com
 inline const QString announcementFile = QStringLiteral("gonggao.html");
 
 } // namespace app::addresses
+
+// Navigation, categories and footer: the shop's own search page, reached from
+// the shop's home address as the user types it, and its keyword field.
+namespace app::addresses {
+inline const QString shopSearchPath = QStringLiteral("/search.htm?search=y&v=1");
+inline const QString shopSearchField = QStringLiteral("keyword");
+} // namespace app::addresses

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/form.h"
+#include "generators/navigation/navigation.h"
+
+namespace generators {
+
+// Six category columns side by side, each a coloured heading over five text
+// links, sized in percent of the module they are pasted into.
+class Tfrmfenlei : public core::Form {
+    Q_OBJECT
+public:
+    Tfrmfenlei();
+
+private:
+    QString snippet() const;
+
+    navigation::PreviewBrowser m_preview;
+};
+
+} // namespace generators
