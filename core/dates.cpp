@@ -38,7 +38,8 @@ QString shortDateText(const QDate& date) {
 QString dateTimeText(const QDateTime& moment) {
     const QLocale locale;
     QString text = locale.toString(moment.date(), shortDateFormat(locale));
-    if (moment.time() != QTime(0, 0)) text += QLatin1Char(' ') + locale.toString(moment.time(), longTimeFormat(locale));
+    if (moment.time() != QTime(0, 0))
+        text += QLatin1Char(' ') + locale.toString(moment.time(), longTimeFormat(locale));
     return dashed(text);
 }
 

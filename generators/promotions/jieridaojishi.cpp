@@ -51,8 +51,10 @@ TFrmjieridaojishi::TFrmjieridaojishi()
     setClientSize(950, 276);
     core::addPreviewPicture(this, QRect(0, 0, 950, 110), QStringLiteral("节日倒计时"));
 
-    QGroupBox* params = addGroup(this, QStringLiteral("grp1"), QRect(8, 116, 760, 152), QStringLiteral("参数设置"));
-    auto field = [&](int x, int y, const QString& caption, const QString& name, const QString& value, int width) {
+    QGroupBox* params =
+        addGroup(this, QStringLiteral("grp1"), QRect(8, 116, 760, 152), QStringLiteral("参数设置"));
+    auto field = [&](int x, int y, const QString& caption, const QString& name, const QString& value,
+                     int width) {
         addCaption(params, QRect(x, y + 2, 100, 22), caption);
         addEdit(params, name, QRect(x + 100, y, width, 24), value);
     };
@@ -68,11 +70,13 @@ TFrmjieridaojishi::TFrmjieridaojishi()
           QStringLiteral("令人振奋的日子到了，祝您快乐！~"), 350);
     addCaption(params, QRect(512, 94, 200, 22), QStringLiteral("版块高度：100px"));
 
-    QGroupBox* output = addGroup(this, QStringLiteral("grp2"), QRect(776, 116, 166, 152), QStringLiteral("输出"));
+    QGroupBox* output =
+        addGroup(this, QStringLiteral("grp2"), QRect(776, 116, 166, 152), QStringLiteral("输出"));
     addButton(output, QStringLiteral("btn1"), QRect(12, 40, 142, 60), QStringLiteral("提取代码"));
     addOutputMemo(QStringLiteral("mmo1"));
 
-    for (const char* colour : {"edt1", "edt2", "edt3", "edt4"}) colorField(QLatin1String(colour));
+    for (const char* colour : {"edt1", "edt2", "edt3", "edt4"})
+        colorField(QLatin1String(colour));
 
     on(QStringLiteral("btn1Click"),
        [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
@@ -90,8 +94,9 @@ QString TFrmjieridaojishi::snippet() const {
            text(QStringLiteral("edt1")) + QStringLiteral("; color:") + text(QStringLiteral("edt2")) +
            QStringLiteral("; font-family:Microsoft Yahei\">") + text(QStringLiteral("edt6")) +
            QStringLiteral("</span>");
-    out += QStringLiteral(" <div class=\"J_TWidget\" data-widget-type=\"Countdown\"  data-widget-config=\"{\r\n     "
-                          "'endTime': '") +
+    out += QStringLiteral(
+               " <div class=\"J_TWidget\" data-widget-type=\"Countdown\"  data-widget-config=\"{\r\n     "
+               "'endTime': '") +
            end;
     out += kCountdownBody + text(QStringLiteral("edt5"));
     out += QStringLiteral("</div><div class=\"ks-countdown-end\"></div></div>");

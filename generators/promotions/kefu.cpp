@@ -39,7 +39,8 @@ Tfrmkefu::Tfrmkefu()
     setClientSize(967, 420);
     core::addPreviewPicture(this, QRect(8, 6, 951, 80), QStringLiteral("旺旺客服"));
 
-    QGroupBox* global = addGroup(this, QStringLiteral("grp1"), QRect(8, 92, 951, 52), QStringLiteral("全局参数"));
+    QGroupBox* global =
+        addGroup(this, QStringLiteral("grp1"), QRect(8, 92, 951, 52), QStringLiteral("全局参数"));
     addRadio(global, QStringLiteral("rb1"), QRect(12, 22, 80, 22), QStringLiteral("红色系"));
     addRadio(global, QStringLiteral("rb2"), QRect(100, 22, 80, 22), QStringLiteral("灰色系"));
     addRadio(global, QStringLiteral("rb3"), QRect(188, 22, 80, 22), QStringLiteral("蓝色系"));
@@ -63,22 +64,26 @@ Tfrmkefu::Tfrmkefu()
     agents(QStringLiteral("grp2"), 8, QStringLiteral("售前客服"), kPreSales);
     agents(QStringLiteral("grp3"), 414, QStringLiteral("售后客服"), kAfterSales);
 
-    QGroupBox* hours = addGroup(this, QStringLiteral("grp4"), QRect(820, 150, 139, 168), QStringLiteral("工作时间文字"));
+    QGroupBox* hours =
+        addGroup(this, QStringLiteral("grp4"), QRect(820, 150, 139, 168), QStringLiteral("工作时间文字"));
     addMemo(hours, QStringLiteral("mmo7"), QRect(8, 22, 123, 136),
             {QStringLiteral("工作时间：8:00-24:00("), QStringLiteral("节假日不休息)")});
 
     addButton(this, QStringLiteral("btn2"), QRect(540, 328, 130, 40), QStringLiteral("生成代码"));
     addButton(this, QStringLiteral("btn3"), QRect(680, 328, 130, 40), QStringLiteral("预览效果"));
     addButton(this, QStringLiteral("btn4"), QRect(820, 328, 139, 40), QStringLiteral("复制代码"));
-    addCaption(this, QRect(8, 384, 951, 24),
-               QStringLiteral("提示：旺旺代码框后面的粘贴用法：点击旺旺代码获取 --  在生成页面中复制代码  --   "
-                              "回到软件后直接点击粘贴即可将代码复制进去"));
+    addCaption(
+        this, QRect(8, 384, 951, 24),
+        QStringLiteral("提示：旺旺代码框后面的粘贴用法：点击旺旺代码获取 --  在生成页面中复制代码  --   "
+                       "回到软件后直接点击粘贴即可将代码复制进去"));
     addOutputMemo(QStringLiteral("mmo8"), {QStringLiteral("mmo8")});
 
-    const std::pair<const char*, QString> presets[] = {
-        {"rb1", QStringLiteral("#EF3C39")}, {"rb2", QStringLiteral("#858585")}, {"rb3", QStringLiteral("#4C79BD")}};
+    const std::pair<const char*, QString> presets[] = {{"rb1", QStringLiteral("#EF3C39")},
+                                                       {"rb2", QStringLiteral("#858585")},
+                                                       {"rb3", QStringLiteral("#4C79BD")}};
     for (const auto& [radio, colour] : presets)
-        on(QLatin1String(radio) + QStringLiteral("Click"), [this, colour] { setText(QStringLiteral("edt1"), colour); });
+        on(QLatin1String(radio) + QStringLiteral("Click"),
+           [this, colour] { setText(QStringLiteral("edt1"), colour); });
 
     for (const auto* list : {&kPreSales, &kAfterSales}) {
         for (const Agent& agent : *list) {
@@ -115,10 +120,11 @@ QString Tfrmkefu::snippet() const {
     auto agents = [this](const std::array<Agent, 3>& list) {
         QString out;
         for (const Agent& agent : list)
-            out += QStringLiteral("<div style=\"float:left; width:45px; line-height:30px;text-align:right;\">") +
-                   text(agent.name) +
-                   QStringLiteral("</div><div style=\"float:left; line-height:30px; margin-top:0px;\">") +
-                   text(agent.code) + QStringLiteral("</div>");
+            out +=
+                QStringLiteral("<div style=\"float:left; width:45px; line-height:30px;text-align:right;\">") +
+                text(agent.name) +
+                QStringLiteral("</div><div style=\"float:left; line-height:30px; margin-top:0px;\">") +
+                text(agent.code) + QStringLiteral("</div>");
         return out;
     };
     QString out;

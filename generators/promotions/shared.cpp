@@ -21,8 +21,8 @@ void showPreviewPage(core::Form* form, core::Browser*& browser, const QString& v
     browser->navigate(previewPage());
 }
 
-QDateTimeEdit* addDatePicker(QWidget* parent, const QString& name, const QRect& geometry, const QDateTime& start,
-                             const QString& format) {
+QDateTimeEdit* addDatePicker(QWidget* parent, const QString& name, const QRect& geometry,
+                             const QDateTime& start, const QString& format) {
     auto* picker = new QDateTimeEdit(start, parent);
     picker->setObjectName(name);
     picker->setGeometry(geometry);

@@ -10,7 +10,7 @@ class QWidget;
 namespace core {
 class Browser;
 class Form;
-}
+} // namespace core
 
 namespace generators::promotions {
 
@@ -25,7 +25,7 @@ void showPreviewPage(core::Form* form, core::Browser*& browser, const QString& v
 
 // A date picker named `name` on `parent`, starting at `start` and showing
 // `format`; only the sections of the format can be edited.
-QDateTimeEdit* addDatePicker(QWidget* parent, const QString& name, const QRect& geometry, const QDateTime& start,
-                             const QString& format);
+QDateTimeEdit* addDatePicker(QWidget* parent, const QString& name, const QRect& geometry,
+                             const QDateTime& start, const QString& format);
 
 } // namespace generators::promotions

@@ -19,8 +19,9 @@ QString chatLink(const QString& account, const QString& s) {
 }
 
 QString chatButton(const QString& chat, const QString& picture) {
-    return QStringLiteral("<a target=\"_blank\" href=\"") + chat + QStringLiteral("\" ><img border=\"0\" src=\"") +
-           picture + QStringLiteral("\" alt=\"点击这里给我发消息\" /></a>");
+    return QStringLiteral("<a target=\"_blank\" href=\"") + chat +
+           QStringLiteral("\" ><img border=\"0\" src=\"") + picture +
+           QStringLiteral("\" alt=\"点击这里给我发消息\" /></a>");
 }
 
 QString marketplaceButton(const QString& account) {
@@ -52,21 +53,23 @@ Tfrmww::Tfrmww()
     setClientSize(320, 233);
     addCaption(this, QRect(12, 16, 60, 22), QStringLiteral("旺旺名："));
     addAccountRow(addEdit(this, QStringLiteral("edt1"), QRect(72, 14, 236, 24)),
-                  addCaption(this, QRect(12, 44, 296, 22), {}), addEdit(this, QStringLiteral("edt2"), QRect(), QStringLiteral("edt2")));
+                  addCaption(this, QRect(12, 44, 296, 22), {}),
+                  addEdit(this, QStringLiteral("edt2"), QRect(), QStringLiteral("edt2")));
     core::addPreviewPicture(this, QRect(12, 76, 180, 140), QStringLiteral("旺旺样式1 / 样式2"));
     addButton(this, QStringLiteral("btn1"), QRect(204, 86, 104, 40), QStringLiteral("复制代码"));
     addButton(this, QStringLiteral("btn2"), QRect(204, 160, 104, 40), QStringLiteral("复制代码"));
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
-    on(QStringLiteral("btn1Click"), [this] { copyButton(QStringLiteral("1"), QStringLiteral("代码已被复制！")); });
+    on(QStringLiteral("btn1Click"),
+       [this] { copyButton(QStringLiteral("1"), QStringLiteral("代码已被复制！")); });
     on(QStringLiteral("btn2Click"), [this] { copyButton(QStringLiteral("2"), kCopiedShort); });
 }
 
 void Tfrmww::copyButton(const QString& style, const QString& notice) {
     setText(QStringLiteral("edt2"), core::encodedAccount(text(QStringLiteral("edt1"))));
     const QString account = text(QStringLiteral("edt2"));
-    const QString status = app::addresses::wangwangStatus + account + QStringLiteral("&site=cntaobao&s=") + style +
-                           QStringLiteral("&charset=utf-8");
+    const QString status = app::addresses::wangwangStatus + account + QStringLiteral("&site=cntaobao&s=") +
+                           style + QStringLiteral("&charset=utf-8");
     deliver(QStringLiteral("mmo1"), wangwang::chatButton(wangwang::chatLink(account, style), status), notice);
 }
 
@@ -75,7 +78,8 @@ Tfrmgxww::Tfrmgxww()
     setClientSize(321, 203);
     addCaption(this, QRect(12, 16, 70, 22), QStringLiteral("旺旺名："));
     addAccountRow(addEdit(this, QStringLiteral("edt1"), QRect(82, 14, 227, 24)),
-                  addCaption(this, QRect(12, 44, 297, 22), {}), addEdit(this, QStringLiteral("edt2"), QRect(), QStringLiteral("edt2")));
+                  addCaption(this, QRect(12, 44, 297, 22), {}),
+                  addEdit(this, QStringLiteral("edt2"), QRect(), QStringLiteral("edt2")));
     addCaption(this, QRect(12, 78, 70, 22), QStringLiteral("图片地址："));
     addEdit(this, QStringLiteral("edt3"), QRect(82, 76, 227, 24), QStringLiteral("none"));
     addButton(this, QStringLiteral("btn2"), QRect(12, 124, 140, 44), QStringLiteral("生成图片式旺旺"));
@@ -88,9 +92,11 @@ Tfrmgxww::Tfrmgxww()
     };
     on(QStringLiteral("btn2Click"), [this, encode] {
         const QString chat = encode();
-        deliver(QStringLiteral("mmo1"), wangwang::chatButton(chat, text(QStringLiteral("edt3"))), kCopiedShort);
+        deliver(QStringLiteral("mmo1"), wangwang::chatButton(chat, text(QStringLiteral("edt3"))),
+                kCopiedShort);
     });
-    on(QStringLiteral("btn1Click"), [this, encode] { deliver(QStringLiteral("mmo1"), encode(), kCopiedShort); });
+    on(QStringLiteral("btn1Click"),
+       [this, encode] { deliver(QStringLiteral("mmo1"), encode(), kCopiedShort); });
 }
 
 Tfrmwangwangqun::Tfrmwangwangqun()
@@ -114,9 +120,9 @@ Tfrmwangwangqun::Tfrmwangwangqun()
         deliver(QStringLiteral("mmo1"),
                 QStringLiteral("<a href=\"") + app::addresses::wangwangGroup + text(QStringLiteral("edt1")) +
                     QStringLiteral("\" target=\"_blank\"><img src=\"") + text(QStringLiteral("edt2")) +
-                    QStringLiteral("\" alt=\"") + text(QStringLiteral("edt5")) + QStringLiteral("\" width=\"") +
-                    text(QStringLiteral("edt3")) + QStringLiteral("\" height=\"") + text(QStringLiteral("edt4")) +
-                    QStringLiteral("\"></a>"),
+                    QStringLiteral("\" alt=\"") + text(QStringLiteral("edt5")) +
+                    QStringLiteral("\" width=\"") + text(QStringLiteral("edt3")) +
+                    QStringLiteral("\" height=\"") + text(QStringLiteral("edt4")) + QStringLiteral("\"></a>"),
                 core::kCopiedForShop);
     });
 }

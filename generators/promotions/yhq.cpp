@@ -48,7 +48,8 @@ const std::array<Preset, 5> kPresets = {{
     {QStringLiteral("柔和橙"), QStringLiteral("#CC6600"), QStringLiteral("#fff")},
 }};
 
-const QString kFirstOpening = QStringLiteral("<div style=\"width:25%; float:left;height:100px; background: url(");
+const QString kFirstOpening =
+    QStringLiteral("<div style=\"width:25%; float:left;height:100px; background: url(");
 const QString kNextOpening =
     QStringLiteral("<div style=\"width:24%; float:left;height:100px;  margin-left:1%;background: url(");
 
@@ -75,20 +76,23 @@ Tfrmyhq::Tfrmyhq()
 
     QLabel* hint1 = addCaption(
         params, QRect(10, 6, 960, 20),
-        QStringLiteral("使用：您可以选择默认的五种风格，也可以将底色及文字色进行自行修改，制作自定义色，此时底色为"
-                       "单色，所以背景图不用填写默认即可！"));
+        QStringLiteral(
+            "使用：您可以选择默认的五种风格，也可以将底色及文字色进行自行修改，制作自定义色，此时底色为"
+            "单色，所以背景图不用填写默认即可！"));
     QLabel* hint2 = addCaption(
         params, QRect(10, 28, 960, 20),
-        QStringLiteral("如果底色不想要单色，那么您可以添加自定义的背景图，如果第一张想添加主图图片，那么请将第一张"
-                       "的所有参数留空，切将图片地址粘贴在背景图即可！"));
+        QStringLiteral(
+            "如果底色不想要单色，那么您可以添加自定义的背景图，如果第一张想添加主图图片，那么请将第一张"
+            "的所有参数留空，切将图片地址粘贴在背景图即可！"));
     hint1->setWordWrap(false);
     hint2->setWordWrap(false);
 
-    QGroupBox* global = addGroup(params, QStringLiteral("grp1"), QRect(10, 54, 960, 56), QStringLiteral("全局参数"));
-    QComboBox* presets = addCombo(global, QStringLiteral("cbb1"), QRect(12, 22, 140, 24),
-                                  {kPresets[0].name, kPresets[1].name, kPresets[2].name, kPresets[3].name,
-                                   kPresets[4].name},
-                                  QStringLiteral("默认风格"));
+    QGroupBox* global =
+        addGroup(params, QStringLiteral("grp1"), QRect(10, 54, 960, 56), QStringLiteral("全局参数"));
+    QComboBox* presets =
+        addCombo(global, QStringLiteral("cbb1"), QRect(12, 22, 140, 24),
+                 {kPresets[0].name, kPresets[1].name, kPresets[2].name, kPresets[3].name, kPresets[4].name},
+                 QStringLiteral("默认风格"));
     addCaption(global, QRect(180, 24, 70, 22), QStringLiteral("文字颜色："));
     addEdit(global, QStringLiteral("edt21"), QRect(250, 22, 100, 24), QStringLiteral("#FF9"));
 
@@ -122,7 +126,8 @@ Tfrmyhq::Tfrmyhq()
         const QString chosen = text(QStringLiteral("cbb1"));
         for (const Preset& preset : kPresets) {
             if (chosen != preset.name) continue;
-            for (const Coupon& c : kCoupons) setText(c.background, preset.background);
+            for (const Coupon& c : kCoupons)
+                setText(c.background, preset.background);
             setText(QStringLiteral("edt21"), preset.text);
         }
     });
@@ -144,7 +149,8 @@ Tfrmyhq::Tfrmyhq()
         promotions::showPreviewPage(this, m_browser, QStringLiteral("wb1"));
     });
     on(QStringLiteral("btn1Click"), [this] {
-        if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成预览生成代码，再复制代码！"))) return;
+        if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成预览生成代码，再复制代码！")))
+            return;
         copyOut(QStringLiteral("mmo1"), core::kCopiedForShop);
     });
 }
@@ -156,10 +162,11 @@ QString Tfrmyhq::couponBlock(int coupon) const {
            QStringLiteral("\" href=\"") + text(c.link) + QStringLiteral("\">");
     out += (coupon == 0 ? kFirstOpening : kNextOpening) + text(c.picture) + QStringLiteral(") ") +
            text(c.background) + QStringLiteral("\">");
-    out += QStringLiteral("<div style=\"float:left; margin-top:30px; font-family:Microsoft yahei; "
-                          "font-size:20px;margin-left:10px;\">￥</div><div style=\"float:left; font-size:60px; "
-                          "height:100px; line-height:100px;font-family:Microsoft yahei; font-weight:700\">") +
-           text(c.amount) + QStringLiteral("</div>");
+    out +=
+        QStringLiteral("<div style=\"float:left; margin-top:30px; font-family:Microsoft yahei; "
+                       "font-size:20px;margin-left:10px;\">￥</div><div style=\"float:left; font-size:60px; "
+                       "height:100px; line-height:100px;font-family:Microsoft yahei; font-weight:700\">") +
+        text(c.amount) + QStringLiteral("</div>");
     out += QStringLiteral("<div style=\"float:left;font-family:Microsoft yahei;margin-top:27px; "
                           "margin-left:10px;font-weight:100;font-size:20px\">") +
            text(c.title) + QStringLiteral("</div>");

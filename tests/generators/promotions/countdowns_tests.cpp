@@ -21,9 +21,11 @@ QString holidayStrip(const Holiday& h, const QString& end) {
            "<span style=\" width:190px; height:100px; text-align:center; line-height:100px;font-size:36px;"
            "font-weight:700; float:left; background-color:" +
            h.nameBack + "; color:" + h.nameText + "; font-family:Microsoft Yahei\">" + h.name + "</span>" +
-           " <div class=\"J_TWidget\" data-widget-type=\"Countdown\"  data-widget-config=\"{\r\n     'endTime': '" +
+           " <div class=\"J_TWidget\" data-widget-type=\"Countdown\"  data-widget-config=\"{\r\n     "
+           "'endTime': '" +
            end +
-           "',\r\n     'interval': 1000,\r\n     'timeRunCls': '.ks-countdown-run',\r\n     'timeUnitCls':{\r\n"
+           "',\r\n     'interval': 1000,\r\n     'timeRunCls': '.ks-countdown-run',\r\n     "
+           "'timeUnitCls':{\r\n"
            "     'd': '.ks-d',      \r\n     'h': '.ks-h',      \r\n     'm': '.ks-m',      \r\n"
            "     's': '.ks-s'                                    \r\n     },\r\n     'minDigit': 1,\r\n"
            "     'timeEndCls': '.ks-countdown-end'\r\n     }\">\r\n    <!-- 倒计时结束时隐藏-->\r\n\r\n"
@@ -38,7 +40,8 @@ QString holidayStrip(const Holiday& h, const QString& end) {
            "float:left; \">Hour</span>\r\n  \r\n"
            "  <span class=\"ks-m\" style=\" width:100px; height:100px; text-align:center; line-height:100px; "
            "font-size:50px;font-weight:700; float:left;\">00</span>\r\n  \r\n"
-           "  <span style=\" width:80px; height:100px; text-align:center; line-height:100px; font-size:15px;  "
+           "  <span style=\" width:80px; height:100px; text-align:center; line-height:100px; font-size:15px; "
+           " "
            "float:left;\">Minutes</span>\r\n  \r\n"
            "  <span class=\"ks-s\" style=\" width:100px; height:100px; text-align:center; line-height:100px; "
            "font-size:50px; font-weight:700; float:left;\">00</span>\r\n  \r\n"
@@ -62,7 +65,8 @@ protected:
 
 TEST_F(JieriTest, DefaultsEndAtTheInitialTimeOfDay) {
     EXPECT_EQ(w->windowTitle(), "节日倒计时，适合集市店及天猫店");
-    const Holiday defaults{"#B10000", "#FFF", "#FEF5CB", "#B10000", "令人振奋的日子到了，祝您快乐！~", "青梧节"};
+    const Holiday defaults{"#B10000", "#FFF", "#FEF5CB", "#B10000", "令人振奋的日子到了，祝您快乐！~",
+                           "青梧节"};
     for (const auto& [name, value] : {std::pair{"edt1", defaults.nameBack},
                                       {"edt2", defaults.nameText},
                                       {"edt3", defaults.back},
@@ -77,7 +81,8 @@ TEST_F(JieriTest, DefaultsEndAtTheInitialTimeOfDay) {
     const struct {
         const char* locale;
         QString end;
-    } cases[] = {{"C", "2015-03-01 01:01:25"}, {"zh_CN", "2015-3-1 01:01:25"}, {"de_DE", "01.03.15 01:01:25"}};
+    } cases[] = {
+        {"C", "2015-03-01 01:01:25"}, {"zh_CN", "2015-3-1 01:01:25"}, {"de_DE", "01.03.15 01:01:25"}};
     for (const auto& c : cases) {
         testing::DesktopLocale desktop{QLocale(QString::fromLatin1(c.locale))};
         fake().reset();
@@ -128,26 +133,32 @@ struct Box {
 
 QString cell(const QString& h, const QString& style, const QString& cls, const QString& digits,
              const QString& open, const QString& unit, const QString& close, const QString& end) {
-    return "<div style=\"float:left;width:89px;height:" + h + "px;line-height:" + h + style + "<span class=\"" + cls +
-           "\">" + digits + "</span>" + open + unit + close + end;
+    return "<div style=\"float:left;width:89px;height:" + h + "px;line-height:" + h + style +
+           "<span class=\"" + cls + "\">" + digits + "</span>" + open + unit + close + end;
 }
 
 QString countdownBox(const Box& b) {
-    const QString style =
-        "px;text-align:center;color:#fff;font-family:微软雅黑;font-size:18px;font-weight:normal;;display:inline;\">";
-    const QString secondsStyle =
-        "px;;text-align:center;color:#fff;font-family:微软雅黑;font-size:18px;font-weight:normal;;display:inline;\">";
-    return "<div class=\"most-footer footer-more-trigger J_TWidget\" data-type=\"countdown\" style=\"z-index:5;"
+    const QString style = "px;text-align:center;color:#fff;font-family:微软雅黑;font-size:18px;font-weight:"
+                          "normal;;display:inline;\">";
+    const QString secondsStyle = "px;;text-align:center;color:#fff;font-family:微软雅黑;font-size:18px;font-"
+                                 "weight:normal;;display:inline;\">";
+    return "<div class=\"most-footer footer-more-trigger J_TWidget\" data-type=\"countdown\" "
+           "style=\"z-index:5;"
            "background-color:transparent;top:" +
-           b.top + "px;left:" + b.left + "px;width:358px;height:" + b.height + "px;background-image:url(" + b.picture +
-           ");" + "background-repeat:no-repeat;border:0;padding:0;\"data-widget-type=\"Countdown\" "
+           b.top + "px;left:" + b.left + "px;width:358px;height:" + b.height + "px;background-image:url(" +
+           b.picture + ");" +
+           "background-repeat:no-repeat;border:0;padding:0;\"data-widget-type=\"Countdown\" "
            "data-widget-config=\"{'endTime':'" +
            b.end +
-           "  00:00:00','interval': 1000, 'timeRunCls': '.time-run', 'timeUnitCls':{'d': '.ks-d','h': '.ks-h','m': "
-           "'.ks-m','s': '.ks-s','i': '.ks-i'},'minDigit': 1,'timeEndCls': '.time-e'}\"><div class=\"time-run\">" +
+           "  00:00:00','interval': 1000, 'timeRunCls': '.time-run', 'timeUnitCls':{'d': '.ks-d','h': "
+           "'.ks-h','m': "
+           "'.ks-m','s': '.ks-s','i': '.ks-i'},'minDigit': 1,'timeEndCls': '.time-e'}\"><div "
+           "class=\"time-run\">" +
            cell(b.height, style, "ks-d", "00", "<span style=\"display:inline\">", "天", "</span>", "</div>") +
-           cell(b.height, style, "ks-h", "00", "<span style=\"display:inline\">", "时", "</span> ", " </div> ") +
-           cell(b.height, style, "ks-m", "00 ", "<span style=\"display:inline\"> ", "分", "</span>", "</div>") +
+           cell(b.height, style, "ks-h", "00", "<span style=\"display:inline\">", "时", "</span> ",
+                " </div> ") +
+           cell(b.height, style, "ks-m", "00 ", "<span style=\"display:inline\"> ", "分", "</span>",
+                "</div>") +
            cell(b.height, secondsStyle, "ks-s", " 00 ", "<span style=\"display:inline\"> ", "秒", "</span> ",
                 "</div>") +
            "</div><div class=\"time-e\" style=\"display:none\">已结束 </div> </div>";
@@ -160,9 +171,10 @@ QString fullScreen(const QString& credit, const QString& p, const QString& poste
            "px;border:0;padding:0;top:auto;left:auto;background-color:transparent;\">" +
            "<div class=\"most-footer footer-more-trigger\" style=\"width:1920px;height:" + p +
            "px;border:0;padding:0;top:0;left:0;background-color:transparent;\">" +
-           "<div class=\"most-footer footer-more-trigger\" style=\"border:0;padding:0;width:1920px;height:" + p +
-           "px;top:auto;left:-485px;background-color:;background-image:url(" + poster +
-           ");background-repeat:no-repeat;background-position:center top;background-attachment:scroll;\"></div>" +
+           "<div class=\"most-footer footer-more-trigger\" style=\"border:0;padding:0;width:1920px;height:" +
+           p + "px;top:auto;left:-485px;background-color:;background-image:url(" + poster +
+           ");background-repeat:no-repeat;background-position:center "
+           "top;background-attachment:scroll;\"></div>" +
            countdown + "</div></div></div>";
 }
 

@@ -32,11 +32,13 @@ const std::array<std::array<const char*, 6>, 4> kFields = {{
 QString couponBlock(const QString& textColour, const QString& opening, const Coupon& c) {
     return "<a style=\" text-decoration:none;color:" + textColour + "\" href=\"" + c.link + "\">" + opening +
            c.picture + ") " + c.background + "\">" +
-           "<div style=\"float:left; margin-top:30px; font-family:Microsoft yahei; font-size:20px;margin-left:10px;"
+           "<div style=\"float:left; margin-top:30px; font-family:Microsoft yahei; "
+           "font-size:20px;margin-left:10px;"
            "\">￥</div><div style=\"float:left; font-size:60px; height:100px; line-height:100px;font-family:"
            "Microsoft yahei; font-weight:700\">" +
            c.amount + "</div>" +
-           "<div style=\"float:left;font-family:Microsoft yahei;margin-top:27px; margin-left:10px;font-weight:100;"
+           "<div style=\"float:left;font-family:Microsoft yahei;margin-top:27px; "
+           "margin-left:10px;font-weight:100;"
            "font-size:20px\">" +
            c.title + "</div>" +
            "<div style=\"float:left;font-family:verdana;margin-top:2px; margin-left:10px; font-size:12px\">" +
@@ -48,7 +50,8 @@ QString strip(const QString& textColour, const std::array<Coupon, 4>& coupons) {
     const QString next = "<div style=\"width:24%; float:left;height:100px;  margin-left:1%;background: url(";
     QString out = "<div style=\"width:100%; color:" + textColour + "\" >";
     out += couponBlock(textColour, first, coupons[0]);
-    for (int k = 1; k < 4; ++k) out += couponBlock(textColour, next, coupons[k]);
+    for (int k = 1; k < 4; ++k)
+        out += couponBlock(textColour, next, coupons[k]);
     return out + "</div>";
 }
 
@@ -66,7 +69,8 @@ protected:
         for (int k = 0; k < 4; ++k) {
             const Coupon& c = coupons[k];
             const QString values[] = {c.background, c.amount, c.picture, c.title, c.link, c.condition};
-            for (int f = 0; f < 6; ++f) w->setText(kFields[k][f], values[f]);
+            for (int f = 0; f < 6; ++f)
+                w->setText(kFields[k][f], values[f]);
         }
     }
     QStringList colours() const {
@@ -87,12 +91,14 @@ const std::array<Coupon, 4> kDefaults = {{
 TEST_F(YhqTest, DefaultsAndCopyBeforeAnyBuild) {
     EXPECT_EQ(w->windowTitle(), "店铺优惠券");
     EXPECT_EQ(w->text("cbb1"), "默认风格");
-    EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"中国红", "天然绿", "清新蓝", "浪漫紫", "柔和橙"}));
+    EXPECT_EQ(testing::comboItems(w, "cbb1"),
+              QStringList({"中国红", "天然绿", "清新蓝", "浪漫紫", "柔和橙"}));
     EXPECT_EQ(w->text("edt21"), "#FF9");
     for (int k = 0; k < 4; ++k) {
         const Coupon& c = kDefaults[k];
         const QString values[] = {c.background, c.amount, c.picture, c.title, c.link, c.condition};
-        for (int f = 0; f < 6; ++f) EXPECT_EQ(w->text(kFields[k][f]), values[f]) << kFields[k][f];
+        for (int f = 0; f < 6; ++f)
+            EXPECT_EQ(w->text(kFields[k][f]), values[f]) << kFields[k][f];
     }
     ASSERT_EQ(pages()->count(), 3);
     EXPECT_EQ(pages()->tabText(0), "具体参数设置  ");
@@ -172,9 +178,11 @@ TEST_F(YhqTest, PresetsFillTheFiveColourFields) {
         w->setText("edt1", "#111");
         w->setText("edt21", "#222");
         w->setText("cbb1", other);
-        EXPECT_EQ(colours(), QStringList({"#111", "#CC6600", "#CC6600", "#CC6600", "#222"})) << other.toStdString();
+        EXPECT_EQ(colours(), QStringList({"#111", "#CC6600", "#CC6600", "#CC6600", "#222"}))
+            << other.toStdString();
     }
-    for (const char* field : {"edt1", "edt6", "edt18", "edt12"}) w->setText(field, "#099");
+    for (const char* field : {"edt1", "edt6", "edt18", "edt12"})
+        w->setText(field, "#099");
     w->setText("edt21", "#FF9");
     w->setText("cbb1", "默认风格");
 }
@@ -217,7 +225,8 @@ QString block(const Single& s, const QString& day) {
            s.link + "\" target=\"_blank\">" + "<img src=\"" + s.picture +
            "\" width=\"300\" height=\"300\"/></a></div>" +
            "<div style=\"height:300px; float:left;margin-left:50px; width:500px\">" +
-           "<div style=\" line-height:90px; font-size:26px; font-family:Microsoft Yahei;font-weight:700; \">" +
+           "<div style=\" line-height:90px; font-size:26px; font-family:Microsoft Yahei;font-weight:700; "
+           "\">" +
            s.title + "</div>" + "<div style=\" line-height:80px; font-size:26px;border:" + s.colour +
            " 2px solid; height:80px;color:" + s.colour + "; padding-left:50px;\">" +
            "<div style=\" font-size:48px; font-weight:700; width:50%;float:left;font-family:Arial;\"><span "
@@ -227,10 +236,12 @@ QString block(const Single& s, const QString& day) {
            "text-align:center; background-color:" +
            s.colour + "\">立即领取</div></a></div>" +
            "<div style=\" line-height:90px; font-size:18px; font-family:Microsoft Yahei;float:left\">" +
-           "<div class=\"J_TWidget\" data-widget-type=\"Countdown\"  data-widget-config=\"{\r\n     'endTime': '" +
+           "<div class=\"J_TWidget\" data-widget-type=\"Countdown\"  data-widget-config=\"{\r\n     "
+           "'endTime': '" +
            day +
            " 12:00:00',\r\n     'interval': 1000,\r\n     'timeRunCls': '.ks-countdown-run',\r\n"
-           "     'timeUnitCls':{\r\n    'd': '.ks-d',      \r\n    'h': '.ks-h',      \r\n    'm': '.ks-m',      \r\n"
+           "     'timeUnitCls':{\r\n    'd': '.ks-d',      \r\n    'h': '.ks-h',      \r\n    'm': '.ks-m',  "
+           "    \r\n"
            "    's': '.ks-s'                                          \r\n     },\r\n     'minDigit': 1,\r\n"
            "     'timeEndCls': '.ks-countdown-end'\r\n     }\">\r\n    <!-- 倒计时结束时隐藏-->\r\n\r\n"
            "    <div class=\"ks-countdown-run\">\r\n    离活动结束还有：<span class=\"ks-d\">00</span>天\r\n"
@@ -239,7 +250,8 @@ QString block(const Single& s, const QString& day) {
            "    <div class=\"ks-countdown-run\"></div>\r\n     <!-- 倒计时结束时显示-->\r\n"
            "    <div class=\"ks-countdown-end\">" +
            s.endText +
-           "</div>\r\n    <div class=\"ks-countdown-end\">\r\n    </div>\r\n   </div>\r\n<!--倒计时结束-->    \r\n"
+           "</div>\r\n    <div class=\"ks-countdown-end\">\r\n    </div>\r\n   </div>\r\n<!--倒计时结束-->   "
+           " \r\n"
            "    \r\n    \r\n    \r\n    \r\n    \r\n    </div>\r\n  </div>\r\n</div>\r\n";
 }
 
@@ -264,7 +276,12 @@ protected:
 
 TEST_F(DanpinTest, DefaultsGiveTheBlockEndingAtNoonOfTheChosenDay) {
     EXPECT_EQ(w->windowTitle(), "单品优惠券领取倒计时，适用集市店及天猫店");
-    const Single defaults{w->text("edt1"), "#", "10.00", "#", "青梧美工软件及美工教程合订本", "#f30",
+    const Single defaults{w->text("edt1"),
+                          "#",
+                          "10.00",
+                          "#",
+                          "青梧美工软件及美工教程合订本",
+                          "#f30",
                           "活动结束，请留意本店后期优惠券信息！"};
     EXPECT_FALSE(defaults.picture.isEmpty());
     for (const auto& [name, value] : {std::pair{"edt2", defaults.link},

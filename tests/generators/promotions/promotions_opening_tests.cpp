@@ -16,10 +16,14 @@ TEST_F(PromotionsOpeningTest, ThumbnailsShowTheirWindows) {
         const char* window;
         const char* field;
     } rows[] = {
-        {"img14", "Tfrmyhq", "edt2"},          {"img12", "Tfrmdanpinyouhuiquan", "edt3"},
-        {"img35", "TFrmjieridaojishi", "edt6"}, {"img11", "Tfrmdaojishi", "edt1"},
-        {"img74", "Tfrmww", "edt1"},           {"img77", "Tfrmgxww", "edt3"},
-        {"img78", "Tfrmwangwangqun", "edt5"},  {"img24", "Tfrmkefu", "edt2"},
+        {"img14", "Tfrmyhq", "edt2"},
+        {"img12", "Tfrmdanpinyouhuiquan", "edt3"},
+        {"img35", "TFrmjieridaojishi", "edt6"},
+        {"img11", "Tfrmdaojishi", "edt1"},
+        {"img74", "Tfrmww", "edt1"},
+        {"img77", "Tfrmgxww", "edt3"},
+        {"img78", "Tfrmwangwangqun", "edt5"},
+        {"img24", "Tfrmkefu", "edt2"},
     };
     for (const auto& row : rows) {
         core::Form* w = app::window(row.window);

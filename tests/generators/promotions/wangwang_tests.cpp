@@ -34,9 +34,10 @@ const struct {
 // ------------------------------------------------------------------ Tfrmww
 
 QString styleButton(const QString& e, const QString& s) {
-    return "<a target=\"_blank\" href=\"" + chatBase() + "/webww/ww.php?ver=3&touid=" + e + "&siteid=cntaobao&s=" +
-           s + "&charset=utf-8\" ><img border=\"0\" src=\"" + statusBase() + "/realonline.aw?v=2&uid=" + e +
-           "&site=cntaobao&s=" + s + "&charset=utf-8\" alt=\"点击这里给我发消息\" /></a>";
+    return "<a target=\"_blank\" href=\"" + chatBase() + "/webww/ww.php?ver=3&touid=" + e +
+           "&siteid=cntaobao&s=" + s + "&charset=utf-8\" ><img border=\"0\" src=\"" + statusBase() +
+           "/realonline.aw?v=2&uid=" + e + "&site=cntaobao&s=" + s +
+           "&charset=utf-8\" alt=\"点击这里给我发消息\" /></a>";
 }
 
 class WangwangTest : public testing::ProgramTest {};
@@ -80,8 +81,8 @@ TEST_F(WangwangTest, PictureButtonAndBareLink) {
         w->setText("edt3", "PIC");
         fake().reset();
         w->fire("btn2Click");
-        const QString picture = "<a target=\"_blank\" href=\"" + chatBase() + "/webww/ww.php?ver=3&touid=" +
-                                a.encoded +
+        const QString picture = "<a target=\"_blank\" href=\"" + chatBase() +
+                                "/webww/ww.php?ver=3&touid=" + a.encoded +
                                 "&siteid=cntaobao&s=2&charset=utf-8\" ><img border=\"0\" src=\"PIC\" "
                                 "alt=\"点击这里给我发消息\" /></a>";
         EXPECT_EQ(w->text("edt2"), a.encoded);
@@ -112,8 +113,9 @@ TEST_F(WangwangTest, GroupPictureLink) {
     EXPECT_EQ(w->text("edt5"), "点我群聊吧");
     EXPECT_EQ(w->text("mmo1"), "mmo1\r\n");
 
-    const QString defaults = "<a href=\"" + chatBase() + "/go/act/other/wwgroup.php?uid=1&tribeid=" +
-                             w->text("edt1") + "\" target=\"_blank\"><img src=\"" + w->text("edt2") +
+    const QString defaults = "<a href=\"" + chatBase() +
+                             "/go/act/other/wwgroup.php?uid=1&tribeid=" + w->text("edt1") +
+                             "\" target=\"_blank\"><img src=\"" + w->text("edt2") +
                              "\" alt=\"点我群聊吧\" width=\"63\" height=\"20\"></a>";
     w->fire("btn1Click");
     EXPECT_EQ(w->text("mmo1"), defaults);
@@ -128,9 +130,10 @@ TEST_F(WangwangTest, GroupPictureLink) {
         w->setText("edt5", "ALT");
         fake().reset();
         w->fire("btn1Click");
-        const QString expected = "<a href=\"" + chatBase() + "/go/act/other/wwgroup.php?uid=1&tribeid=" +
-                                 QString(id) + "\" target=\"_blank\"><img src=\"PIC\" alt=\"ALT\" width=\"" +
-                                 width + "\" height=\"" + height + "\"></a>";
+        const QString expected = "<a href=\"" + chatBase() +
+                                 "/go/act/other/wwgroup.php?uid=1&tribeid=" + QString(id) +
+                                 "\" target=\"_blank\"><img src=\"PIC\" alt=\"ALT\" width=\"" + width +
+                                 "\" height=\"" + height + "\"></a>";
         EXPECT_EQ(w->text("mmo1"), expected);
         EXPECT_EQ(fake().clipboard, expected);
         EXPECT_EQ(fake().lastMessage().text, kCopied);
@@ -154,14 +157,17 @@ QString agentBlock(const QString& name, const QString& code) {
 }
 
 QString bar(const QString& c, const QString& pre, const QString& after, const QString& hours) {
-    return "<span style=\"color:#666\"><div style=\"font-size:12px; height:30px;\"><div style=\"font-size:24px; "
+    return "<span style=\"color:#666\"><div style=\"font-size:12px; height:30px;\"><div "
+           "style=\"font-size:24px; "
            "font-family:impact; float:left;\"> <span style=\"color:" +
            c + ";\">SERVICE</span></div>" +
            " <div style=\"float:left; width:60px; line-height:30px; background:" + c +
-           ";text-align:center; margin-right:0px; margin-left:60px;\"><span style=\"color:#fff\">售前客服</span>"
+           ";text-align:center; margin-right:0px; margin-left:60px;\"><span "
+           "style=\"color:#fff\">售前客服</span>"
            "</div>" +
            pre + " <div style=\"float:left; width:60px; line-height:30px; background:" + c +
-           "; color:#FFF; text-align:center; margin-right:0px;margin-left:60px;\"><span style=\"color:#fff\">售后客服"
+           "; color:#FFF; text-align:center; margin-right:0px;margin-left:60px;\"><span "
+           "style=\"color:#fff\">售后客服"
            "</span></div>" +
            after + "<div style=\"float:right;line-height:30px;\">" + hours + "</div></div></span>";
 }
@@ -181,7 +187,8 @@ protected:
 // Runs first: the window as start-up made it.
 TEST_F(KefuTest, DefaultsAndTheBarWithThem) {
     EXPECT_EQ(w->windowTitle(), "旺旺客服");
-    for (const char* radio : {"rb1", "rb2", "rb3"}) EXPECT_FALSE(w->control<QRadioButton>(radio)->isChecked());
+    for (const char* radio : {"rb1", "rb2", "rb3"})
+        EXPECT_FALSE(w->control<QRadioButton>(radio)->isChecked());
     EXPECT_EQ(w->text("edt1"), "#999");
     EXPECT_EQ(w->text("mmo7"), "工作时间：8:00-24:00(\r\n节假日不休息)\r\n");
     EXPECT_EQ(w->text("mmo8"), "mmo8\r\n");
@@ -190,8 +197,8 @@ TEST_F(KefuTest, DefaultsAndTheBarWithThem) {
     const QString account = sample.section("touid=", 1).section('&', 0, 0);
     EXPECT_FALSE(account.isEmpty());
     EXPECT_EQ(sample, "<a target=\"_blank\" href=\"" + chatBase() + "/webww/ww.php?ver=3&touid=" + account +
-                          "&siteid=cntaobao&status=2&charset=utf-8\"><img border=\"0\" src=\"" + statusBase() +
-                          "/realonline.aw?v=2&uid=" + account +
+                          "&siteid=cntaobao&status=2&charset=utf-8\"><img border=\"0\" src=\"" +
+                          statusBase() + "/realonline.aw?v=2&uid=" + account +
                           "&site=cntaobao&s=2&charset=utf-8\" alt=\"点击这里给我发消息\" /></a>");
     const QString names[] = {"香蕉", "西瓜", "菠萝"};
     for (int r = 0; r < 3; ++r) {
@@ -270,7 +277,8 @@ TEST_F(KefuTest, PresetsWriteTheThemeColourOnly) {
 TEST_F(KefuTest, PasteButtonsReplaceTheirOwnCodeField) {
     const Agent all[] = {kPre[0], kPre[1], kPre[2], kAfter[0], kAfter[1], kAfter[2]};
     for (const Agent& target : all) {
-        for (const Agent& a : all) w->setText(a.code, "old");
+        for (const Agent& a : all)
+            w->setText(a.code, "old");
         fake().reset();
         fake().clipboard = QString("<a>%1</a>").arg(target.paste);
         w->fire(QString(target.paste) + "Click");
