@@ -30,3 +30,19 @@ namespace app::addresses {
 inline const QString shopSearchPath = QStringLiteral("/search.htm?search=y&v=1");
 inline const QString shopSearchField = QStringLiteral("keyword");
 } // namespace app::addresses
+
+
+// Promotions and customer service: the marketplace's messenger (Wangwang) links.
+namespace app::addresses {
+
+// Chat base: the marketplace's main address; status base: its online-status pictures.
+inline const QString wangwangChatBase = QStringLiteral("https://www.taobao.com");
+inline const QString wangwangStatusBase = QStringLiteral("https://amos.alicdn.com");
+// A chat with an account (its encoded name follows).
+inline const QString wangwangChat = wangwangChatBase + QStringLiteral("/webww/ww.php?ver=3&touid=");
+// The online-status picture of an account (its encoded name follows).
+inline const QString wangwangStatus = wangwangStatusBase + QStringLiteral("/realonline.aw?v=2&uid=");
+// A group chat (the group's number follows).
+inline const QString wangwangGroup = wangwangChatBase + QStringLiteral("/go/act/other/wwgroup.php?uid=1&tribeid=");
+
+} // namespace app::addresses

@@ -1,0 +1,181 @@
+#include "generators/promotions/yhq.h"
+
+#include "app/windows.h"
+#include "core/messages.h"
+#include "core/preview.h"
+#include "generators/promotions/shared.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+#include <array>
+
+namespace generators {
+
+namespace {
+
+// The fields of one coupon.
+struct Coupon {
+    QString caption, background, amount, picture, title, link, condition;
+    QString backgroundText, amountText, conditionText;
+};
+
+const std::array<Coupon, 4> kCoupons = {{
+    {QStringLiteral("第一张"), QStringLiteral("edt1"), QStringLiteral("edt2"), QStringLiteral("edt3"),
+     QStringLiteral("edt4"), QStringLiteral("edt5"), QStringLiteral("edt22"), QStringLiteral("#099"),
+     QStringLiteral("10"), QStringLiteral("购物满100元使用")},
+    {QStringLiteral("第二张"), QStringLiteral("edt6"), QStringLiteral("edt7"), QStringLiteral("edt8"),
+     QStringLiteral("edt9"), QStringLiteral("edt10"), QStringLiteral("edt11"), QStringLiteral("#099"),
+     QStringLiteral("20"), QStringLiteral("购物满200元使用")},
+    {QStringLiteral("第三张"), QStringLiteral("edt18"), QStringLiteral("edt19"), QStringLiteral("edt20"),
+     QStringLiteral("edt23"), QStringLiteral("edt24"), QStringLiteral("edt25"), QStringLiteral("#099"),
+     QStringLiteral("50"), QStringLiteral("购物满500元使用")},
+    {QStringLiteral("第四张"), QStringLiteral("edt12"), QStringLiteral("edt13"), QStringLiteral("edt14"),
+     QStringLiteral("edt15"), QStringLiteral("edt16"), QStringLiteral("edt17"), QStringLiteral("#099"),
+     QStringLiteral("80"), QStringLiteral("购物满1000元使用")},
+}};
+
+struct Preset {
+    QString name, background, text;
+};
+
+const std::array<Preset, 5> kPresets = {{
+    {QStringLiteral("中国红"), QStringLiteral("#CC0033"), QStringLiteral("#CCCC00")},
+    {QStringLiteral("天然绿"), QStringLiteral("#339933"), QStringLiteral("#fff")},
+    {QStringLiteral("清新蓝"), QStringLiteral("#0099CC"), QStringLiteral("#fff")},
+    {QStringLiteral("浪漫紫"), QStringLiteral("#990066"), QStringLiteral("#fff")},
+    {QStringLiteral("柔和橙"), QStringLiteral("#CC6600"), QStringLiteral("#fff")},
+}};
+
+const QString kFirstOpening =
+    QStringLiteral("<div style=\"width:25%; float:left;height:100px; background: url(");
+const QString kNextOpening =
+    QStringLiteral("<div style=\"width:24%; float:left;height:100px;  margin-left:1%;background: url(");
+
+} // namespace
+
+Tfrmyhq::Tfrmyhq()
+    : core::Form(QStringLiteral("Tfrmyhq"), QStringLiteral("店铺优惠券")) {
+    setClientSize(987, 502);
+
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("pgc1"));
+    pages->setGeometry(0, 0, 987, 502);
+    auto* params = new QWidget;
+    auto* preview = new QWidget;
+    auto* reference = new QWidget;
+    pages->addTab(params, QStringLiteral("具体参数设置  "));
+    pages->addTab(preview, QStringLiteral("预览      "));
+    pages->addTab(reference, QStringLiteral("参照图     "));
+
+    auto* view = new QWidget(preview);
+    view->setObjectName(QStringLiteral("wb1"));
+    view->setGeometry(0, 0, 979, 470);
+    core::addPreviewPicture(reference, QRect(0, 0, 979, 470), QStringLiteral("店铺优惠券"));
+
+    QLabel* hint1 = addCaption(
+        params, QRect(10, 6, 960, 20),
+        QStringLiteral(
+            "使用：您可以选择默认的五种风格，也可以将底色及文字色进行自行修改，制作自定义色，此时底色为"
+            "单色，所以背景图不用填写默认即可！"));
+    QLabel* hint2 = addCaption(
+        params, QRect(10, 28, 960, 20),
+        QStringLiteral(
+            "如果底色不想要单色，那么您可以添加自定义的背景图，如果第一张想添加主图图片，那么请将第一张"
+            "的所有参数留空，切将图片地址粘贴在背景图即可！"));
+    hint1->setWordWrap(false);
+    hint2->setWordWrap(false);
+
+    QGroupBox* global =
+        addGroup(params, QStringLiteral("grp1"), QRect(10, 54, 960, 56), QStringLiteral("全局参数"));
+    QComboBox* presets =
+        addCombo(global, QStringLiteral("cbb1"), QRect(12, 22, 140, 24),
+                 {kPresets[0].name, kPresets[1].name, kPresets[2].name, kPresets[3].name, kPresets[4].name},
+                 QStringLiteral("默认风格"));
+    addCaption(global, QRect(180, 24, 70, 22), QStringLiteral("文字颜色："));
+    addEdit(global, QStringLiteral("edt21"), QRect(250, 22, 100, 24), QStringLiteral("#FF9"));
+
+    for (int k = 0; k < 4; ++k) {
+        const Coupon& c = kCoupons[k];
+        QGroupBox* group = addGroup(params, QStringLiteral("grp%1").arg(k + 2),
+                                    QRect(10 + 240 * k, 118, 232, 250), c.caption);
+        const std::array<std::pair<QString, std::pair<QString, QString>>, 6> rows = {{
+            {QStringLiteral("底色："), {c.background, c.backgroundText}},
+            {QStringLiteral("金额："), {c.amount, c.amountText}},
+            {QStringLiteral("背景图："), {c.picture, QStringLiteral("#")}},
+            {QStringLiteral("标题："), {c.title, QStringLiteral("领取优惠券")}},
+            {QStringLiteral("链接："), {c.link, QStringLiteral("#")}},
+            {QStringLiteral("说明："), {c.condition, c.conditionText}},
+        }};
+        for (int r = 0; r < 6; ++r) {
+            addCaption(group, QRect(10, 24 + 36 * r, 60, 22), rows[r].first);
+            addEdit(group, rows[r].second.first, QRect(70, 22 + 36 * r, 150, 24), rows[r].second.second);
+        }
+    }
+    addButton(params, QStringLiteral("btn2"), QRect(600, 390, 170, 44), QStringLiteral("生成预览"));
+    addButton(params, QStringLiteral("btn1"), QRect(790, 390, 170, 44), QStringLiteral("复制代码"));
+
+    addOutputMemo(QStringLiteral("mmo1"));
+
+    for (const QString& field : {kCoupons[0].background, kCoupons[1].background, kCoupons[2].background,
+                                 kCoupons[3].background, QStringLiteral("edt21")})
+        colorField(field);
+
+    on(QStringLiteral("cbb1Change"), [this] {
+        const QString chosen = text(QStringLiteral("cbb1"));
+        for (const Preset& preset : kPresets) {
+            if (chosen != preset.name) continue;
+            for (const Coupon& c : kCoupons)
+                setText(c.background, preset.background);
+            setText(QStringLiteral("edt21"), preset.text);
+        }
+    });
+    // Picking the preset already shown applies it again.
+    connect(presets, &QComboBox::activated, this, [this] { dispatch(QStringLiteral("cbb1Change")); });
+
+    on(QStringLiteral("btn2Click"), [this, pages, preview] {
+        // The strip is written coupon by coupon into the memo.
+        setText(QStringLiteral("mmo1"), QStringLiteral("<div style=\"width:100%; color:") +
+                                            text(QStringLiteral("edt21")) + QStringLiteral("\" >") +
+                                            couponBlock(0));
+        for (int k = 1; k < 4; ++k) {
+            QString strip = text(QStringLiteral("mmo1")) + couponBlock(k);
+            if (k == 3) strip += QStringLiteral("</div>");
+            setText(QStringLiteral("mmo1"), strip);
+        }
+        promotions::savePreviewPage(this, QStringLiteral("mmo1"));
+        pages->setCurrentWidget(preview);
+        promotions::showPreviewPage(this, m_browser, QStringLiteral("wb1"));
+    });
+    on(QStringLiteral("btn1Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成预览生成代码，再复制代码！")))
+            return;
+        copyOut(QStringLiteral("mmo1"), core::kCopiedForShop);
+    });
+}
+
+QString Tfrmyhq::couponBlock(int coupon) const {
+    const Coupon& c = kCoupons[coupon];
+    QString out;
+    out += QStringLiteral("<a style=\" text-decoration:none;color:") + text(QStringLiteral("edt21")) +
+           QStringLiteral("\" href=\"") + text(c.link) + QStringLiteral("\">");
+    out += (coupon == 0 ? kFirstOpening : kNextOpening) + text(c.picture) + QStringLiteral(") ") +
+           text(c.background) + QStringLiteral("\">");
+    out +=
+        QStringLiteral("<div style=\"float:left; margin-top:30px; font-family:Microsoft yahei; "
+                       "font-size:20px;margin-left:10px;\">￥</div><div style=\"float:left; font-size:60px; "
+                       "height:100px; line-height:100px;font-family:Microsoft yahei; font-weight:700\">") +
+        text(c.amount) + QStringLiteral("</div>");
+    out += QStringLiteral("<div style=\"float:left;font-family:Microsoft yahei;margin-top:27px; "
+                          "margin-left:10px;font-weight:100;font-size:20px\">") +
+           text(c.title) + QStringLiteral("</div>");
+    out += QStringLiteral("<div style=\"float:left;font-family:verdana;margin-top:2px; margin-left:10px; "
+                          "font-size:12px\">") +
+           text(c.condition) + QStringLiteral(" </div> </div></a>");
+    return out;
+}
+
+QINGWU_WINDOW(Tfrmyhq)
+
+} // namespace generators
