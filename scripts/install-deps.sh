@@ -9,6 +9,7 @@ packages=(
     qt6-webengine-dev libqt6webenginecore6-bin qt6-svg-dev libqt6sql6-sqlite
     libcurl4-openssl-dev libjpeg62-turbo-dev libgtest-dev
     xvfb xauth fonts-noto-cjk python3-aiosmtpd
+    libjpeg-turbo-progs # cjpeg for bench/jpeg
 )
 
 missing=()
