@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QUrl>
 
 namespace tools {
 
@@ -87,8 +88,12 @@ void StyleDatabase::create(const QString& path) {
             const QString folder = core::filesFolder() + QStringLiteral("/gezi/");
             QStringList script;
             try {
-                script = statements(core::readTextFile(folder + QStringLiteral("schema.sql"))) +
-                         statements(core::readTextFile(folder + QStringLiteral("seed.sql")));
+                // The sample pictures ship in "files": "{files}" is that folder's address.
+                QString seed = core::readTextFile(folder + QStringLiteral("seed.sql"));
+                seed.replace(QStringLiteral("{files}"), QUrl::fromLocalFile(core::filesFolder())
+                                                            .toString(QUrl::FullyEncoded)
+                                                            .replace(QLatin1Char('\''), QStringLiteral("%27")));
+                script = statements(core::readTextFile(folder + QStringLiteral("schema.sql"))) + statements(seed);
                 made = db.transaction();
                 QSqlQuery query(db);
                 for (const QString& statement : script) {

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QUrl>
 #include <QLabel>
 #include <QLocale>
 #include <QProcess>
@@ -142,6 +144,16 @@ TEST_F(GeziTest, TheWindowStartsDisabledWithTheShippedStyles) {
             style.value(column).toInt(&number);
             EXPECT_TRUE(number) << column.toStdString();
         }
+    }
+    // Each shipped style shows a sample picture of its own picture size, shipped in "files".
+    for (const tools::Style& style : w->database().all()) {
+        const QUrl address(style.value("示例图"));
+        ASSERT_TRUE(address.isLocalFile()) << style.value("示例图").toStdString();
+        EXPECT_TRUE(address.toLocalFile().startsWith(core::filesFolder()));
+        QImageReader reader(address.toLocalFile());
+        EXPECT_EQ(reader.format(), "jpeg");
+        EXPECT_EQ(reader.size(), QSize(style.value("图宽").toInt(), style.value("图高").toInt()))
+            << style.value("功能").toStdString();
     }
     // The journal is a write-ahead log.
     {
@@ -710,6 +722,14 @@ TEST_F(GeziTest, TheSamplePictureIsFetchedOverHttpAndShownInItsOwnWindow) {
         ASSERT_EQ(net.callsOf("messageBox").size(), 1);
         EXPECT_EQ(net.lastMessage().title, "青梧360");
     }
+    // A shipped style's own sample picture shows without the network.
+    net.reset();
+    w->selectStyleRow(0);
+    w->fire("lv1Click");
+    w->fire("btn7Click");
+    EXPECT_TRUE(net.callsOf("messageBox").isEmpty());
+    EXPECT_EQ(viewer->size(), QSize(300, 300));
+    EXPECT_EQ(picture->pixmap().size(), QSize(300, 300));
     // Sizes must be numbers.
     net.reset();
     w->setText("edttukuan", "abc");
