@@ -31,7 +31,6 @@ inline const QString shopSearchPath = QStringLiteral("/search.htm?search=y&v=1")
 inline const QString shopSearchField = QStringLiteral("keyword");
 } // namespace app::addresses
 
-
 // Promotions and customer service: the marketplace's messenger (Wangwang) links.
 namespace app::addresses {
 
@@ -44,5 +43,21 @@ inline const QString wangwangChat = wangwangChatBase + QStringLiteral("/webww/ww
 inline const QString wangwangStatus = wangwangStatusBase + QStringLiteral("/realonline.aw?v=2&uid=");
 // A group chat (the group's number follows).
 inline const QString wangwangGroup = wangwangChatBase + QStringLiteral("/go/act/other/wwgroup.php?uid=1&tribeid=");
+} // namespace app::addresses
+
+// Image tools: product QR code, favourites links, picture compression.
+namespace app::addresses {
+
+// The marketplace's QR-code picture service and its favourites service.
+inline const QString qrCodeService = QStringLiteral("https://gqrcode.alicdn.com/img");
+inline const QString favouritesService = QStringLiteral("https://favorite.taobao.com/popup/add_collection.htm");
+// The fixed token of the favourites link.
+inline const QString favouritesToken = QStringLiteral("9d04be7c2a61e");
+// Sample inputs of the QR-code and shop-favourites windows.
+inline const QString sampleProduct =
+    QStringLiteral("https://item.taobao.com/item.htm?spm=a1z10.1-c.w4004.2.qingwu&id=520117360001");
+inline const QString sampleShop = QStringLiteral("https://qingwu360.taobao.com/");
+// The page "其他" of the compressor opens.
+inline const QString compressorMore = QStringLiteral("https://qingwu360.taobao.com/category.htm");
 
 } // namespace app::addresses

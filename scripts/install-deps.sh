@@ -10,6 +10,7 @@ packages=(
     libcurl4-openssl-dev libjpeg62-turbo-dev libgtest-dev
     xvfb xauth fonts-noto-cjk python3-aiosmtpd
     qt6-translations-l10n desktop-file-utils appstream
+    libjpeg-turbo-progs # cjpeg for bench/jpeg
 )
 
 missing=()
