@@ -33,6 +33,10 @@ namespace {
 
 const QString kAsk = QStringLiteral("确定要删除吗？");
 
+// Pictures measured or downloaded at the same time, as many as a network
+// manager keeps open to one server.
+constexpr int kSimultaneous = 6;
+
 // A panel that follows the pointer while a mouse button is held on its
 // background, staying inside its parent.
 class DragPanel : public QFrame {
@@ -100,8 +104,9 @@ QString numberLabel(int ordinal) {
 }
 
 Tfrmimgurl::Tfrmimgurl()
-    : Form(QStringLiteral("Tfrmimgurl"), QStringLiteral("青梧360 图片下载器 - 宝贝图片批量提取 V5.0 - 青梧工作室出品"))
-    , m_transfers(new Transfers(this)) {
+    : Form(QStringLiteral("Tfrmimgurl"),
+           QStringLiteral("青梧360 图片下载器 - 宝贝图片批量提取 V5.0 - 青梧工作室出品"))
+    , m_transfers(new Transfers(this, kSimultaneous)) {
     setMinimumSize(1360, 850);
     resize(1366, 850);
 
@@ -124,9 +129,10 @@ Tfrmimgurl::Tfrmimgurl()
 
     // Left column.
     addButton(this, QStringLiteral("btn1"), QRect(8, 64, 170, 36), QStringLiteral("① 跳转网址"));
-    QLabel* summary = addLabel(this, QStringLiteral("lbl7"), QRect(8, 108, 170, 150),
-                               QStringLiteral("您好！\r\n\r\n提取到大于            KB， \r\n\r\n的图片数量为         "
-                                              "张，\r\n\r\n请及时保存！"));
+    QLabel* summary =
+        addLabel(this, QStringLiteral("lbl7"), QRect(8, 108, 170, 150),
+                 QStringLiteral("您好！\r\n\r\n提取到大于            KB， \r\n\r\n的图片数量为         "
+                                "张，\r\n\r\n请及时保存！"));
     summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     addEdit(this, QStringLiteral("edtdaxiao"), QRect(78, 138, 48, 22), QStringLiteral("50"));
     QLabel* count = addLabel(this, QStringLiteral("lbl1"), QRect(92, 172, 40, 20), QStringLiteral("0"));
@@ -137,7 +143,8 @@ Tfrmimgurl::Tfrmimgurl()
     gauge->setGeometry(8, 308, 170, 20);
     gauge->setRange(0, 100);
     gauge->setValue(0);
-    QPushButton* stop = addButton(this, QStringLiteral("btnstop"), QRect(8, 332, 170, 26), QStringLiteral("停止"));
+    QPushButton* stop =
+        addButton(this, QStringLiteral("btnstop"), QRect(8, 332, 170, 26), QStringLiteral("停止"));
     stop->setEnabled(false);
     addCaption(this, QRect(8, 370, 80, 22), QStringLiteral(" 缩略图尺寸: "));
     addEdit(this, QStringLiteral("edt3"), QRect(90, 368, 50, 24), QStringLiteral("100"));
@@ -167,8 +174,8 @@ Tfrmimgurl::Tfrmimgurl()
     addButton(edit, QStringLiteral("btn11"), QRect(800, 0, 90, 26), QStringLiteral("预览"));
     addCaption(edit, QRect(900, 4, 150, 20), QStringLiteral("点图片编号可排序"))
         ->setStyleSheet(QStringLiteral("color:grey"));
-    auto makeList = [&](QWidget* parent, const QString& name, const QRect& geometry, const QStringList& columns,
-                        const QList<int>& widths) {
+    auto makeList = [&](QWidget* parent, const QString& name, const QRect& geometry,
+                        const QStringList& columns, const QList<int>& widths) {
         auto* view = new QTreeWidget(parent);
         view->setObjectName(name);
         view->setGeometry(geometry);
@@ -180,9 +187,9 @@ Tfrmimgurl::Tfrmimgurl()
             view->setColumnWidth(i, widths[i]);
         return view;
     };
-    QTreeWidget* images = makeList(edit, QStringLiteral("lv1"), QRect(370, 30, 790, 400),
-                                   {QStringLiteral("  图片编号"), QStringLiteral("  图片地址"), QStringLiteral("大小")},
-                                   {80, 650, 80});
+    QTreeWidget* images = makeList(
+        edit, QStringLiteral("lv1"), QRect(370, 30, 790, 400),
+        {QStringLiteral("  图片编号"), QStringLiteral("  图片地址"), QStringLiteral("大小")}, {80, 650, 80});
     images->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid #ddd; }"));
     addCaption(edit, QRect(370, 440, 100, 20), QStringLiteral("图片回收站："));
     addCaption(edit, QRect(480, 440, 260, 20), QStringLiteral("您选中了第          张，撤销数据！"))
@@ -191,9 +198,9 @@ Tfrmimgurl::Tfrmimgurl()
         ->setStyleSheet(QStringLiteral("color:red; font-weight:bold"));
     addButton(edit, QStringLiteral("btn4"), QRect(900, 436, 80, 26), QStringLiteral("撤销"));
     addButton(edit, QStringLiteral("btn12"), QRect(990, 436, 80, 26), QStringLiteral("清空"));
-    QTreeWidget* bin = makeList(edit, QStringLiteral("lv2"), QRect(370, 466, 790, 236),
-                                {QStringLiteral("编号"), QStringLiteral("图片地址"), QStringLiteral("大小")},
-                                {80, 620, 80});
+    QTreeWidget* bin =
+        makeList(edit, QStringLiteral("lv2"), QRect(370, 466, 790, 236),
+                 {QStringLiteral("编号"), QStringLiteral("图片地址"), QStringLiteral("大小")}, {80, 620, 80});
     auto* panel = new DragPanel(edit);
     panel->setObjectName(QStringLiteral("pnl12"));
     panel->setGeometry(20, 330, 330, 360);
@@ -220,7 +227,8 @@ Tfrmimgurl::Tfrmimgurl()
             [bin, binMenu](const QPoint& at) { binMenu->popup(bin->viewport()->mapToGlobal(at)); });
 
     addCaption(this, QRect(8, 804, 1000, 20),
-               QStringLiteral("提示信息：输入网址 → 跳转 → 键盘PgDn 按钮 直到页面底部 → 击解析地址 → 预览 → 保存！"));
+               QStringLiteral(
+                   "提示信息：输入网址 → 跳转 → 键盘PgDn 按钮 直到页面底部 → 击解析地址 → 预览 → 保存！"));
 
     // Status bar: the working folder and the date, both fixed now.
     m_date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).remove(u'/');
@@ -343,11 +351,11 @@ void Tfrmimgurl::parse() {
     gauge->setValue(0);
     QHash<QString, qint64> sizes;
     setBusy(true);
-    const bool complete = m_transfers->run(addresses, [&](const QString& address,
-                                                          const std::optional<QByteArray>& bytes) {
-        sizes.insert(address, bytes ? bytes->size() : -1);
-        gauge->setValue(gauge->value() + 1);
-    });
+    const bool complete =
+        m_transfers->run(addresses, [&](const QString& address, const std::optional<QByteArray>& bytes) {
+            sizes.insert(address, bytes ? bytes->size() : -1);
+            gauge->setValue(gauge->value() + 1);
+        });
     setBusy(false);
     if (!complete) {
         gauge->setValue(0);
@@ -388,9 +396,10 @@ void Tfrmimgurl::thumbnails(bool numbered) {
         const QString caption = numbered ? item->text(0) + QStringLiteral(" [ ") + item->text(2)
                                          : QStringLiteral("第 ") + QString::number(i + 1) +
                                                QStringLiteral(" 张 [ ") + item->text(2);
-        lines << QStringLiteral("<table style=\"float:left;margin:10px;border-collapse:collapse;\" width=\"100\" "
-                                "border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td bgcolor=\"#999\"><img "
-                                "src=\"") +
+        lines << QStringLiteral(
+                     "<table style=\"float:left;margin:10px;border-collapse:collapse;\" width=\"100\" "
+                     "border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td bgcolor=\"#999\"><img "
+                     "src=\"") +
                      item->text(1) + QStringLiteral("\" height=") + height + QStringLiteral("/>") +
                      QStringLiteral("</td></tr><tr><td height=\"30\" align=\"center\" bgcolor=\"#FFFFFF\" "
                                     "style=\"font-size:13px;color:#333;font-family:Microsoft YaHei\">") +
@@ -417,10 +426,11 @@ void Tfrmimgurl::writePreview(const QStringList& lines, int browserNumber) {
 void Tfrmimgurl::singlePreview(QTreeWidget* clicked) {
     QTreeWidgetItem* selected = clicked->currentItem();
     if (selected && selected->isSelected())
-        writePreview({QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"><html><head>"
-                                     "<meta charset=\"GB2312\"></head><body><img src=\"") +
-                      selected->text(1) + QStringLiteral("\" width=\"350\"/>") + QStringLiteral("</body></html>")},
-                     3);
+        writePreview(
+            {QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"><html><head>"
+                            "<meta charset=\"GB2312\"></head><body><img src=\"") +
+             selected->text(1) + QStringLiteral("\" width=\"350\"/>") + QStringLiteral("</body></html>")},
+            3);
     else
         selected = nullptr;
     if (clicked == list(QStringLiteral("lv1"))) {
@@ -429,9 +439,11 @@ void Tfrmimgurl::singlePreview(QTreeWidget* clicked) {
         for (int i = 0; i < clicked->topLevelItemCount(); ++i)
             if (clicked->topLevelItem(i)->checkState(0) == Qt::Checked)
                 marked->addTopLevelItem(copyRow(clicked->topLevelItem(i)));
-        setText(QStringLiteral("lbl9"), QString::number(selected ? clicked->indexOfTopLevelItem(selected) : -1));
+        setText(QStringLiteral("lbl9"),
+                QString::number(selected ? clicked->indexOfTopLevelItem(selected) : -1));
     } else {
-        setText(QStringLiteral("lbl9"), QString::number(selected ? clicked->indexOfTopLevelItem(selected) + 1 : 0));
+        setText(QStringLiteral("lbl9"),
+                QString::number(selected ? clicked->indexOfTopLevelItem(selected) + 1 : 0));
     }
 }
 
@@ -450,10 +462,12 @@ void Tfrmimgurl::deleteChecked() {
     QTreeWidget* images = list(QStringLiteral("lv1"));
     QTreeWidget* marked = list(QStringLiteral("lv3"));
     if (marked->topLevelItemCount() == 0) {
-        message(QStringLiteral("提醒信息：\r1、图片删除列表为空，您未选中要删除对象，请点击任意行后再批量删除\r2、如"
-                               "果要删除最后一条请选中后删除单图！"));
+        message(QStringLiteral(
+            "提醒信息：\r1、图片删除列表为空，您未选中要删除对象，请点击任意行后再批量删除\r2、如"
+            "果要删除最后一条请选中后删除单图！"));
     } else if (core::platform().messageBox(this, QStringLiteral("你确定要删除吗？"), QStringLiteral("提示"),
-                                           core::Buttons::OkCancel, core::Icon::Information) == core::Answer::Ok) {
+                                           core::Buttons::OkCancel,
+                                           core::Icon::Information) == core::Answer::Ok) {
         QSet<QString> numbers;
         for (int i = 0; i < marked->topLevelItemCount(); ++i)
             numbers.insert(marked->topLevelItem(i)->text(0));
@@ -531,16 +545,16 @@ void Tfrmimgurl::download() {
     gauge->setValue(0);
     int failed = 0;
     setBusy(true);
-    const bool complete = m_transfers->run(addresses, [&](const QString& address,
-                                                          const std::optional<QByteArray>& bytes) {
-        for (const QString& path : files.value(address)) {
-            QSaveFile file(path);
-            const bool written = bytes && file.open(QIODevice::WriteOnly) &&
-                                 file.write(*bytes) == bytes->size() && file.commit();
-            if (!written) ++failed;
-        }
-        gauge->setValue(gauge->value() + 1);
-    });
+    const bool complete =
+        m_transfers->run(addresses, [&](const QString& address, const std::optional<QByteArray>& bytes) {
+            for (const QString& path : files.value(address)) {
+                QSaveFile file(path);
+                const bool written = bytes && file.open(QIODevice::WriteOnly) &&
+                                     file.write(*bytes) == bytes->size() && file.commit();
+                if (!written) ++failed;
+            }
+            gauge->setValue(gauge->value() + 1);
+        });
     setBusy(false);
     if (!complete) return;
     message(failed == 0 ? QStringLiteral("图片下载完成！")

@@ -38,26 +38,65 @@ struct Layout {
 
 const QList<Layout>& layouts() {
     static const QList<Layout> all = {
-        {QStringLiteral("2行（5图）"), 2, 4, true, 2, 6, {3, 4, 6, 5, 7}, {8, 9, 10, 11, 12},
+        {QStringLiteral("2行（5图）"),
+         2,
+         4,
+         true,
+         2,
+         6,
+         {3, 4, 6, 5, 7},
+         {8, 9, 10, 11, 12},
          {QStringLiteral("0,0,W,T"), QStringLiteral("0,T,B1,H"), QStringLiteral("B1,T,B2,H"),
           QStringLiteral("B2,T,B3,H"), QStringLiteral("B3,T,W,H")}},
-        {QStringLiteral("单行四列"), 1, 4, false, 7, 8, {14, 18, 17, 16}, {19, 20, 21, 22},
+        {QStringLiteral("单行四列"),
+         1,
+         4,
+         false,
+         7,
+         8,
+         {14, 18, 17, 16},
+         {19, 20, 21, 22},
          {QStringLiteral("0,0,B1,H"), QStringLiteral("B1,0,B2,H"), QStringLiteral("B2,0,B3,H"),
           QStringLiteral("B3,0,W,H")}},
-        {QStringLiteral("两行四列"), 2, 4, false, 9, 10, {15, 25, 24, 23, 33, 32, 31, 30},
+        {QStringLiteral("两行四列"),
+         2,
+         4,
+         false,
+         9,
+         10,
+         {15, 25, 24, 23, 33, 32, 31, 30},
          {26, 27, 28, 29, 37, 36, 35, 34},
          {QStringLiteral("0,0,B1,A"), QStringLiteral("B1,0,B2,A"), QStringLiteral("B2,0,B3,A"),
           QStringLiteral("B3,0,W,A"), QStringLiteral("0,A,B1,H"), QStringLiteral("B1,A,B2,H"),
           QStringLiteral("B2,A,B3,H"), QStringLiteral("B3,A,W,H")}},
-        {QStringLiteral("三行四列"), 3, 4, false, 11, 12, {38, 41, 40, 39, 45, 44, 43, 42, 57, 56, 55, 54},
+        {QStringLiteral("三行四列"),
+         3,
+         4,
+         false,
+         11,
+         12,
+         {38, 41, 40, 39, 45, 44, 43, 42, 57, 56, 55, 54},
          {46, 47, 48, 49, 53, 52, 51, 50, 61, 60, 59, 58},
          {QStringLiteral("0,0,B1,C1"), QStringLiteral("B1,0,B2,C1"), QStringLiteral("B2,0,B3,C1"),
           QStringLiteral("B3,0,W,C1"), QStringLiteral("0,C1,B1,C2"), QStringLiteral("B1,C1,B2,C2"),
           QStringLiteral("B2,C1,B3,C2"), QStringLiteral("B3,C1,W,C2"), QStringLiteral("0,C2,B1,H"),
           QStringLiteral("B1,C2,B2,H"), QStringLiteral("B2,C2,B3,H"), QStringLiteral("B3,C2,W,H")}},
-        {QStringLiteral("单行三列"), 1, 3, false, 13, 14, {62, 65, 64}, {66, 67, 68},
+        {QStringLiteral("单行三列"),
+         1,
+         3,
+         false,
+         13,
+         14,
+         {62, 65, 64},
+         {66, 67, 68},
          {QStringLiteral("0,0,D1,H"), QStringLiteral("D1,0,D2,H"), QStringLiteral("D2,0,W,H")}},
-        {QStringLiteral("两行三列"), 2, 3, false, 15, 16, {63, 71, 70, 69, 75, 74},
+        {QStringLiteral("两行三列"),
+         2,
+         3,
+         false,
+         15,
+         16,
+         {63, 71, 70, 69, 75, 74},
          {76, 77, 78, 79, 83, 82},
          {QStringLiteral("0,0,D1,A"), QStringLiteral("D1,0,D2,A"), QStringLiteral("D2,0,W,A"),
           QStringLiteral("0,A,D1,H"), QStringLiteral("D1,A,D2,H"), QStringLiteral("D2,A,W,H")}},
@@ -69,14 +108,18 @@ QString edit(int number) {
     return QStringLiteral("edt%1").arg(number);
 }
 
-const QString kHint = QStringLiteral("提取代码后会在预览中显示最终效果，可以右键测试看下范围！\r\n\r\n左边四个坐标（0,"
-                                     "0,100,100）分别为：水平，垂直，宽度，高度");
-const QString kHintBroken = QStringLiteral("提取代码后会在预览中显示最终效果，\r\n可以右键测试看下范围！\r\n\r\n左边四个坐"
-                                           "标（0,0,100,100）\r\n分别为：水平，垂直，宽度，高度");
+const QString kHint =
+    QStringLiteral("提取代码后会在预览中显示最终效果，可以右键测试看下范围！\r\n\r\n左边四个坐标（0,"
+                   "0,100,100）分别为：水平，垂直，宽度，高度");
+const QString kHintBroken =
+    QStringLiteral("提取代码后会在预览中显示最终效果，\r\n可以右键测试看下范围！\r\n\r\n左边四个坐"
+                   "标（0,0,100,100）\r\n分别为：水平，垂直，宽度，高度");
 
 const QString kIntro = QStringLiteral(
-    "软件说明：\r\n\r\n当前版本：热点链接 V1.0 版 \r\n\r\n本软件能实现不在设计稿切片前提下，以热点形式加链接，大大节约了美工时间！"
-    "样式不断更新中！~\r\n\r\n软件每一个样式均有，链接参数及热点参数，如果您不是美工请不要修改热点的相关参数！");
+    "软件说明：\r\n\r\n当前版本：热点链接 V1.0 版 "
+    "\r\n\r\n本软件能实现不在设计稿切片前提下，以热点形式加链接，大大节约了美工时间！"
+    "样式不断更新中！~"
+    "\r\n\r\n软件每一个样式均有，链接参数及热点参数，如果您不是美工请不要修改热点的相关参数！");
 
 // A drawing of a layout's numbered grid.
 QPixmap gridPicture(const Layout& layout, const QSize& size) {
@@ -229,7 +272,8 @@ Tfrmredian::Tfrmredian()
     on(QStringLiteral("btn6Click"), [] { core::platform().openDefault(hotspotPage()); });
     on(QStringLiteral("edt13Change"), [this] { fill(1); });
     on(QStringLiteral("cbb2Change"), [this] {
-        message(QStringLiteral("同一页面使用多个热点图时请切换不同的MPA名！防止链接冲突！"), QStringLiteral("提示信息框"));
+        message(QStringLiteral("同一页面使用多个热点图时请切换不同的MPA名！防止链接冲突！"),
+                QStringLiteral("提示信息框"));
     });
     for (int i = 0; i <= 6; ++i)
         on(QStringLiteral("imgl%1Click").arg(i), [this, i, tabs] {
@@ -262,20 +306,18 @@ void Tfrmredian::submit() {
     const int b1 = w / 4;
     const int c1 = h / 3;
     const int d1 = w / 3;
-    m_computed = {{QStringLiteral("A"), QString::number(h / 2)},
-                  {QStringLiteral("B1"), QString::number(b1)},
-                  {QStringLiteral("B2"), QString::number(2 * b1)},
-                  {QStringLiteral("B3"), QString::number(3 * b1)},
-                  {QStringLiteral("C1"), QString::number(c1)},
-                  {QStringLiteral("C2"), QString::number(2 * c1)},
-                  {QStringLiteral("D1"), QString::number(d1)},
-                  {QStringLiteral("D2"), QString::number(2 * d1)}};
+    m_computed = {
+        {QStringLiteral("A"), QString::number(h / 2)},   {QStringLiteral("B1"), QString::number(b1)},
+        {QStringLiteral("B2"), QString::number(2 * b1)}, {QStringLiteral("B3"), QString::number(3 * b1)},
+        {QStringLiteral("C1"), QString::number(c1)},     {QStringLiteral("C2"), QString::number(2 * c1)},
+        {QStringLiteral("D1"), QString::number(d1)},     {QStringLiteral("D2"), QString::number(2 * d1)}};
 
-    setText(QStringLiteral("mmo1"),
-            QStringLiteral("<style type=\"text/css\">body {margin-left: 0px;margin-top: 0px;}</style><body><img "
-                           "src=\"") +
-                text(QStringLiteral("edt1")) +
-                QStringLiteral("\"  alt=\"青梧美工图片载入测试\"  border=\"0\"/></body>"));
+    setText(
+        QStringLiteral("mmo1"),
+        QStringLiteral("<style type=\"text/css\">body {margin-left: 0px;margin-top: 0px;}</style><body><img "
+                       "src=\"") +
+            text(QStringLiteral("edt1")) +
+            QStringLiteral("\"  alt=\"青梧美工图片载入测试\"  border=\"0\"/></body>"));
     QDir().mkpath(core::filesFolder());
     core::writeTextFile(picturePage(), core::joinLines(control<core::Memo>(QStringLiteral("mmo1"))->lines()));
     showPage(picturePage());
@@ -306,8 +348,9 @@ void Tfrmredian::fill(int layout) {
 QString Tfrmredian::code(int layout) const {
     const Layout& cells = layouts()[layout - 1];
     const QString map = text(QStringLiteral("cbb2"));
-    QString out = QStringLiteral("<img src=\"") + text(QStringLiteral("edt1")) + QStringLiteral("\"  alt=\"\" width=\"") +
-                  text(QStringLiteral("cbb1")) + QStringLiteral("\" height=\"") + text(QStringLiteral("edt2")) +
+    QString out = QStringLiteral("<img src=\"") + text(QStringLiteral("edt1")) +
+                  QStringLiteral("\"  alt=\"\" width=\"") + text(QStringLiteral("cbb1")) +
+                  QStringLiteral("\" height=\"") + text(QStringLiteral("edt2")) +
                   QStringLiteral("\" usemap=\"#") + map + QStringLiteral("\" border=\"0\"/>");
     out += QStringLiteral("<map name=\"") + map + QStringLiteral("\">");
     for (int k = 0; k < cells.cells.size(); ++k)
@@ -325,12 +368,13 @@ QString Tfrmredian::outlinedPage(int layout, const QString& code) const {
     for (int number : layouts()[layout - 1].rectangles) {
         const std::optional<QRect> rect = rectangleOf(text(edit(number)));
         if (!rect) continue;
-        outlines += QStringLiteral("<div style=\"position:absolute;left:%1px;top:%2px;width:%3px;height:%4px;"
-                                   "box-sizing:border-box;border:1px dashed #F00;pointer-events:none\"></div>")
-                        .arg(rect->left())
-                        .arg(rect->top())
-                        .arg(rect->width())
-                        .arg(rect->height());
+        outlines +=
+            QStringLiteral("<div style=\"position:absolute;left:%1px;top:%2px;width:%3px;height:%4px;"
+                           "box-sizing:border-box;border:1px dashed #F00;pointer-events:none\"></div>")
+                .arg(rect->left())
+                .arg(rect->top())
+                .arg(rect->width())
+                .arg(rect->height());
     }
     return QStringLiteral("<div style=\"position:relative;display:inline-block;line-height:0\">") + code +
            outlines + QStringLiteral("</div>");

@@ -7,8 +7,8 @@
 
 #include <QFile>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -30,13 +30,14 @@ TEST(ImgurlEngine, HarvestsTheTopLevelDocumentsPictures) {
     ASSERT_TRUE(pages.isValid());
     QFile page(pages.path() + "/page.html");
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<html><body>\n"
-               "<img src=\"/p/60000/one.jpg\">\n"
-               "<img src=\"../p/70000/two.jpg\">\n"
-               "<img name=\"pre\" src=\"/p/90000/named.jpg\">\n"
-               "<iframe src=\"/files/inner.html\"></iframe>\n"
-               "<script>var i = new Image(); i.src = '/p/80000/three.png'; document.body.appendChild(i);</script>\n"
-               "</body></html>\n");
+    page.write(
+        "<html><body>\n"
+        "<img src=\"/p/60000/one.jpg\">\n"
+        "<img src=\"../p/70000/two.jpg\">\n"
+        "<img name=\"pre\" src=\"/p/90000/named.jpg\">\n"
+        "<iframe src=\"/files/inner.html\"></iframe>\n"
+        "<script>var i = new Image(); i.src = '/p/80000/three.png'; document.body.appendChild(i);</script>\n"
+        "</body></html>\n");
     page.close();
     QFile inner(pages.path() + "/inner.html");
     ASSERT_TRUE(inner.open(QIODevice::WriteOnly));
@@ -67,7 +68,8 @@ TEST(ImgurlEngine, HarvestsTheTopLevelDocumentsPictures) {
                                  "第 02 张 " + server.base() + "/p/70000/two.jpg 68K",
                                  "第 03 张 " + server.base() + "/p/80000/three.png 78K"}));
     // The named picture's address begins with its name and cannot be fetched.
-    EXPECT_EQ(engine.lastMessage().text, "成功解析大于 50 KB, 的图片为 3 张！\r\n另有 1 张图片无法获取，未计入列表！");
+    EXPECT_EQ(engine.lastMessage().text,
+              "成功解析大于 50 KB, 的图片为 3 张！\r\n另有 1 张图片无法获取，未计入列表！");
     EXPECT_EQ(server.hits(server.base() + "/p/65000/framed.jpg"), 1); // loaded by the frame, never measured
     core::setPlatform(&testing::fakePlatform());
     w->hide();

@@ -24,18 +24,31 @@ namespace {
 
 using testing::PictureServer;
 
-const QString kReminder = "提醒信息：\r1、图片删除列表为空，您未选中要删除对象，请点击任意行后再批量删除\r2、如果要删除最后一"
-                          "条请选中后删除单图！";
+const QString kReminder =
+    "提醒信息：\r1、图片删除列表为空，您未选中要删除对象，请点击任意行后再批量删除\r2、如果要删除最后一"
+    "条请选中后删除单图！";
 
 TEST(ImgurlLabels, SizeLabels) {
     const struct {
         qint64 bytes;
         QString label;
     } cases[] = {
-        {0, "0B"},           {5, "5B"},          {500, "500B"},           {1024, "1,024B"},
-        {1025, "1K"},        {1535, "1K"},       {1536, "2K"},            {10240, "10K"},
-        {51200, "50K"},      {51201, "50K"},     {100000, "98K"},         {1048576, "1,024K"},
-        {1048577, "1.00M"},  {1572864, "1.50M"}, {1073741824, "1,024.00M"}, {1073741825, "1.00G"},
+        {0, "0B"},
+        {5, "5B"},
+        {500, "500B"},
+        {1024, "1,024B"},
+        {1025, "1K"},
+        {1535, "1K"},
+        {1536, "2K"},
+        {10240, "10K"},
+        {51200, "50K"},
+        {51201, "50K"},
+        {100000, "98K"},
+        {1048576, "1,024K"},
+        {1048577, "1.00M"},
+        {1572864, "1.50M"},
+        {1073741824, "1,024.00M"},
+        {1073741825, "1.00G"},
         {5368709120LL, "5.00G"},
     };
     for (const auto& c : cases)
@@ -159,15 +172,17 @@ TEST_F(ImgurlTest, ParseKeepsPicturesAboveTheThresholdInDocumentOrder) {
     const QString small = server.picture(500, "small.gif");
     const QString gone = server.base() + "/missing/gone.jpg";
     QList<core::PictureElement> pictures = {
-        {"", exact}, {"", above}, {"", small}, {"", gone}, {"", big}, {"", above},
-        {"N", big}, // the name attribute goes in front of the source
+        {"", exact}, {"", above}, {"", small}, {"", gone},
+        {"", big},   {"", above}, {"N", big}, // the name attribute goes in front of the source
     };
     page()->scriptedPictures = pictures;
     w->fire("btn2Click");
 
-    EXPECT_EQ(rows("lv1"), QList<Row>({{"第 01 张", above, "50K"}, {"第 02 张", big, "98K"}, {"第 03 张", above, "50K"}}));
+    EXPECT_EQ(rows("lv1"),
+              QList<Row>({{"第 01 张", above, "50K"}, {"第 02 张", big, "98K"}, {"第 03 张", above, "50K"}}));
     EXPECT_EQ(w->text("lbl1"), "3");
-    EXPECT_EQ(fake().lastMessage().text, "成功解析大于 50 KB, 的图片为 3 张！\r\n另有 2 张图片无法获取，未计入列表！");
+    EXPECT_EQ(fake().lastMessage().text,
+              "成功解析大于 50 KB, 的图片为 3 张！\r\n另有 2 张图片无法获取，未计入列表！");
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
     EXPECT_EQ(currentTab(), 1);
     EXPECT_EQ(server.hits(above), 1); // measured once although listed twice
@@ -269,7 +284,8 @@ TEST_F(ImgurlTest, RefusedAndStalledPicturesAreCountedNotKept) {
     w->fire("btn2Click");
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_EQ(rows("lv1"), QList<Row>({{"第 01 张", good, "59K"}}));
-    EXPECT_EQ(fake().lastMessage().text, "成功解析大于 50 KB, 的图片为 1 张！\r\n另有 3 张图片无法获取，未计入列表！");
+    EXPECT_EQ(fake().lastMessage().text,
+              "成功解析大于 50 KB, 的图片为 1 张！\r\n另有 3 张图片无法获取，未计入列表！");
 }
 
 TEST_F(ImgurlTest, MeasuringRunsConcurrentlyAndKeepsTheWindowAlive) {
@@ -286,7 +302,7 @@ TEST_F(ImgurlTest, MeasuringRunsConcurrentlyAndKeepsTheWindowAlive) {
     w->fire("btn2Click");
     const qint64 took = clock.elapsed();
     EXPECT_LT(took, 12 * 400 / 2) << took; // sequentially at least 4.8 s
-    EXPECT_GT(ticks, 3);                  // the event loop kept turning
+    EXPECT_GT(ticks, 3);                   // the event loop kept turning
     ASSERT_EQ(rows("lv1").size(), 12);
     for (int i = 0; i < 12; ++i)
         EXPECT_EQ(rows("lv1")[i].address, addresses[i]); // document order, not arrival order
@@ -318,18 +334,20 @@ TEST_F(ImgurlTest, SinglePreviewDeleteListAndSelectedNumber) {
     list("lv1")->topLevelItem(1)->setCheckState(0, Qt::Checked);
     list("lv1")->topLevelItem(3)->setCheckState(0, Qt::Checked);
     click("lv1", 2);
-    EXPECT_EQ(testing::fileBytes(folder.path() + "/Preview.html"),
-              testing::gbk("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"><html><head><meta "
-                           "charset=\"GB2312\"></head><body><img src=\"" +
-                           addresses[2] + "\" width=\"350\"/></body></html>\r\n"));
+    EXPECT_EQ(
+        testing::fileBytes(folder.path() + "/Preview.html"),
+        testing::gbk("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"><html><head><meta "
+                     "charset=\"GB2312\"></head><body><img src=\"" +
+                     addresses[2] + "\" width=\"350\"/></body></html>\r\n"));
     EXPECT_EQ(browser("wb3")->navigations.last(), folder.path() + "/Preview.html");
     EXPECT_EQ(w->text("lbl9"), "2");
-    EXPECT_EQ(rows("lv3"), QList<Row>({{"第 02 张", addresses[1], "59K"}, {"第 04 张", addresses[3], "59K"}}));
+    EXPECT_EQ(rows("lv3"),
+              QList<Row>({{"第 02 张", addresses[1], "59K"}, {"第 04 张", addresses[3], "59K"}}));
 
     browser("wb3")->complete();
     EXPECT_EQ(browser("wb3")->bodyAttributes.value("scroll"), "no");
-    const QMap<QString, QString> style = {{"border", "0"}, {"borderStyle", "none"}, {"margin", "0"},
-                                          {"padding", "0"}, {"overflow", "hidden"}};
+    const QMap<QString, QString> style = {
+        {"border", "0"}, {"borderStyle", "none"}, {"margin", "0"}, {"padding", "0"}, {"overflow", "hidden"}};
     EXPECT_EQ(browser("wb3")->bodyStyle, style);
 }
 
@@ -400,8 +418,10 @@ TEST_F(ImgurlTest, DeleteChecked) {
     fake().reset();
     w->fire("btn6Click");
     EXPECT_EQ(fake().lastMessage().text, "删除成功");
-    EXPECT_EQ(rows("lv1"), QList<Row>({{"第 01 张", addresses[0], "59K"}, {"第 04 张", addresses[3], "59K"}}));
-    EXPECT_EQ(rows("lv2"), QList<Row>({{"第 02 张", addresses[1], "59K"}, {"第 03 张", addresses[2], "59K"}}));
+    EXPECT_EQ(rows("lv1"),
+              QList<Row>({{"第 01 张", addresses[0], "59K"}, {"第 04 张", addresses[3], "59K"}}));
+    EXPECT_EQ(rows("lv2"),
+              QList<Row>({{"第 02 张", addresses[1], "59K"}, {"第 03 张", addresses[2], "59K"}}));
     EXPECT_EQ(w->text("lbl1"), "2");
     EXPECT_EQ(rows("lv3").size(), 2); // kept until the next click in the list
 }

@@ -14,6 +14,7 @@ import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 hits = {}
+pattern = bytes((i * 7) % 251 for i in range(1 << 20))
 lock = threading.Lock()
 folder = sys.argv[1] if len(sys.argv) > 1 else "."
 
@@ -44,7 +45,8 @@ class Handler(BaseHTTPRequestHandler):
             if match.group(1):
                 time.sleep(int(match.group(1)) / 1000.0)
             size = int(match.group(2))
-            self.answer(200, bytes((i * 7) % 251 for i in range(size)), "image/jpeg")
+            body = pattern * (size // len(pattern)) + pattern[: size % len(pattern)]
+            self.answer(200, body, "image/jpeg")
         elif self.path.startswith("/stall/"):
             time.sleep(3600)
         elif self.path.startswith("/files/"):

@@ -1,17 +1,17 @@
 #include "core/files.h"
 #include "tests/support/helpers.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QPushButton>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStringEncoder>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWheelEvent>
-#include <QApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,8 +98,8 @@ TEST_F(RedianTest, StartsWithItsDefaults) {
     QStringList captions;
     for (int i = 0; i < tabs->count(); ++i)
         captions << tabs->tabText(i);
-    EXPECT_EQ(captions,
-              QStringList({"首页", "2行（5图）", "单行四列", "两行四列", "三行四列", "单行三列", "两行三列"}));
+    EXPECT_EQ(captions, QStringList({"首页", "2行（5图）", "单行四列", "两行四列", "三行四列", "单行三列",
+                                     "两行三列"}));
 }
 
 TEST_F(RedianTest, AtStartShowsTheLastLayoutWithNoLayoutChosen) {
@@ -115,18 +115,26 @@ TEST_F(RedianTest, SubmitFillsTheChosenLayoutsRectangles) {
         QString width, height;
         QStringList rectangles;
     } cases[] = {
-        {1, "750", "301",
+        {1,
+         "750",
+         "301",
          {"0,0,750,150", "0,150,187,301", "187,150,374,301", "374,150,561,301", "561,150,750,301"}},
         {2, "950", "400", {"0,0,237,400", "237,0,474,400", "474,0,711,400", "711,0,950,400"}},
-        {3, "990", "500",
-         {"0,0,247,250", "247,0,494,250", "494,0,741,250", "741,0,990,250", "0,250,247,500", "247,250,494,500",
-          "494,250,741,500", "741,250,990,500"}},
-        {4, "990", "600",
-         {"0,0,247,200", "247,0,494,200", "494,0,741,200", "741,0,990,200", "0,200,247,400", "247,200,494,400",
-          "494,200,741,400", "741,200,990,400", "0,400,247,600", "247,400,494,600", "494,400,741,600",
-          "741,400,990,600"}},
+        {3,
+         "990",
+         "500",
+         {"0,0,247,250", "247,0,494,250", "494,0,741,250", "741,0,990,250", "0,250,247,500",
+          "247,250,494,500", "494,250,741,500", "741,250,990,500"}},
+        {4,
+         "990",
+         "600",
+         {"0,0,247,200", "247,0,494,200", "494,0,741,200", "741,0,990,200", "0,200,247,400",
+          "247,200,494,400", "494,200,741,400", "741,200,990,400", "0,400,247,600", "247,400,494,600",
+          "494,400,741,600", "741,400,990,600"}},
         {5, "1000", "400", {"0,0,333,400", "333,0,666,400", "666,0,1000,400"}},
-        {6, "790", "451",
+        {6,
+         "790",
+         "451",
          {"0,0,263,225", "263,0,526,225", "526,0,790,225", "0,225,263,451", "263,225,526,451",
           "526,225,790,451"}},
         // W and H go in as typed, the computed values as plain numbers.
@@ -161,9 +169,10 @@ TEST_F(RedianTest, SubmitWritesAndShowsThePicturePage) {
     w->setText("edt1", "http://pic.example/p.jpg");
     submit(5, "990", "300");
     const QString page = program.path() + "/files/images.html";
-    EXPECT_EQ(bytesOf(page),
-              gbk("<style type=\"text/css\">body {margin-left: 0px;margin-top: 0px;}</style><body><img "
-                  "src=\"http://pic.example/p.jpg\"  alt=\"青梧美工图片载入测试\"  border=\"0\"/></body>\r\n"));
+    EXPECT_EQ(
+        bytesOf(page),
+        gbk("<style type=\"text/css\">body {margin-left: 0px;margin-top: 0px;}</style><body><img "
+            "src=\"http://pic.example/p.jpg\"  alt=\"青梧美工图片载入测试\"  border=\"0\"/></body>\r\n"));
     ASSERT_NE(browser(), nullptr);
     EXPECT_EQ(browser()->navigations.last(), page);
 }
@@ -242,10 +251,11 @@ TEST_F(RedianTest, ExtremeIntegersComputeWithoutOverflow) {
 
 QString expectedCode(const QString& picture, const QString& w, const QString& h, const QString& map,
                      const QStringList& rectangles, const QStringList& links) {
-    QString out = "<img src=\"" + picture + "\"  alt=\"\" width=\"" + w + "\" height=\"" + h + "\" usemap=\"#" +
-                  map + "\" border=\"0\"/><map name=\"" + map + "\">";
+    QString out = "<img src=\"" + picture + "\"  alt=\"\" width=\"" + w + "\" height=\"" + h +
+                  "\" usemap=\"#" + map + "\" border=\"0\"/><map name=\"" + map + "\">";
     for (int k = 0; k < rectangles.size(); ++k)
-        out += "<area shape=\"rect\" coords=\"" + rectangles[k] + "\" href=\"" + links[k] + "\" target=\"_blank\">";
+        out += "<area shape=\"rect\" coords=\"" + rectangles[k] + "\" href=\"" + links[k] +
+               "\" target=\"_blank\">";
     return out + "</map>";
 }
 
@@ -258,11 +268,12 @@ TEST_F(RedianTest, ExtractLayoutFiveAsTheExampleSays) {
     w->setText("cbb2", "one");
     fake().reset();
     w->fire("btn13Click");
-    const QString code = "<img src=\"P.jpg\"  alt=\"\" width=\"1000\" height=\"400\" usemap=\"#one\" border=\"0\"/>"
-                         "<map name=\"one\">"
-                         "<area shape=\"rect\" coords=\"0,0,333,400\" href=\"a\" target=\"_blank\">"
-                         "<area shape=\"rect\" coords=\"333,0,666,400\" href=\"b\" target=\"_blank\">"
-                         "<area shape=\"rect\" coords=\"666,0,1000,400\" href=\"c\" target=\"_blank\"></map>";
+    const QString code =
+        "<img src=\"P.jpg\"  alt=\"\" width=\"1000\" height=\"400\" usemap=\"#one\" border=\"0\"/>"
+        "<map name=\"one\">"
+        "<area shape=\"rect\" coords=\"0,0,333,400\" href=\"a\" target=\"_blank\">"
+        "<area shape=\"rect\" coords=\"333,0,666,400\" href=\"b\" target=\"_blank\">"
+        "<area shape=\"rect\" coords=\"666,0,1000,400\" href=\"c\" target=\"_blank\"></map>";
     EXPECT_EQ(fake().clipboard, code);
     EXPECT_EQ(w->text("mmo2"), code);
     ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
@@ -346,8 +357,8 @@ TEST_F(RedianTest, TheWheelScrollsTheThumbnails) {
                             Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &towardsUser);
     EXPECT_EQ(bar->value(), 2 * bar->singleStep());
-    QWheelEvent away(QPointF(600, 300), QPointF(600, 300), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                     Qt::NoScrollPhase, false);
+    QWheelEvent away(QPointF(600, 300), QPointF(600, 300), QPoint(), QPoint(0, 120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &away);
     EXPECT_EQ(bar->value(), bar->singleStep());
 }

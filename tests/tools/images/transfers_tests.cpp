@@ -18,11 +18,11 @@ TEST(Transfers, FetchesEachDistinctAddressOnceIntoMemory) {
     tools::Transfers transfers;
     QMap<QString, qint64> sizes;
     int calls = 0;
-    const bool complete = transfers.run({a, gone, a, b, a}, [&](const QString& address,
-                                                                const std::optional<QByteArray>& bytes) {
-        ++calls;
-        sizes[address] = bytes ? bytes->size() : -1;
-    });
+    const bool complete = transfers.run({a, gone, a, b, a},
+                                        [&](const QString& address, const std::optional<QByteArray>& bytes) {
+                                            ++calls;
+                                            sizes[address] = bytes ? bytes->size() : -1;
+                                        });
     EXPECT_TRUE(complete);
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(sizes.value(a), 1000);
@@ -56,15 +56,17 @@ TEST(Transfers, ACancelledRunReportsNoMore) {
     QStringList reported;
     QElapsedTimer clock;
     clock.start();
-    const bool complete = transfers.run(addresses, [&](const QString& address, const std::optional<QByteArray>&) {
-        reported << address;
-        transfers.cancel();
-    });
+    const bool complete =
+        transfers.run(addresses, [&](const QString& address, const std::optional<QByteArray>&) {
+            reported << address;
+            transfers.cancel();
+        });
     EXPECT_FALSE(complete);
     EXPECT_EQ(reported, QStringList({addresses.first()}));
     EXPECT_LT(clock.elapsed(), 2500);
     // The same object runs again afterwards.
-    EXPECT_TRUE(transfers.run({server.picture(5, "again.jpg")}, [](const QString&, const std::optional<QByteArray>&) {}));
+    EXPECT_TRUE(transfers.run({server.picture(5, "again.jpg")},
+                              [](const QString&, const std::optional<QByteArray>&) {}));
 }
 
 TEST(Transfers, AStalledServerEndsAfterTheStallTimeout) {
