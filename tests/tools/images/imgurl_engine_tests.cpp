@@ -1,7 +1,7 @@
 // The image downloader harvesting a page in the real web engine (run under Xvfb).
-#include "core/realplatform.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
+#include "tests/tools/images/engine_platform.h"
 #include "tests/tools/images/picture_server.h"
 #include "tools/images/transfers.h"
 
@@ -14,16 +14,7 @@
 
 namespace {
 
-// The recording platform, with real browsers.
-class EnginePlatform : public testing::FakePlatform {
-public:
-    core::Browser* createBrowser(QWidget* parent) override {
-        core::Browser* browser = core::createWebBrowser(parent);
-        made << browser;
-        return browser;
-    }
-    QList<core::Browser*> made;
-};
+using testing::EnginePlatform;
 
 TEST(ImgurlEngine, HarvestsTheTopLevelDocumentsPictures) {
     QTemporaryDir pages;
