@@ -9,6 +9,8 @@
 #include "tools/images/transfers.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     testing::FakePlatform& fake = testing::fakePlatform();
     core::setPlatform(&fake);
+
+    // The parse writes its gallery page into the current folder.
+    QTemporaryDir scratch;
+    QDir::setCurrent(scratch.path());
 
     testing::PictureServer server;
     if (!server.running()) {
