@@ -22,6 +22,12 @@ inline const QString designDirectory = QStringLiteral("https://www.qingwu360.com
 // The announcement page ships with the program, so the launcher shows it offline.
 inline const QString announcementFile = QStringLiteral("gonggao.html");
 
+// Image tools.
+inline const QString imageDownloaderStart = QStringLiteral("https://www.qingwu360.com/tools/imgurl/");
+inline const QString imageDownloaderHelp = QStringLiteral("https://www.qingwu360.com/help/imgurl/");
+inline const QString imageDownloaderDownload = QStringLiteral("https://pan.baidu.com/s/qingwu360-imgurl");
+inline const QString imageDownloaderSample = QStringLiteral("https://qingwu360.taobao.com/");
+
 } // namespace app::addresses
 
 // Navigation, categories and footer: the shop's own search page, reached from

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/realplatform.h"
+#include "tests/support/fake_platform.h"
+
+#include <QList>
+
+namespace testing {
+
+// The recording platform, with real browsers of the web engine.
+class EnginePlatform : public FakePlatform {
+public:
+    core::Browser* createBrowser(QWidget* parent) override {
+        core::Browser* browser = core::createWebBrowser(parent);
+        made << browser;
+        return browser;
+    }
+    QList<core::Browser*> made;
+};
+
+} // namespace testing
