@@ -37,6 +37,21 @@ inline void expectWriteFailed(FakePlatform& fake) {
     EXPECT_EQ(fake.lastMessage().title, fake.applicationTitle());
 }
 
+// The framework's conversion message for a typed text; `kind` is "integer" or
+// "floating point". A very long text is named as far as the edit kept it.
+inline void expectNotANumber(FakePlatform& fake, const QString& typed, const QString& kind) {
+    const QString message = fake.lastMessage().text;
+    const QString tail = QStringLiteral("' is not a valid %1 value").arg(kind);
+    if (typed.size() < 1000) {
+        EXPECT_EQ(message, QStringLiteral("'") + typed + tail);
+    } else {
+        EXPECT_TRUE(message.startsWith(QStringLiteral("'") + typed.left(1000)))
+            << message.left(60).toStdString();
+        EXPECT_TRUE(message.endsWith(tail)) << message.right(60).toStdString();
+    }
+    EXPECT_EQ(fake.lastMessage().title, fake.applicationTitle());
+}
+
 // A test of one window, reached as start-up made it and kept for the run.
 class FormTest : public ProgramTest {
 protected:
