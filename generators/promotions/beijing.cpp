@@ -1,0 +1,49 @@
+#include "generators/promotions/beijing.h"
+
+#include "app/windows.h"
+
+#include <QLabel>
+
+namespace generators {
+
+Tfrmbeijing::Tfrmbeijing()
+    : core::Form(QStringLiteral("Tfrmbeijing"), QStringLiteral("固定背景代码生成器")) {
+    setClientSize(549, 337);
+
+    addCaption(this, QRect(12, 14, 70, 22), QStringLiteral("图片地址"));
+    addEdit(this, QStringLiteral("edt1"), QRect(82, 12, 455, 24));
+    addButton(this, QStringLiteral("btn1"), QRect(12, 46, 160, 34), QStringLiteral("生成固定背景"));
+    addButton(this, QStringLiteral("btn3"), QRect(182, 46, 180, 34), QStringLiteral("生成随页面变化背景"));
+    addButton(this, QStringLiteral("btn2"), QRect(372, 46, 165, 34), QStringLiteral("复制代码"));
+    addMemo(this, QStringLiteral("mmo1"), QRect(12, 90, 525, 120));
+    const QStringList hints = {
+        QStringLiteral("使用步骤："), QStringLiteral("装修后台 —— 导航 —— 编辑 —— 显示设置  —— 粘贴代码"),
+        QStringLiteral("固定背景的意思：就是说贴图后，图片会页面居中展示，不论怎么滑动页面，背景总是显示！"),
+        QStringLiteral("随页面变化背景：图片会在页面的顶部展示，页面下滑后，背景随着上移，最后消失！")};
+    for (int i = 0; i < hints.size(); ++i) {
+        QLabel* hint = addCaption(this, QRect(12, 218 + 28 * i, 525, 26), hints[i]);
+        hint->setWordWrap(true);
+    }
+
+    const QString start = QStringLiteral("body{background-image:url(");
+    on(QStringLiteral("btn1Click"), [this, start] {
+        setText(QStringLiteral("mmo1"),
+                start + text(QStringLiteral("edt1")) +
+                    QStringLiteral(");background-repeat:no-repeat;background-position:center;"
+                                   "background-attachment:fixed;}"));
+    });
+    on(QStringLiteral("btn3Click"), [this, start] {
+        setText(QStringLiteral("mmo1"),
+                start + text(QStringLiteral("edt1")) +
+                    QStringLiteral(");background-repeat:no-repeat;background-position:center;"
+                                   "background-position:top;}"));
+    });
+    on(QStringLiteral("btn2Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先生成背景代码，再复制代码！"))) return;
+        copyOut(QStringLiteral("mmo1"), QStringLiteral("复制代码成功，请粘贴在，导航 - 编辑 - 显示空白处！"));
+    });
+}
+
+QINGWU_WINDOW(Tfrmbeijing)
+
+} // namespace generators

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/form.h"
+
+namespace generators {
+
+class TfrmBJHD : public core::Form {
+    Q_OBJECT
+public:
+    TfrmBJHD();
+};
+
+} // namespace generators

@@ -1,0 +1,81 @@
+#include "generators/promotions/youku.h"
+
+#include "app/windows.h"
+#include "core/messages.h"
+#include "core/platform.h"
+#include "generators/promotions/pagewidgets.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace generators {
+
+Tfrmyouku::Tfrmyouku()
+    : core::Form(QStringLiteral("Tfrmyouku"), QStringLiteral("优酷视频代码编辑器")) {
+    setClientSize(1095, 537);
+
+    // The fields on the left; the browser takes the rest.
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("pnl1"));
+    panel->setFixedWidth(300);
+    auto* view = new QWidget(this);
+    view->setObjectName(QStringLiteral("wb1"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel);
+    layout->addWidget(view, 1);
+
+    addCaption(panel, QRect(10, 12, 90, 22), QStringLiteral("视频短地址："));
+    addEdit(panel, QStringLiteral("edt1"), QRect(10, 36, 280, 24),
+            QStringLiteral("https://v.youku.com/v_show/id_XNDc4MjQ1NjI0MA==.html"));
+    addCaption(panel, QRect(10, 72, 70, 22), QStringLiteral("视频宽度："));
+    addEdit(panel, QStringLiteral("edt6"), QRect(80, 70, 60, 24), QStringLiteral("500"));
+    addCaption(panel, QRect(150, 72, 70, 22), QStringLiteral("视频高度："));
+    addEdit(panel, QStringLiteral("edt7"), QRect(220, 70, 60, 24), QStringLiteral("500"));
+    addButton(panel, QStringLiteral("btn1"), QRect(10, 106, 135, 36), QStringLiteral("调试视频"));
+    addButton(panel, QStringLiteral("btn2"), QRect(155, 106, 135, 36), QStringLiteral("复制代码"));
+    addMemo(panel, QStringLiteral("mmo1"), QRect(10, 152, 280, 200));
+    QGroupBox* hint =
+        addGroup(panel, QStringLiteral("grp1"), QRect(10, 362, 280, 165), QStringLiteral("提示："));
+    QLabel* example = addCaption(
+        hint, QRect(10, 22, 260, 135),
+        QStringLiteral(
+            "视频短地址就是视频页面的地址到“.html”为止，不要后面“?”起的参数。例如："
+            "https://v.youku.com/v_show/id_XNDc4MjQ1NjI0MA==.html?spm=a2h0c.8166622.PhoneSokuUgc_1.dtitle "
+            "的短地址是 https://v.youku.com/v_show/id_XNDc4MjQ1NjI0MA==.html"));
+    example->setWordWrap(true);
+
+    addHolder(QStringLiteral("edt4"), QStringLiteral("https://v.youku.com/v_show/id_"));
+    addHolder(QStringLiteral("edt2"), QStringLiteral("https://player.youku.com/player.php/sid/"));
+    addHolder(QStringLiteral("edt3"), QStringLiteral("edt3"));
+    addHolder(QStringLiteral("edt5"), QString());
+
+    on(QStringLiteral("btn1Click"), [this] {
+        QString player = text(QStringLiteral("edt1"));
+        const QString pagePrefix = text(QStringLiteral("edt4"));
+        if (!pagePrefix.isEmpty())
+            player.replace(pagePrefix, text(QStringLiteral("edt2")), Qt::CaseSensitive);
+        setText(QStringLiteral("edt3"), player);
+        setText(QStringLiteral("edt5"), player.replace(QStringLiteral(".html"), QStringLiteral("/v.swf")));
+        setText(QStringLiteral("mmo1"),
+                QStringLiteral("<embed src=\"") + text(QStringLiteral("edt5")) +
+                    QStringLiteral("\" quality=\"high\" width=\"") + text(QStringLiteral("edt6")) +
+                    QStringLiteral("\" height=\"") + text(QStringLiteral("edt7")) +
+                    QStringLiteral("\" align=\"middle\" type=\"application/x-shockwave-flash\" "
+                                   "allowscriptaccess=\"never\" flashvars=\"scene=taobao_shop\"> </embed>"));
+        const QString page = pagewidgets::workingPage(QStringLiteral("files.html"));
+        pagewidgets::saveMemoPage(this, QStringLiteral("mmo1"), page);
+        pagewidgets::browserIn(m_browser, control<QWidget>(QStringLiteral("wb1")))->navigate(page);
+    });
+    on(QStringLiteral("btn2Click"), [this] {
+        if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试视频生成代码，再复制代码！")))
+            return;
+        copyOut(QStringLiteral("mmo1"), core::kCopiedForShop);
+    });
+}
+
+QINGWU_WINDOW(Tfrmyouku)
+
+} // namespace generators

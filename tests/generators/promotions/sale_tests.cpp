@@ -1,0 +1,50 @@
+#include "tests/generators/promotions/pagewidgets_checks.h"
+
+namespace {
+
+QString cart(const QString& link, const QString& width, const QString& height, const QString& picture) {
+    return "<a class=\"J_CartPluginTrigger\" href=\"" + link +
+           "\" target=\"_blank\" title=\"加入购物车\"><img style=\"width:" + width + "px;height:" + height +
+           "px;\" src=\"" + picture + "\"/></a>";
+}
+
+class SaleTest : public testing::FormTest {
+protected:
+    SaleTest()
+        : FormTest("Tfrmsale") {}
+};
+
+TEST_F(SaleTest, DefaultsGiveTheSampleCartButton) {
+    EXPECT_EQ(w->windowTitle(), "购物车");
+    EXPECT_EQ(w->text("edt2"), "120");
+    EXPECT_EQ(w->text("edt3"), "31");
+    const QString item = w->text("edt4");
+    EXPECT_TRUE(item.contains("/item.htm?")) << item.toStdString();
+    for (const char* key : {"spm=", "id=", "scene="})
+        EXPECT_TRUE(item.contains(key)) << key;
+    EXPECT_FALSE(w->text("edt1").isEmpty());
+    EXPECT_EQ(w->text("mmo1"), "mmo1\r\n");
+
+    w->fire("btn1Click");
+    const QString snippet = cart(item, "120", "31", w->text("edt1"));
+    EXPECT_EQ(w->text("mmo1"), snippet);
+    testing::expectCopied(fake(), "Tfrmsale", snippet, testing::kShopCopied);
+}
+
+TEST_F(SaleTest, FieldsGoToTheirPlacesAsTyped) {
+    const struct {
+        QString picture, width, height, link;
+    } cases[] = {{"PIC", "W1", "H2", "LINK?a=1&b=2"}, {"", "", "", ""}, {" p ", "abc", "1e309", "\"q\""}};
+    for (const auto& c : cases) {
+        fake().reset();
+        w->setText("edt1", c.picture);
+        w->setText("edt2", c.width);
+        w->setText("edt3", c.height);
+        w->setText("edt4", c.link);
+        w->fire("btn1Click");
+        testing::expectCopied(fake(), "Tfrmsale", cart(c.link, c.width, c.height, c.picture),
+                              testing::kShopCopied);
+    }
+}
+
+} // namespace
