@@ -37,7 +37,7 @@ struct Group {
 
 QList<Group> groups() {
     return {
-        {QStringLiteral("◇ 头部版块"), {relatedItems(), dividerBar()}},
+        {QStringLiteral("◇ 头部版块"), {relatedItems(), dividerBar(), coupons(), comboOffer()}},
         {QStringLiteral("◇ 产品信息"), {}},
         {QStringLiteral("◇ 辅助版块"), {}},
     };

@@ -194,4 +194,128 @@ TEST_F(SectionsTest, ColourFieldsTakeTheChosenColourAsBackground) {
     EXPECT_EQ(w->text("edtzise"), "#999");
 }
 
+// ---- Coupons ----
+
+QString coupon(int i, const QString& text, const QString& link, const QString& back, const QString& tab,
+               const QString& tabText, const QString& amount, const QString& condition) {
+    return "<a style=\"text-decoration:none; color:" + text + "\" href=\"" + link + "\" target=\"_blank\">" +
+           (i == 0 ? QString("<div style=\"width:32%;height:100px; float:left; background-color:")
+                   : QString("<div style=\"width:32%;margin-left:1.9%;height:100px; float:left; "
+                             "background-color:")) +
+           back +
+           "\">    <div style=\"font-size:14px;float:left;width:15px; line-height:13px; margin-top:0px; "
+           "background-color:" +
+           tab + "; padding:8px 5px;color:" + tabText +
+           "\">领取</div><div style=\"float:left;line-height:100px;font-size:60px; font-family:arial; "
+           "padding-right:5px; font-weight:600; width:100px; text-align:center\">" +
+           amount +
+           "</div>       <div style=\"font-size:18px;float:left;height:100px;\"><div "
+           "style=\"margin-top:23px;font-size:24px\">优惠券</div><div style=\"margin-top:0px; "
+           "font-size:14px\">" +
+           condition + "</div></div></div></a>\r\n";
+}
+
+QString couponFrame(const QString& W, const QString& blocks) {
+    return "<div style=\"width:" + W +
+           "px; height:100px;font-family:Microsoft YaHei; margin:10px 0;overflow:hidden\">" + blocks +
+           "</div>";
+}
+
+TEST_F(SectionsTest, CouponsDefaultsAndTypedLists) {
+    EXPECT_EQ(w->text("mmojine"), "10|20|50\r\n");
+    EXPECT_EQ(w->text("mmoshuoming"), "满100元使用|\r\n满200元使用|\r\n满300元使用|\r\n");
+    EXPECT_EQ(w->text("mmolianjie"), "#|#|#\r\n");
+    const QString amounts[] = {"10", "20", "50"};
+    QString blocks;
+    for (int i = 0; i < 3; ++i)
+        blocks += coupon(i, "#FFF", "#", "#66F", "#F60", "#FFF", amounts[i],
+                         "满" + QString::number(i + 1) + "00元使用");
+    expectRender("btn16Click", couponFrame("750", blocks));
+
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    const struct {
+        const char* name;
+        const char* value;
+    } typed[] = {{"edt5", "#B"}, {"edt6", "#T"}, {"edt7", "#G"}, {"edt8", "#L"}};
+    for (const auto& t : typed)
+        w->setText(t.name, t.value);
+    w->setText("mmojine", "1 | 2|\r\n3|4");
+    w->setText("mmoshuoming", "\"c 0\"|c1|c2");
+    w->setText("mmolianjie", "u0|u1|u2|");
+    blocks.clear();
+    const QString conditions[] = {"c 0", "c1", "c2"};
+    for (int i = 0; i < 3; ++i)
+        blocks += coupon(i, "#T", "u" + QString::number(i), "#B", "#G", "#L", QString::number(i + 1),
+                         conditions[i]);
+    expectRender("btn16Click", couponFrame("790", blocks));
+}
+
+TEST_F(SectionsTest, CouponsStopAtTheThirdCouponOfAShortList) {
+    w->setText("mmojine", "10|20");
+    expectStop("btn16Click", "List index out of bounds (2)");
+    EXPECT_EQ(w->text("mmojine"), "10|20");
+}
+
+// ---- Combo offer ----
+
+QString combo(const QString& W, const QString& w, const QStringList& f) {
+    // f: picture 1, title 1, link 1, picture 2, title 2, link 2, old price, price, button, text, buy link
+    return "<div style=\"width:" + W +
+           "px; height:270px;font-family:Microsoft YaHei; margin:10px 0; padding:1%; border:1px #F0F0F0 "
+           "solid\">"
+           "<a style=\"text-decoration:none\" href=\"" +
+           f[2] + "\" target=\"_blank\">  <div style=\"width:" + w +
+           "px; height:270px;float:left\">  \t<img src=\"" + f[0] + "\"  width=\"" + w +
+           "\"/>    <div style=\"text-align:center; font-size:15px; margin-top:10px; color:#333\">" + f[1] +
+           "</div>  </div></a>  <div style=\"width:5%; height:225px; float:left; font-size:36px; "
+           "line-height:225px; "
+           "text-align:center; color:#333\">+</div><a style=\"text-decoration:none\" href=\"" +
+           f[5] + "\" target=\"_blank\">  <div style=\"width:" + w +
+           "px; height:270px;float:left\">  \t<img src=\"" + f[3] + "\"  width=\"" + w +
+           "\"/>    <div style=\"text-align:center; font-size:15px; margin-top:10px;color:#333\">" + f[4] +
+           "</div>  </div></a>  <div style=\"width:" + w +
+           "px; height:270px; float:right;\">  \t<div style=\"line-height:45px; text-align:center; "
+           "background-color:#ccc; font-size:23px; color:#FFF; font-weight:600\">搭配套餐</div><div "
+           "style=\"line-height:45px; text-align:center;font-size:16px; color:#999\">—— 原价:" +
+           f[6] +
+           " ——</div>    <div style=\"line-height:30px; text-align:center;font-size:16px; "
+           "color:#333\">【划算套餐价】</div>    <div style=\"line-height:50px; "
+           "text-align:center;font-size:36px; "
+           "font-family:arial; color:#F30\"><span style=\" font-family: Microsoft YaHei\">￥</span>" +
+           f[7] + "</div><a style=\"text-decoration:none;color:" + f[9] + "\" href=\"" + f[10] +
+           "\" target=\"_blank\">    <div style=\"line-height:40px; text-align:center;font-size:16px; "
+           "background-color:" +
+           f[8] + "; margin-top:10px;\">立即购买</div></a>  </div></div>";
+}
+
+TEST_F(SectionsTest, ComboOfferSetsTheImageWidthByShopType) {
+    const QString sample = w->text("edt9");
+    EXPECT_FALSE(sample.isEmpty());
+    EXPECT_EQ(w->text("edt12"), sample);
+    EXPECT_EQ(w->text("btn7"), "预览");
+    expectRender("btn7Click", combo("750", "220",
+                                    {sample, "华为荣耀，闪耀全城", "#", sample, "华为荣耀，闪耀全城", "#",
+                                     "1696.0", "696.0", "#66F", "#fff", "#"}));
+    EXPECT_EQ(w->text("lbltukuan"), "220");
+
+    const QStringList typed = {"P1", "T1", "L1", "P2", "T2", "L2", "9.9", "1.1", "#B", "#C", "BUY"};
+    const char* names[] = {"edt9",  "edt10", "edt11", "edt12", "edt13", "edt14",
+                           "edt15", "edt16", "edt17", "edt18", "edt19"};
+    for (int i = 0; i < typed.size(); ++i)
+        w->setText(names[i], typed[i]);
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    expectRender("btn7Click", combo("790", "230", typed));
+    EXPECT_EQ(w->text("lbltukuan"), "230");
+}
+
+TEST_F(SectionsTest, ComboOfferWidthCarriesIntoTheNextRelatedItemsRender) {
+    chooseLayout(0);
+    w->fire("btn7Click");
+    for (const char* list : {"mmotwo", "mmothree", "mmoone", "mmoguanlianjiage"})
+        w->setText(list, "a|b|c|d");
+    w->fire("btn14Click");
+    EXPECT_TRUE(code().contains("<li style=\"width:220px; height:340px;"));
+    EXPECT_TRUE(code().contains("\" width=\"220\" height=\"270\" />"));
+}
+
 } // namespace
