@@ -38,7 +38,7 @@ struct Group {
 QList<Group> groups() {
     return {
         {QStringLiteral("◇ 头部版块"), {relatedItems(), dividerBar(), coupons(), comboOffer()}},
-        {QStringLiteral("◇ 产品信息"), {}},
+        {QStringLiteral("◇ 产品信息"), {parameters(), sizeChart(), productDisplay(), productDetails()}},
         {QStringLiteral("◇ 辅助版块"), {}},
     };
 }

@@ -1,4 +1,10 @@
+#include "core/realplatform.h"
+#include "description/assistant.h"
 #include "tests/description/assistant_support.h"
+#include "tests/description/http_server.h"
+
+#include <QBuffer>
+#include <QImage>
 
 #include <QComboBox>
 #include <QFile>
@@ -316,6 +322,278 @@ TEST_F(SectionsTest, ComboOfferWidthCarriesIntoTheNextRelatedItemsRender) {
     w->fire("btn14Click");
     EXPECT_TRUE(code().contains("<li style=\"width:220px; height:340px;"));
     EXPECT_TRUE(code().contains("\" width=\"220\" height=\"270\" />"));
+}
+
+// ---- Product parameters ----
+
+QString parametersSection(const QString& W, const QString& picture, const QString& lines) {
+    return "<div style=\"width:" + W +
+           "px; margin:10px 0;background-color:#f5f5f5;padding:15px 0px; height:320px; font-family:Microsoft "
+           "YaHei\"><div style=\"background-color:#FFF;height:320px; margin:0px 15px;\"><div "
+           "style=\"width:320px; "
+           "height:320px; overflow:hidden; float:left\"><img src=\"" +
+           picture +
+           "\" width=\"320\"/></div><div style=\"width:320px; height:300px;float:left;line-height:30px; "
+           "font-size:14px; padding:10px; background-color:#FFF; padding-left:60px; color:#999\"><div "
+           "style=\"font-size:18px; font-weight:600; line-height:60px; color:#333\">参数信息 "
+           "/Parameters</div>" +
+           lines + "</div></div></div>";
+}
+
+TEST_F(SectionsTest, ParametersKeepEveryLineWithItsTrailingBlank) {
+    EXPECT_EQ(w->text("mmocanshu"), "CPU型号：苹果A7 \r\n屏幕尺寸：4.0英寸 \r\n运行内存：1GB \r\n"
+                                    "屏幕分辨率：1136×640像素 \r\n机身容量：16GB \r\n操作系统：iOS 8.0 \r\n"
+                                    "后置相机：800万像素\r\n");
+    const QString sample = w->text("edtcanshutu");
+    EXPECT_FALSE(sample.isEmpty());
+    expectRender(
+        "btn18Click",
+        parametersSection("750", sample,
+                          "CPU型号：苹果A7 <br>\r\n屏幕尺寸：4.0英寸 <br>\r\n运行内存：1GB <br>\r\n"
+                          "屏幕分辨率：1136×640像素 <br>\r\n机身容量：16GB <br>\r\n操作系统：iOS 8.0 <br>\r\n"
+                          "后置相机：800万像素<br>\r\n"));
+
+    const struct {
+        QString typed, lines;
+    } cases[] = {
+        {"", ""},
+        {"a\nb  ", "a<br>\r\nb  <br>\r\n"},
+        {"  x\r\n\r\ny\r\n", "  x<br>\r\n<br>\r\ny<br>\r\n"},
+    };
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    w->setText("edtcanshutu", "PIC");
+    for (const auto& c : cases) {
+        w->setText("mmocanshu", c.typed);
+        expectRender("btn18Click", parametersSection("790", "PIC", c.lines));
+    }
+}
+
+// ---- Size chart ----
+
+TEST_F(SectionsTest, SizeChartIsTheFixedTableAt750EvenForTmall) {
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    w->fire("btn19Click");
+    const QString chart = code();
+    const QStringList lines = chart.split("\r\n");
+    ASSERT_EQ(lines.size(), 55); // 54 lines, each followed by CR LF
+    EXPECT_EQ(lines.last(), "");
+    EXPECT_EQ(lines[0], "<div style=\"width:750px; font-family: Microsoft YaHei;\">");
+    EXPECT_EQ(lines[1],
+              "\t<div style=\"text-align:center; font-size:20px; line-height:80px; font-weight:100;\">"
+              "产品尺码表 | 单位（cm）</div>");
+    EXPECT_EQ(lines[2],
+              "<table style=\"border-collapse: collapse; color: #333; font-size: 15px;\" width=\"100%\" "
+              "border=\"1\" cellpadding=\"0\" cellspacing=\"0\" bordercolor=\"#999\">");
+    EXPECT_EQ(lines[3], "    <tr>");
+    EXPECT_EQ(lines[4], "      <td height=\"30\" align=\"center\" bgcolor=\"#E6E6E6\">尺码</td>");
+    EXPECT_EQ(lines[9], "      <td height=\"30\" align=\"center\" bgcolor=\"#E6E6E6\">衣长</td>");
+    EXPECT_EQ(lines[10], "    </tr>");
+    // The XL row: rows start at lines 3, 11, 19, 27, 35, 43.
+    const QStringList xl = {"XL", "40", "41", "42", "43", "45"};
+    EXPECT_EQ(lines[35], "    <tr>");
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(lines[36 + i], "      <td height=\"25\" align=\"center\">" + xl[i] + "</td>");
+    EXPECT_EQ(lines[44], "      <td height=\"25\" align=\"center\">XXL</td>");
+    EXPECT_EQ(lines[49], "      <td height=\"25\" align=\"center\">50</td>");
+    EXPECT_EQ(lines[51], "  </table>");
+    EXPECT_EQ(lines[52], "  <div style=\"text-align:center; font-size:14px; line-height:60px; color:#999\">"
+                         "备注信息：以上尺码为手工测量，可能会有1-3cm误差，实际以实物为准</div>");
+    EXPECT_EQ(lines[53], "</div>");
+    // Written to the preview as it is.
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(chart));
+    EXPECT_EQ(browser()->navigations.last(), page());
+}
+
+// ---- Product display ----
+
+TEST_F(SectionsTest, DisplayWritesOnePictureLinePerCount) {
+    auto line = [](const QString& picture, const QString& W) {
+        return "<img style=\"margin:5px 0\" src=\"" + picture + "\" alt=\" 790.jpg\" width=\"" + W +
+               "\"/>\r\n";
+    };
+    EXPECT_EQ(w->text("cbb3"), "5");
+    const QStringList samples = w->text("mmozhanshi").split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(samples.size(), 5);
+    QString expected;
+    for (int i = 0; i < 5; ++i)
+        expected += line(i < 4 ? samples[i].chopped(1) : samples[i], "750");
+    expectRender("btn1Click", expected);
+
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    w->setText("mmozhanshi", "A|B|C|D|E|F|G");
+    const struct {
+        QString count, section;
+    } cases[] = {
+        {"3", line("A", "790") + line("B", "790") + line("C", "790")},
+        {" 7", line("A", "790") + line("B", "790") + line("C", "790") + line("D", "790") + line("E", "790") +
+                   line("F", "790") + line("G", "790")},
+        {"0", ""},
+        {"-2147483648", ""},
+    };
+    for (const auto& c : cases) {
+        w->setText("cbb3", c.count);
+        expectRender("btn1Click", c.section);
+    }
+}
+
+TEST_F(SectionsTest, DisplayStopsOnShortListsAndBadCounts) {
+    w->setText("mmozhanshi", "A|B|C|D|E");
+    w->setText("cbb3", "6");
+    expectStop("btn1Click", "List index out of bounds (5)");
+    const QString longText(200000, u'9');
+    for (const QString& typed : {QString(""), QString("abc"), QString("2147483648"), QString("1e309"),
+                                 QString("NaN"), QString("1,5"), QString("5.0"), longText}) {
+        w->setText("cbb3", typed);
+        // The combo box holds at most 32767 characters of a long text.
+        EXPECT_EQ(w->text("cbb3"), typed.left(32767));
+        expectStop("btn1Click", "'" + w->text("cbb3") + "' is not a valid integer value");
+    }
+    w->setText("cbb3", "2147483647");
+    expectStop("btn1Click", "List index out of bounds (5)");
+}
+
+// ---- Product details ----
+
+QString detailsFrame(const QString& W, const QString& blocks) {
+    return "<div style=\"width:" + W + "px; font-family:Microsoft YaHei; font-size:15px\">" + blocks +
+           "</div>";
+}
+
+QString listBlock(const QString& W, const QString& picture, const QString& titleColour, const QString& title,
+                  const QString& smallColour, const QString& description) {
+    return "<img style=\"margin-top:5px;\" src=\"" + picture + "\" width=\"" + W +
+           "\"/><div style=\"width:" + W + "px;\"><div style=\"font-size:21px;color:" + titleColour +
+           ";margin:30px 0px; margin-bottom:5px;font-weight:600;text-align:center\">" + title +
+           "</div><div style=\"color:" + smallColour +
+           ";line-height:25px; padding:0 40px;margin-bottom:20px;;text-align:center\">" + description +
+           "</div></div>\r\n";
+}
+
+QString overlayBlock(const QString& W, const QString& height, const QString& lift, const QString& picture,
+                     const QString& titleColour, const QString& title, const QString& smallColour,
+                     const QString& description) {
+    return "<div style=\"width:" + W + "px; height:" + height +
+           "px;overflow:hidden\"><img style=\"margin-top:5px;\" src=\"" + picture + "\" width=\"" + W +
+           "\"/><div style=\"width:350px;position:relative; top:-" + lift +
+           "px; left:60px;\"><div style=\"font-size:33px;color:" + titleColour +
+           ";margin:30px 0px; margin-bottom:5px;font-weight:600;\">" + title +
+           "</div><div style=\"color:" + smallColour + ";line-height:25px;margin-bottom:20px;\">" +
+           description + "</div></div></div>\r\n";
+}
+
+TEST_F(SectionsTest, DetailsAsAListUseOnlyTheCountedEntries) {
+    EXPECT_EQ(w->control<core::RadioGroup>("rg2")->items(), QStringList({"图文列表", "图文叠加"}));
+    EXPECT_EQ(w->control<core::RadioGroup>("rg2")->itemIndex(), 0);
+    EXPECT_EQ(w->text("mmoxijiebiaoti"), QString("高品质面料说明|\r\n").repeated(4) + "高品质面料说明\r\n");
+    const QString words = "2016单鞋春款时尚蛋卷鞋浅口新品真皮豆豆鞋平底软底串珠水钻女鞋";
+    EXPECT_EQ(w->text("mmoxijieshuoming"), (words + "|\r\n").repeated(4) + words + "\r\n");
+    const QStringList samples = w->text("mmoxijietupian").split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(samples.size(), 5);
+    QString blocks;
+    for (int i = 0; i < 5; ++i)
+        blocks += listBlock("750", i < 4 ? samples[i].chopped(1) : samples[i], "#f30", "高品质面料说明",
+                            "#999", words);
+    expectRender("btn11Click", detailsFrame("750", blocks));
+
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    w->setText("cbb4", "3");
+    w->setText("edt20", "#T");
+    w->setText("edt21", "#D");
+    w->setText("mmoxijiebiaoti", "t0|t1|t2|t3");
+    w->setText("mmoxijieshuoming", "d0|d1|d2|d3");
+    w->setText("mmoxijietupian", "p0|p1|p2|p3");
+    blocks.clear();
+    for (const QString k : {"0", "1", "2"})
+        blocks += listBlock("790", "p" + k, "#T", "t" + k, "#D", "d" + k);
+    expectRender("btn11Click", detailsFrame("790", blocks));
+
+    w->setText("mmoxijieshuoming", "d0|d1");
+    expectStop("btn11Click", "List index out of bounds (2)");
+    w->setText("cbb4", "abc");
+    expectStop("btn11Click", "'abc' is not a valid integer value");
+}
+
+// Downloads go to a real HTTP server on the loopback address; everything else
+// stays with the recording platform.
+class DownloadingPlatform : public testing::FakePlatform {
+public:
+    bool download(const QString& address, const QString& path) override {
+        downloads << address;
+        return real.download(address, path);
+    }
+    QStringList downloads;
+    core::RealPlatform real;
+};
+
+QByteArray jpegOfHeight(int height) {
+    QImage image(750, height, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    return bytes;
+}
+
+class DetailsOverlayTest : public SectionsTest {
+protected:
+    void SetUp() override {
+        SectionsTest::SetUp();
+        core::setPlatform(&downloading);
+        w->control<core::RadioGroup>("rg2")->setItemIndex(1);
+        server.files["/400.jpg"] = jpegOfHeight(400);
+        server.files["/30.jpg"] = jpegOfHeight(30);
+        server.files["/png.jpg"] = QByteArray("\x89PNG\r\n\x1a\n not a jpeg", 20);
+    }
+    void TearDown() override {
+        core::setPlatform(&testing::fakePlatform());
+        w->control<core::RadioGroup>("rg2")->setItemIndex(0);
+        SectionsTest::TearDown();
+    }
+    QString scratch() const { return static_cast<description::Tfrmmain*>(w)->scratchPicture(); }
+    DownloadingPlatform downloading;
+    testing::LoopbackHttpServer server;
+};
+
+TEST_F(DetailsOverlayTest, MeasuresEachDownloadedPicture) {
+    const QString tall = server.address("/400.jpg");
+    const QString low = server.address("/30.jpg");
+    w->setText("cbb4", "2");
+    w->setText("mmoxijiebiaoti", "t0|t1");
+    w->setText("mmoxijieshuoming", "d0|d1");
+    w->setText("mmoxijietupian", tall + "|" + low);
+    w->setText("edt20", "#T");
+    w->setText("edt21", "#D");
+    // 400 px: the block is clipped at 390 and the text lifted by 350; below
+    // 50 px the lift itself turns negative.
+    const QString expected =
+        detailsFrame("750", overlayBlock("750", "390", "350", tall, "#T", "t0", "#D", "d0") +
+                                overlayBlock("750", "20", "-20", low, "#T", "t1", "#D", "d1"));
+    const int before = browser()->navigations.size();
+    w->fire("btn11Click");
+    EXPECT_EQ(code(), expected);
+    EXPECT_EQ(downloading.downloads, QStringList({tall, low}));
+    EXPECT_EQ(browser()->navigations.size(), before + 1);
+    // The scratch picture lives outside the working folder.
+    EXPECT_FALSE(scratch().isEmpty());
+    EXPECT_FALSE(scratch().startsWith(folder.path()));
+    EXPECT_FALSE(QFile::exists(folder.path() + "/1.jpg"));
+    EXPECT_TRUE(QFile::exists(scratch()));
+    w->fire("FormClose");
+    EXPECT_FALSE(QFile::exists(scratch()));
+}
+
+TEST_F(DetailsOverlayTest, AFailedDownloadIsReportedAndNothingOlderIsMeasured) {
+    w->setText("cbb4", "1");
+    w->setText("mmoxijietupian", server.address("/400.jpg"));
+    w->fire("btn11Click");
+    ASSERT_TRUE(code().contains("height:390px;"));
+
+    const QString missing = server.address("/missing.jpg");
+    w->setText("mmoxijietupian", missing);
+    expectStop("btn11Click", "图片下载失败：" + missing);
+    w->setText("mmoxijietupian", server.address("/png.jpg"));
+    expectStop("btn11Click", "图片不是JPEG格式，无法读取尺寸：" + server.address("/png.jpg"));
 }
 
 } // namespace
