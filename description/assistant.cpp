@@ -39,7 +39,7 @@ QList<Group> groups() {
     return {
         {QStringLiteral("◇ 头部版块"), {relatedItems(), dividerBar(), coupons(), comboOffer()}},
         {QStringLiteral("◇ 产品信息"), {parameters(), sizeChart(), productDisplay(), productDetails()}},
-        {QStringLiteral("◇ 辅助版块"), {}},
+        {QStringLiteral("◇ 辅助版块"), {sectionTitle(), buyersNotes(), customHtml()}},
     };
 }
 

@@ -78,7 +78,9 @@ TEST_F(AssistantTest, SectionButtonsShowTheirPageAndNameTheSection) {
     } kinds[] = {{"btnguanlian", "关联销售", "tsguanlian"},   {"btnfengetiao", "分隔条", "tsfengetiao"},
                  {"btnyouhuiquan", "优惠券", "tsyouhuiquan"}, {"btndapei", "搭配销售", "tsdapei"},
                  {"btncanshu", "产品参数", "tscanshu"},       {"btnchima", "产品尺码", "tschima"},
-                 {"btnzhanshi", "产品展示", "tszhanshi"},     {"btnxijie", "产品细节", "tsxijie"}};
+                 {"btnzhanshi", "产品展示", "tszhanshi"},     {"btnxijie", "产品细节", "tsxijie"},
+                 {"btnyangshi", "分割样式", "tsyangshi"},     {"btnjiaoliu", "交流版块", "tsjiaoliu"},
+                 {"btnzidingyi", "自定义", "tszidingyi"}};
     for (const auto& kind : kinds) {
         w->control<QWidget>("pnl4")->hide();
         EXPECT_EQ(w->text(kind.button), kind.caption);
@@ -116,7 +118,8 @@ TEST_F(AssistantTest, AddingAsksFirstAndKeepsNumbersAsTheyWere) {
               QStringList({"1|[ 分隔条 ] |<p>A</p>", "3|[ 自定义 ] |<p>C</p>", "3|[ 分隔条 ] |<p>D</p>"}));
 
     // The other add buttons share the handler; the related items' asks its own question.
-    for (const char* button : {"btn8", "btntianjia", "btn17", "btn5", "btn6", "btn3", "btn20"}) {
+    for (const char* button :
+         {"btn8", "btntianjia", "btn17", "btn5", "btn6", "btn3", "btn20", "btn10", "btn9", "btn13"}) {
         fake().calls.clear();
         fake().answers.enqueue(core::Answer::Cancel);
         w->control<QAbstractButton>(button)->click();

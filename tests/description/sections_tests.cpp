@@ -596,4 +596,98 @@ TEST_F(DetailsOverlayTest, AFailedDownloadIsReportedAndNothingOlderIsMeasured) {
     expectStop("btn11Click", "图片不是JPEG格式，无法读取尺寸：" + server.address("/png.jpg"));
 }
 
+// ---- Section title ----
+
+QString titleSection(const QStringList& f) {
+    // f: W, background, title size, line colour, line width, line style, title colour, title,
+    //    subtitle size, subtitle colour, subtitle
+    return "<div style=\"width:" + f[0] + "px; padding:20px 0px; background-color:" + f[1] +
+           ";margin:10px 0\"><div style=\"text-align:center; font-size:" + f[2] +
+           "px; font-family:Microsoft YaHei; font-weight:600;border-bottom:" + f[3] + " " + f[4] + "px " +
+           f[5] + "; color:" + f[6] + "; padding-bottom:0px;\">" + f[7] +
+           "</div><div style=\"padding-bottom:5px;text-align:center; font-size:" + f[8] +
+           "px; font-family:arial; line-height:30px;color:" + f[9] + "\">---- " + f[10] +
+           " ----</div> </div>";
+}
+
+TEST_F(SectionsTest, SectionTitleDefaultsAndTypedValues) {
+    expectRender("btn21Click",
+                 titleSection({"750", "#FFF", "48", "#999", "1", "dashed", "#000", "精美细致 完美品质", "14",
+                               "#999", "Exquisite and perfect quality"}));
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    const struct {
+        const char* name;
+        const char* value;
+    } typed[] = {{"edtfengedise", "#B"},   {"cbb5", "60"},           {"edtfengexian", "#L"}, {"cbb7", "0"},
+                 {"cbb8", "solid"},        {"edtfengebiaoti", "#T"}, {"edt26", "标题"},      {"cbb6", "24"},
+                 {"edtfengexiaozi", "#S"}, {"edt27", "sub"}};
+    for (const auto& t : typed)
+        w->setText(t.name, t.value);
+    // A width of 0 still writes the border declaration.
+    expectRender("btn21Click",
+                 titleSection({"790", "#B", "60", "#L", "0", "solid", "#T", "标题", "24", "#S", "sub"}));
+}
+
+// ---- Buyer's notes ----
+
+TEST_F(SectionsTest, BuyersNotesRecolourEveryLabelAndStay750Wide) {
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    EXPECT_EQ(w->text("edt22"), "#F30");
+    w->fire("btn22Click");
+    const QString notes = code();
+    EXPECT_TRUE(notes.startsWith(
+        "<div style=\"width:750px;\">  <table  style=\"font-size:14px; font-family:Microsoft "
+        "YaHei; line-height:25px;border-collapse:collapse; color:#333\" width=\"100%\" "
+        "cellpadding=\"0\" cellspacing=\"0\" border=\"1\" bordercolor=\"#DFDFDF\">\r\n"));
+    EXPECT_TRUE(notes.endsWith("\r\n  </table>\r\n</div>"));
+    EXPECT_EQ(notes.count("#F30"), 8);
+    EXPECT_FALSE(notes.contains("#666666"));
+    EXPECT_EQ(notes.count("\r\n"), 35);
+    EXPECT_TRUE(notes.contains(
+        "    <tr>\r\n      <td width=\"20%\" height=\"40\" align=\"center\" valign=\"middle\"><div "
+        "style=\"height:40px; background-color:#F30; line-height:40px; color:#FFF; margin:10px; "
+        "font-weight:700; "
+        "font-size:15px;\">正品保障</div></td>\r\n      <td width=\"88%\" height=\"30\" "
+        "valign=\"middle\"><div "
+        "style=\"margin:0 20px;\">本店所售产品均为全新正品，质量保证，请放心购买！</div></td>\r\n    "
+        "</tr>\r\n"));
+    EXPECT_TRUE(notes.contains(
+        "<td width=\"20%\" height=\"30\" align=\"center\" valign=\"middle\"><div style=\"height:40px; "
+        "background-color:#F30; line-height:40px; color:#FFF; margin:10px; font-weight:700; "
+        "font-size:15px;\">7天退货</div></td>\r\n      <td height=\"120\" valign=\"middle\"><div "
+        "style=\"margin:0 "
+        "20px;\">A."
+        "本店支持7天无理由退换货服务，如果您对我们的商品不满意，在保存商品及包装原样情况下以退换一次。商品及"
+        "包"
+        "装原样指：商品未使用过、有吊牌、未拆标、配件齐全、未改装过、无人为损坏、不影响二次销售。\r\n      "
+        "B.因质量问题造成的退换货邮费由我们承担，非质量问题造成的退换货邮费由买家承担！</div></td>\r\n"));
+    EXPECT_TRUE(notes.contains(
+        ">收货提醒</div></td>\r\n      <td height=\"30\" valign=\"middle\"><div "
+        "style=\"margin:0 20px;\">请您务必在签收快递前，确认商品完好无损后再签收，如检验商品过程"
+        "中发现缺货、少货，可以拒签并第一时间联系我们。</div></td>\r\n"));
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(notes + "\r\n"));
+
+    w->setText("edt22", "#123abc");
+    w->fire("btn22Click");
+    EXPECT_EQ(code().count("#123abc"), 8);
+    EXPECT_EQ(QString(code()).replace("#123abc", "#F30"), notes);
+}
+
+// ---- Custom HTML ----
+
+TEST_F(SectionsTest, CustomHtmlFillsTheCodeBoxOnlyAt750) {
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    EXPECT_EQ(w->text("mmo34"), "");
+    const int before = browser()->navigations.size();
+    const struct { QString typed; } cases[] = {{""}, {"<b>自己的</b>\r\n<i>x</i>\n"}};
+    for (const auto& c : cases) {
+        w->setText("mmo34", c.typed);
+        w->fire("btn23Click");
+        EXPECT_EQ(code(), "<table width=\"750\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td>" +
+                              c.typed + "</td></tr></table>");
+    }
+    EXPECT_EQ(browser()->navigations.size(), before);
+    EXPECT_FALSE(QFile::exists(page()));
+}
+
 } // namespace
