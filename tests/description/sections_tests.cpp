@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -688,6 +689,23 @@ TEST_F(SectionsTest, CustomHtmlFillsTheCodeBoxOnlyAt750) {
     }
     EXPECT_EQ(browser()->navigations.size(), before);
     EXPECT_FALSE(QFile::exists(page()));
+}
+
+// ---- Preview file ----
+
+TEST_F(SectionsTest, AnUnwritablePreviewStopsTheRenderAfterTheCodeBoxWasSet) {
+    // A folder in the way of the preview file.
+    ASSERT_TRUE(QDir(folder.path()).mkdir("file.html"));
+    w->setText("mmodaima", "previous");
+    const int before = browser()->navigations.size();
+    fake().calls.clear();
+    w->fire("btn15Click");
+    EXPECT_TRUE(code().startsWith("<div style=\"width:750px;height:40px;"));
+    ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_TRUE(fake().lastMessage().text.startsWith("Cannot create file \""))
+        << fake().lastMessage().text.toStdString();
+    EXPECT_EQ(fake().lastMessage().title, fake().applicationTitle());
+    EXPECT_EQ(browser()->navigations.size(), before);
 }
 
 } // namespace
