@@ -67,3 +67,10 @@ inline const QString sampleShop = QStringLiteral("https://qingwu360.taobao.com/"
 inline const QString compressorMore = QStringLiteral("https://qingwu360.taobao.com/category.htm");
 
 } // namespace app::addresses
+
+// Description assistant: the menu's tutorial video (marketplace video host) and
+// the download page of new versions (cloud drive).
+namespace app::addresses {
+inline const QString assistantVideo = QStringLiteral("https://cloud.video.taobao.com/play/u/qingwu/p/1/e/6/t/1/zhushou.mp4");
+inline const QString assistantDownload = QStringLiteral("https://pan.baidu.com/s/qingwu360-zhushou");
+} // namespace app::addresses
