@@ -23,3 +23,11 @@ inline const QString designDirectory = QStringLiteral("https://www.qingwu360.com
 inline const QString announcementFile = QStringLiteral("gonggao.html");
 
 } // namespace app::addresses
+
+// Code tools: the search boxes post to the shop's own search page; hot words
+// and keyword links search it for one word ("keyword" is the marketplace's field).
+namespace app::addresses {
+inline const QString searchBoxShopSearch = QStringLiteral("/search.htm?search=y&v=1");
+inline const QString searchBoxKeywordSearch = QStringLiteral("/search.htm?keyword=");
+inline const QString searchBoxNotice = QStringLiteral("https://www.qingwu360.com/notice/sousuokuang.html");
+} // namespace app::addresses
