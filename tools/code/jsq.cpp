@@ -31,21 +31,20 @@ Tfrmjsq::Tfrmjsq()
     addCaption(this, QRect(12, 8, 542, 22),
                QStringLiteral("总宽度自己设定，例如：天猫990  集市950  描述 790  750  等"));
 
-    addCaption(this, QRect(12, 40, 80, 24), QStringLiteral("总宽度："));
-    addEdit(this, QStringLiteral("edt4"), QRect(92, 40, 80, 24), QStringLiteral("950"));
-    addCaption(this, QRect(176, 40, 24, 24), QStringLiteral("px"));
-    addCaption(this, QRect(12, 72, 80, 24), QStringLiteral("一行列数："));
-    addEdit(this, QStringLiteral("edt5"), QRect(92, 72, 80, 24), QStringLiteral("2"));
-    addCaption(this, QRect(176, 72, 24, 24), QStringLiteral("列"));
-    addCaption(this, QRect(12, 104, 80, 24), QStringLiteral("间距："));
-    addEdit(this, QStringLiteral("edt2"), QRect(92, 104, 80, 24), QStringLiteral("10"));
-    addCaption(this, QRect(176, 104, 24, 24), QStringLiteral("px"));
+    // A labelled number with its unit.
+    auto field = [this](int y, const QString& caption, const QString& name, const QString& value,
+                        const QString& unit) {
+        addCaption(this, QRect(12, y, 80, 24), caption);
+        addEdit(this, name, QRect(92, y, 80, 24), value);
+        addCaption(this, QRect(176, y, 24, 24), unit);
+    };
+    field(40, QStringLiteral("总宽度："), QStringLiteral("edt4"), QStringLiteral("950"), QStringLiteral("px"));
+    field(72, QStringLiteral("一行列数："), QStringLiteral("edt5"), QStringLiteral("2"), QStringLiteral("列"));
+    field(104, QStringLiteral("间距："), QStringLiteral("edt2"), QStringLiteral("10"), QStringLiteral("px"));
     addButton(this, QStringLiteral("btn14"), QRect(12, 138, 90, 30), QStringLiteral("两边卡边"));
     addButton(this, QStringLiteral("btn19"), QRect(110, 138, 90, 30), QStringLiteral("两边带边"));
     addButton(this, QStringLiteral("btn20"), QRect(12, 174, 188, 30), QStringLiteral("卡边无间隔"));
-    addCaption(this, QRect(12, 214, 80, 24), QStringLiteral("单图宽度："));
-    addEdit(this, QStringLiteral("edt3"), QRect(92, 214, 80, 24));
-    addCaption(this, QRect(176, 214, 24, 24), QStringLiteral("px"));
+    field(214, QStringLiteral("单图宽度："), QStringLiteral("edt3"), QString(), QStringLiteral("px"));
 
     core::addPreviewPicture(this, QRect(214, 40, 340, 170),
                             QStringLiteral("两边卡边：图片贴住两侧    两边带边：两侧也留间距"));

@@ -32,33 +32,29 @@ Tfrmss::Tfrmss() : core::Form(QStringLiteral("Tfrmss"), QStringLiteral("店内�
     page->setObjectName(QStringLiteral("ts1"));
     tabs->addTab(page, QStringLiteral("店内搜索"));
 
+    // A labelled edit: caption at x, the edit right after it.
+    auto field = [this](QWidget* group, int x, int y, int captionWidth, const QString& caption,
+                        const QString& name, int width, const QString& value) {
+        addCaption(group, QRect(x, y, captionWidth, 24), caption);
+        addEdit(group, name, QRect(x + captionWidth, y, width, 24), value);
+    };
     QGroupBox* global = addGroup(page, QStringLiteral("grp1"), QRect(6, 6, 360, 118),
                                  QStringLiteral("全局参数，搜索版块高度为50px"));
-    addCaption(global, QRect(10, 22, 70, 24), QStringLiteral("店铺地址："));
-    addEdit(global, QStringLiteral("medt1"), QRect(80, 22, 270, 24), kSampleShop);
+    field(global, 10, 22, 70, QStringLiteral("店铺地址："), QStringLiteral("medt1"), 270, kSampleShop);
     addCombo(global, QStringLiteral("cbb1"), QRect(10, 54, 70, 24), {QStringLiteral("0px"), QStringLiteral("1px")},
              QStringLiteral("边框"));
-    addCaption(global, QRect(90, 54, 50, 24), QStringLiteral("颜色："));
-    addEdit(global, QStringLiteral("edt2"), QRect(140, 54, 70, 24), QStringLiteral("#ccc"));
-    addCaption(global, QRect(220, 54, 60, 24), QStringLiteral("背景色："));
-    addEdit(global, QStringLiteral("edt3"), QRect(280, 54, 70, 24), QStringLiteral("#eee"));
-    addCaption(global, QRect(10, 86, 60, 24), QStringLiteral("文字色："));
-    addEdit(global, QStringLiteral("edt5"), QRect(80, 86, 70, 24), QStringLiteral("#333"));
+    field(global, 90, 54, 50, QStringLiteral("颜色："), QStringLiteral("edt2"), 70, QStringLiteral("#ccc"));
+    field(global, 220, 54, 60, QStringLiteral("背景色："), QStringLiteral("edt3"), 70, QStringLiteral("#eee"));
+    field(global, 10, 86, 70, QStringLiteral("文字色："), QStringLiteral("edt5"), 70, QStringLiteral("#333"));
 
     QGroupBox* search =
         addGroup(page, QStringLiteral("grp2"), QRect(372, 6, 366, 118), QStringLiteral("搜索参数"));
-    addCaption(search, QRect(10, 22, 50, 24), QStringLiteral("标题："));
-    addEdit(search, QStringLiteral("edt9"), QRect(60, 22, 100, 24), QStringLiteral("店内搜索"));
-    addCaption(search, QRect(170, 22, 90, 24), QStringLiteral("默认关键词："));
-    addEdit(search, QStringLiteral("edt1"), QRect(260, 22, 96, 24), QStringLiteral("青梧掌柜"));
-    addCaption(search, QRect(10, 54, 90, 24), QStringLiteral("关键词字色："));
-    addEdit(search, QStringLiteral("edt4"), QRect(100, 54, 60, 24), QStringLiteral("#333"));
-    addCaption(search, QRect(170, 54, 80, 24), QStringLiteral("搜索按钮："));
-    addEdit(search, QStringLiteral("edt6"), QRect(250, 54, 106, 24), QStringLiteral("搜索"));
-    addCaption(search, QRect(10, 86, 50, 24), QStringLiteral("底色："));
-    addEdit(search, QStringLiteral("edt7"), QRect(60, 86, 100, 24), QStringLiteral("#333"));
-    addCaption(search, QRect(170, 86, 80, 24), QStringLiteral("文字颜色："));
-    addEdit(search, QStringLiteral("edt8"), QRect(250, 86, 106, 24), QStringLiteral("#fff"));
+    field(search, 10, 22, 50, QStringLiteral("标题："), QStringLiteral("edt9"), 100, QStringLiteral("店内搜索"));
+    field(search, 170, 22, 90, QStringLiteral("默认关键词："), QStringLiteral("edt1"), 96, QStringLiteral("青梧掌柜"));
+    field(search, 10, 54, 90, QStringLiteral("关键词字色："), QStringLiteral("edt4"), 60, QStringLiteral("#333"));
+    field(search, 170, 54, 80, QStringLiteral("搜索按钮："), QStringLiteral("edt6"), 106, QStringLiteral("搜索"));
+    field(search, 10, 86, 50, QStringLiteral("底色："), QStringLiteral("edt7"), 100, QStringLiteral("#333"));
+    field(search, 170, 86, 80, QStringLiteral("文字颜色："), QStringLiteral("edt8"), 106, QStringLiteral("#fff"));
 
     QGroupBox* words =
         addGroup(page, QStringLiteral("grp3"), QRect(6, 128, 260, 118), QStringLiteral("关键词"));

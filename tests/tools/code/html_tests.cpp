@@ -160,6 +160,16 @@ TEST_F(HtmlTest, ReadingLayoutBreaksAndColours) {
                             "\r    </a>\r    \r    <span style=\"\">t</span><div>z\r\r</div>\r\r\r\r</div>\r\r");
 }
 
+TEST_F(HtmlTest, ColoursOnlyWholeWords) {
+    // "src=1" is no whole word (a digit follows); "data-src=\"" is one.
+    code->setText("<p class=\"mystyle\" x=src=1 data-src=\"1\"><divx><STYLE>");
+    w->fire("actgeExecute");
+    EXPECT_EQ(code->text(), "<p class=\"mystyle\" x=src=1 data-src=\"1\"><divx><STYLE>");
+    ASSERT_EQ(code->colours().size(), 1);
+    EXPECT_EQ(code->colours()[0].cursor.selectedText(), "src=");
+    EXPECT_EQ(code->colours()[0].cursor.selectionStart(), 32);
+}
+
 TEST_F(HtmlTest, ColourFieldIsLowerCaseAndInserted) {
     fake().colors.enqueue(std::nullopt);
     w->fire("edtcolorDblClick");

@@ -147,7 +147,11 @@ TEST_F(SousuokuangTest, SearchBoxCombinationAndPreviewBySizes) {
         EXPECT_EQ(fake().clipboard, layer + box + kHot + "</div></div>");
         EXPECT_EQ(fake().lastMessage().text, "搜索框与自定义代码结合生成并提取完毕！");
     }
-    ASSERT_FALSE(w->findChildren<testing::FakeBrowser*>().isEmpty());
+    const auto browsers = w->findChildren<testing::FakeBrowser*>();
+    ASSERT_EQ(browsers.size(), 1);
+    // The notice page first, then the preview page of each build.
+    EXPECT_TRUE(browsers[0]->navigations.first().startsWith("https://"));
+    EXPECT_EQ(browsers[0]->navigations.last(), scratch.path() + "/files.html");
 }
 
 TEST_F(SousuokuangTest, EmptyHotWordsAndHttpsAddress) {
