@@ -3,7 +3,15 @@
 #include "core/text.h"
 #include "tools/code/piliangtonglan.h"
 
+#include "core/realplatform.h"
+
 #include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QImage>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -199,6 +207,51 @@ TEST_F(PiliangTest, PasteAndClearTheAddresses) {
     EXPECT_EQ(w->text("mmo1"), "http://img.test/z.jpg");
     w->fire("N2Click");
     EXPECT_EQ(w->text("mmo1"), "");
+}
+
+// The program's own HTTP client against a web server on the loopback address.
+TEST(PiliangNetwork, SizesOfPicturesServedOverHttp) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    {
+        QFile file(folder.filePath("banner.jpg"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(picture(1920, 600));
+        QFile other(folder.filePath("page.html"));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.write("<html></html>");
+    }
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    QProcess server;
+    server.start("/usr/bin/python3", {"-m", "http.server", QString::number(port), "--bind", "127.0.0.1",
+                                      "--directory", folder.path()});
+    ASSERT_TRUE(server.waitForStarted(10000));
+    bool up = false;
+    for (int i = 0; i < 100 && !up; ++i) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        up = socket.waitForConnected(100);
+        if (!up) QThread::msleep(50);
+    }
+    ASSERT_TRUE(up);
+
+    core::RealPlatform real;
+    core::setPlatform(&real);
+    const QString base = QString("http://127.0.0.1:%1/").arg(port);
+    const QSize size = tools::Tfrmpiliangtonglan::pictureSize(base + "banner.jpg");
+    const QString page = testing::failureOf([&] { tools::Tfrmpiliangtonglan::pictureSize(base + "page.html"); });
+    const QString missing =
+        testing::failureOf([&] { tools::Tfrmpiliangtonglan::pictureSize(base + "missing.jpg"); });
+    core::setPlatform(&testing::fakePlatform());
+    server.kill();
+    server.waitForFinished(5000);
+
+    EXPECT_EQ(size, QSize(1920, 600));
+    EXPECT_TRUE(page.contains(base + "page.html")) << page.toStdString();
+    EXPECT_TRUE(missing.contains(base + "missing.jpg")) << missing.toStdString();
 }
 
 } // namespace
