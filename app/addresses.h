@@ -74,3 +74,11 @@ namespace app::addresses {
 inline const QString assistantVideo = QStringLiteral("https://cloud.video.taobao.com/play/u/qingwu/p/1/e/6/t/1/zhushou.mp4");
 inline const QString assistantDownload = QStringLiteral("https://pan.baidu.com/s/qingwu360-zhushou");
 } // namespace app::addresses
+
+// Code tools: the search boxes post to the shop's own search page; hot words
+// and keyword links search it for one word ("keyword" is the marketplace's field).
+namespace app::addresses {
+inline const QString searchBoxShopSearch = QStringLiteral("/search.htm?search=y&v=1");
+inline const QString searchBoxKeywordSearch = QStringLiteral("/search.htm?keyword=");
+inline const QString searchBoxNotice = QStringLiteral("https://www.qingwu360.com/notice/sousuokuang.html");
+} // namespace app::addresses

@@ -2,6 +2,7 @@
 
 #include "core/files.h"
 #include "core/text.h"
+#include "tools/code/pastemenu.h"
 
 #include <QAction>
 #include <QLabel>
@@ -51,14 +52,7 @@ BannerConverter::BannerConverter(const QString& className, const QString& captio
               QStringLiteral("【重要】转化并提取代码"));
     addHolderMemo(QStringLiteral("mmo2"), {kBufferStart});
 
-    auto* menu = new QMenu(this);
-    menu->setObjectName(QStringLiteral("pm1"));
-    menu->addAction(QStringLiteral("贴入"))->setObjectName(QStringLiteral("N3"));
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("清空"))->setObjectName(QStringLiteral("N2"));
-    input->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(input, &QWidget::customContextMenuRequested, menu,
-            [menu, input](const QPoint& at) { menu->popup(input->viewport()->mapToGlobal(at)); });
+    addPasteClearMenu(this, input);
 
     on(QStringLiteral("edt2Change"), [this] {
         const QString height = text(QStringLiteral("edt2"));

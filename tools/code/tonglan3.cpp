@@ -1,7 +1,7 @@
 #include "tools/code/tonglan3.h"
 
 #include "app/windows.h"
-#include "core/text.h"
+#include "tools/code/bannerwrap.h"
 
 #include <QPushButton>
 
@@ -12,10 +12,6 @@ namespace {
 const QString kHelp = QStringLiteral(
     "如果DW代码复制进来显示乱码，别紧张，将DW的代码复制到任意TXT文档后，在从TXT复制出来粘贴在下面的编辑框，"
     "就木有问题了，或者将dw编辑的html文件保存，点击软件的导入代码！");
-
-// The middle layer: centred on the page, sized to the banner.
-const QString kLayerTail = QStringLiteral(
-    "right:auto;top:auto;padding:0;border:none;left:auto;z-index:1;background-color: transparent; \">");
 
 // The previewer's edition index: 0 basic, 1 professional, 2 Tmall.
 int previewEdition(core::Edition edition) {
@@ -50,37 +46,9 @@ Tfrmtonglan3::Tfrmtonglan3()
 }
 
 QString Tfrmtonglan3::converted() const {
-    const QString typed = text(QStringLiteral("edt1"));
-    const double width = core::parseFloat(typed);
-    const QString tmallOffset = core::formatFloat(core::finite((width - 990) * 0.5, typed));
-    const QString professionalOffset = core::formatFloat(core::finite((width - 950) * 0.5, typed));
-    const QString basicOffset =
-        core::formatFloat(core::finite(core::parseFloat(professionalOffset) + 200, typed));
-
     const auto [w, h, hc, code] = fields();
-    const core::Edition chosen = edition();
-
-    QString out;
-    if (chosen == core::Edition::Tmall) {
-        out += QStringLiteral("<div style=\"height:") + hc + QStringLiteral("px;\">");
-        out += QStringLiteral("<div class=\"sn-simple-logo\" style=\"left:50%;width:") + w;
-        out += QStringLiteral("px;height:") + h + QStringLiteral("px;") + kLayerTail;
-        out += QStringLiteral("<div class=\"sn-simple-logo\" style=\"left:-") + tmallOffset;
-        out += QStringLiteral("px;top:0px;border:none;padding:0;background-color: transparent; \">");
-    } else {
-        const bool basic = chosen == core::Edition::Basic;
-        out += QStringLiteral("<div  style=\"height:") + hc +
-               (basic ? QStringLiteral("\">") : QStringLiteral("px;\">"));
-        out += QStringLiteral("<div class=\"most-footer footer-more-trigger\" style=\"left:50%;width:") + w;
-        out += QStringLiteral("px;height:") + h + QStringLiteral("px;") + kLayerTail + QStringLiteral(" ");
-        out += QStringLiteral("<div class=\"most-footer footer-more-trigger\" style=\"left:-") +
-               (basic ? basicOffset : professionalOffset);
-        out += QStringLiteral("px;top:0px;border:none;padding:0;") +
-               QStringLiteral("background-color: transparent; \">");
-    }
-    out += code;
-    out += QStringLiteral("</div></div></div>");
-    return out;
+    // The basic edition's outer height is written without its unit.
+    return wrapBanner(edition(), {w, h, hc, QStringLiteral("0px"), false}, code);
 }
 
 QINGWU_WINDOW(Tfrmtonglan3)

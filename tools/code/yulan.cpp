@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/text.h"
+#include "tools/code/codecolours.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -68,10 +69,6 @@ const std::pair<const char16_t*, const char16_t*> kBreaks[] = {
 };
 
 // Then the colouring passes, whole word and match case.
-struct Colouring {
-    const char16_t* pattern;
-    QRgb colour;
-};
 const Colouring kColourings[] = {
     {u"<div", 0xFF0000},  {u"</div>", 0xFF0000}, {u"src=", 0xFF00FF},  {u"style=", 0x00C8C8},
     {u"href=", 0x0000FF}, {u"<li", 0xFF9600},    {u"</li>", 0xFF9600},
@@ -406,31 +403,7 @@ void Tfrmyulan::readingLayout() {
 }
 
 void Tfrmyulan::colourTags() {
-    // The passes read the text as the editor shows it, where every position is
-    // a position of the document; all colours are handed over at once.
-    const QString shown = core::ExactText::displayText(editorText());
-    const auto boundary = [&](qsizetype at) {
-        return at < 0 || at >= shown.size() || !shown[at].isLetterOrNumber();
-    };
-    QList<QTextEdit::ExtraSelection> colours;
-    for (const Colouring& colouring : kColourings) {
-        const QString pattern = QString::fromUtf16(colouring.pattern);
-        QTextEdit::ExtraSelection coloured;
-        coloured.format.setForeground(QColor::fromRgb(colouring.colour));
-        for (qsizetype at = shown.indexOf(pattern); at >= 0; at = shown.indexOf(pattern, at)) {
-            // Whole words only: no letter or digit just before or after.
-            if (!boundary(at - 1) || !boundary(at + pattern.size())) {
-                ++at;
-                continue;
-            }
-            coloured.cursor = QTextCursor(m_editor->document());
-            coloured.cursor.setPosition(int(at));
-            coloured.cursor.setPosition(int(at + pattern.size()), QTextCursor::KeepAnchor);
-            colours << coloured;
-            at += pattern.size();
-        }
-    }
-    m_editor->setColours(colours);
+    colourWholeWords(m_editor, {std::begin(kColourings), std::end(kColourings)}, false);
 }
 
 void Tfrmyulan::removeText() {

@@ -1,0 +1,257 @@
+#include "tests/generators/carousels/page_files.h"
+#include "tests/support/helpers.h"
+#include "core/text.h"
+#include "tools/code/piliangtonglan.h"
+
+#include "core/realplatform.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QImage>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray picture(int width, int height, const char* format = "JPG") {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+const QString kA = "http://img.test/a.jpg";
+const QString kB = "http://img.test/b.jpg";
+const QString kC = "http://img.test/c.jpg";
+
+// The wrapped picture tag, written from the layer table by hand.
+QString professionalOrBasic(const QString& w, const QString& h, const QString& r, const QString& offset,
+                            const QString& tag) {
+    return "<div  style=\"height:" + r +
+           "px;\"><div class=\"most-footer footer-more-trigger\" style=\"left:50%;width:" + w + "px;height:" + h +
+           "px;right:auto;top:auto;padding:0;border:none;left:auto;z-index:1;background-color: transparent; \"> "
+           "<div class=\"most-footer footer-more-trigger\" style=\"left:-" +
+           offset + "px;top:-20px;border:none;padding:0;background-color: transparent; \">" + tag +
+           "</div></div></div>";
+}
+QString tmall(const QString& w, const QString& h, const QString& r, const QString& offset, const QString& tag) {
+    return "<div style=\"height:" + r + "px;\"><div class=\"sn-simple-logo\" style=\"left:50%;width:" + w +
+           "px;height:" + h +
+           "px;right:auto;top:auto;padding:0;border:none;left:auto;z-index:1;background-color: transparent; \">"
+           "<div class=\"sn-simple-logo\" style=\"left:-" +
+           offset + "px;top:-20px;border:none;padding:0;background-color: transparent; \">" + tag +
+           "</div></div></div>";
+}
+
+class PiliangTest : public testing::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        w = testing::form("Tfrmpiliangtonglan");
+        list = w->control<QTreeWidget>("lv1");
+        fake().served[kA] = picture(1920, 600);
+        fake().served[kB] = picture(1921, 500);
+        fake().served[kC] = picture(990, 300);
+        w->setText("edt2", "tarro");
+    }
+    QStringList column(int c) const {
+        QStringList texts;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            texts << list->topLevelItem(i)->text(c);
+        return texts;
+    }
+    void pick(int row) {
+        list->setCurrentItem(list->topLevelItem(row));
+    }
+    core::Form* w = nullptr;
+    QTreeWidget* list = nullptr;
+};
+
+// Runs first: no edition has been chosen yet.
+TEST_F(PiliangTest, DefaultsAndNoEditionYet) {
+    for (const char* rb : {"rb1", "rb2", "rb3"})
+        EXPECT_FALSE(w->control<QRadioButton>(rb)->isChecked()) << rb;
+    EXPECT_EQ(w->text("rb1"), "专业版");
+    EXPECT_EQ(w->text("rb2"), "天猫店");
+    EXPECT_EQ(w->text("rb3"), "基础版");
+    EXPECT_EQ(core::textLines(w->text("mmo1")).size(), 15);
+    EXPECT_EQ(w->text("edt1"), "100");
+    EXPECT_FALSE(w->control<QWidget>("pnl1")->isVisibleTo(w));
+    EXPECT_EQ(list->headerItem()->text(3), "成品");
+
+    w->setText("mmo1", kA + "\r\n" + kB);
+    w->fire("btn3Click");
+    EXPECT_EQ(column(0), QStringList({"模1", "模2"}));
+    EXPECT_EQ(column(1), QStringList({"1920", "1921"}));
+    EXPECT_EQ(column(2), QStringList({"600", "500"}));
+    EXPECT_EQ(column(3), QStringList({"", ""}));
+    // Nothing to copy on a row without code.
+    pick(0);
+    w->fire("lv1DblClick");
+    EXPECT_FALSE(fake().clipboardSet);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "模1");
+}
+
+TEST_F(PiliangTest, CodePerEditionFromThePicturesOwnSize) {
+    const struct {
+        const char* button;
+        QString first, second;
+    } cases[] = {
+        {"rb1", professionalOrBasic("1920", "600", "580", "485", "<img src=\"" + kA + "\" usemap=\"#M0\" />"),
+         professionalOrBasic("1921", "500", "480", "485.5", "<img src=\"" + kB + "\" usemap=\"#M1\" />")},
+        {"rb3", professionalOrBasic("1920", "600", "580", "685", "<img src=\"" + kA + "\" usemap=\"#M0\" />"),
+         professionalOrBasic("1921", "500", "480", "685.5", "<img src=\"" + kB + "\" usemap=\"#M1\" />")},
+        {"rb2", tmall("1920", "600", "580", "465", "<img src=\"" + kA + "\" usemap=\"#M0\" />"),
+         tmall("1921", "500", "480", "465.5", "<img src=\"" + kB + "\" usemap=\"#M1\" />")},
+    };
+    for (const auto& c : cases) {
+        w->control<QRadioButton>(c.button)->setChecked(true);
+        w->setText("edt2", "M");
+        w->setText("mmo1", kA + "\r\n" + kB);
+        w->fire("btn3Click");
+        EXPECT_EQ(column(3), QStringList({c.first, c.second})) << c.button;
+    }
+    // A picture narrower than the column gives a negative offset, written as it comes.
+    w->setText("mmo1", kC);
+    w->fire("btn3Click");
+    EXPECT_EQ(column(3), QStringList({tmall("990", "300", "280", "0", "<img src=\"" + kC + "\" usemap=\"#M0\" />")}));
+}
+
+TEST_F(PiliangTest, TrimmedListNumbersRowsAndMaps) {
+    w->control<QRadioButton>("rb1")->setChecked(true);
+    w->setText("mmo1", "\r\n  " + kA + "\r\n" + kB + "\n" + kC + "\r\n\r\n  ");
+    w->fire("btn3Click");
+    EXPECT_EQ(w->text("mmo1"), kA + "\r\n" + kB + "\n" + kC);
+    EXPECT_EQ(column(0), QStringList({"模1", "模2", "模3"}));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(column(3)[i].contains(QString("usemap=\"#tarro%1\" />").arg(i))) << i;
+    // The list is rebuilt, not appended to.
+    w->fire("btn3Click");
+    EXPECT_EQ(list->topLevelItemCount(), 3);
+}
+
+TEST_F(PiliangTest, ClickShowsDoubleClickCopiesAndMarks) {
+    w->control<QRadioButton>("rb1")->setChecked(true);
+    w->setText("mmo1", kA + "\r\n" + kB);
+    w->fire("btn3Click");
+    const QString code = professionalOrBasic("1921", "500", "480", "485.5",
+                                             "<img src=\"" + kB + "\" usemap=\"#tarro1\" />");
+    pick(1);
+    w->fire("lv1Click");
+    EXPECT_EQ(w->text("mmo3"), code + "\r\n");
+    EXPECT_FALSE(fake().clipboardSet);
+    for (int press = 0; press < 2; ++press) {
+        fake().clipboard.clear();
+        w->fire("lv1DblClick");
+        EXPECT_EQ(fake().clipboard, code + "\r\n");
+        EXPECT_EQ(fake().callsOf("information").size(), press + 1);
+        EXPECT_EQ(fake().callsOf("information").last().text, "代码复制成功！");
+        EXPECT_EQ(list->topLevelItem(1)->text(0), "已安");
+    }
+    EXPECT_EQ(list->topLevelItem(0)->text(0), "模1");
+}
+
+TEST_F(PiliangTest, UnreadablePicturesAreNamedAndStopTheRun) {
+    w->control<QRadioButton>("rb1")->setChecked(true);
+    fake().served["http://img.test/p.png"] = picture(100, 50, "PNG");
+    fake().served["http://img.test/cut.jpg"] = picture(1920, 600).left(2);
+    const QString missing = "http://img.test/missing.jpg";
+    for (const QString& bad : {missing, QString("http://img.test/p.png"), QString("http://img.test/cut.jpg")}) {
+        fake().reset();
+        fake().served[kA] = picture(1920, 600);
+        fake().served["http://img.test/p.png"] = picture(100, 50, "PNG");
+        fake().served["http://img.test/cut.jpg"] = picture(1920, 600).left(2);
+        w->setText("mmo1", kA + "\r\n" + bad + "\r\n" + kA);
+        w->fire("btn3Click");
+        EXPECT_EQ(column(0), QStringList({"模1"})) << bad.toStdString();
+        ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+        EXPECT_TRUE(fake().lastMessage().text.contains(bad)) << fake().lastMessage().text.toStdString();
+    }
+    EXPECT_EQ(testing::failureOf([] { tools::Tfrmpiliangtonglan::pictureSize("http://img.test/p.png"); })
+                  .contains("p.png"),
+              true);
+}
+
+TEST_F(PiliangTest, ThumbnailPageAndPanel) {
+    testing::ScratchCurrentFolder scratch;
+    w->fire("btn1Click");
+    EXPECT_TRUE(w->control<QWidget>("pnl1")->isVisibleTo(w));
+    w->setText("mmo1", "x.jpg\r\ny.jpg");
+    w->setText("edt1", "P9");
+    w->fire("btn4Click");
+    const QString cell = "<table style=\"float:left;margin:10px;background-color:#000; color:#FFF; "
+                         "text-align:center;font-size:14px;\" width=\"P9\" height=\"P9\"  border=\"0\" "
+                         "cellpadding=\"0\" cellspacing=\"0\"><tr><td><img src=\"%1\" width=\"P9\" /></td></tr>"
+                         "<tr><td> NO.%2</td></tr></table>\r\n";
+    EXPECT_EQ(testing::fileBytes(scratch.path() + "/预览.html"),
+              testing::gbk(cell.arg("x.jpg").arg(1) + cell.arg("y.jpg").arg(2)));
+    auto browsers = w->findChildren<testing::FakeBrowser*>();
+    ASSERT_EQ(browsers.size(), 1);
+    EXPECT_EQ(browsers[0]->navigations.last(), scratch.path() + "/预览.html");
+    w->fire("btn2Click");
+    EXPECT_FALSE(w->control<QWidget>("pnl1")->isVisibleTo(w));
+}
+
+TEST_F(PiliangTest, PasteAndClearTheAddresses) {
+    fake().clipboard = "http://img.test/z.jpg";
+    w->fire("N3Click");
+    EXPECT_EQ(w->text("mmo1"), "http://img.test/z.jpg");
+    w->fire("N2Click");
+    EXPECT_EQ(w->text("mmo1"), "");
+}
+
+// The program's own HTTP client against a web server on the loopback address.
+TEST(PiliangNetwork, SizesOfPicturesServedOverHttp) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    {
+        QFile file(folder.filePath("banner.jpg"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(picture(1920, 600));
+        QFile other(folder.filePath("page.html"));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+        other.write("<html></html>");
+    }
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    QProcess server;
+    server.start("/usr/bin/python3", {"-m", "http.server", QString::number(port), "--bind", "127.0.0.1",
+                                      "--directory", folder.path()});
+    ASSERT_TRUE(server.waitForStarted(10000));
+    bool up = false;
+    for (int i = 0; i < 100 && !up; ++i) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        up = socket.waitForConnected(100);
+        if (!up) QThread::msleep(50);
+    }
+    ASSERT_TRUE(up);
+
+    core::RealPlatform real;
+    core::setPlatform(&real);
+    const QString base = QString("http://127.0.0.1:%1/").arg(port);
+    const QSize size = tools::Tfrmpiliangtonglan::pictureSize(base + "banner.jpg");
+    const QString page = testing::failureOf([&] { tools::Tfrmpiliangtonglan::pictureSize(base + "page.html"); });
+    const QString missing =
+        testing::failureOf([&] { tools::Tfrmpiliangtonglan::pictureSize(base + "missing.jpg"); });
+    core::setPlatform(&testing::fakePlatform());
+    server.kill();
+    server.waitForFinished(5000);
+
+    EXPECT_EQ(size, QSize(1920, 600));
+    EXPECT_TRUE(page.contains(base + "page.html")) << page.toStdString();
+    EXPECT_TRUE(missing.contains(base + "missing.jpg")) << missing.toStdString();
+}
+
+} // namespace
