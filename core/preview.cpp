@@ -1,10 +1,39 @@
 #include "core/preview.h"
 
+#include "core/files.h"
+#include "core/form.h"
+#include "core/platform.h"
+#include "core/text.h"
+
+#include <QDir>
+#include <QFileInfo>
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 
 namespace core {
+
+QString workingPage(const QString& relative) {
+    return workingFolder() + QStringLiteral("/") + relative;
+}
+
+QString sharedPreviewPage() {
+    return workingPage(QStringLiteral("files.html"));
+}
+
+void makeFolderOf(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
+void savePageLines(const Form& form, const QString& box, const QString& path) {
+    writeTextFile(path, joinLines(form.control<Memo>(box)->lines()));
+}
+
+void showPage(Browser*& browser, QWidget* host, const QString& page) {
+    if (!browser) browser = platform().createBrowser(host);
+    browser->navigate(page);
+}
 
 namespace {
 

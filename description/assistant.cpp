@@ -4,9 +4,9 @@
 #include "app/windows.h"
 #include "core/failure.h"
 #include "core/files.h"
+#include "core/jpegsize.h"
 #include "core/text.h"
 #include "core/trim.h"
-#include "description/jpegsize.h"
 #include "description/section.h"
 
 #include <QFile>
@@ -332,9 +332,11 @@ int Tfrmmain::pictureHeight(const QString& address) {
     // What an earlier download left is never measured in place of this picture.
     QFile::remove(picture);
     if (!core::platform().download(address, picture)) core::fail(QStringLiteral("图片下载失败：") + address);
-    const std::optional<QSize> size = jpegSize(picture);
-    if (!size) core::fail(QStringLiteral("图片不是JPEG格式，无法读取尺寸：") + address);
-    return size->height();
+    QFile file(picture);
+    const core::JpegHeader header =
+        core::jpegSize(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    if (!header.size.isValid()) core::fail(QStringLiteral("图片不是JPEG格式，无法读取尺寸：") + address);
+    return header.size.height();
 }
 
 QString Tfrmmain::previewFile() {

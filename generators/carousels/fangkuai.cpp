@@ -3,6 +3,7 @@
 #include "app/windows.h"
 #include "core/preview.h"
 #include "core/text.h"
+#include "core/trim.h"
 
 #include <QGroupBox>
 
@@ -20,17 +21,6 @@ const QString kButtonStyle = QStringLiteral(
     "-moz-border-radius:3px;cursor:pointer; margin-right:10px;float:left;line-height:25px; "
     "text-align:center; "
     "color:#FFF\">");
-
-// The text without the characters of codes 0 to 32 at either end.
-QString trimmed(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first].unicode() <= 32)
-        ++first;
-    while (last > first && text[last - 1].unicode() <= 32)
-        --last;
-    return text.mid(first, last - first);
-}
 
 } // namespace
 
@@ -70,8 +60,8 @@ Tfrmfangkuai::Tfrmfangkuai()
 }
 
 QString Tfrmfangkuai::snippet() const {
-    const QStringList pictures = core::splitBarList(trimmed(text(QStringLiteral("mmo1"))));
-    const QStringList links = core::splitBarList(trimmed(text(QStringLiteral("mmo2"))));
+    const QStringList pictures = core::splitBarList(core::trimBlanks(text(QStringLiteral("mmo1"))));
+    const QStringList links = core::splitBarList(core::trimBlanks(text(QStringLiteral("mmo2"))));
     const QString h = text(QStringLiteral("edt1"));
     const int n = core::parseInt(text(QStringLiteral("cbb1")));
 

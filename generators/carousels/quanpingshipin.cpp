@@ -3,6 +3,7 @@
 #include "app/windows.h"
 #include "core/files.h"
 #include "core/handoff.h"
+#include "core/preview.h"
 #include "core/text.h"
 
 #include <QHBoxLayout>
@@ -19,10 +20,6 @@ const QString kSampleBackground =
     QStringLiteral("https://img.alicdn.com/imgextra/i4/qingwu/video-back-1920x500.jpg");
 
 // The preview page written by "调试位置".
-QString previewFile() {
-    return core::workingFolder() + QStringLiteral("/files.html");
-}
-
 } // namespace
 
 Tfrmquanpingshipin::Tfrmquanpingshipin()
@@ -87,10 +84,8 @@ Tfrmquanpingshipin::Tfrmquanpingshipin()
     });
     on(QStringLiteral("btn1Click"), [this] {
         setText(QStringLiteral("mmo1"), snippet());
-        core::writeTextFile(previewFile(),
-                            core::joinLines(control<core::Memo>(QStringLiteral("mmo1"))->lines()));
-        if (!m_browser) m_browser = core::platform().createBrowser(control<QWidget>(QStringLiteral("wb1")));
-        m_browser->navigate(previewFile());
+        core::savePageLines(*this, QStringLiteral("mmo1"), core::sharedPreviewPage());
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), core::sharedPreviewPage());
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试位置生成代码，再复制代码！")))

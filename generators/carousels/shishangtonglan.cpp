@@ -29,7 +29,7 @@ const QStringList kHelp = {
 
 // The preview page written at every generation, in "files" below the current folder.
 QString previewFile() {
-    return core::workingFolder() + QStringLiteral("/files/时尚大图.html");
+    return core::workingPage(QStringLiteral("files/时尚大图.html"));
 }
 
 } // namespace

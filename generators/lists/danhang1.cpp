@@ -2,6 +2,7 @@
 
 #include "app/windows.h"
 #include "core/messages.h"
+#include "core/preview.h"
 #include "generators/lists/productlists.h"
 
 #include <QGroupBox>
@@ -86,8 +87,8 @@ Tfrmdanhang1::Tfrmdanhang1()
         setText(QStringLiteral("mmo4"),
                 QStringLiteral(" <!doctype html><html><head><meta charset=\"gb2312\"></head><body>") + code +
                     QStringLiteral("</body></html>"));
-        lists::showPage(this, m_browser, QStringLiteral("wb1"),
-                        lists::writePreviewPage(this, QStringLiteral("mmo4")));
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")),
+                       lists::writePreviewPage(this, QStringLiteral("mmo4")));
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo3"), QStringLiteral("请先点击生成预览生成代码，再复制代码！")))

@@ -2,6 +2,7 @@
 
 #include "app/windows.h"
 #include "core/messages.h"
+#include "core/preview.h"
 #include "generators/lists/productlists.h"
 
 #include <QLineEdit>
@@ -141,7 +142,7 @@ TFrmjianianhua::TFrmjianianhua()
     on(QStringLiteral("btn4Click"), [this, pages, preview] {
         message(QStringLiteral("记得先点生成再预览哦！"));
         pages->setCurrentWidget(preview);
-        lists::showPage(this, m_browser, QStringLiteral("wb1"), lists::previewPage());
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), core::sharedPreviewPage());
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/files.h"
 #include "core/form.h"
+#include "core/preview.h"
 
 #include <QColor>
 #include <QPalette>
@@ -9,19 +10,10 @@
 
 namespace generators::lists {
 
-QString previewPage() {
-    return core::workingFolder() + QStringLiteral("/files.html");
-}
-
 QString writePreviewPage(const core::Form* form, const QString& box) {
-    const QString page = previewPage();
+    const QString page = core::sharedPreviewPage();
     core::writeTextFile(page, form->text(box));
     return page;
-}
-
-void showPage(core::Form* form, core::Browser*& browser, const QString& view, const QString& page) {
-    if (!browser) browser = core::platform().createBrowser(form->control<QWidget>(view));
-    browser->navigate(page);
 }
 
 void copyWithNotice(core::Form* form, const QString& box, const QString& notice, const QString& title) {

@@ -12,16 +12,9 @@ class Form;
 
 namespace generators::lists {
 
-// The preview page "files.html" in the current working folder.
-QString previewPage();
-
 // Writes the text of the form's box whole into the preview page and answers
 // its path; a page that cannot be written fails with the file error.
 QString writePreviewPage(const core::Form* form, const QString& box);
-
-// Points the embedded browser living in the form's control `view` at the
-// page; the browser is made on first use and kept in `browser`.
-void showPage(core::Form* form, core::Browser*& browser, const QString& view, const QString& page);
 
 // Selects and copies the box, then shows the notice under the given title.
 void copyWithNotice(core::Form* form, const QString& box, const QString& notice, const QString& title);

@@ -1,6 +1,7 @@
 #include "generators/lists/situtong.h"
 
 #include "app/windows.h"
+#include "core/preview.h"
 #include "generators/lists/productlists.h"
 
 #include <QGroupBox>
@@ -75,8 +76,8 @@ TFrmsitutong::TFrmsitutong()
     }
     on(QStringLiteral("btn1Click"), [this] {
         setText(QStringLiteral("mmo1"), snippet());
-        lists::showPage(this, m_browser, QStringLiteral("wb1"),
-                        lists::writePreviewPage(this, QStringLiteral("mmo1")));
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")),
+                       lists::writePreviewPage(this, QStringLiteral("mmo1")));
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成预览生成代码，再复制代码！")))

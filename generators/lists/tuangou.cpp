@@ -2,6 +2,7 @@
 
 #include "app/windows.h"
 #include "core/messages.h"
+#include "core/preview.h"
 #include "core/text.h"
 #include "generators/lists/productlists.h"
 
@@ -109,7 +110,7 @@ Tfrmtuangou::Tfrmtuangou()
         setText(QStringLiteral("mmo1"), snippet());
         const QString page = lists::writePreviewPage(this, QStringLiteral("mmo1"));
         pages->setCurrentWidget(preview);
-        lists::showPage(this, m_browser, QStringLiteral("wb1"), page);
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), page);
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击确认预览生成代码，再提取代码！")))

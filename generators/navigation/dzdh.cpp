@@ -11,7 +11,8 @@ namespace generators {
 
 namespace {
 
-const QString kSampleHeader = QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/dianzhao-950x120.jpg");
+const QString kSampleHeader =
+    QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/dianzhao-950x120.jpg");
 
 // Tab k (1 to 9) takes its name from edt(2k+3) and its link from edt(2k+4).
 QString tabName(int k) {
@@ -23,7 +24,7 @@ QString tabLink(int k) {
 
 // The preview page, in the current working folder.
 QString pagePath() {
-    return navigation::workingPage(QStringLiteral("店招.html"));
+    return core::workingPage(QStringLiteral("店招.html"));
 }
 
 } // namespace
@@ -51,9 +52,10 @@ Tfrmdzdh::Tfrmdzdh()
         colorField(c.name);
     }
 
-    const QString names[] = {QStringLiteral("首页"),     QStringLiteral("全部分类"), QStringLiteral("店铺动态"),
-                             QStringLiteral("微淘主页"), QStringLiteral("促销专区"), QStringLiteral("新品特卖"),
-                             QStringLiteral("清仓销售"), QStringLiteral("品牌故事"), QStringLiteral("买家必读")};
+    const QString names[] = {
+        QStringLiteral("首页"),     QStringLiteral("全部分类"), QStringLiteral("店铺动态"),
+        QStringLiteral("微淘主页"), QStringLiteral("促销专区"), QStringLiteral("新品特卖"),
+        QStringLiteral("清仓销售"), QStringLiteral("品牌故事"), QStringLiteral("买家必读")};
     const QString numbers = QStringLiteral("①②③④⑤⑥⑦⑧⑨");
     for (int k = 1; k <= 9; ++k) {
         const int x = k <= 5 ? 12 : 492;
@@ -79,10 +81,11 @@ Tfrmdzdh::Tfrmdzdh()
 
     on(QStringLiteral("btn1Click"), [this] {
         setText(QStringLiteral("mmo1"), snippet());
-        navigation::savePage(*this, QStringLiteral("mmo1"), pagePath());
+        core::makeFolderOf(pagePath());
+        core::savePageLines(*this, QStringLiteral("mmo1"), pagePath());
         auto* host = control<QWidget>(QStringLiteral("wb1"));
         host->show();
-        m_preview.in(host)->navigate(pagePath());
+        core::showPage(m_browser, host, pagePath());
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成代码，再复制代码！"))) return;
@@ -92,14 +95,16 @@ Tfrmdzdh::Tfrmdzdh()
         auto* edit = control<QLineEdit>(QStringLiteral("edt1"));
         edit->selectAll();
         // An empty clipboard pastes nothing.
-        if (core::platform().clipboardHasText()) setText(QStringLiteral("edt1"), core::platform().clipboardText());
+        if (core::platform().clipboardHasText())
+            setText(QStringLiteral("edt1"), core::platform().clipboardText());
         edit->setFocus();
         message(QStringLiteral("图片地址已贴入！"));
     });
 }
 
 QString Tfrmdzdh::snippet() const {
-    QString out = QStringLiteral("<div style=\"width:950px; height:150px; background:") + text(QStringLiteral("edt2"));
+    QString out =
+        QStringLiteral("<div style=\"width:950px; height:150px; background:") + text(QStringLiteral("edt2"));
     out += QStringLiteral("\"><div style=\"width:950px; height:120px; overflow:hidden\"><img src=\"") +
            text(QStringLiteral("edt1")) + QStringLiteral("\" /></div>");
     for (int k = 1; k <= 9; ++k)
@@ -109,8 +114,9 @@ QString Tfrmdzdh::snippet() const {
                text(QStringLiteral("edt3")) + QStringLiteral("\"><a href=\"") + text(tabLink(k)) +
                QStringLiteral("\" target=\"_blank\"><span style=\"color:#FFF; text-decoration:none\">") +
                text(tabName(k)) + QStringLiteral("</span></a></div>");
-    out += QStringLiteral("<div style=\"height:30px; width:95px; float:right; text-align:center; line-height:30px; "
-                          "font-family: Microsoft yahei; font-size:14px;background:") +
+    out += QStringLiteral(
+               "<div style=\"height:30px; width:95px; float:right; text-align:center; line-height:30px; "
+               "font-family: Microsoft yahei; font-size:14px;background:") +
            text(QStringLiteral("edt4")) + QStringLiteral("\"><a href=\"") + text(QStringLiteral("edt23")) +
            QStringLiteral("\" target=\"_blank\"><span style=\"color:#FFF; "
                           "text-decoration:none\">收藏店铺</span></a></div>");

@@ -15,7 +15,7 @@ public:
 private:
     QString snippet() const;
 
-    navigation::PreviewBrowser m_preview;
+    core::Browser* m_browser = nullptr;
 };
 
 } // namespace generators

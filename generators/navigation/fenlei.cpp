@@ -28,37 +28,55 @@ struct Column {
 };
 
 const Column kColumns[6] = {
-    {16, 17, "所有分类", "#22CFF6",
+    {16,
+     17,
+     "所有分类",
+     "#22CFF6",
      {{3, 1, 11, "按分类", "#222222"},
       {4, 2, 12, "按价格", "#694979"},
       {6, 9, 14, "按收藏", "#222222"},
       {5, 8, 13, "按新品", "#222222"},
       {7, 10, 15, "", "#222222"}}},
-    {33, 34, "新品上市", "#6AA147",
+    {33,
+     34,
+     "新品上市",
+     "#6AA147",
      {{18, 23, 28, "7月15日上新", "#222222"},
       {19, 24, 29, "10.25上新", "#22CFF6"},
       {21, 26, 31, "8.20上新", "#222222"},
       {20, 25, 30, "随便写点", "#694979"},
       {22, 27, 32, "", "#222222"}}},
-    {50, 51, "热销上装", "#694979",
+    {50,
+     51,
+     "热销上装",
+     "#694979",
      {{35, 40, 45, "T恤", "#222222"},
       {36, 41, 46, "针织衫/毛衣", "#694979"},
       {38, 43, 48, "背心马甲", "#222222"},
       {37, 42, 47, "", "#222222"},
       {39, 44, 49, "", "#222222"}}},
-    {101, 102, "夏装新款", "#22CFF6",
+    {101,
+     102,
+     "夏装新款",
+     "#22CFF6",
      {{86, 91, 96, "羽绒服", "#666"},
       {87, 92, 97, "大大大棉袄", "#666"},
       {89, 94, 99, "再来个", "#666"},
       {88, 93, 98, "", "#22CFF6"},
       {90, 95, 100, "", "#666"}}},
-    {84, 85, "裙装热卖", "#22CFF6",
+    {84,
+     85,
+     "裙装热卖",
+     "#22CFF6",
      {{69, 74, 79, "打字愁人", "#666"},
       {70, 75, 80, "还有", "#694979"},
       {72, 77, 82, "不像打字", "#666"},
       {71, 76, 81, "最后了", "#666"},
       {73, 78, 83, "", "#666"}}},
-    {67, 68, "流行元素", "#22CFF6",
+    {67,
+     68,
+     "流行元素",
+     "#22CFF6",
      {{52, 57, 62, "懒的要命", "#666"},
       {53, 58, 63, "哪吒多好", "#666"},
       {55, 60, 65, "三头和六臂", "#694979"},
@@ -72,7 +90,7 @@ QString edt(int number) {
 
 // The page written by "生成代码" and shown by "预览效果".
 QString pagePath() {
-    return navigation::workingPage(QStringLiteral("files.html"));
+    return core::workingPage(QStringLiteral("files.html"));
 }
 
 } // namespace
@@ -119,7 +137,8 @@ Tfrmfenlei::Tfrmfenlei()
         addCaption(group, QRect(8, 24, 56, 22), QStringLiteral("分类名："));
         addEdit(group, edt(column.heading), QRect(64, 22, 100, 24), QString::fromUtf8(column.title));
         addCaption(group, QRect(172, 24, 40, 22), QStringLiteral("底色："));
-        addEdit(group, edt(column.headingColour), QRect(212, 22, 62, 24), QString::fromUtf8(column.titleColour));
+        addEdit(group, edt(column.headingColour), QRect(212, 22, 62, 24),
+                QString::fromUtf8(column.titleColour));
         colorField(edt(column.headingColour));
         QGroupBox* names = addGroup(group, {}, QRect(6, 52, 96, 202), QStringLiteral("名称"));
         QGroupBox* colours = addGroup(group, {}, QRect(104, 52, 72, 202), QStringLiteral("文字色"));
@@ -146,12 +165,13 @@ Tfrmfenlei::Tfrmfenlei()
         });
     on(QStringLiteral("btn3Click"), [this] {
         setText(QStringLiteral("mmo1"), snippet());
-        navigation::savePage(*this, QStringLiteral("mmo1"), pagePath());
+        core::makeFolderOf(pagePath());
+        core::savePageLines(*this, QStringLiteral("mmo1"), pagePath());
         core::platform().information(this, QStringLiteral("代码已生成，可以点击预览或者复制代码！"));
     });
     on(QStringLiteral("btn4Click"), [this, pages, browserHost] {
         pages->setCurrentIndex(2);
-        m_preview.in(browserHost)->navigate(pagePath());
+        core::showPage(m_browser, browserHost, pagePath());
     });
     on(QStringLiteral("btn1Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成代码，再复制代码！"))) return;
@@ -165,11 +185,12 @@ QString Tfrmfenlei::snippet() const {
         out += QStringLiteral("<div style=\"width:16%; float:left; height:180px; padding-left:0.6%;\"><div "
                               "style=\" height:30px; line-height:30px; background:") +
                text(edt(column.headingColour)) +
-               QStringLiteral(";text-align:center; color:#FFF; font-size:12px;\">") + text(edt(column.heading)) +
-               QStringLiteral("</div>");
+               QStringLiteral(";text-align:center; color:#FFF; font-size:12px;\">") +
+               text(edt(column.heading)) + QStringLiteral("</div>");
         for (const Row& row : column.rows)
-            out += QStringLiteral(" <div style=\" height:30px; line-height:30px; text-align:center;font-size:12px;"
-                                  "\"><a href=\"") +
+            out += QStringLiteral(
+                       " <div style=\" height:30px; line-height:30px; text-align:center;font-size:12px;"
+                       "\"><a href=\"") +
                    text(edt(row.link)) + QStringLiteral("\" target=\"_blank\"><span style=\"color:") +
                    text(edt(row.colour)) + QStringLiteral("; text-decoration:none\">") + text(edt(row.name)) +
                    QStringLiteral("</span></a></div>");

@@ -16,7 +16,7 @@ private:
     QString floorBar(int floor) const;
     QString previewBar() const;
 
-    navigation::PreviewBrowser m_preview;
+    core::Browser* m_browser = nullptr;
 };
 
 // A start link to a named anchor and the anchor itself.

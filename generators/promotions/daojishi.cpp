@@ -1,6 +1,7 @@
 #include "generators/promotions/daojishi.h"
 
 #include "app/windows.h"
+#include "core/preview.h"
 #include "generators/promotions/shared.h"
 
 #include <QGroupBox>
@@ -106,8 +107,8 @@ Tfrmdaojishi::Tfrmdaojishi()
     on(QStringLiteral("btn4Click"), build);
     on(QStringLiteral("btn7Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成倒计时，再预览！"))) return;
-        promotions::savePreviewPage(this, QStringLiteral("mmo1"));
-        promotions::showPreviewPage(this, m_browser, QStringLiteral("wb1"));
+        core::savePageLines(*this, QStringLiteral("mmo1"), core::sharedPreviewPage());
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), core::sharedPreviewPage());
     });
     on(QStringLiteral("btn5Click"), [this] {
         message(
@@ -119,8 +120,8 @@ Tfrmdaojishi::Tfrmdaojishi()
     });
     on(QStringLiteral("btn6Click"), [this] {
         setText(QStringLiteral("mmo3"), positionPage());
-        promotions::savePreviewPage(this, QStringLiteral("mmo3"));
-        promotions::showPreviewPage(this, m_browser, QStringLiteral("wb1"));
+        core::savePageLines(*this, QStringLiteral("mmo3"), core::sharedPreviewPage());
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), core::sharedPreviewPage());
     });
     on(QStringLiteral("lbl12Click"),
        [this] { message(QStringLiteral("调试的时候会出现文字消失，属于正常，最终不影响效果！")); });

@@ -103,11 +103,11 @@ Tfrmkefu::Tfrmkefu()
 
     on(QStringLiteral("btn2Click"), [this] {
         setText(QStringLiteral("mmo8"), snippet());
-        promotions::savePreviewPage(this, QStringLiteral("mmo8"));
+        core::savePageLines(*this, QStringLiteral("mmo8"), core::sharedPreviewPage());
     });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo8"), QStringLiteral("请先点击生成代码，再预览效果！"))) return;
-        core::platform().openDefault(promotions::previewPage());
+        core::platform().openDefault(core::sharedPreviewPage());
     });
     on(QStringLiteral("btn4Click"), [this] {
         if (!needOutput(QStringLiteral("mmo8"), QStringLiteral("请先点击生成代码，再复制代码！"))) return;

@@ -10,14 +10,6 @@
 
 namespace generators::pagewidgets {
 
-QString workingPage(const QString& relative) {
-    return core::workingFolder() + QStringLiteral("/") + relative;
-}
-
-void saveMemoPage(const core::Form* form, const QString& memo, const QString& path) {
-    core::writeTextFile(path, core::joinLines(form->control<core::Memo>(memo)->lines()));
-}
-
 QTabWidget* addPages(QWidget* parent, const QRect& geometry, const QStringList& captions) {
     auto* pages = new QTabWidget(parent);
     pages->setObjectName(QStringLiteral("pgc1"));
@@ -28,11 +20,6 @@ QTabWidget* addPages(QWidget* parent, const QRect& geometry, const QStringList& 
         pages->addTab(page, captions[i]);
     }
     return pages;
-}
-
-core::Browser* browserIn(core::Browser*& browser, QWidget* placeholder) {
-    if (!browser) browser = core::platform().createBrowser(placeholder);
-    return browser;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "app/windows.h"
 #include "core/messages.h"
 #include "core/platform.h"
+#include "core/preview.h"
 #include "core/text.h"
 #include "generators/promotions/pagewidgets.h"
 
@@ -130,9 +131,9 @@ Tfrmtext::Tfrmtext()
     on(QStringLiteral("btn1Click"), [this] {
         const QString built = strip();
         if (!built.isNull()) setText(QStringLiteral("mmo1"), built);
-        const QString page = pagewidgets::workingPage(QStringLiteral("files/文字调试.html"));
-        pagewidgets::saveMemoPage(this, QStringLiteral("mmo1"), page);
-        pagewidgets::browserIn(m_browser, control<QWidget>(QStringLiteral("wb1")))->navigate(page);
+        const QString page = core::workingPage(QStringLiteral("files/文字调试.html"));
+        core::savePageLines(*this, QStringLiteral("mmo1"), page);
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), page);
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试生成代码，再复制代码！"))) return;

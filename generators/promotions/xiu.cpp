@@ -97,8 +97,8 @@ TFrmxiu::TFrmxiu()
        [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先生成代码，再预览效果！"))) return;
-        const QString page = pagewidgets::workingPage(QStringLiteral("files.html"));
-        pagewidgets::saveMemoPage(this, QStringLiteral("mmo1"), page);
+        const QString page = core::workingPage(QStringLiteral("files.html"));
+        core::savePageLines(*this, QStringLiteral("mmo1"), page);
         core::platform().openDefault(page);
     });
 }

@@ -144,9 +144,9 @@ Tfrmyhq::Tfrmyhq()
             if (k == 3) strip += QStringLiteral("</div>");
             setText(QStringLiteral("mmo1"), strip);
         }
-        promotions::savePreviewPage(this, QStringLiteral("mmo1"));
+        core::savePageLines(*this, QStringLiteral("mmo1"), core::sharedPreviewPage());
         pages->setCurrentWidget(preview);
-        promotions::showPreviewPage(this, m_browser, QStringLiteral("wb1"));
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), core::sharedPreviewPage());
     });
     on(QStringLiteral("btn1Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成预览生成代码，再复制代码！")))

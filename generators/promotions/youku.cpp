@@ -3,6 +3,7 @@
 #include "app/windows.h"
 #include "core/messages.h"
 #include "core/platform.h"
+#include "core/preview.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -65,9 +66,9 @@ Tfrmyouku::Tfrmyouku()
                     QStringLiteral("\" height=\"") + text(QStringLiteral("edt7")) +
                     QStringLiteral("\" align=\"middle\" type=\"application/x-shockwave-flash\" "
                                    "allowscriptaccess=\"never\" flashvars=\"scene=taobao_shop\"> </embed>"));
-        const QString page = pagewidgets::workingPage(QStringLiteral("files.html"));
-        pagewidgets::saveMemoPage(this, QStringLiteral("mmo1"), page);
-        pagewidgets::browserIn(m_browser, control<QWidget>(QStringLiteral("wb1")))->navigate(page);
+        const QString page = core::workingPage(QStringLiteral("files.html"));
+        core::savePageLines(*this, QStringLiteral("mmo1"), page);
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), page);
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试视频生成代码，再复制代码！")))

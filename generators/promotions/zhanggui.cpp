@@ -57,10 +57,10 @@ TFrmzhanggui::TFrmzhanggui()
 
     on(QStringLiteral("btn1Click"), [this, pages, preview] {
         setText(QStringLiteral("mmo2"), snippet());
-        const QString page = pagewidgets::workingPage(QStringLiteral("files.html"));
-        pagewidgets::saveMemoPage(this, QStringLiteral("mmo2"), page);
+        const QString page = core::workingPage(QStringLiteral("files.html"));
+        core::savePageLines(*this, QStringLiteral("mmo2"), page);
         pages->setCurrentWidget(preview);
-        pagewidgets::browserIn(m_browser, control<QWidget>(QStringLiteral("wb1")))->navigate(page);
+        core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), page);
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo2"), QStringLiteral("请先点击生成预览生成代码，再复制代码！")))

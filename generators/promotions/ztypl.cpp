@@ -90,12 +90,12 @@ Tfrmztypl::Tfrmztypl()
     on(QStringLiteral("rb3Click"), [this] { m_dashedLine.clear(); });
     on(QStringLiteral("btn1Click"), [this] {
         setText(QStringLiteral("mmo6"), snippet());
-        pagewidgets::saveMemoPage(this, QStringLiteral("mmo6"), pagewidgets::workingPage(kPreviewPage));
+        core::savePageLines(*this, QStringLiteral("mmo6"), core::workingPage(kPreviewPage));
         core::platform().information(this, QStringLiteral("已生成代码，您可以点击预览，或者复制代码"));
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo6"), QStringLiteral("请先生成代码，再预览效果！"))) return;
-        core::platform().openDefault(pagewidgets::workingPage(kPreviewPage));
+        core::platform().openDefault(core::workingPage(kPreviewPage));
     });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo6"), QStringLiteral("请先生成代码，再复制代码！"))) return;

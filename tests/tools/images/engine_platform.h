@@ -16,6 +16,13 @@ public:
         return browser;
     }
     QList<core::Browser*> made;
+
+    // The browser made inside a window: other windows may make theirs first.
+    core::Browser* madeIn(const QWidget* window) const {
+        for (core::Browser* browser : made)
+            if (window->isAncestorOf(browser->widget())) return browser;
+        return nullptr;
+    }
 };
 
 } // namespace testing

@@ -11,15 +11,15 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QUrl>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTreeWidget>
-#include <QListWidget>
+#include <QUrl>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -28,11 +28,12 @@ namespace {
 using Columns = QMap<QString, QString>;
 
 // The styles shipped with the program, in table order.
-const QStringList kSeedNames = {"三列图文价格", "四列纯图",       "两列大图带标题", "五列小图价格条",
+const QStringList kSeedNames = {"三列图文价格",   "四列纯图",       "两列大图带标题", "五列小图价格条",
                                 "三列描述页图文", "两列描述页纯图", "四列圆角卡片",   "六列标题小图"};
 
 // A cell template holding every placeholder once, each behind its own marker.
-const QString kMarkerTemplate = "<i w=宽度 h=图高 p=图片 l=链接 t=总高 k=图宽 m=图外框 b=边线 s=间距 T=标题 P=价格>";
+const QString kMarkerTemplate =
+    "<i w=宽度 h=图高 p=图片 l=链接 t=总高 k=图宽 m=图外框 b=边线 s=间距 T=标题 P=价格>";
 
 QString readFile(const QString& path) {
     return core::readTextFile(path);
@@ -44,8 +45,10 @@ QString previewPage(const QString& width, const QString& style, const QString& e
     return "<!DOCTYPE><html><style type=\"text/css\">body{background-color:#333;padding-top:20px;border:none;"
            "color:#fff }</style><div style=\"margin:auto;width:" +
            width +
-           "px\"><div style=\"font-size:30px;font-family:Arial; font-weight:100;padding:15px 0;text-align:center\">"
-           "Pelora Picture Preview <br><span style=\"font-size:12px; line-height:25px;color:#ccc;font-weight:100;\">"
+           "px\"><div style=\"font-size:30px;font-family:Arial; font-weight:100;padding:15px "
+           "0;text-align:center\">"
+           "Pelora Picture Preview <br><span style=\"font-size:12px; "
+           "line-height:25px;color:#ccc;font-weight:100;\">"
            " ====== 所属样式：" +
            style + extra + " ====== </span></div>" + body + tail;
 }
@@ -79,11 +82,23 @@ protected:
     }
     // A style of distinct markers: W 950, spacing 10, margin 5, border 1, picture 200 x 100.
     Columns markerStyle(const QString& name, const QString& titles = "有", const QString& prices = "有") {
-        return {{"功能", name},          {"宽度", "950"},     {"总高", "777"},    {"高度", "888"},
-                {"代码", kMarkerTemplate}, {"边线", "1"},       {"标题", titles},   {"价格", prices},
-                {"图外高", "40"},        {"图高", "100"},     {"图宽", "200"},    {"图外框", "5"},
-                {"示例图", "S.jpg"},     {"实例", "<b>实例" + name + "</b>"},     {"间距", "10"},
-                {"主标题", "T"},         {"副标题", "P"}};
+        return {{"功能", name},
+                {"宽度", "950"},
+                {"总高", "777"},
+                {"高度", "888"},
+                {"代码", kMarkerTemplate},
+                {"边线", "1"},
+                {"标题", titles},
+                {"价格", prices},
+                {"图外高", "40"},
+                {"图高", "100"},
+                {"图宽", "200"},
+                {"图外框", "5"},
+                {"示例图", "S.jpg"},
+                {"实例", "<b>实例" + name + "</b>"},
+                {"间距", "10"},
+                {"主标题", "T"},
+                {"副标题", "P"}};
     }
     // Chooses the style and sets the width through the prompt: three cells per row.
     void prepare(const QString& name, const QString& width = "950") {
@@ -182,8 +197,10 @@ TEST_F(GeziTest, ChoosingAStyleFillsTheFieldsShowsItsExampleAndSizesThePanel) {
     w->fire("btn4Click");
     for (const auto& c : cases) {
         ASSERT_TRUE(w->chooseStyle(c.name));
-        EXPECT_EQ(w->control("pnlbiaoti")->isVisibleTo(w->control("pnlcanshu")), c.showTitles) << c.name.toStdString();
-        EXPECT_EQ(w->control("pnljiage")->isVisibleTo(w->control("pnlcanshu")), c.showPrices) << c.name.toStdString();
+        EXPECT_EQ(w->control("pnlbiaoti")->isVisibleTo(w->control("pnlcanshu")), c.showTitles)
+            << c.name.toStdString();
+        EXPECT_EQ(w->control("pnljiage")->isVisibleTo(w->control("pnlcanshu")), c.showPrices)
+            << c.name.toStdString();
         EXPECT_EQ(w->control("pnlcanshu")->height(), c.height) << c.name.toStdString();
         EXPECT_EQ(readFile("files.html"), "<b>实例" + c.name + "</b>");
         EXPECT_EQ(lastNavigation(), QDir(work.path()).filePath("files.html"));
@@ -272,8 +289,8 @@ TEST_F(GeziTest, CellsPerRowRejectsHostileNumbers) {
     for (const auto& c : cases) {
         fake().reset();
         w->setText("edt3", c.typed);
-        EXPECT_TRUE(fake().lastMessage().text == c.message) << c.typed.left(20).toStdString() << " "
-                                                             << fake().lastMessage().text.left(60).toStdString();
+        EXPECT_TRUE(fake().lastMessage().text == c.message)
+            << c.typed.left(20).toStdString() << " " << fake().lastMessage().text.left(60).toStdString();
         EXPECT_EQ(w->text("edt4"), "310");
         EXPECT_EQ(w->text("edttupiankuan"), "300");
         EXPECT_FALSE(w->text("edttupiangao").contains("inf"));
@@ -346,11 +363,13 @@ TEST_F(GeziTest, GeneratingAGroupCopiesItStoresItAndShowsItsPreview) {
     EXPECT_EQ(w->text("edt4"), "308");
     EXPECT_EQ(readFile("0.txt"), cells);
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    EXPECT_EQ(readFile("files.html"),
-              previewPage("950", "样", " |  操作时间：" + date, code,
-                          "<div style=\"font-size:12px; line-height:30px;color:#999;font-weight:100;text-align:center;"
-                          "margin-top:20px\"> 上次操作历史： 版块宽度：950px，版块高度：192px | 生成列数：3 ，单列宽度："
-                          "308px | 图片宽度：300px，图片高度：150px</div></div></html>"));
+    EXPECT_EQ(
+        readFile("files.html"),
+        previewPage(
+            "950", "样", " |  操作时间：" + date, code,
+            "<div style=\"font-size:12px; line-height:30px;color:#999;font-weight:100;text-align:center;"
+            "margin-top:20px\"> 上次操作历史： 版块宽度：950px，版块高度：192px | 生成列数：3 ，单列宽度："
+            "308px | 图片宽度：300px，图片高度：150px</div></div></html>"));
     EXPECT_EQ(lastNavigation(), QDir(work.path()).filePath("files.html"));
     // The group is the style's example from now on, also after a restart.
     w->database().close();
@@ -360,8 +379,9 @@ TEST_F(GeziTest, GeneratingAGroupCopiesItStoresItAndShowsItsPreview) {
     // Each further group of the same settings narrows the column by twice the border again.
     w->fire("btn5Click");
     EXPECT_EQ(w->text("edt4"), "306");
-    EXPECT_TRUE(fake().clipboard.startsWith("<div style=\"width:950px; height:194px;overflow:hidden;margin:10px "
-                                            "0px\"><div style=\"width:978px; height:192px;\"><i w=306 "));
+    EXPECT_TRUE(
+        fake().clipboard.startsWith("<div style=\"width:950px; height:194px;overflow:hidden;margin:10px "
+                                    "0px\"><div style=\"width:978px; height:192px;\"><i w=306 "));
     EXPECT_EQ(w->groupCaptions(), QStringList({"第1组", "第2组"}));
 }
 
@@ -378,7 +398,8 @@ TEST_F(GeziTest, FlagsNoIgnoreTitlesAndPricesAndMissingItemsStopTheGroup) {
     w->fire("btn5Click");
     ASSERT_EQ(w->groupCodes().size(), 1);
     // Two cells: column 470 - 2, picture 460 x 230, total height 40 + 230 + 2.
-    EXPECT_TRUE(w->groupCodes()[0].contains("<i w=468 h=230 p=a l=x t=272 k=460 m=5 b=1 s=10 T=标题 P=价格>\r\n"))
+    EXPECT_TRUE(
+        w->groupCodes()[0].contains("<i w=468 h=230 p=a l=x t=272 k=460 m=5 b=1 s=10 T=标题 P=价格>\r\n"))
         << w->groupCodes()[0].toStdString();
     EXPECT_TRUE(w->groupCodes()[0].contains("p=b.jpg l=y "));
 
@@ -426,7 +447,8 @@ TEST_F(GeziTest, GroupPreviewDeleteAndExtractAll) {
     w->selectGroups({1});
     w->control<QTreeWidget>("lv2")->setCurrentItem(w->control<QTreeWidget>("lv2")->topLevelItem(1));
     w->fire("N5Click");
-    EXPECT_EQ(readFile("files.html"), previewPage("950", "样", " |  所在分组：第2组", codes[1], "</div></div></html>"))
+    EXPECT_EQ(readFile("files.html"),
+              previewPage("950", "样", " |  所在分组：第2组", codes[1], "</div></div></html>"))
         << w->text("edt1").toStdString();
 
     // Deleting does not renumber the others.
@@ -507,8 +529,8 @@ Columns stored(const QString& path, const QString& name) {
             query.prepare("select * from gezi where 功能 = ?");
             query.addBindValue(name);
             if (query.exec() && query.next())
-                for (const QString column : {"功能", "宽度", "高度", "代码", "边线", "标题", "价格", "图外高", "图高",
-                                             "图宽", "图外框", "示例图", "间距"})
+                for (const QString column : {"功能", "宽度", "高度", "代码", "边线", "标题", "价格", "图外高",
+                                             "图高", "图宽", "图外框", "示例图", "间距"})
                     columns[column] = query.value(column).toString();
         }
     }
@@ -528,15 +550,24 @@ TEST_F(GeziTest, AdministrationAddsModifiesAndDeletesStyles) {
     EXPECT_EQ(w->text("edttukuan"), "220");
     EXPECT_EQ(w->text("edt1"), centreWidth); // the centre stays as it was
 
-    const Columns typed = {{"功能", "新样式 'quoted' \"x\""}, {"宽度", "790"}, {"高度", "321"},
-                           {"代码", "<p>链接 图片</p>\r\n"},    {"边线", "2"},   {"标题", "有"},
-                           {"价格", "无"},                     {"图外高", "33"}, {"图高", "144"},
-                           {"图宽", "155"},                    {"图外框", "6"},  {"示例图", "http://s/1.jpg"},
+    const Columns typed = {{"功能", "新样式 'quoted' \"x\""},
+                           {"宽度", "790"},
+                           {"高度", "321"},
+                           {"代码", "<p>链接 图片</p>\r\n"},
+                           {"边线", "2"},
+                           {"标题", "有"},
+                           {"价格", "无"},
+                           {"图外高", "33"},
+                           {"图高", "144"},
+                           {"图宽", "155"},
+                           {"图外框", "6"},
+                           {"示例图", "http://s/1.jpg"},
                            {"间距", "12"}};
     const std::pair<const char*, const char*> fields[] = {
-        {"edtgongneng", "功能"}, {"edtkuan", "宽度"},     {"edtgao", "高度"},      {"mmodaima", "代码"},
-        {"edtbianxian", "边线"}, {"cbbbiaoti", "标题"},   {"cbbjiage", "价格"},    {"edttuwaigao", "图外高"},
-        {"edttugao", "图高"},    {"edttukuan", "图宽"},   {"edttuwaikuang", "图外框"}, {"edtshilitu", "示例图"},
+        {"edtgongneng", "功能"}, {"edtkuan", "宽度"},         {"edtgao", "高度"},
+        {"mmodaima", "代码"},    {"edtbianxian", "边线"},     {"cbbbiaoti", "标题"},
+        {"cbbjiage", "价格"},    {"edttuwaigao", "图外高"},   {"edttugao", "图高"},
+        {"edttukuan", "图宽"},   {"edttuwaikuang", "图外框"}, {"edtshilitu", "示例图"},
         {"edtjianju", "间距"}};
     for (const auto& [field, column] : fields)
         w->setText(field, typed.value(column));
@@ -602,7 +633,8 @@ TEST_F(GeziTest, ACorruptFileIsReportedAndNeverOverwritten) {
     fake().reset();
     w->connectDatabase(path);
     ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
-    EXPECT_TRUE(fake().lastMessage().text.startsWith("数据库连接错误")) << fake().lastMessage().text.toStdString();
+    EXPECT_TRUE(fake().lastMessage().text.startsWith("数据库连接错误"))
+        << fake().lastMessage().text.toStdString();
     EXPECT_TRUE(fake().lastMessage().text.contains("broken.db"));
     EXPECT_EQ(w->control<QListWidget>("lst1")->count(), 0);
     QFile file(path);

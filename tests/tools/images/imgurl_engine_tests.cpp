@@ -44,8 +44,9 @@ TEST(ImgurlEngine, HarvestsTheTopLevelDocumentsPictures) {
     w->setText("edtdaxiao", "50");
     w->setText("edt1", server.base() + "/files/page.html");
     w->fire("btn1Click");
-    ASSERT_FALSE(engine.made.isEmpty());
-    QSignalSpy loaded(engine.made.first(), &core::Browser::documentComplete);
+    core::Browser* browser = engine.madeIn(w);
+    ASSERT_NE(browser, nullptr);
+    QSignalSpy loaded(browser, &core::Browser::documentComplete);
     ASSERT_TRUE(loaded.wait(30000));
     QTest::qWait(300); // the script's picture is in the document by now
 

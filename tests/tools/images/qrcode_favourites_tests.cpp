@@ -122,8 +122,9 @@ TEST_F(QrTest, TheIdIsTheAddressesIdParameterByName) {
 
 TEST_F(QrTest, AnAddressWithoutIdFailsAndKeepsTheId) {
     submit("https://item.taobao.com/item.htm?spm=1&id=777");
-    for (const QString address : {"https://item.taobao.com/item.htm", "https://item.taobao.com/item.htm?spm=a&ids=5",
-                                  "https://item.taobao.com/item.htm?spm=a&id=", ""}) {
+    for (const QString address :
+         {"https://item.taobao.com/item.htm", "https://item.taobao.com/item.htm?spm=a&ids=5",
+          "https://item.taobao.com/item.htm?spm=a&id=", ""}) {
         net.reset();
         submit(address);
         EXPECT_EQ(w->text("edt5"), "777") << address.toStdString();
@@ -242,11 +243,12 @@ QByteArray gbk(const QString& text) {
     return encoder.encode(text);
 }
 
-const QString kTaobaoPage = QStringLiteral(
-    "<html><head><title>青梧小店</title></head><body><div class=\"shop-collect\">"
-    "<a class=\"collection J_TDialogTrigger\" data-width=\"440\" data-height=\"260\" "
-    "href=\"//favorite.taobao.com/popup/add_collection.htm?id=60321&amp;itemid=60321&itemtype=0&ownerid=ab12\" "
-    "target=\"_blank\"><i></i>收藏店铺</a></div></body></html>");
+const QString kTaobaoPage =
+    QStringLiteral("<html><head><title>青梧小店</title></head><body><div class=\"shop-collect\">"
+                   "<a class=\"collection J_TDialogTrigger\" data-width=\"440\" data-height=\"260\" "
+                   "href=\"//favorite.taobao.com/popup/"
+                   "add_collection.htm?id=60321&amp;itemid=60321&itemtype=0&ownerid=ab12\" "
+                   "target=\"_blank\"><i></i>收藏店铺</a></div></body></html>");
 const QString kTmallPage = QStringLiteral(
     "<html><body><div>天猫店 收藏本店 上方</div><a id=\"xshop_collection_href\" "
     "href=\"//favorite.taobao.com/popup/add_collection.htm?id=778899&itemtype=0\",class=\"btn\">"
@@ -286,7 +288,8 @@ TEST_F(ShopTest, TheLinkIsReadOutOfTheShopsHomePage) {
         QString link;
     } cases[] = {
         {"taobao.html", false,
-         "http://favorite.taobao.com/popup/add_collection.htm?id=60321&amp;itemid=60321&itemtype=0&ownerid=ab12"},
+         "http://favorite.taobao.com/popup/"
+         "add_collection.htm?id=60321&amp;itemid=60321&itemtype=0&ownerid=ab12"},
         // The comma ends the first item; the words before the marker do not count.
         {"tmall.html", true, "http://favorite.taobao.com/popup/add_collection.htm?id=778899&itemtype=0"},
     };

@@ -49,24 +49,23 @@ TEST(RedianEngine, OutlinesCoverTheHotspotsAndLetClicksThrough) {
     for (const QString link : {"edt14", "edt18", "edt17", "edt16"})
         w->setText(link, "https://example.invalid/" + link);
     w->setText("edt20", "100,0,250,200"); // corrected by hand
-    ASSERT_FALSE(engine.made.isEmpty());
-    QSignalSpy loaded(engine.made.first(), &core::Browser::documentComplete);
+    core::Browser* browser = engine.madeIn(w);
+    ASSERT_NE(browser, nullptr);
+    QSignalSpy loaded(browser, &core::Browser::documentComplete);
     w->fire("btn7Click");
     ASSERT_TRUE(loaded.wait(30000));
 
     const QVariant boxes =
-        evaluate(engine.made.first(),
-                 "(function () { var p = document.images[0].getBoundingClientRect();"
-                 " return Array.from(document.querySelectorAll('div > div')).map(function (d) {"
-                 " var r = d.getBoundingClientRect();"
-                 " return [r.left - p.left, r.top - p.top, r.width, r.height].join(','); }); })()");
+        evaluate(browser, "(function () { var p = document.images[0].getBoundingClientRect();"
+                          " return Array.from(document.querySelectorAll('div > div')).map(function (d) {"
+                          " var r = d.getBoundingClientRect();"
+                          " return [r.left - p.left, r.top - p.top, r.width, r.height].join(','); }); })()");
     EXPECT_EQ(boxes.toStringList(),
               QStringList({"0,0,100,200", "100,0,150,200", "200,0,100,200", "300,0,100,200"}));
     const QVariant hit =
-        evaluate(engine.made.first(),
-                 "(function () { var p = document.images[0].getBoundingClientRect();"
-                 " var e = document.elementFromPoint(p.left + 120, p.top + 50);"
-                 " return e ? e.tagName + ' ' + (e.getAttribute('href') || '') : 'nothing'; })()");
+        evaluate(browser, "(function () { var p = document.images[0].getBoundingClientRect();"
+                          " var e = document.elementFromPoint(p.left + 120, p.top + 50);"
+                          " return e ? e.tagName + ' ' + (e.getAttribute('href') || '') : 'nothing'; })()");
     EXPECT_EQ(hit.toString(), "AREA https://example.invalid/edt18");
 
     core::setPlatform(&testing::fakePlatform());

@@ -34,7 +34,9 @@ protected:
         settle();
     }
     // Waits until the estimate of the current quality is on show.
-    void settle() { ASSERT_TRUE(QTest::qWaitFor([&] { return !w->estimatePending(); }, 60000)); }
+    void settle() {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !w->estimatePending(); }, 60000));
+    }
     // Saves through "保存" under `name`; the bytes of the file written.
     QByteArray save(const QString& name) {
         fake().saveFiles.enqueue(folder.filePath(name));
@@ -75,8 +77,10 @@ TEST_F(YsTest, SizeTextDividesByAThousandWithTwoDecimals) {
     const struct {
         qint64 bytes;
         QString text;
-    } cases[] = {{123456, "123.46Kb"}, {0, "0.00Kb"},     {4, "0.00Kb"},      {5, "0.01Kb"},
-                 {999, "1.00Kb"},      {1004, "1.00Kb"},  {1005, "1.01Kb"},   {1024, "1.02Kb"},
+    } cases[] = {{123456, "123.46Kb"},   {0, "0.00Kb"},
+                 {4, "0.00Kb"},          {5, "0.01Kb"},
+                 {999, "1.00Kb"},        {1004, "1.00Kb"},
+                 {1005, "1.01Kb"},       {1024, "1.02Kb"},
                  {2000000, "2000.00Kb"}, {9876543210, "9876543.21Kb"}};
     for (const auto& c : cases)
         EXPECT_EQ(tools::sizeText(c.bytes), c.text) << c.bytes;
@@ -86,8 +90,8 @@ TEST_F(YsTest, QualityOutsideOneToHundredIsBroughtBackWithTheMessage) {
     const struct {
         int typed, kept;
         bool warned;
-    } cases[] = {{0, 1, true},   {150, 100, true}, {-5, 1, true},   {101, 100, true},
-                 {1, 1, false},  {100, 100, false}, {50, 50, false}};
+    } cases[] = {{0, 1, true},  {150, 100, true},  {-5, 1, true},  {101, 100, true},
+                 {1, 1, false}, {100, 100, false}, {50, 50, false}};
     for (const auto& c : cases) {
         spin->setValue(c.typed == 50 ? 49 : 50);
         fake().reset();
@@ -243,8 +247,8 @@ TEST_F(YsTest, TargetSizeRejectsHostileNumbers) {
         w->setText("edtTarget", c.typed);
         w->fire("btnTargetClick");
         EXPECT_EQ(spin->value(), 98) << c.typed.left(20).toStdString();
-        EXPECT_TRUE(fake().lastMessage().text == c.message) << c.typed.left(20).toStdString() << " "
-                                                             << fake().lastMessage().text.left(60).toStdString();
+        EXPECT_TRUE(fake().lastMessage().text == c.message)
+            << c.typed.left(20).toStdString() << " " << fake().lastMessage().text.left(60).toStdString();
     }
     // The largest number still fits: the best quality.
     w->setText("edtTarget", "2147483647");
