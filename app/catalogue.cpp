@@ -120,9 +120,11 @@ void Thumbnail::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(box, 4, 4);
         return;
     }
+    // A tile whose window is not there yet is shown grey.
+    const bool live = isEnabled();
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
-    fill.setColorAt(0, QColor(0x3a, 0x8e, 0xd8));
-    fill.setColorAt(1, QColor(0x1f, 0x5f, 0xa8));
+    fill.setColorAt(0, live ? QColor(0x3a, 0x8e, 0xd8) : QColor(0xc4, 0xc8, 0xcc));
+    fill.setColorAt(1, live ? QColor(0x1f, 0x5f, 0xa8) : QColor(0x9a, 0xa0, 0xa6));
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawRoundedRect(box, 4, 4);

@@ -27,6 +27,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
+#include <algorithm>
 
 namespace app {
 
@@ -162,6 +163,16 @@ void Tfrmindex::buildMenuColumn() {
     column->setGeometry(0, 0, kRight, 600);
     column->setAutoFillBackground(true);
     paint(column, QPalette().color(QPalette::WindowText), Qt::white);
+    // Where the desktop has no tray, closing only minimises: the menu column's
+    // own menu always offers a way out.
+    auto* columnMenu = new QMenu(column);
+    columnMenu->setObjectName(QStringLiteral("pmExit"));
+    QAction* leave = columnMenu->addAction(QStringLiteral("退出程序"));
+    leave->setObjectName(QStringLiteral("NExit"));
+    connect(leave, &QAction::triggered, this, [this] { dispatch(QStringLiteral("N2Click")); });
+    column->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(column, &QWidget::customContextMenuRequested, columnMenu,
+            [columnMenu, column](const QPoint& at) { columnMenu->popup(column->mapToGlobal(at)); });
 
     QLabel* logo =
         addLabel(column, QStringLiteral("img20"), QRect(0, 0, 130, 130), QStringLiteral("青梧360"));
@@ -333,6 +344,7 @@ void Tfrmindex::buildPages() {
         thumb->setObjectName(slot.image);
         thumb->setGeometry(kLargeColumns[slot.column - 1], kLargeRows[slot.row - 1], 250, 110);
         const QString target = slot.target;
+        markUnbuilt(thumb, target);
         on(slot.image + QStringLiteral("Click"), [target] {
             if (core::Form* w = app::window(target)) w->showForm();
         });
@@ -344,6 +356,13 @@ void Tfrmindex::buildPages() {
                     ->setGeometry(kLargeColumns[column], kLargeRows[row], 250, 110);
 
     pages->setCurrentIndex(0);
+}
+
+void Tfrmindex::markUnbuilt(QWidget* tile, const QString& target) {
+    if (app::isBuilt(target)) return;
+    // Shown grey and saying why, instead of a live tile that does nothing.
+    tile->setEnabled(false);
+    tile->setToolTip(QStringLiteral("此功能正在制作中，敬请期待！"));
 }
 
 QWidget* Tfrmindex::catalogueContent(QTabWidget* catalogue, const QString& page, const QString& caption,
@@ -381,32 +400,34 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
     for (const Page& page : pages)
         contents.insert(page.name, catalogueContent(catalogue, page.name, page.caption, page.scrollBox));
 
-    QSet<QString> used;
+    QHash<QString, QList<QRect>> tiles;
     for (const CatalogueSlot& slot : app::catalogue()) {
         QWidget* content = contents.value(slot.page);
         if (!content) continue;
-        used.insert(slot.page + QString::number(slot.row) + QString::number(slot.column));
         auto* thumb = new Thumbnail(slot.caption, false, content);
         thumb->setObjectName(slot.image);
         const bool wide = slot.image == QLatin1String("img52");
         int y = kRows[slot.row - 1];
         if (slot.page == QLatin1String("tsmg1") && slot.row == 2 && slot.column == 3) y = 135;
         thumb->setGeometry(kColumns[slot.column - 1], y, wide ? 664 : 200, wide ? 158 : 68);
+        tiles[slot.page] << thumb->geometry();
         const QString target = slot.target;
+        markUnbuilt(thumb, target);
         on(slot.image + QStringLiteral("Click"), [target] {
             if (core::Form* w = app::window(target)) w->showForm();
         });
-        if (wide) {
-            for (int column = 1; column <= 3; ++column)
-                used.insert(slot.page + QStringLiteral("2") + QString::number(column));
-        }
     }
+    // Empty slots are drawn only where no tile lies, a wide one included.
     for (const Page& page : pages) {
         for (int row = 1; row <= 5; ++row)
-            for (int column = 1; column <= 3; ++column)
-                if (!used.contains(page.name + QString::number(row) + QString::number(column)))
-                    (new Thumbnail(QString(), true, contents.value(page.name)))
-                        ->setGeometry(kColumns[column - 1], kRows[row - 1], 200, 68);
+            for (int column = 1; column <= 3; ++column) {
+                const QRect slot(kColumns[column - 1], kRows[row - 1], 200, 68);
+                const QList<QRect>& taken = tiles.value(page.name);
+                if (std::any_of(taken.begin(), taken.end(),
+                                [&](const QRect& tile) { return tile.intersects(slot); }))
+                    continue;
+                (new Thumbnail(QString(), true, contents.value(page.name)))->setGeometry(slot);
+            }
     }
 
     addPageSquares(contents.value("tsmg1"), QStringLiteral("lblmg1"), 1, QStringLiteral("tsmg1"),
@@ -425,13 +446,43 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
     catalogue->setCurrentIndex(0);
 }
 
+namespace {
+
+// Keeps the page squares at the bottom of their page, whatever height the tab
+// bar under the page takes with the font in use.
+class BottomPin : public QObject {
+public:
+    BottomPin(QWidget* page, QList<QWidget*> pinned)
+        : QObject(page)
+        , m_pinned(std::move(pinned)) {
+        page->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            const int height = static_cast<QWidget*>(watched)->height();
+            for (QWidget* square : m_pinned)
+                square->move(square->x(), std::max(0, height - square->height() - 6));
+        }
+        return false;
+    }
+
+private:
+    QList<QWidget*> m_pinned;
+};
+
+} // namespace
+
 void Tfrmindex::addPageSquares(QWidget* content, const QString& prefix, int current, const QString& first,
                                const QString& second) {
     const QColor grey = QPalette().color(QPalette::Button).darker(130);
+    QList<QWidget*> squares;
     for (int number = 1; number <= 2; ++number) {
         const QString name = prefix + QString::number(number);
         QLabel* square =
             addLabel(content, name, QRect(number == 1 ? 312 : 344, 512, 25, 25), QString::number(number));
+        squares << square;
         square->setAlignment(Qt::AlignCenter);
         paint(square, number == current ? QColor(0xe0, 0x24, 0x2b) : grey, Qt::white, 0, true);
         if (number != current) {
@@ -440,6 +491,7 @@ void Tfrmindex::addPageSquares(QWidget* content, const QString& prefix, int curr
                [this, target] { showPage(QStringLiteral("pgc2"), target); });
         }
     }
+    new BottomPin(content, squares);
 }
 
 void Tfrmindex::buildFeedbackPage(QWidget* page) {

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
@@ -63,6 +64,19 @@ Tfrmmini::Tfrmmini()
         resize(610, open ? 475 : 40);
     };
     openOut(false);
+
+    // The bar's own menu ends the program as the tray's exit item does.
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("pmExit"));
+    QAction* leave = menu->addAction(QStringLiteral("退出程序"));
+    leave->setObjectName(QStringLiteral("NExit"));
+    connect(leave, &QAction::triggered, this, [] {
+        if (core::Form* launcher = app::window(QStringLiteral("Tfrmindex")))
+            launcher->fire(QStringLiteral("N2Click"));
+    });
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, menu,
+            [this, menu](const QPoint& at) { menu->popup(mapToGlobal(at)); });
 
     on(QStringLiteral("btn1Click"), [this] {
         hide();

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
@@ -36,6 +37,13 @@ void configureApplication(QApplication& application) {
     application.setApplicationName(QStringLiteral("qingwu"));
     application.setApplicationDisplayName(QStringLiteral("青梧360"));
     application.setQuitOnLastWindowClosed(false);
+    // Every window carries the program's icon, drawn for small sizes too.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/qingwu-16.svg"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/qingwu-32.svg"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icons/qingwu.svg"));
+    application.setWindowIcon(icon);
+    application.setDesktopFileName(QStringLiteral("net.qingwu360.Qingwu"));
     // The interface is Chinese whatever the desktop's language: dates, numbers
     // shown to the user and Qt's own buttons, dialogs and menus.
     QLocale::setDefault(chineseLocale());

@@ -121,6 +121,10 @@ bool registerWindow(const QString& className, std::function<core::Form*()> facto
     return true;
 }
 
+bool isBuilt(const QString& className) {
+    return factories().contains(className);
+}
+
 core::Form* createWindow(const QString& className) {
     if (core::Form* existing = byName().value(className, nullptr)) return existing;
     const auto factory = factories().constFind(className);

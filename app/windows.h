@@ -21,6 +21,9 @@ void createWindows();
 // Creates one window, hidden, unless it exists; nullptr for an unbuilt name.
 core::Form* createWindow(const QString& className);
 
+// Whether a window class is part of this build.
+bool isBuilt(const QString& className);
+
 // The one instance of a window class; nullptr for an unknown or unbuilt name.
 core::Form* window(const QString& className);
 

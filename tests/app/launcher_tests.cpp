@@ -1,8 +1,10 @@
+#include "app/catalogue.h"
 #include "app/launcher.h"
 #include "app/startup.h"
 #include "core/files.h"
 #include "tests/support/helpers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
@@ -62,6 +64,56 @@ TEST_F(LauncherTest, ThumbnailsOfUnbuiltWindowsDoNothing) {
         std::count_if(app::windows().begin(), app::windows().end(), [](auto* w) { return w->isVisible(); }),
         visible);
     EXPECT_TRUE(fake().calls.isEmpty());
+}
+
+TEST_F(LauncherTest, TilesOfUnbuiltWindowsAreGreyWithATooltipAndNoSlotCoversATile) {
+    for (const app::CatalogueSlot& slot : app::catalogue()) {
+        auto* tile = launcher->findChild<app::Thumbnail*>(slot.image);
+        ASSERT_NE(tile, nullptr) << slot.image.toStdString();
+        const bool built = app::isBuilt(slot.target);
+        EXPECT_EQ(tile->isEnabled(), built) << slot.image.toStdString();
+        EXPECT_EQ(tile->toolTip().isEmpty(), built) << slot.image.toStdString();
+    }
+    // An empty-slot box never lies over a tile of its page, the wide one included.
+    for (auto* tile : launcher->findChildren<app::Thumbnail*>()) {
+        if (!tile->text().isEmpty() || tile->objectName().startsWith("img")) continue;
+        for (auto* other : tile->parentWidget()->findChildren<app::Thumbnail*>(Qt::FindDirectChildrenOnly)) {
+            if (!other->objectName().startsWith("img")) continue;
+            EXPECT_FALSE(other->geometry().intersects(tile->geometry())) << other->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(LauncherTest, PageSquaresAreWhollyOnTheirPage) {
+    // "美工1页" has no scroll box: its squares must clear the tab bar below the page.
+    launcher->fire("pnlliebiaoClick");
+    launcher->fire("lbl12Click");
+    QApplication::processEvents();
+    QWidget* sheet = launcher->control<QTabWidget>("pgc2")->currentWidget();
+    for (const QString square : {"lblmg11", "lblmg12"}) {
+        auto* label = launcher->control<QLabel>(square);
+        ASSERT_EQ(label->parentWidget(), sheet);
+        EXPECT_TRUE(sheet->rect().contains(label->geometry())) << square.toStdString();
+    }
+    // On scrolled pages they sit at the bottom of what scrolls.
+    for (const QString square : {"lblmg21", "lblty11"}) {
+        auto* label = launcher->control<QLabel>(square);
+        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry())) << square.toStdString();
+    }
+}
+
+TEST_F(LauncherTest, WithoutATrayTheMenuColumnAndTheToolbarStillEndTheProgram) {
+    for (const char* window : {"Tfrmindex", "Tfrmmini"}) {
+        fake().reset();
+        auto* exit = testing::form(window)->findChild<QAction*>("NExit");
+        ASSERT_NE(exit, nullptr) << window;
+        EXPECT_EQ(exit->text(), "退出程序");
+        exit->trigger();
+        ASSERT_GE(fake().callsOf("quit").size(), 1) << window;
+        EXPECT_EQ(fake().calls.first().text,
+                  "美工生活很辛苦，注意休息，咱们暂时离别，期待下次相会，多提宝贵建议！");
+    }
+    launcher->trayIcon()->hide();
 }
 
 TEST_F(LauncherTest, PageSquaresSwitchOnHover) {
