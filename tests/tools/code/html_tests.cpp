@@ -49,10 +49,14 @@ TEST_F(HtmlTest, DeclarationListAndInsertion) {
     const struct {
         int row;
         QString text;
-    } items[] = {{0, "【标签列表】"},       {1, ""},
-                 {2, "—— 尺寸 ——"},        {9, "backgroud:url() no-repeat #f30;"},
-                 {34, "font-size:14px; "}, {58, "margin-right:10px;  "},
-                 {64, "padding-left: 10px;   "}, {71, "left: 10px;   "},
+    } items[] = {{0, "【标签列表】"},
+                 {1, ""},
+                 {2, "—— 尺寸 ——"},
+                 {9, "backgroud:url() no-repeat #f30;"},
+                 {34, "font-size:14px; "},
+                 {58, "margin-right:10px;  "},
+                 {64, "padding-left: 10px;   "},
+                 {71, "left: 10px;   "},
                  {74, "overflow:hidden;"}};
     for (const auto& item : items)
         EXPECT_EQ(list->item(item.row)->text(), item.text) << item.row;
@@ -90,8 +94,8 @@ TEST_F(HtmlTest, FragmentsReplaceTheSelection) {
         {"actdiv", "<div  > 自定义内容 </div>"},
         {"actCSS", " class=\"class名\""},
         {"actimg", "<img src=\"图片地址\" width=\"宽度\" height=\"高度\"/>"},
-        {"actimgdaihref",
-         "<a href=\"链接地址\" target=\"_blank\"> <img src=\"图片地址\"  width=\"宽度\" height=\"高度\"/></a>"},
+        {"actimgdaihref", "<a href=\"链接地址\" target=\"_blank\"> <img src=\"图片地址\"  width=\"宽度\" "
+                          "height=\"高度\"/></a>"},
     };
     for (const auto& f : fragments) {
         code->setText("[xx]\r\n");
@@ -104,8 +108,9 @@ TEST_F(HtmlTest, FragmentsReplaceTheSelection) {
     QStringList captions;
     for (QAction* a : menu->actions())
         captions << (a->isSeparator() ? "-" : a->text());
-    EXPECT_EQ(captions, QStringList({"撤销", "-", "插入Style", "插入Div带链接", "插入Div", "插入CSS", "插入图片",
-                                     "插入图片带链接", "-", "复制", "剪切", "粘贴", "全选", "-", "清空"}));
+    EXPECT_EQ(captions,
+              QStringList({"撤销", "-", "插入Style", "插入Div带链接", "插入Div", "插入CSS", "插入图片",
+                           "插入图片带链接", "-", "复制", "剪切", "粘贴", "全选", "-", "清空"}));
     w->fire("N10Click");
     EXPECT_EQ(code->text(), "");
 }
@@ -141,7 +146,8 @@ TEST_F(HtmlTest, CommentIndentAndSpaceKey) {
 }
 
 TEST_F(HtmlTest, ReadingLayoutBreaksAndColours) {
-    code->setText("<div class=\"x\"><a href=\"#\"><img src=\"p.jpg\"></a><span style=\"\">t</span><div>z</div></div>");
+    code->setText(
+        "<div class=\"x\"><a href=\"#\"><img src=\"p.jpg\"></a><span style=\"\">t</span><div>z</div></div>");
     w->fire("actgeExecute");
     const QString once = "\r<div class=\"x\">\r    <a href=\"#\">\r    <img src=\"p.jpg\">\r    </a>"
                          "\r    <span style=\"\">t</span><div>z\r</div>\r\r</div>\r";
@@ -153,12 +159,14 @@ TEST_F(HtmlTest, ReadingLayoutBreaksAndColours) {
         hits << c.cursor.selectedText() + " " + c.format.foreground().color().name();
         EXPECT_EQ(c.format.fontWeight(), QFont::Bold);
     }
-    EXPECT_EQ(hits, QStringList({"<div #ff0000", "href= #ff00ff", "src= #0000ff", "style #008000", "<div #ff0000"}));
+    EXPECT_EQ(hits, QStringList(
+                        {"<div #ff0000", "href= #ff00ff", "src= #0000ff", "style #008000", "<div #ff0000"}));
 
     // Twice: the breaks go in twice.
     w->fire("actgeExecute");
-    EXPECT_EQ(code->text(), "\r\r<div class=\"x\">\r    \r    <a href=\"#\">\r    \r    <img src=\"p.jpg\">\r    "
-                            "\r    </a>\r    \r    <span style=\"\">t</span><div>z\r\r</div>\r\r\r\r</div>\r\r");
+    EXPECT_EQ(code->text(),
+              "\r\r<div class=\"x\">\r    \r    <a href=\"#\">\r    \r    <img src=\"p.jpg\">\r    "
+              "\r    </a>\r    \r    <span style=\"\">t</span><div>z\r\r</div>\r\r\r\r</div>\r\r");
 }
 
 TEST_F(HtmlTest, ColoursOnlyWholeWords) {
@@ -212,7 +220,9 @@ TEST_F(HtmlTest, PreviewIsWrittenWholeAndShown) {
     fake().reset();
     w->fire("actyuExecute");
     const bool noFile = !QFile::exists(path);
-    if (hadFolder) ASSERT_TRUE(QDir().rename(aside, files));
+    if (hadFolder) {
+        ASSERT_TRUE(QDir().rename(aside, files));
+    }
     EXPECT_TRUE(noFile);
     EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     EXPECT_TRUE(fake().lastMessage().text.startsWith("Cannot create file"));
