@@ -586,8 +586,12 @@ void Form::showEvent(QShowEvent* event) {
     if (!m_centred) {
         m_centred = true;
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            // Centred on the available area, but never with its title bar or
+            // left edge off the screen: a window taller or wider than the area
+            // opens at its top left corner.
             const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
+            const QPoint centred = area.center() - QPoint(width() / 2, height() / 2);
+            move(std::max(area.left(), centred.x()), std::max(area.top(), centred.y()));
         }
     }
     QWidget::showEvent(event);

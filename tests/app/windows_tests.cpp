@@ -5,8 +5,10 @@
 #include "tests/support/helpers.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -104,6 +106,17 @@ TEST_F(WindowsTest, HoldersAndHiddenOutputsAreNeverSeenNorFocused) {
             const QRect placed(child->mapTo(w, QPoint(0, 0)), child->size());
             EXPECT_TRUE(client.intersects(placed)) << name;
         }
+        w->hide();
+    }
+}
+
+TEST_F(WindowsTest, EveryWindowOpensWithItsTopLeftOnTheScreen) {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (core::Form* w : app::windows()) {
+        if (w->objectName() == "Tfrmmini") continue; // the toolbar sits at the top edge by design
+        w->showForm();
+        QApplication::processEvents();
+        EXPECT_TRUE(area.contains(w->pos())) << w->objectName().toStdString();
         w->hide();
     }
 }
