@@ -1,6 +1,9 @@
 #include "app/catalogue.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -108,7 +111,47 @@ Thumbnail::Thumbnail(const QString& caption, bool blank, QWidget* parent)
     : QLabel(caption, parent)
     , m_blank(blank) {
     setTextFormat(Qt::PlainText);
-    if (!blank) setCursor(Qt::PointingHandCursor);
+    if (blank) return;
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Thumbnail::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        // The same release of the left button a click ends with.
+        const QPointF centre = QRectF(rect()).center();
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, mapToGlobal(centre), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(this, &release);
+        return;
+    }
+    QPoint direction;
+    if (key == Qt::Key_Left) direction = QPoint(-1, 0);
+    if (key == Qt::Key_Right) direction = QPoint(1, 0);
+    if (key == Qt::Key_Up) direction = QPoint(0, -1);
+    if (key == Qt::Key_Down) direction = QPoint(0, 1);
+    if (direction.isNull() || !parentWidget()) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    // The nearest tile of the page that lies in the arrow's direction.
+    Thumbnail* nearest = nullptr;
+    qint64 best = 0;
+    const QPoint from = geometry().center();
+    for (auto* other : parentWidget()->findChildren<Thumbnail*>(Qt::FindDirectChildrenOnly)) {
+        if (other == this || other->focusPolicy() == Qt::NoFocus || !other->isEnabled()) continue;
+        const QPoint step = other->geometry().center() - from;
+        const int along = step.x() * direction.x() + step.y() * direction.y();
+        if (along <= 0) continue;
+        const int across = std::abs(step.x() * direction.y()) + std::abs(step.y() * direction.x());
+        const qint64 distance = qint64(along) + 4 * qint64(across);
+        if (!nearest || distance < best) {
+            nearest = other;
+            best = distance;
+        }
+    }
+    if (nearest) nearest->setFocus(Qt::OtherFocusReason);
 }
 
 void Thumbnail::paintEvent(QPaintEvent*) {
@@ -134,6 +177,13 @@ void Thumbnail::paintEvent(QPaintEvent*) {
     p.drawRect(QRectF(box.left() + w * 0.06, box.top() + h * 0.14, w * 0.88, h * 0.28));
     for (int i = 0; i < 4; ++i)
         p.drawRect(QRectF(box.left() + w * (0.06 + i * 0.225), box.top() + h * 0.48, w * 0.2, h * 0.14));
+    // The tile the keyboard is on shows a frame.
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0xff, 0x9a, 0x2e), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(box.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+        p.setBrush(QColor(255, 255, 255, 70));
+    }
     p.setPen(Qt::white);
     QFont font = this->font();
     font.setPixelSize(std::max(12, static_cast<int>(h / 5)));

@@ -27,6 +27,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // From the keyboard: Enter or Space opens the tile as a click does, the
+    // arrow keys move to the nearest tile in their direction.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_blank;

@@ -102,6 +102,34 @@ TEST_F(LauncherTest, PageSquaresAreWhollyOnTheirPage) {
     }
 }
 
+TEST_F(LauncherTest, TilesWorkFromTheKeyboard) {
+    launcher->fire("pnlliebiaoClick");
+    launcher->fire("lbl26Click"); // 首页轮播
+    QApplication::processEvents();
+    auto* first = launcher->findChild<app::Thumbnail*>("img69");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->focusPolicy(), Qt::StrongFocus);
+    first->setFocus();
+    // The arrows move to the next tile in their direction, Enter opens it.
+    QTest::keyClick(first, Qt::Key_Right);
+    ASSERT_NE(launcher->focusWidget(), nullptr);
+    EXPECT_EQ(launcher->focusWidget()->objectName(), "img70");
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(launcher->focusWidget()->objectName(), "img134");
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(launcher->focusWidget()->objectName(), "img133");
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Return);
+    core::Form* opened = app::window("Tfrmlunbo");
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->isVisible());
+    opened->hide();
+    // Empty slots take no focus.
+    for (auto* tile : launcher->findChildren<app::Thumbnail*>()) {
+        if (!tile->objectName().isEmpty()) continue;
+        EXPECT_EQ(tile->focusPolicy(), Qt::NoFocus);
+    }
+}
+
 TEST_F(LauncherTest, WithoutATrayTheMenuColumnAndTheToolbarStillEndTheProgram) {
     for (const char* window : {"Tfrmindex", "Tfrmmini"}) {
         fake().reset();
