@@ -48,7 +48,8 @@ inline const QString wangwangChat = wangwangChatBase + QStringLiteral("/webww/ww
 // The online-status picture of an account (its encoded name follows).
 inline const QString wangwangStatus = wangwangStatusBase + QStringLiteral("/realonline.aw?v=2&uid=");
 // A group chat (the group's number follows).
-inline const QString wangwangGroup = wangwangChatBase + QStringLiteral("/go/act/other/wwgroup.php?uid=1&tribeid=");
+inline const QString wangwangGroup =
+    wangwangChatBase + QStringLiteral("/go/act/other/wwgroup.php?uid=1&tribeid=");
 } // namespace app::addresses
 
 // Image tools: product QR code, favourites links, picture compression.
@@ -56,7 +57,8 @@ namespace app::addresses {
 
 // The marketplace's QR-code picture service and its favourites service.
 inline const QString qrCodeService = QStringLiteral("https://gqrcode.alicdn.com/img");
-inline const QString favouritesService = QStringLiteral("https://favorite.taobao.com/popup/add_collection.htm");
+inline const QString favouritesService =
+    QStringLiteral("https://favorite.taobao.com/popup/add_collection.htm");
 // The fixed token of the favourites link.
 inline const QString favouritesToken = QStringLiteral("9d04be7c2a61e");
 // Sample inputs of the QR-code and shop-favourites windows.
@@ -71,14 +73,15 @@ inline const QString compressorMore = QStringLiteral("https://qingwu360.taobao.c
 // Description assistant: the menu's tutorial video (marketplace video host) and
 // the download page of new versions (cloud drive).
 namespace app::addresses {
-inline const QString assistantVideo = QStringLiteral("https://cloud.video.taobao.com/play/u/qingwu/p/1/e/6/t/1/zhushou.mp4");
+inline const QString assistantVideo =
+    QStringLiteral("https://cloud.video.taobao.com/play/u/qingwu/p/1/e/6/t/1/zhushou.mp4");
 inline const QString assistantDownload = QStringLiteral("https://pan.baidu.com/s/qingwu360-zhushou");
 } // namespace app::addresses
 
 // Code tools: the search boxes post to the shop's own search page; hot words
 // and keyword links search it for one word ("keyword" is the marketplace's field).
 namespace app::addresses {
-inline const QString searchBoxShopSearch = QStringLiteral("/search.htm?search=y&v=1");
-inline const QString searchBoxKeywordSearch = QStringLiteral("/search.htm?keyword=");
+inline const QString searchBoxKeywordSearch =
+    QStringLiteral("/search.htm?") + shopSearchField + QStringLiteral("=");
 inline const QString searchBoxNotice = QStringLiteral("https://www.qingwu360.com/notice/sousuokuang.html");
 } // namespace app::addresses

@@ -81,6 +81,13 @@ QStringList Memo::lines() const {
     return textLines(text());
 }
 
+void paintField(QWidget* field, const QColor& colour, bool alsoText) {
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, colour);
+    if (alsoText) palette.setColor(QPalette::Text, colour);
+    field->setPalette(palette);
+}
+
 RichEdit::RichEdit(QWidget* parent)
     : QTextEdit(parent)
     , m_exact(new ExactText(document(), this)) {

@@ -100,6 +100,10 @@ private:
     QButtonGroup* m_group;
 };
 
+// Paints a field's background with a chosen colour, and with `alsoText` its
+// text as well (a colour swatch).
+void paintField(QWidget* field, const QColor& colour, bool alsoText = false);
+
 // The base of every window: a top-level widget named after its class, whose
 // controls carry their design names and whose handlers are registered by name
 // and run through one failure guard.

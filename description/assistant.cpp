@@ -297,12 +297,8 @@ void Tfrmmain::buildPreview(QWidget* area) {
 void Tfrmmain::addColourEdit(QWidget* page, const QString& name, const QRect& geometry,
                              const QString& colour) {
     addEdit(page, name, geometry, colour);
-    colorField(name, [this, name](const QColor& chosen) {
-        auto* edit = control<QWidget>(name);
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, chosen);
-        edit->setPalette(palette);
-    });
+    colorField(name,
+               [this, name](const QColor& chosen) { core::paintField(control<QWidget>(name), chosen); });
 }
 
 QString Tfrmmain::totalWidth() const {

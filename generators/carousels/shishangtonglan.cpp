@@ -106,8 +106,7 @@ Tfrmshishangtonglan::Tfrmshishangtonglan()
     on(QStringLiteral("lbl7Click"), [this] { control<QWidget>(QStringLiteral("pnlhelp"))->hide(); });
     on(QStringLiteral("btn1Click"), [this] {
         setText(QStringLiteral("mmo1"), snippet());
-        core::writeTextFile(previewFile(),
-                            core::joinLines(control<core::Memo>(QStringLiteral("mmo1"))->lines()));
+        core::savePageLines(*this, QStringLiteral("mmo1"), previewFile());
         copyOut(QStringLiteral("mmo1"), QStringLiteral("代码已生成并复制，记得本功能要配合通栏助手使用哦！"));
     });
     // A missing page is not opened: the preview then shows nothing.

@@ -74,10 +74,10 @@ Tfrmdanhang1::Tfrmdanhang1()
     addButton(output, QStringLiteral("btn2"), QRect(760, 16, 110, 36), QStringLiteral("复制代码"));
 
     colorField(QStringLiteral("edt9"), [this](const QColor& colour) {
-        lists::paintField(control(QStringLiteral("edt9")), colour, false);
+        core::paintField(control(QStringLiteral("edt9")), colour, false);
     });
     colorField(QStringLiteral("edt10"), [this](const QColor& colour) {
-        lists::paintField(control(QStringLiteral("edt10")), colour, false);
+        core::paintField(control(QStringLiteral("edt10")), colour, false);
     });
     on(QStringLiteral("lbl4Click"),
        [this] { message(QStringLiteral("双击颜色框可调用色板，先生成预览，无误后点击复制代码！")); });

@@ -121,7 +121,7 @@ TFrmjianianhua::TFrmjianianhua()
         const QString value = QString::fromLatin1(c.value);
         on(swatch + QStringLiteral("Click"), [this, swatch, value] {
             if (const std::optional<QColor> colour = chooseColorInto(value))
-                lists::paintField(control<QLineEdit>(swatch), *colour, true);
+                core::paintField(control<QLineEdit>(swatch), *colour, true);
         });
     }
     on(QStringLiteral("FormShow"), [this] { resetColours(); });
@@ -149,8 +149,8 @@ TFrmjianianhua::TFrmjianianhua()
 void TFrmjianianhua::resetColours() {
     setText(QStringLiteral("edt45"), QStringLiteral("#f33"));
     setText(QStringLiteral("edt44"), QStringLiteral("#fc0"));
-    lists::paintField(control<QLineEdit>(QStringLiteral("edt1")), QColor(255, 204, 0), true);
-    lists::paintField(control<QLineEdit>(QStringLiteral("edt43")), QColor(255, 50, 0), true);
+    core::paintField(control<QLineEdit>(QStringLiteral("edt1")), QColor(255, 204, 0), true);
+    core::paintField(control<QLineEdit>(QStringLiteral("edt43")), QColor(255, 50, 0), true);
 }
 
 QString TFrmjianianhua::snippet() const {

@@ -4,8 +4,6 @@
 #include "core/form.h"
 #include "core/preview.h"
 
-#include <QColor>
-#include <QPalette>
 #include <QWidget>
 
 namespace generators::lists {
@@ -19,13 +17,6 @@ QString writePreviewPage(const core::Form* form, const QString& box) {
 void copyWithNotice(core::Form* form, const QString& box, const QString& notice, const QString& title) {
     form->copyMemo(box);
     form->message(notice, title);
-}
-
-void paintField(QWidget* field, const QColor& colour, bool alsoText) {
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, colour);
-    if (alsoText) palette.setColor(QPalette::Text, colour);
-    field->setPalette(palette);
 }
 
 QString samplePicture(const QString& name) {

@@ -19,10 +19,6 @@ QString writePreviewPage(const core::Form* form, const QString& box);
 // Selects and copies the box, then shows the notice under the given title.
 void copyWithNotice(core::Form* form, const QString& box, const QString& notice, const QString& title);
 
-// Paints a field's background with the colour, and with `alsoText` its text
-// as well (a colour swatch).
-void paintField(QWidget* field, const QColor& colour, bool alsoText);
-
 // A picture address on the marketplace's image host for the sample values.
 QString samplePicture(const QString& name);
 

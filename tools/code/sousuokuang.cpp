@@ -41,22 +41,25 @@ Tfrmsousuokuang::Tfrmsousuokuang()
     view->setObjectName(QStringLiteral("wb1"));
     view->setGeometry(0, 0, 1084, 430);
 
-    auto field = [&](QWidget* group, int x, int y, int labelWidth, const QString& caption, const QString& name,
-                     int width, const QString& value) {
+    auto field = [&](QWidget* group, int x, int y, int labelWidth, const QString& caption,
+                     const QString& name, int width, const QString& value) {
         addCaption(group, QRect(x, y, labelWidth, 24), caption);
         return addEdit(group, name, QRect(x + labelWidth, y, width, 24), value);
     };
 
-    QGroupBox* props = addGroup(this, QStringLiteral("grp1"), QRect(6, 436, 350, 190),
-                                QStringLiteral("① 属性设置"));
+    QGroupBox* props =
+        addGroup(this, QStringLiteral("grp1"), QRect(6, 436, 350, 190), QStringLiteral("① 属性设置"));
     field(props, 10, 24, 96, QStringLiteral("*  店铺地址："), QStringLiteral("edtdizhi"), 234, kSampleShop)
         ->setToolTip(QStringLiteral("请填写店铺的短地址，以 .com 结尾，末尾不要加 /"));
-    field(props, 10, 56, 96, QStringLiteral("搜索框高度："), QStringLiteral("edtgaodu"), 80, QStringLiteral("35"))
+    field(props, 10, 56, 96, QStringLiteral("搜索框高度："), QStringLiteral("edtgaodu"), 80,
+          QStringLiteral("35"))
         ->setToolTip(QStringLiteral("整个搜索框的高度"));
-    field(props, 10, 88, 96, QStringLiteral("默认关键字："), QStringLiteral("edtguanjianzi"), 234, kSampleKeyword);
+    field(props, 10, 88, 96, QStringLiteral("默认关键字："), QStringLiteral("edtguanjianzi"), 234,
+          kSampleKeyword);
     field(props, 10, 120, 96, QStringLiteral("关键字颜色："), QStringLiteral("edtguanjianzise"), 80,
           QStringLiteral("#ccc"));
-    field(props, 10, 152, 96, QStringLiteral("搜索框色系："), QStringLiteral("edtsexi"), 80, QStringLiteral("#f30"))
+    field(props, 10, 152, 96, QStringLiteral("搜索框色系："), QStringLiteral("edtsexi"), 80,
+          QStringLiteral("#f30"))
         ->setToolTip(QStringLiteral("搜索按钮及线框的颜色"));
 
     QGroupBox* hot = addGroup(this, QStringLiteral("grp2"), QRect(6, 632, 350, 90),
@@ -64,10 +67,12 @@ Tfrmsousuokuang::Tfrmsousuokuang()
     addEdit(hot, QStringLiteral("edtreci"), QRect(10, 24, 330, 24), kSampleHotWords);
     field(hot, 10, 56, 60, QStringLiteral("颜色："), QStringLiteral("edtrecise"), 80, QStringLiteral("#000"));
 
-    QGroupBox* textBox = addGroup(this, QStringLiteral("grp3"), QRect(362, 436, 350, 190),
-                                  QStringLiteral("③ 文本框属性"));
-    field(textBox, 10, 24, 70, QStringLiteral("宽度："), QStringLiteral("edtwenbenkuan"), 80, QStringLiteral("200"));
-    field(textBox, 180, 24, 70, QStringLiteral("底色："), QStringLiteral("edtwenbense"), 80, QStringLiteral("#fff"));
+    QGroupBox* textBox =
+        addGroup(this, QStringLiteral("grp3"), QRect(362, 436, 350, 190), QStringLiteral("③ 文本框属性"));
+    field(textBox, 10, 24, 70, QStringLiteral("宽度："), QStringLiteral("edtwenbenkuan"), 80,
+          QStringLiteral("200"));
+    field(textBox, 180, 24, 70, QStringLiteral("底色："), QStringLiteral("edtwenbense"), 80,
+          QStringLiteral("#fff"));
     addCaption(textBox, QRect(10, 56, 70, 24), QStringLiteral("边线宽："));
     addCombo(textBox, QStringLiteral("cbbxiankuan"), QRect(80, 56, 80, 24),
              {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
@@ -77,28 +82,34 @@ Tfrmsousuokuang::Tfrmsousuokuang()
     field(textBox, 10, 120, 70, QStringLiteral("图宽度："), QStringLiteral("edtwenbentukuan"), 80,
           QStringLiteral("0"));
 
-    QGroupBox* button = addGroup(this, QStringLiteral("grp4"), QRect(362, 632, 350, 174),
-                                 QStringLiteral("④ 按钮属性"));
-    field(button, 10, 24, 70, QStringLiteral("宽度："), QStringLiteral("edtanniukuan"), 80, QStringLiteral("75"));
+    QGroupBox* button =
+        addGroup(this, QStringLiteral("grp4"), QRect(362, 632, 350, 174), QStringLiteral("④ 按钮属性"));
+    field(button, 10, 24, 70, QStringLiteral("宽度："), QStringLiteral("edtanniukuan"), 80,
+          QStringLiteral("75"));
     field(button, 180, 24, 70, QStringLiteral("文字："), QStringLiteral("edtanniuwenzi"), 80,
           QStringLiteral("Search"));
-    field(button, 10, 56, 70, QStringLiteral("文字色："), QStringLiteral("edtwenzise"), 80, QStringLiteral("#fff"));
+    field(button, 10, 56, 70, QStringLiteral("文字色："), QStringLiteral("edtwenzise"), 80,
+          QStringLiteral("#fff"));
     field(button, 10, 88, 70, QStringLiteral("背景图："), QStringLiteral("edtanniubeijing"), 260,
           QStringLiteral("none"));
 
-    QGroupBox* own = addGroup(this, QStringLiteral("grp5"), QRect(718, 436, 360, 230),
-                              QStringLiteral("⑤ 自定义代码"));
-    field(own, 10, 24, 50, QStringLiteral("宽度："), QStringLiteral("edtzidingyikuan"), 80, QStringLiteral("950"));
-    field(own, 180, 24, 50, QStringLiteral("高度："), QStringLiteral("edtzidingyigao"), 80, QStringLiteral("150"));
+    QGroupBox* own =
+        addGroup(this, QStringLiteral("grp5"), QRect(718, 436, 360, 230), QStringLiteral("⑤ 自定义代码"));
+    field(own, 10, 24, 50, QStringLiteral("宽度："), QStringLiteral("edtzidingyikuan"), 80,
+          QStringLiteral("950"));
+    field(own, 180, 24, 50, QStringLiteral("高度："), QStringLiteral("edtzidingyigao"), 80,
+          QStringLiteral("150"));
     addMemo(own, QStringLiteral("mmozidingyi"), QRect(10, 56, 340, 164), {kSampleCode});
 
-    QGroupBox* output = addGroup(this, QStringLiteral("grp6"), QRect(718, 672, 360, 134),
-                                 QStringLiteral("⑥ 搜索框输出："));
-    field(output, 10, 24, 60, QStringLiteral("右边距："), QStringLiteral("edtyoubianju"), 60, QStringLiteral("0"));
+    QGroupBox* output =
+        addGroup(this, QStringLiteral("grp6"), QRect(718, 672, 360, 134), QStringLiteral("⑥ 搜索框输出："));
+    field(output, 10, 24, 60, QStringLiteral("右边距："), QStringLiteral("edtyoubianju"), 60,
+          QStringLiteral("0"));
     field(output, 180, 24, 60, QStringLiteral("顶边距："), QStringLiteral("edtdingbianju"), 60,
           QStringLiteral("0"));
     addButton(output, QStringLiteral("btntiaoshi"), QRect(10, 62, 106, 50), QStringLiteral("调试效果"));
-    addButton(output, QStringLiteral("btnsousuokuang"), QRect(126, 62, 106, 50), QStringLiteral("提取搜索框"));
+    addButton(output, QStringLiteral("btnsousuokuang"), QRect(126, 62, 106, 50),
+              QStringLiteral("提取搜索框"));
     addButton(output, QStringLiteral("btntiqu"), QRect(242, 62, 106, 50), QStringLiteral("提取代码"));
 
     // The search box made by "调试效果" and the block combined with it.
@@ -122,8 +133,7 @@ Tfrmsousuokuang::Tfrmsousuokuang()
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试效果生成搜索框！"))) return;
         const Sizes size = sizes();
         deliver(QStringLiteral("mmo2"),
-                block(size) + text(QStringLiteral("mmo1")) +
-                    QStringLiteral("</div></div>"),
+                block(size) + text(QStringLiteral("mmo1")) + QStringLiteral("</div></div>"),
                 QStringLiteral("搜索框与自定义代码结合生成并提取完毕！"));
     });
 }
@@ -153,9 +163,10 @@ QString Tfrmsousuokuang::block(const Sizes& size) const {
     return QStringLiteral("<div style=\"width:") + text(QStringLiteral("edtzidingyikuan")) +
            QStringLiteral("px;height:") + text(QStringLiteral("edtzidingyigao")) +
            QStringLiteral("px;overflow:hidden\">") + text(QStringLiteral("mmozidingyi")) +
-           QStringLiteral("<div style=\"width:") + QString::number(size.boxWidth) + QStringLiteral("px; height:") +
-           text(QStringLiteral("edtgaodu")) + QStringLiteral("px;position:relative;top:") + topOffset(size.lift) +
-           QStringLiteral("px;right:") + QString::number(size.rightOffset) + QStringLiteral("px;float:right\">");
+           QStringLiteral("<div style=\"width:") + QString::number(size.boxWidth) +
+           QStringLiteral("px; height:") + text(QStringLiteral("edtgaodu")) +
+           QStringLiteral("px;position:relative;top:") + topOffset(size.lift) + QStringLiteral("px;right:") +
+           QString::number(size.rightOffset) + QStringLiteral("px;float:right\">");
 }
 
 void Tfrmsousuokuang::build() {
@@ -182,22 +193,24 @@ void Tfrmsousuokuang::build() {
 
     // The form; the preview sizes its field and button by height instead of line height.
     auto form = [&](const QString& fieldSize, const QString& buttonHeight) {
-        return QStringLiteral("<form action=\"") + shop + app::addresses::searchBoxShopSearch +
+        return QStringLiteral("<form action=\"") + shop + app::addresses::shopSearchPath +
                QStringLiteral("\" method=\"post\" target=\"_blank\">") +
-               QStringLiteral("\t<input class=\"keyword\" name=\"keyword\"  type=\"text\" style=\"border:") + colour +
-               QStringLiteral(" ") + text(QStringLiteral("cbbxiankuan")) + QStringLiteral("px solid; ") + fieldSize +
-               QStringLiteral(";background:url(") + text(QStringLiteral("edtwenbenbeijing")) + QStringLiteral(") ") +
+               QStringLiteral("\t<input class=\"keyword\" name=\"keyword\"  type=\"text\" style=\"border:") +
+               colour + QStringLiteral(" ") + text(QStringLiteral("cbbxiankuan")) +
+               QStringLiteral("px solid; ") + fieldSize + QStringLiteral(";background:url(") +
+               text(QStringLiteral("edtwenbenbeijing")) + QStringLiteral(") ") +
                text(QStringLiteral("edtwenbense")) + QStringLiteral(" no-repeat; padding-left:") +
-               text(QStringLiteral("edtwenbentukuan")) + QStringLiteral("px; color:") + text(QStringLiteral("edtguanjianzise")) +
-               QStringLiteral("\" value=\"") + text(QStringLiteral("edtguanjianzi")) +
-               QStringLiteral("\" /><input class=\"submit\" ") + QStringLiteral("style=\"border:") +
-               text(QStringLiteral("cbbxiankuan")) + QStringLiteral("px solid ") + colour + QStringLiteral("; color:") +
-               text(QStringLiteral("edtwenzise")) + QStringLiteral(";width:") + text(QStringLiteral("edtanniukuan")) +
-               QStringLiteral("px;") + buttonHeight + h + QStringLiteral("px; background:url(") +
-               text(QStringLiteral("edtanniubeijing")) + QStringLiteral(") ") + colour +
-               QStringLiteral("; font-weight:700\" ") +
-               QStringLiteral("type=\"submit\" name=\"submit\"  value=\"") + text(QStringLiteral("edtanniuwenzi")) +
-               QStringLiteral("\"/>") + QStringLiteral("</form>");
+               text(QStringLiteral("edtwenbentukuan")) + QStringLiteral("px; color:") +
+               text(QStringLiteral("edtguanjianzise")) + QStringLiteral("\" value=\"") +
+               text(QStringLiteral("edtguanjianzi")) + QStringLiteral("\" /><input class=\"submit\" ") +
+               QStringLiteral("style=\"border:") + text(QStringLiteral("cbbxiankuan")) +
+               QStringLiteral("px solid ") + colour + QStringLiteral("; color:") +
+               text(QStringLiteral("edtwenzise")) + QStringLiteral(";width:") +
+               text(QStringLiteral("edtanniukuan")) + QStringLiteral("px;") + buttonHeight + h +
+               QStringLiteral("px; background:url(") + text(QStringLiteral("edtanniubeijing")) +
+               QStringLiteral(") ") + colour + QStringLiteral("; font-weight:700\" ") +
+               QStringLiteral("type=\"submit\" name=\"submit\"  value=\"") +
+               text(QStringLiteral("edtanniuwenzi")) + QStringLiteral("\"/>") + QStringLiteral("</form>");
     };
     setText(QStringLiteral("mmo1"),
             form(QStringLiteral("width:") + QString::number(size.fieldWidth) + QStringLiteral("px;") +

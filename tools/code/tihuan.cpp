@@ -2,6 +2,7 @@
 
 #include "app/windows.h"
 #include "core/files.h"
+#include "core/preview.h"
 #include "core/text.h"
 
 #include <QAction>
@@ -22,7 +23,8 @@ const QString kBoxTitle = QStringLiteral("提示信息框");
 
 } // namespace
 
-Tfrmtihuan::Tfrmtihuan() : core::Form(QStringLiteral("Tfrmtihuan"), QStringLiteral("代码替换")) {
+Tfrmtihuan::Tfrmtihuan()
+    : core::Form(QStringLiteral("Tfrmtihuan"), QStringLiteral("代码替换")) {
     setClientSize(718, 642);
 
     auto* bar = new QMenuBar(this);
@@ -104,11 +106,13 @@ Tfrmtihuan::Tfrmtihuan() : core::Form(QStringLiteral("Tfrmtihuan"), QStringLiter
         const QString selected = control<core::Memo>(QStringLiteral("mmo1"))->textCursor().selectedText();
         // A block selection separates lines by U+2029; the clipboard gets CR LF.
         if (!selected.isEmpty())
-            core::platform().setClipboardText(QString(selected).replace(QChar(0x2029), QStringLiteral("\r\n")));
+            core::platform().setClipboardText(
+                QString(selected).replace(QChar(0x2029), QStringLiteral("\r\n")));
     });
     for (int k = 1; k <= 5; ++k) {
         const QString find = QString::fromLatin1(rows[k - 1][1]);
-        on(QStringLiteral("N") + QString::number(k) + QStringLiteral("1Click"), [this, find] { takeSelection(find); });
+        on(QStringLiteral("N") + QString::number(k) + QStringLiteral("1Click"),
+           [this, find] { takeSelection(find); });
     }
     on(QStringLiteral("N4Click"), [this, tabs, logPage] {
         tabs->setCurrentWidget(logPage);
@@ -116,7 +120,7 @@ Tfrmtihuan::Tfrmtihuan() : core::Form(QStringLiteral("Tfrmtihuan"), QStringLiter
         message(QStringLiteral("上次修改的信息已经恢复！"), kBoxTitle);
     });
     on(QStringLiteral("N5Click"), [this] {
-        core::writeTextFile(logFile(), core::joinLines(control<core::Memo>(QStringLiteral("mmo2"))->lines()));
+        core::savePageLines(*this, QStringLiteral("mmo2"), logFile());
         message(QStringLiteral("本次修改的信息已经保存！"), kBoxTitle);
     });
     on(QStringLiteral("N6Click"), [this] {
@@ -143,8 +147,8 @@ void Tfrmtihuan::replaceRow(const QString& kind, const QString& find, const QStr
 
     QString log = text(QStringLiteral("mmo2"));
     if (!log.isEmpty() && !log.endsWith(u'\n') && !log.endsWith(u'\r')) log += QStringLiteral("\r\n");
-    log += QStringLiteral("将") + kind + QStringLiteral("：【") + find + QStringLiteral("】 〓 【") + replace +
-           QStringLiteral("】\r\n");
+    log += QStringLiteral("将") + kind + QStringLiteral("：【") + find + QStringLiteral("】 〓 【") +
+           replace + QStringLiteral("】\r\n");
     setText(QStringLiteral("mmo2"), log);
 }
 

@@ -3,10 +3,10 @@
 #include "app/windows.h"
 #include "core/files.h"
 #include "core/messages.h"
+#include "core/preview.h"
 #include "core/text.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -318,8 +318,8 @@ void Tfrmredian::submit() {
                        "src=\"") +
             text(QStringLiteral("edt1")) +
             QStringLiteral("\"  alt=\"青梧美工图片载入测试\"  border=\"0\"/></body>"));
-    QDir().mkpath(core::filesFolder());
-    core::writeTextFile(picturePage(), core::joinLines(control<core::Memo>(QStringLiteral("mmo1"))->lines()));
+    core::makeFolderOf(picturePage());
+    core::savePageLines(*this, QStringLiteral("mmo1"), picturePage());
     showPage(picturePage());
 
     const int layout = text(QStringLiteral("lbl19")).toInt();
@@ -383,7 +383,7 @@ QString Tfrmredian::outlinedPage(int layout, const QString& code) const {
 void Tfrmredian::extract(int layout) {
     const QString snippet = code(layout);
     deliver(QStringLiteral("mmo2"), snippet, core::kCopiedForShop);
-    QDir().mkpath(core::filesFolder());
+    core::makeFolderOf(hotspotPage());
     core::writeTextFile(hotspotPage(), core::joinLines({outlinedPage(layout, snippet)}));
     showPage(hotspotPage());
 }
