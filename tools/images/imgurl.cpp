@@ -33,9 +33,6 @@ namespace {
 
 const QString kAsk = QStringLiteral("确定要删除吗？");
 
-// Pictures measured or downloaded at the same time, as many as a network
-// manager keeps open to one server.
-constexpr int kSimultaneous = 6;
 
 // A panel that follows the pointer while a mouse button is held on its
 // background, staying inside its parent.

@@ -22,6 +22,11 @@ QString numberLabel(int ordinal);
 class Tfrmimgurl : public core::Form {
     Q_OBJECT
 public:
+    // Pictures measured or downloaded at the same time: two network managers'
+    // worth of connections to one server (a shop's pictures mostly come from
+    // one picture server, and a browser opens six to each).
+    static constexpr int kSimultaneous = 12;
+
     Tfrmimgurl();
 
     static QString previewFile();
