@@ -6,6 +6,7 @@
 #include "app/windows.h"
 #include "core/failure.h"
 #include "core/files.h"
+#include "core/fit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -32,6 +34,41 @@
 namespace app {
 
 namespace {
+
+// Keys and focus of a menu entry: Enter or Space runs its click, and the
+// entry looks lit while it has the focus.
+class EntryKeys : public QObject {
+public:
+    EntryKeys(QObject* entry, std::function<void()> click, std::function<void()> look)
+        : QObject(entry)
+        , m_click(std::move(click))
+        , m_look(std::move(look)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+                m_click();
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            m_look();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_click;
+    std::function<void()> m_look;
+};
 
 constexpr int kRight = 130; // the page area starts right of the menu column
 const int kColumns[] = {43, 275, 507};
@@ -94,6 +131,7 @@ Tfrmindex::Tfrmindex()
 
     buildMenuColumn();
     buildPages();
+    followCurrentPage();
     buildTopStrip();
     buildTray();
 
@@ -199,6 +237,8 @@ void Tfrmindex::buildMenuColumn() {
         panel->setAlignment(Qt::AlignCenter);
         panel->setAutoFillBackground(true);
         panel->setCursor(Qt::PointingHandCursor);
+        // Tab reaches the entries; Enter or Space acts as a click.
+        panel->setFocusPolicy(Qt::TabFocus);
         QFont font = panel->font();
         font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("微软雅黑"),
                           QStringLiteral("Noto Sans CJK SC")});
@@ -208,17 +248,44 @@ void Tfrmindex::buildMenuColumn() {
         const QColor rest = announcement ? system.color(QPalette::Inactive, QPalette::WindowText).lighter(250)
                                          : QColor(Qt::black);
         const QColor hover = system.color(QPalette::Highlight);
-        paint(panel, rest, Qt::white);
-        on(entry.name + QStringLiteral("Click"), entry.click);
-        on(entry.name + QStringLiteral("MouseEnter"), [panel, hover] { paint(panel, hover, Qt::white); });
-        on(entry.name + QStringLiteral("MouseLeave"), [panel, rest] { paint(panel, rest, Qt::white); });
+        // The entry of the page on show keeps a darker highlight.
+        const QColor current = hover.darker(160);
+        const QString name = entry.name;
+        auto look = [this, panel, name, rest, hover, current] {
+            const bool lit = panel->underMouse() || panel->hasFocus();
+            paint(panel, lit ? hover : (m_currentEntry == name ? current : rest), Qt::white);
+        };
+        m_entryLooks.insert(name, look);
+        look();
+        on(name + QStringLiteral("Click"), entry.click);
+        on(name + QStringLiteral("MouseEnter"), [panel, hover] { paint(panel, hover, Qt::white); });
+        on(name + QStringLiteral("MouseLeave"), look);
+        panel->installEventFilter(new EntryKeys(
+            panel, [this, name] { dispatch(name + QStringLiteral("Click")); }, look));
     }
+}
+
+void Tfrmindex::followCurrentPage() {
+    auto* pages = control<QTabWidget>(QStringLiteral("pgc1"));
+    auto mark = [this, pages] {
+        const QHash<QString, QString> entryOfPage = {
+            {QStringLiteral("tsgonggao"), QStringLiteral("pnlgonggao")},
+            {QStringLiteral("tsliebiao"), QStringLiteral("pnlliebiao")},
+            {QStringLiteral("tstuijian"), QStringLiteral("pnltuijian")}};
+        const QWidget* page = pages->currentWidget();
+        m_currentEntry = page ? entryOfPage.value(page->objectName()) : QString();
+        for (const auto& look : std::as_const(m_entryLooks))
+            look();
+    };
+    connect(pages, &QTabWidget::currentChanged, this, mark);
+    mark();
 }
 
 void Tfrmindex::buildTopStrip() {
     QLabel* strip = addLabel(this, QStringLiteral("img1"), QRect(kRight, 0, 870, 41), QString());
     paint(strip, QColor(0xf3, 0xf6, 0xf9), Qt::black);
     strip->lower();
+    core::setBackdrop(strip);
     on(QStringLiteral("img1MouseDown"), [this] {
         if (QWindow* handle = windowHandle()) handle->startSystemMove();
     });

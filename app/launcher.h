@@ -2,6 +2,9 @@
 
 #include "core/form.h"
 
+#include <QHash>
+#include <functional>
+
 class QMenu;
 class QScrollArea;
 class QSystemTrayIcon;
@@ -50,6 +53,8 @@ private:
     };
 
     void buildMenuColumn();
+    // The menu entry of the page on show is marked.
+    void followCurrentPage();
     void buildTopStrip();
     void buildPages();
     void buildCatalogue(QTabWidget* catalogue);
@@ -71,6 +76,8 @@ private:
 
     core::Browser* m_browser = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
+    QString m_currentEntry;
+    QHash<QString, std::function<void()>> m_entryLooks;
     QMenu* m_trayMenu = nullptr;
     bool m_painted = false;
     int m_wheelDelta = 0;

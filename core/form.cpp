@@ -2,6 +2,7 @@
 
 #include "core/exacttext.h"
 #include "core/failure.h"
+#include "core/fit.h"
 #include "core/text.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -589,18 +591,40 @@ void Form::setClientSize(int width, int height) {
     setFixedSize(width, height);
 }
 
-void Form::showEvent(QShowEvent* event) {
-    if (!m_centred) {
-        m_centred = true;
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            // Centred on the available area, but never with its title bar or
-            // left edge off the screen: a window taller or wider than the area
-            // opens at its top left corner.
-            const QRect area = screen->availableGeometry();
-            const QPoint centred = area.center() - QPoint(width() / 2, height() / 2);
-            move(std::max(area.left(), centred.x()), std::max(area.top(), centred.y()));
-        }
+void Form::place(QWidget* control, const QRect& designGeometry) {
+    control->setGeometry(scaled(designGeometry, m_scale));
+}
+
+QSize Form::design(const QSize& size) const {
+    return QSize(int(std::lround(size.width() / m_scale)), int(std::lround(size.height() / m_scale)));
+}
+
+void Form::setVisible(bool visible) {
+    if (visible && !m_placed) {
+        m_placed = true;
+        placeOnScreen();
     }
+    QWidget::setVisible(visible);
+}
+
+void Form::placeOnScreen() {
+    // Grown with the font, never larger than the screen's free area, and
+    // centred on it; a window that still does not fit keeps its title bar and
+    // left edge on the screen.
+    m_scale = designScale(font());
+    scaleDesign(this, m_scale);
+    fitGaps(this);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QMargins frame = frameOf(this);
+    fitInto(this, area, frame);
+    const QSize outer = size().grownBy(frame);
+    const QPoint centred = area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    move(std::max(area.left(), centred.x()), std::max(area.top(), centred.y()));
+}
+
+void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) dispatch(QStringLiteral("FormShow"));
 }

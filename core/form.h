@@ -132,6 +132,9 @@ public:
 
     // Shows the window, restores it if minimised and brings it to the front.
     void showForm();
+    // The first time a window is shown it grows with the font, fits the
+    // screen (scrolling its contents where it must) and is centred.
+    void setVisible(bool visible) override;
 
     // A modal message box owned by this window, one OK button, no icon.
     void message(const QString& text, const QString& title = QStringLiteral("提示信息"));
@@ -193,6 +196,11 @@ protected:
 
     QTimer* addTimer(const QString& name, int interval, bool enabled);
 
+    // Moving a control after start-up: the geometry is given in the design's
+    // units and grows with the font as the window did.
+    void place(QWidget* control, const QRect& designGeometry);
+    QSize design(const QSize& size) const;
+
     // A fixed-size window with the given client area, centred when first shown.
     void setClientSize(int width, int height);
 
@@ -211,7 +219,10 @@ private:
     std::map<QString, std::function<void()>> m_handlers;
     QHash<QObject*, QHash<int, QString>> m_events;
     QColor m_lastColor = Qt::black;
-    bool m_centred = false;
+    void placeOnScreen();
+
+    bool m_placed = false;
+    double m_scale = 1.0;
 };
 
 } // namespace core

@@ -26,8 +26,8 @@ void silent(j_common_ptr, int) {}
 
 JpegHeader jpegSize(const QByteArray& bytes) {
     if (bytes.isEmpty()) return {QSize(), QStringLiteral("Empty input file")};
-    jpeg_decompress_struct info {};
-    ErrorManager errors {};
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = errorExit;
     errors.base.emit_message = silent;

@@ -1,6 +1,7 @@
 #include "core/preview.h"
 
 #include "core/files.h"
+#include "core/fit.h"
 #include "core/form.h"
 #include "core/platform.h"
 #include "core/text.h"
@@ -70,6 +71,8 @@ protected:
 QLabel* addPreviewPicture(QWidget* parent, const QRect& geometry, const QString& caption) {
     auto* picture = new PreviewPicture(caption, parent);
     picture->setGeometry(geometry);
+    // Some windows write captions over it.
+    setBackdrop(picture);
     return picture;
 }
 

@@ -1,12 +1,15 @@
 #include "generators/carousels/lbfenceng.h"
 
 #include "app/windows.h"
+#include "core/fit.h"
 #include "core/handoff.h"
 #include "core/preview.h"
 #include "core/text.h"
 
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace generators {
 
@@ -42,13 +45,18 @@ TfrmLBfenceng::TfrmLBfenceng()
     QGroupBox* output =
         addGroup(this, QStringLiteral("grp1"), QRect(14, 280, 920, 100), QStringLiteral("输出设置"));
     QLabel* note = addCaption(output, QRect(10, 30, 900, 24), kNote);
-    const QFontMetrics metrics(note->font());
+    // Measured in the design's units: the window grows with the font later.
+    const QFontMetricsF metrics(note->font());
+    const double unit = core::designScale(note->font());
     const int heightAt =
-        10 + metrics.horizontalAdvance(kNote.left(kNote.indexOf(QStringLiteral("版块高度：")) + 5));
-    const int motionAt = 10 + metrics.horizontalAdvance(kNote);
-    addEdit(output, QStringLiteral("edt14"), QRect(heightAt + 2, 30, 60, 24), QStringLiteral("450"));
-    addCombo(output, QStringLiteral("cbb1"), QRect(motionAt + 2, 30, 96, 24),
-             {QStringLiteral("默认效果"), QStringLiteral("动态效果")}, QStringLiteral("默认效果"));
+        10 +
+        int(metrics.horizontalAdvance(kNote.left(kNote.indexOf(QStringLiteral("版块高度：")) + 5)) / unit);
+    const int motionAt = 10 + int(metrics.horizontalAdvance(kNote) / unit);
+    core::putInGaps(
+        note,
+        {addEdit(output, QStringLiteral("edt14"), QRect(heightAt + 2, 30, 60, 24), QStringLiteral("450")),
+         addCombo(output, QStringLiteral("cbb1"), QRect(motionAt + 2, 30, 96, 24),
+                  {QStringLiteral("默认效果"), QStringLiteral("动态效果")}, QStringLiteral("默认效果"))});
     addButton(output, QStringLiteral("btn1"), QRect(560, 62, 160, 30), QStringLiteral("生成代码"));
     addButton(output, QStringLiteral("btn2"), QRect(740, 62, 160, 30), QStringLiteral("转化通栏"));
 

@@ -130,6 +130,41 @@ TEST_F(LauncherTest, TilesWorkFromTheKeyboard) {
     }
 }
 
+TEST_F(LauncherTest, TheMenuColumnWorksFromTheKeyboardAndMarksThePageOnShow) {
+    auto background = [this](const char* entry) {
+        return launcher->control<QLabel>(entry)->palette().color(QPalette::Window);
+    };
+    launcher->fire("pnlgonggaoClick");
+    QApplication::processEvents();
+    const QColor rest = background("pnltuijian");
+    const QColor marked = background("pnlgonggao");
+    EXPECT_NE(marked, rest);
+    EXPECT_NE(marked, QColor(Qt::black));
+
+    // Tab goes from entry to entry; Enter acts as a click and the mark follows.
+    auto* first = launcher->control<QLabel>("pnlgonggao");
+    first->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(first, Qt::Key_Tab);
+    ASSERT_NE(launcher->focusWidget(), nullptr);
+    EXPECT_EQ(launcher->focusWidget()->objectName(), "pnlliebiao");
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(launcher->focusWidget()->objectName(), "pnltuijian");
+    // The entry with the focus is lit like one under the pointer.
+    EXPECT_EQ(background("pnltuijian"), QPalette().color(QPalette::Highlight));
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(page("pgc1"), "tstuijian");
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(background("pnltuijian"), marked);
+    EXPECT_EQ(background("pnlgonggao"), background("pnlliebiao"));
+
+    // A quick link shows a page without an entry: no entry is marked.
+    launcher->fire("lbl23Click");
+    for (const char* entry : {"pnlgonggao", "pnlliebiao", "pnltuijian"})
+        EXPECT_NE(background(entry), marked) << entry;
+    launcher->fire("pnlgonggaoClick");
+}
+
 TEST_F(LauncherTest, WithoutATrayTheMenuColumnAndTheToolbarStillEndTheProgram) {
     for (const char* window : {"Tfrmindex", "Tfrmmini"}) {
         fake().reset();

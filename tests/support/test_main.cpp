@@ -12,7 +12,8 @@
 // Every test process runs with the recording platform and its own program
 // folder holding a fresh copy of "files".
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QINGWU_SOURCE_DIR "/tests/support/screen.json");
     qputenv("QINGWU_HEADLESS_DIALOGS", "1");
     app::prepareApplication();
     QApplication application(argc, argv);

@@ -38,7 +38,7 @@ BannerConverter::BannerConverter(const QString& className, const QString& captio
     addEdit(this, QStringLiteral("edt1"), QRect(80, 68, 70, 24), defaultWidth);
     addCaption(this, QRect(166, 68, 70, 24), QStringLiteral("版块高度："));
     addEdit(this, QStringLiteral("edt2"), QRect(236, 68, 70, 24), QStringLiteral("400"));
-    addCaption(this, QRect(322, 68, 100, 24), QStringLiteral("转化后高度为："));
+    addCaption(this, QRect(322, 68, 98, 24), QStringLiteral("转化后高度为："));
     addEdit(this, QStringLiteral("edt3"), QRect(420, 68, 70, 24), QStringLiteral("400"));
     addButton(this, QStringLiteral("btn3"), QRect(540, 64, 128, 32), QStringLiteral("导入代码"));
 

@@ -3,9 +3,11 @@
 #include "app/addresses.h"
 #include "app/windows.h"
 #include "core/failure.h"
+#include "core/fit.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QUrlQuery>
 
 namespace tools {
@@ -17,15 +19,18 @@ const QString kQrFileName = QStringLiteral("宝贝二维码.jpg");
 } // namespace
 
 TfrmBBEWM::TfrmBBEWM()
-    : core::Form(QStringLiteral("TfrmBBEWM"),
-                 QStringLiteral("宝贝二维码与宝贝收藏链接生成 - 岚舟设计工作室出品 QQ：517360 旺旺：青梧360")) {
+    : core::Form(
+          QStringLiteral("TfrmBBEWM"),
+          QStringLiteral("宝贝二维码与宝贝收藏链接生成 - 岚舟设计工作室出品 QQ：517360 旺旺：青梧360")) {
     setClientSize(400, 219);
     addRadio(this, QStringLiteral("rb1"), QRect(16, 12, 60, 22), QStringLiteral("淘宝"), true);
     addRadio(this, QStringLiteral("rb2"), QRect(86, 12, 60, 22), QStringLiteral("天猫"));
 
-    addCaption(this, QRect(16, 44, 260, 22), QStringLiteral("二维码图宽度：                   高度："));
-    addEdit(this, QStringLiteral("edt2"), QRect(104, 44, 60, 22), QStringLiteral("105"));
-    addEdit(this, QStringLiteral("edt3"), QRect(214, 44, 60, 22), QStringLiteral("105"));
+    QLabel* sizes =
+        addCaption(this, QRect(16, 44, 260, 22), QStringLiteral("二维码图宽度：                   高度："));
+    core::putInGaps(sizes,
+                    {addEdit(this, QStringLiteral("edt2"), QRect(104, 44, 60, 22), QStringLiteral("105")),
+                     addEdit(this, QStringLiteral("edt3"), QRect(214, 44, 60, 22), QStringLiteral("105"))});
 
     addCaption(this, QRect(16, 78, 70, 22), QStringLiteral("宝贝地址："));
     addEdit(this, QStringLiteral("edt1"), QRect(86, 78, 298, 22), app::addresses::sampleProduct);
@@ -70,7 +75,8 @@ QString TfrmBBEWM::productId(const QString& address) {
         const QString id = QUrlQuery(query).queryItemValue(QStringLiteral("id"), QUrl::FullyDecoded);
         if (!id.isEmpty()) return id;
     }
-    core::fail(QStringLiteral("宝贝地址中没有找到宝贝的 id 参数（如 item.htm?id=123456），请复制宝贝页面的完整地址！"));
+    core::fail(QStringLiteral(
+        "宝贝地址中没有找到宝贝的 id 参数（如 item.htm?id=123456），请复制宝贝页面的完整地址！"));
 }
 
 void TfrmBBEWM::saveQrPicture() {
@@ -79,8 +85,7 @@ void TfrmBBEWM::saveQrPicture() {
         message(QStringLiteral("请先点击“提取二维码”，再保存图片！"));
         return;
     }
-    const QString folder =
-        core::platform().chooseFolder(this, QStringLiteral("选择二维码图片保存位置"));
+    const QString folder = core::platform().chooseFolder(this, QStringLiteral("选择二维码图片保存位置"));
     if (folder.isEmpty()) return;
     const QString path = QDir(folder).filePath(kQrFileName);
     if (!core::platform().download(m_qrAddress, path))

@@ -43,8 +43,8 @@ constexpr int kClientHeight = 862;
 
 // The style table's columns after the name, as loaded at start (the height
 // column shows `总高` then, `高度` after a refresh).
-const char16_t* const kTableColumns[] = {u"宽度", u"总高", u"代码", u"边线",   u"标题", u"价格",
-                                        u"图外高", u"图高", u"图宽", u"图外框", u"示例图", u"间距"};
+const char16_t* const kTableColumns[] = {u"宽度",   u"总高", u"代码", u"边线",   u"标题",   u"价格",
+                                         u"图外高", u"图高", u"图宽", u"图外框", u"示例图", u"间距"};
 
 // Checked integer arithmetic: a result beyond 64 bits fails instead of wrapping.
 qint64 times(qint64 a, qint64 b) {
@@ -64,15 +64,15 @@ qint64 divided(qint64 a, qint64 b) {
 
 // Which field takes which column: on a style choice, and on a click in the style table.
 const StyleFill kChoiceFills[] = {
-    {u"edtgongneng", u"功能"},     {u"edt1", u"宽度"},          {u"edt2", u"总高"},
-    {u"edttuwaigao", u"图外高"},   {u"mmodaima", u"代码"},      {u"cbbbiaoti", u"标题"},
-    {u"cbbjiage", u"价格"},        {u"edttupiangao", u"图高"},  {u"edttupiankuan", u"图宽"},
+    {u"edtgongneng", u"功能"},     {u"edt1", u"宽度"},         {u"edt2", u"总高"},
+    {u"edttuwaigao", u"图外高"},   {u"mmodaima", u"代码"},     {u"cbbbiaoti", u"标题"},
+    {u"cbbjiage", u"价格"},        {u"edttupiangao", u"图高"}, {u"edttupiankuan", u"图宽"},
     {u"edttuwaikuang", u"图外框"}, {u"edtshilitu", u"示例图"}, {u"edtjianju", u"间距"},
     {u"edtbianxian", u"边线"}};
 const StyleFill kTableFills[] = {
-    {u"edtgongneng", u"功能"}, {u"edtkuan", u"宽度"},     {u"edtgao", u"总高"},
-    {u"mmodaima", u"代码"},    {u"edtbianxian", u"边线"}, {u"cbbbiaoti", u"标题"},
-    {u"cbbjiage", u"价格"},    {u"edttuwaigao", u"图外高"}, {u"edttugao", u"图高"},
+    {u"edtgongneng", u"功能"}, {u"edtkuan", u"宽度"},         {u"edtgao", u"总高"},
+    {u"mmodaima", u"代码"},    {u"edtbianxian", u"边线"},     {u"cbbbiaoti", u"标题"},
+    {u"cbbjiage", u"价格"},    {u"edttuwaigao", u"图外高"},   {u"edttugao", u"图高"},
     {u"edttukuan", u"图宽"},   {u"edttuwaikuang", u"图外框"}, {u"edtshilitu", u"示例图"},
     {u"edtjianju", u"间距"}};
 
@@ -95,8 +95,8 @@ Tfrmgezilist::Tfrmgezilist()
     on(QStringLiteral("lst1Click"), [this] { chooseStyle(); });
     on(QStringLiteral("edt1Click"), [this] { widthPrompt(); });
     on(QStringLiteral("edt3Change"), [this] { cellsPerRow(); });
-    for (const QString& field : {QStringLiteral("mmo2"), QStringLiteral("mmo3"), QStringLiteral("edt5"),
-                                 QStringLiteral("edt6")})
+    for (const QString& field :
+         {QStringLiteral("mmo2"), QStringLiteral("mmo3"), QStringLiteral("edt5"), QStringLiteral("edt6")})
         on(field + QStringLiteral("DblClick"), [this, field] { refillField(field); });
     on(QStringLiteral("btn6Click"), [this] { demoFill(); });
     on(QStringLiteral("btn5Click"), [this] { generateGroup(); });
@@ -170,13 +170,14 @@ void Tfrmgezilist::buildLeft() {
 void Tfrmgezilist::buildCentre() {
     auto* frame = new QWidget(this);
     frame->setObjectName(QStringLiteral("pnlwb"));
-    frame->setGeometry(250, 0, 1300, kClientHeight - kPanelBoth);
+    // Below the browser, a strip for the toggle of the parameter panel.
+    frame->setGeometry(250, 0, 1300, kClientHeight - kPanelBoth - 22);
     m_browser = core::platform().createBrowser(frame);
     m_browser->setObjectName(QStringLiteral("wb1"));
-    if (QWidget* view = m_browser->widget()) view->setGeometry(0, 0, 1300, kClientHeight - kPanelBoth);
+    if (QWidget* view = m_browser->widget()) view->setGeometry(0, 0, 1300, kClientHeight - kPanelBoth - 22);
 
-    QLabel* toggle = addLabel(this, QStringLiteral("pnl18"), QRect(1460, kClientHeight - kPanelBoth - 22, 80, 20),
-                              QStringLiteral("▲ 显示"));
+    QLabel* toggle = addLabel(this, QStringLiteral("pnl18"),
+                              QRect(1460, kClientHeight - kPanelBoth - 22, 80, 20), QStringLiteral("▲ 显示"));
     toggle->setAlignment(Qt::AlignCenter);
     toggle->setCursor(Qt::PointingHandCursor);
 
@@ -199,7 +200,8 @@ void Tfrmgezilist::buildCentre() {
     field(QStringLiteral("单列宽度："), 70, QStringLiteral("edt4"), 60, QString());
     field(QStringLiteral("图片宽度："), 70, QStringLiteral("edttupiankuan"), 60, QString());
     field(QStringLiteral("图片高度："), 70, QStringLiteral("edttupiangao"), 60, QString());
-    addButton(p, QStringLiteral("btn5"), QRect(x, 6, 110, 32), QStringLiteral("生成一组代码"))->setEnabled(false);
+    addButton(p, QStringLiteral("btn5"), QRect(x, 6, 110, 32), QStringLiteral("生成一组代码"))
+        ->setEnabled(false);
     addButton(p, QStringLiteral("btn6"), QRect(x + 120, 6, 90, 32), QStringLiteral("演示信息"));
 
     const auto captionPanel = [&](const QString& name, const QString& caption, const QString& edit) {
@@ -210,7 +212,8 @@ void Tfrmgezilist::buildCentre() {
         panel->hide();
     };
     captionPanel(QStringLiteral("pnlbiaoti"),
-                 QStringLiteral("主标题信息，其余标题间用 | 隔开    ---    双击可清空"), QStringLiteral("edt5"));
+                 QStringLiteral("主标题信息，其余标题间用 | 隔开    ---    双击可清空"),
+                 QStringLiteral("edt5"));
     captionPanel(QStringLiteral("pnljiage"),
                  QStringLiteral("副标题信息（也可以是价格），其余标题间用 | 隔开    ---    双击可清空"),
                  QStringLiteral("edt6"));
@@ -238,9 +241,10 @@ void Tfrmgezilist::buildAdministration() {
     m_table->setGeometry(8, 8, 384, 300);
     m_table->setRootIsDecorated(false);
     QStringList headers = {QStringLiteral("功能"), QStringLiteral("宽度"), QStringLiteral("高度")};
-    headers << QStringLiteral("代码") << QStringLiteral("边线") << QStringLiteral("标题") << QStringLiteral("价格")
-            << QStringLiteral("图外高") << QStringLiteral("图高") << QStringLiteral("图宽")
-            << QStringLiteral("图外框") << QStringLiteral("示例图") << QStringLiteral("间距");
+    headers << QStringLiteral("代码") << QStringLiteral("边线") << QStringLiteral("标题")
+            << QStringLiteral("价格") << QStringLiteral("图外高") << QStringLiteral("图高")
+            << QStringLiteral("图宽") << QStringLiteral("图外框") << QStringLiteral("示例图")
+            << QStringLiteral("间距");
     m_table->setHeaderLabels(headers);
 
     int y = 318;
@@ -306,7 +310,8 @@ void Tfrmgezilist::loadStyles(bool keptHeight) {
         QStringList cells = {style.value(QStringLiteral("功能"))};
         for (const char16_t* column : kTableColumns) {
             const QString name = QString::fromUtf16(column);
-            cells << style.value(keptHeight && name == QStringLiteral("总高") ? QStringLiteral("高度") : name);
+            cells << style.value(keptHeight && name == QStringLiteral("总高") ? QStringLiteral("高度")
+                                                                              : name);
         }
         auto* row = new QTreeWidgetItem(m_table, cells);
         row->setData(0, Qt::UserRole, style.rowId);
@@ -353,8 +358,9 @@ void Tfrmgezilist::chooseStyle() {
     if (!style) core::fail(QStringLiteral("样式\"%1\"已不在样式库中，请点击刷新").arg(current->text()));
     m_style = style->value(QStringLiteral("功能"));
     m_chosenRow = m_loadedRow = style->rowId;
-    for (const QString& name : {QStringLiteral("edt1"), QStringLiteral("edt3"), QStringLiteral("edttupiankuan"),
-                                QStringLiteral("edttupiangao"), QStringLiteral("btn5")})
+    for (const QString& name :
+         {QStringLiteral("edt1"), QStringLiteral("edt3"), QStringLiteral("edttupiankuan"),
+          QStringLiteral("edttupiangao"), QStringLiteral("btn5")})
         control(name)->setEnabled(true);
 
     fillFields(*style, kChoiceFills);
@@ -368,30 +374,33 @@ void Tfrmgezilist::chooseStyle() {
     const bool noPrice = priceFlag == QStringLiteral("无");
     const bool showTitles = yes && (noPrice || priceFlag == QStringLiteral("有"));
     const bool showPrices = !(noPrice && (yes || titleFlag == QStringLiteral("无")));
-    const int height = showTitles && showPrices ? kPanelBoth : (showTitles || showPrices ? kPanelOne : kPanelPlain);
+    const int height =
+        showTitles && showPrices ? kPanelBoth : (showTitles || showPrices ? kPanelOne : kPanelPlain);
     QWidget* titlePanel = control(QStringLiteral("pnlbiaoti"));
     QWidget* pricePanel = control(QStringLiteral("pnljiage"));
     int y = 44;
     titlePanel->setVisible(showTitles);
     if (showTitles) {
-        titlePanel->setGeometry(10, y, 1280, 52);
+        place(titlePanel, QRect(10, y, 1280, 52));
         y += 58;
     }
     pricePanel->setVisible(showPrices);
     if (showPrices) {
-        pricePanel->setGeometry(10, y, 1280, 52);
+        place(pricePanel, QRect(10, y, 1280, 52));
         y += 58;
     }
-    control(QStringLiteral("lbltupian"))->move(10, y);
-    control(QStringLiteral("lbllianjie"))->move(650, y);
-    control(QStringLiteral("mmo2"))->setGeometry(10, y + 22, 630, height - y - 30);
-    control(QStringLiteral("mmo3"))->setGeometry(650, y + 22, 630, height - y - 30);
-    m_parameters->setGeometry(250, kClientHeight - height, 1300, height);
+    QWidget* pictures = control(QStringLiteral("lbltupian"));
+    QWidget* links = control(QStringLiteral("lbllianjie"));
+    place(pictures, QRect(QPoint(10, y), design(pictures->size())));
+    place(links, QRect(QPoint(650, y), design(links->size())));
+    place(control(QStringLiteral("mmo2")), QRect(10, y + 22, 630, height - y - 30));
+    place(control(QStringLiteral("mmo3")), QRect(650, y + 22, 630, height - y - 30));
+    place(m_parameters, QRect(250, kClientHeight - height, 1300, height));
 }
 
 void Tfrmgezilist::widthPrompt() {
-    const std::optional<QString> answer =
-        core::platform().prompt(this, QStringLiteral("信息"), QStringLiteral("请输入要修改的 宽度 值不带单位"), QString());
+    const std::optional<QString> answer = core::platform().prompt(
+        this, QStringLiteral("信息"), QStringLiteral("请输入要修改的 宽度 值不带单位"), QString());
     setText(QStringLiteral("edt1"), answer.value_or(QString()));
     if (m_chosenRow == 0) return;
     const std::optional<Style> style = m_db.byRowId(m_chosenRow);
@@ -491,8 +500,10 @@ void Tfrmgezilist::generateGroup() {
         QString cell = templ;
         cell.replace(QStringLiteral("宽度"), QString::number(column));
         cell.replace(QStringLiteral("图高"), text(QStringLiteral("edttupiangao")));
-        if (cell.contains(QStringLiteral("图片"))) cell.replace(QStringLiteral("图片"), core::listItem(pictures, i));
-        if (cell.contains(QStringLiteral("链接"))) cell.replace(QStringLiteral("链接"), core::listItem(links, i));
+        if (cell.contains(QStringLiteral("图片")))
+            cell.replace(QStringLiteral("图片"), core::listItem(pictures, i));
+        if (cell.contains(QStringLiteral("链接")))
+            cell.replace(QStringLiteral("链接"), core::listItem(links, i));
         cell.replace(QStringLiteral("总高"), QString::number(totalHeight));
         cell.replace(QStringLiteral("图宽"), text(QStringLiteral("edttupiankuan")));
         cell.replace(QStringLiteral("图外框"), text(QStringLiteral("edttuwaikuang")));
@@ -508,12 +519,12 @@ void Tfrmgezilist::generateGroup() {
 
     const QString width = text(QStringLiteral("edt1"));
     const qint64 inner = times(n, plus(column, 20));
-    const QString code = QStringLiteral("<div style=\"width:") + width + QStringLiteral("px; height:") +
-                         QString::number(plus(totalHeight, times(2, border))) +
-                         QStringLiteral("px;overflow:hidden;margin:") + text(QStringLiteral("edtjianju")) +
-                         QStringLiteral("px 0px\">") + QStringLiteral("<div style=\"width:") +
-                         QString::number(inner) + QStringLiteral("px; height:") + QString::number(totalHeight) +
-                         QStringLiteral("px;\">") + cells + QStringLiteral("</div></div>");
+    const QString code =
+        QStringLiteral("<div style=\"width:") + width + QStringLiteral("px; height:") +
+        QString::number(plus(totalHeight, times(2, border))) + QStringLiteral("px;overflow:hidden;margin:") +
+        text(QStringLiteral("edtjianju")) + QStringLiteral("px 0px\">") +
+        QStringLiteral("<div style=\"width:") + QString::number(inner) + QStringLiteral("px; height:") +
+        QString::number(totalHeight) + QStringLiteral("px;\">") + cells + QStringLiteral("</div></div>");
 
     const QString caption = QStringLiteral("第%1组").arg(m_groups->topLevelItemCount() + 1);
     auto* group = new QTreeWidgetItem(m_groups, {caption, code});
@@ -522,13 +533,16 @@ void Tfrmgezilist::generateGroup() {
     message(QStringLiteral("单行图片列表生成并复制成功完毕，可以点击预览！"), kLoadTitle);
 
     const QString footer =
-        QStringLiteral("<div style=\"font-size:12px; line-height:30px;color:#999;font-weight:100;text-align:center;"
-                       "margin-top:20px\"> 上次操作历史：") +
-        QStringLiteral(" 版块宽度：") + width + QStringLiteral("px，版块高度：") + QString::number(totalHeight) +
-        QStringLiteral("px | 生成列数：") + QString::number(n) + QStringLiteral(" ，单列宽度：") +
-        QString::number(column) + QStringLiteral("px | 图片宽度：") + text(QStringLiteral("edttupiankuan")) +
-        QStringLiteral("px，图片高度：") + text(QStringLiteral("edttupiangao")) + QStringLiteral("px</div>");
-    showPreview(QStringLiteral(" |  操作时间：") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
+        QStringLiteral(
+            "<div style=\"font-size:12px; line-height:30px;color:#999;font-weight:100;text-align:center;"
+            "margin-top:20px\"> 上次操作历史：") +
+        QStringLiteral(" 版块宽度：") + width + QStringLiteral("px，版块高度：") +
+        QString::number(totalHeight) + QStringLiteral("px | 生成列数：") + QString::number(n) +
+        QStringLiteral(" ，单列宽度：") + QString::number(column) + QStringLiteral("px | 图片宽度：") +
+        text(QStringLiteral("edttupiankuan")) + QStringLiteral("px，图片高度：") +
+        text(QStringLiteral("edttupiangao")) + QStringLiteral("px</div>");
+    showPreview(QStringLiteral(" |  操作时间：") +
+                    QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
                 code, footer);
     if (m_chosenRow) m_db.update(m_chosenRow, {{QStringLiteral("实例"), code}});
 }
@@ -542,11 +556,13 @@ void Tfrmgezilist::showPreview(const QString& extraHeading, const QString& body,
         QStringLiteral("<div style=\"font-size:30px;font-family:Arial; font-weight:100;padding:15px 0;"
                        "text-align:center\">") +
         QStringLiteral("Pelora Picture Preview ") +
-        QStringLiteral("<br><span style=\"font-size:12px; line-height:25px;color:#ccc;font-weight:100;\"> ====== "
-                       "所属样式：") +
+        QStringLiteral(
+            "<br><span style=\"font-size:12px; line-height:25px;color:#ccc;font-weight:100;\"> ====== "
+            "所属样式：") +
         m_style + extraHeading + QStringLiteral(" ====== </span></div>") + body;
     // The generation's footer closes the page with its own last division.
-    page += footer.isEmpty() ? QStringLiteral("</div></div></html>") : footer + QStringLiteral("</div></html>");
+    page +=
+        footer.isEmpty() ? QStringLiteral("</div></div></html>") : footer + QStringLiteral("</div></html>");
     showPage(page);
 }
 
@@ -559,7 +575,8 @@ void Tfrmgezilist::showPage(const QString& html) {
 void Tfrmgezilist::previewGroup() {
     QTreeWidgetItem* group = m_groups->currentItem();
     if (!group || !group->isSelected()) return;
-    showPreview(QStringLiteral(" |  所在分组：") + group->text(0), group->data(1, Qt::UserRole).toString(), {});
+    showPreview(QStringLiteral(" |  所在分组：") + group->text(0), group->data(1, Qt::UserRole).toString(),
+                {});
 }
 
 void Tfrmgezilist::deleteGroups() {
@@ -676,7 +693,8 @@ void Tfrmgezilist::showSample() {
     const std::optional<QByteArray> bytes = core::platform().httpGet(address);
     if (!bytes) core::fail(QStringLiteral("示例图下载失败：%1").arg(address));
     QImage image;
-    if (!image.loadFromData(*bytes, "JPEG")) core::fail(QStringLiteral("JPEG error #53: 示例图不是 JPEG 图片"));
+    if (!image.loadFromData(*bytes, "JPEG"))
+        core::fail(QStringLiteral("JPEG error #53: 示例图不是 JPEG 图片"));
     picture->setPixmap(QPixmap::fromImage(image));
 }
 

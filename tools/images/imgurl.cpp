@@ -4,6 +4,7 @@
 #include "app/windows.h"
 #include "core/failure.h"
 #include "core/files.h"
+#include "core/fit.h"
 #include "core/text.h"
 #include "tools/images/transfers.h"
 
@@ -32,7 +33,6 @@ namespace tools {
 namespace {
 
 const QString kAsk = QStringLiteral("确定要删除吗？");
-
 
 // A panel that follows the pointer while a mouse button is held on its
 // background, staying inside its parent.
@@ -131,8 +131,10 @@ Tfrmimgurl::Tfrmimgurl()
                  QStringLiteral("您好！\r\n\r\n提取到大于            KB， \r\n\r\n的图片数量为         "
                                 "张，\r\n\r\n请及时保存！"));
     summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    addEdit(this, QStringLiteral("edtdaxiao"), QRect(78, 138, 48, 22), QStringLiteral("50"));
+    QLineEdit* threshold =
+        addEdit(this, QStringLiteral("edtdaxiao"), QRect(78, 138, 48, 22), QStringLiteral("50"));
     QLabel* count = addLabel(this, QStringLiteral("lbl1"), QRect(92, 172, 40, 20), QStringLiteral("0"));
+    core::putInGaps(summary, {threshold, count});
     count->setStyleSheet(QStringLiteral("color:red; font-weight:bold"));
     addButton(this, QStringLiteral("btn2"), QRect(8, 266, 170, 36), QStringLiteral("② 解析图片"));
     auto* gauge = new QProgressBar(this);

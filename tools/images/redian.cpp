@@ -2,6 +2,7 @@
 
 #include "app/windows.h"
 #include "core/files.h"
+#include "core/fit.h"
 #include "core/messages.h"
 #include "core/preview.h"
 #include "core/text.h"
@@ -175,8 +176,9 @@ Tfrmredian::Tfrmredian()
     addCaption(this, QRect(360, 10, 70, 22), QStringLiteral("图片地址："));
     addEdit(this, QStringLiteral("edt1"), QRect(430, 6, 330, 26),
             QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/hotspot-sample.jpg"));
-    addCaption(this, QRect(770, 10, 180, 22), QStringLiteral("图片高度：                   px"));
-    addEdit(this, QStringLiteral("edt2"), QRect(838, 6, 70, 26));
+    QLabel* height =
+        addCaption(this, QRect(770, 6, 180, 26), QStringLiteral("图片高度：                   px"));
+    core::putInGaps(height, {addEdit(this, QStringLiteral("edt2"), QRect(838, 6, 70, 26))});
     addCombo(this, QStringLiteral("cbb2"), QRect(950, 6, 110, 26),
              {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"), QStringLiteral("four"),
               QStringLiteral("five"), QStringLiteral("six"), QStringLiteral("seven"), QStringLiteral("eight"),

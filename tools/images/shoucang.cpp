@@ -89,9 +89,9 @@ QString Tfrmshoucang::pagePath() {
 }
 
 QString Tfrmshoucang::favouritesLink(const QString& page, bool tmall) {
-    const QString part = tmall ? between(page, QStringLiteral("id=\"xshop_collection_href\""),
-                                         QStringLiteral("收藏本店"))
-                               : between(page, QStringLiteral("data-height=\"260\""), QStringLiteral("收藏店铺"));
+    const QString part =
+        tmall ? between(page, QStringLiteral("id=\"xshop_collection_href\""), QStringLiteral("收藏本店"))
+              : between(page, QStringLiteral("data-height=\"260\""), QStringLiteral("收藏店铺"));
     QString link = core::listItem(commaList(part), 0);
     link.replace(QStringLiteral("href=\""), QStringLiteral("http:"));
     link.remove(QLatin1Char('"'));

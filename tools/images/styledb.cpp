@@ -48,10 +48,10 @@ StyleDatabase::~StyleDatabase() {
 
 const QStringList& StyleDatabase::columnNames() {
     static const QStringList names = {
-        QStringLiteral("功能"),   QStringLiteral("宽度"),   QStringLiteral("总高"),   QStringLiteral("高度"),
-        QStringLiteral("代码"),   QStringLiteral("边线"),   QStringLiteral("标题"),   QStringLiteral("价格"),
-        QStringLiteral("图外高"), QStringLiteral("图高"),   QStringLiteral("图宽"),   QStringLiteral("图外框"),
-        QStringLiteral("示例图"), QStringLiteral("实例"),   QStringLiteral("间距"),   QStringLiteral("主标题"),
+        QStringLiteral("功能"),   QStringLiteral("宽度"), QStringLiteral("总高"), QStringLiteral("高度"),
+        QStringLiteral("代码"),   QStringLiteral("边线"), QStringLiteral("标题"), QStringLiteral("价格"),
+        QStringLiteral("图外高"), QStringLiteral("图高"), QStringLiteral("图宽"), QStringLiteral("图外框"),
+        QStringLiteral("示例图"), QStringLiteral("实例"), QStringLiteral("间距"), QStringLiteral("主标题"),
         QStringLiteral("副标题")};
     return names;
 }
@@ -90,10 +90,12 @@ void StyleDatabase::create(const QString& path) {
             try {
                 // The sample pictures ship in "files": "{files}" is that folder's address.
                 QString seed = core::readTextFile(folder + QStringLiteral("seed.sql"));
-                seed.replace(QStringLiteral("{files}"), QUrl::fromLocalFile(core::filesFolder())
-                                                            .toString(QUrl::FullyEncoded)
-                                                            .replace(QLatin1Char('\''), QStringLiteral("%27")));
-                script = statements(core::readTextFile(folder + QStringLiteral("schema.sql"))) + statements(seed);
+                seed.replace(QStringLiteral("{files}"),
+                             QUrl::fromLocalFile(core::filesFolder())
+                                 .toString(QUrl::FullyEncoded)
+                                 .replace(QLatin1Char('\''), QStringLiteral("%27")));
+                script =
+                    statements(core::readTextFile(folder + QStringLiteral("schema.sql"))) + statements(seed);
                 made = db.transaction();
                 QSqlQuery query(db);
                 for (const QString& statement : script) {
@@ -124,7 +126,8 @@ void StyleDatabase::open(const QString& path) {
     if (!QFileInfo::exists(path)) create(path);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(path);
-    if (!db.open()) failWith(QStringLiteral("样式库\"%1\"无法打开").arg(QDir::toNativeSeparators(path)), db.lastError());
+    if (!db.open())
+        failWith(QStringLiteral("样式库\"%1\"无法打开").arg(QDir::toNativeSeparators(path)), db.lastError());
     QSqlQuery query(db);
     // Reading the journal mode reads the file: a file that is no database fails here.
     if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
@@ -132,7 +135,8 @@ void StyleDatabase::open(const QString& path) {
         !query.exec(QStringLiteral("select count(*) from gezi"))) {
         const QSqlError error = query.lastError();
         close();
-        failWith(QStringLiteral("样式库\"%1\"无法读取，文件没有改动").arg(QDir::toNativeSeparators(path)), error);
+        failWith(QStringLiteral("样式库\"%1\"无法读取，文件没有改动").arg(QDir::toNativeSeparators(path)),
+                 error);
     }
 }
 
@@ -163,7 +167,8 @@ QVector<Style> StyleDatabase::all() {
 }
 
 std::optional<Style> StyleDatabase::byName(const QString& name) {
-    const QVector<Style> found = select(QStringLiteral("select rowid, * from gezi where 功能= ? order by rowid"), {name});
+    const QVector<Style> found =
+        select(QStringLiteral("select rowid, * from gezi where 功能= ? order by rowid"), {name});
     if (found.isEmpty()) return std::nullopt;
     return found.first();
 }
@@ -208,8 +213,8 @@ qint64 StyleDatabase::append(const QMap<QString, QString>& columns) {
         marks << QStringLiteral("?");
         values << it.value();
     }
-    write(QStringLiteral("insert into gezi (%1) values (%2)").arg(names.join(QStringLiteral(", ")),
-                                                                   marks.join(QStringLiteral(", "))),
+    write(QStringLiteral("insert into gezi (%1) values (%2)")
+              .arg(names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
           values);
     QSqlQuery last(database());
     last.exec(QStringLiteral("select last_insert_rowid()"));

@@ -65,7 +65,8 @@ TFrmys::TFrmys()
     connect(m_spin, &QSpinBox::valueChanged, this, [this] { dispatch(QStringLiteral("SpinEdit1Change")); });
     on(QStringLiteral("SpinEdit1Change"), [this] { qualityChanged(); });
     on(QStringLiteral("N1Click"), [this] {
-        const QString path = core::platform().openFileName(this, QStringLiteral("打开"), QStringLiteral("所有文件 (*)"));
+        const QString path =
+            core::platform().openFileName(this, QStringLiteral("打开"), QStringLiteral("所有文件 (*)"));
         if (!path.isEmpty()) openPicture(path);
     });
     on(QStringLiteral("N2Click"), [this] { save(); });
@@ -131,7 +132,8 @@ void TFrmys::refreshEstimate() {
 
 void TFrmys::save() {
     if (m_input.isNull()) core::fail(QStringLiteral("没有可以保存的图片：图片是空的，请先打开一张图片。"));
-    const QString name = core::platform().saveFileName(this, QStringLiteral("保存"), QStringLiteral("jpeg (*.jpg)"));
+    const QString name =
+        core::platform().saveFileName(this, QStringLiteral("保存"), QStringLiteral("jpeg (*.jpg)"));
     if (name.isEmpty()) return;
     const std::optional<QByteArray> bytes = encodeJpeg(m_input, quality());
     if (!bytes) core::fail(QStringLiteral("JPEG error: the picture could not be encoded"));
