@@ -108,7 +108,10 @@ int main(int argc, char** argv) {
             ++failures;
             continue;
         }
+        const QString path = out + QLatin1Char('/') + className + QStringLiteral(".png");
+        // A tool keeps its drawn tile: no picture of an earlier run stays.
         const auto verdict = [&](const QString& text) {
+            if (text.startsWith(QLatin1String("tool"))) QFile::remove(path);
             std::printf("%s %s\n", qPrintable(className), qPrintable(text));
             std::fflush(stdout);
         };
@@ -131,7 +134,6 @@ int main(int argc, char** argv) {
             verdict(QStringLiteral("tool blank"));
             continue;
         }
-        const QString path = out + QLatin1Char('/') + className + QStringLiteral(".png");
         if (!picture.save(path, "PNG")) {
             std::fprintf(stderr, "%s: cannot write %s\n", qPrintable(className), qPrintable(path));
             ++failures;
