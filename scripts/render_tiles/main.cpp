@@ -6,6 +6,8 @@
 //   render_tiles [--samples DIR] [--out DIR] [--draw-samples] [CLASS...]
 //
 // --draw-samples  draws the sample pictures into the samples folder first
+// --page FILE     renders the snippet in FILE (UTF-8) into "<out>/page.png"
+//                 instead of the windows' snippets
 // CLASS...        only these windows (every window of the catalogue otherwise)
 //
 // A window is a generator when it has a generate button (or the step buttons
@@ -66,12 +68,14 @@ int main(int argc, char** argv) {
     QString samples = source + QStringLiteral("/resources/samples");
     QString out = source + QStringLiteral("/resources/files/tiles");
     bool draw = false;
+    QString page;
     QStringList only;
     const QStringList args = application.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--samples") && i + 1 < args.size()) samples = args[++i];
         else if (args[i] == QLatin1String("--out") && i + 1 < args.size()) out = args[++i];
         else if (args[i] == QLatin1String("--draw-samples")) draw = true;
+        else if (args[i] == QLatin1String("--page") && i + 1 < args.size()) page = args[++i];
         else if (args[i].startsWith(QLatin1String("--"))) {
             std::fprintf(stderr, "unknown option %s\n", qPrintable(args[i]));
             return 2;
@@ -89,6 +93,19 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "missing sample %s (run with --draw-samples)\n", qPrintable(picture));
             return 1;
         }
+
+    if (!page.isEmpty()) {
+        QFile file(page);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(page));
+            return 1;
+        }
+        const QImage picture = tiles::renderSnippet(QString::fromUtf8(file.readAll()), samples);
+        QDir().mkpath(out);
+        if (picture.isNull() || !picture.save(out + QStringLiteral("/page.png"), "PNG")) return 1;
+        std::printf("page %dx%d\n", picture.width(), picture.height());
+        return 0;
+    }
 
     // The windows live in a scratch program folder with their own copy of
     // "files", and write their preview pages into a scratch working folder.

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QSet>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -296,6 +297,44 @@ TEST_F(TilesTest, RenderingAgainGivesTheCommittedPictures) {
         EXPECT_EQ(QStringLiteral("%1x%2").arg(kept.width()).arg(kept.height()), generators()[className][2]);
         EXPECT_LE(differing(again, kept, 16), 0.005) << className.toStdString();
     }
+}
+
+// A snippet is rendered alone, cut to the box its module covers, and nothing
+// is fetched from the network: pictures, style sheets and frames of remote
+// addresses are blocked, local sample pictures are shown.
+TEST_F(TilesTest, TheRendererFetchesNothingAndCutsTheModulesBox) {
+    QTcpServer remote;
+    ASSERT_TRUE(remote.listen(QHostAddress::LocalHost));
+    const QString host = QStringLiteral("http://127.0.0.1:%1").arg(remote.serverPort());
+    QTemporaryDir folder, samples;
+    QFile snippet(folder.filePath("snippet.html"));
+    ASSERT_TRUE(snippet.open(QIODevice::WriteOnly));
+    // A 300 x 120 module 40 px from the left, under a block that only stretches
+    // over the page; the sample picture fills its left half.
+    snippet.write((QStringLiteral("<link rel=\"stylesheet\" href=\"%1/style.css\"><div style=\"height:6px\"></div>"
+                                  "<div style=\"margin-left:40px;width:300px;height:120px;background:#cc0000;"
+                                  "overflow:hidden;background-image:url(%1/back.jpg)\">"
+                                  "<img src=\"sample1.png\" width=\"150\" height=\"120\" style=\"float:left\">"
+                                  "<img src=\"%1/front.jpg\" width=\"20\" height=\"20\">"
+                                  "<iframe src=\"%1/frame.html\" width=\"20\" height=\"20\"></iframe>"
+                                  "<div style=\"width:900px;height:900px\"></div></div>")
+                       .arg(host))
+                      .toUtf8());
+    snippet.close();
+    const Finished run = runRenderer({"--draw-samples", "--samples", samples.path(), "--page",
+                                      snippet.fileName(), "--out", folder.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_FALSE(remote.waitForNewConnection(200)) << "the renderer asked the network";
+
+    const QImage picture(folder.filePath("page.png"));
+    ASSERT_EQ(picture.size(), QSize(300, 126));
+    // Right half: the module's own colour; left half: the sample picture.
+    EXPECT_LE(distance(meanColour(picture, QRect(260, 60, 30, 60)), QColor(0xcc, 0, 0)), 4);
+    EXPECT_LE(distance(meanColour(picture, QRect(0, 6, 150, 120)),
+                       meanColour(QImage(samples.filePath("sample1.png")).scaled(150, 120, Qt::IgnoreAspectRatio,
+                                                                                 Qt::SmoothTransformation),
+                                  QRect(0, 0, 150, 120))),
+              12);
 }
 
 // The pictures are installed with the program, in its files folder.
