@@ -154,6 +154,13 @@ void Thumbnail::keyPressEvent(QKeyEvent* event) {
     if (nearest) nearest->setFocus(Qt::OtherFocusReason);
 }
 
+void Thumbnail::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    if (m_blank) return;
+    for (const CatalogueSlot& slot : catalogue())
+        if (slot.image == objectName()) m_picture.load(this, slot.target);
+}
+
 void Thumbnail::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -165,6 +172,22 @@ void Thumbnail::paintEvent(QPaintEvent*) {
     }
     // A tile whose window is not there yet is shown grey.
     const bool live = isEnabled();
+    if (!m_picture.isNull()) {
+        QPainterPath rounded;
+        rounded.addRoundedRect(box, 4, 4);
+        p.save();
+        p.setClipPath(rounded);
+        m_picture.paint(p, rect());
+        if (!live) p.fillRect(rect(), QColor(0xc4, 0xc8, 0xcc, 200));
+        core::paintCaptionBand(p, rect(), text(), std::max(12, static_cast<int>(box.height() / 5)), font());
+        p.restore();
+        if (hasFocus()) {
+            p.setPen(QPen(QColor(0xff, 0x9a, 0x2e), 3));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(box.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+        }
+        return;
+    }
     QLinearGradient fill(box.topLeft(), box.bottomLeft());
     fill.setColorAt(0, live ? QColor(0x3a, 0x8e, 0xd8) : QColor(0xc4, 0xc8, 0xcc));
     fill.setColorAt(1, live ? QColor(0x1f, 0x5f, 0xa8) : QColor(0x9a, 0xa0, 0xa6));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/modulepicture.h"
+
 #include <QLabel>
 #include <QString>
 #include <QVector>
@@ -18,14 +20,17 @@ struct CatalogueSlot {
 
 const QVector<CatalogueSlot>& catalogue();
 
-// A thumbnail drawn by the program: the module's caption over a small
-// schematic of the module.
+// A thumbnail: a generator's tile shows the picture of its module with the
+// caption on a band at the bottom; other tiles are drawn by the program, the
+// module's caption over a small schematic. The picture is read when the tile
+// is first shown.
 class Thumbnail : public QLabel {
     Q_OBJECT
 public:
     Thumbnail(const QString& caption, bool blank, QWidget* parent);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // From the keyboard: Enter or Space opens the tile as a click does, the
     // arrow keys move to the nearest tile in their direction.
@@ -33,6 +38,7 @@ protected:
 
 private:
     bool m_blank;
+    core::ModulePicture m_picture;
 };
 
 } // namespace app

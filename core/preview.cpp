@@ -3,12 +3,12 @@
 #include "core/files.h"
 #include "core/fit.h"
 #include "core/form.h"
+#include "core/modulepicture.h"
 #include "core/platform.h"
 #include "core/text.h"
 
 #include <QDir>
 #include <QFileInfo>
-
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -38,15 +38,27 @@ void showPage(Browser*& browser, QWidget* host, const QString& page) {
 
 namespace {
 
+// The picture of the window's module, read when the window is first shown;
+// drawn by the program for a window without one.
 class PreviewPicture : public QLabel {
 public:
     PreviewPicture(const QString& caption, QWidget* parent)
         : QLabel(caption, parent) {}
 
 protected:
+    void showEvent(QShowEvent* event) override {
+        QLabel::showEvent(event);
+        m_picture.load(this, window()->objectName());
+    }
+
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRectF box = rect();
+        if (!m_picture.isNull()) {
+            m_picture.paint(p, box);
+            core::paintCaptionBand(p, box, text(), std::max(14, static_cast<int>(box.height() / 10)), font());
+            return;
+        }
         QLinearGradient fill(box.topLeft(), box.bottomRight());
         fill.setColorAt(0, QColor(0x20, 0x3a, 0x5c));
         fill.setColorAt(1, QColor(0x3f, 0x86, 0xc9));
@@ -64,6 +76,9 @@ protected:
         p.setFont(font);
         p.drawText(box.adjusted(0, 0, 0, -h * 0.2), Qt::AlignCenter, text());
     }
+
+private:
+    ModulePicture m_picture;
 };
 
 } // namespace
@@ -73,6 +88,7 @@ QLabel* addPreviewPicture(QWidget* parent, const QRect& geometry, const QString&
     picture->setGeometry(geometry);
     // Some windows write captions over it.
     setBackdrop(picture);
+    picture->setProperty("topPicture", true);
     return picture;
 }
 
