@@ -2,6 +2,7 @@
 
 #include "core/exacttext.h"
 #include "core/failure.h"
+#include "core/shoppreview.h"
 #include "core/text.h"
 
 #include <QAction>
@@ -341,6 +342,7 @@ void Form::message(const QString& text, const QString& title) {
 }
 
 void Form::copyMemo(const QString& memo) {
+    setProperty("deliveredBox", memo); // what the shop preview shows
     if (auto* box = findChild<QPlainTextEdit*>(memo)) box->selectAll();
     platform().setClipboardText(text(memo));
 }
@@ -590,6 +592,9 @@ void Form::setClientSize(int width, int height) {
 }
 
 void Form::showEvent(QShowEvent* event) {
+    // A snippet generator gets its shop preview (a button and F5) when first shown.
+    if (!hasHandler(kShopPreviewButton + QStringLiteral("Click")) && addShopPreview(this))
+        on(kShopPreviewButton + QStringLiteral("Click"), [this] { showShopPreview(this); });
     if (!m_centred) {
         m_centred = true;
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
