@@ -188,18 +188,19 @@ TEST_F(CarouselEngine, HoveringATriggerSwitchesToItsPanel) {
 
 TEST_F(CarouselEngine, PreviousAndNextStepAndWrapOnlyWhenCircular) {
     const struct {
+        const char* effect;
         bool circular;
         int afterThirdNext; // the panel after "next" on the last one
         int afterPrevOnFirst;
-    } cases[] = {{true, 1, 3}, {false, 3, 1}};
+    } cases[] = {{"scrollx", true, 1, 3}, {"scrollx", false, 3, 1}, {"none", true, 1, 3}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.circular);
+        SCOPED_TRACE(std::string(c.effect) + (c.circular ? " circular" : ""));
         load(carouselPage(
-            QStringLiteral("<div class=\"J_TWidget\" data-widget-config=\"{'effect': 'scrollx','circular':%1,"
+            QStringLiteral("<div class=\"J_TWidget\" data-widget-config=\"{'effect': '%2','circular':%1,"
                            "'easing': 'easeNone','duration':0.1,'prevBtnCls':'kp','nextBtnCls':'kx',"
                            "'navCls':'kn','contentCls':'kc','activeTriggerCls':'active'}\" "
                            "data-widget-type=\"Carousel\">")
-                .arg(c.circular ? "true" : "false")));
+                .arg(c.circular ? "true" : "false", c.effect)));
         click(this, "prev");
         EXPECT_TRUE(until(shownIs(c.afterPrevOnFirst), 3000)) << js(kShownPanel).toInt();
         if (c.circular) click(this, "next"); // from the last round to the first
