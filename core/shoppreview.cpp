@@ -41,8 +41,9 @@ QList<QRect> takenPlaces(Form* form, QWidget* scope, QWidget* parent) {
 
 // The area of a parent a control may take: a group box's below its title.
 QRect usableArea(QWidget* parent) {
-    if (qobject_cast<QGroupBox*>(parent)) return parent->contentsRect().adjusted(kGroupMargin - kMargin,
-        kGroupMargin - kMargin, kMargin - kGroupMargin, kMargin - kGroupMargin);
+    if (qobject_cast<QGroupBox*>(parent))
+        return parent->contentsRect().adjusted(kGroupMargin - kMargin, kGroupMargin - kMargin,
+                                               kMargin - kGroupMargin, kMargin - kGroupMargin);
     return parent->rect();
 }
 
@@ -74,8 +75,8 @@ std::optional<QPoint> freePlace(Form* form, QWidget* scope, QWidget* parent) {
 
 bool isPicture(QWidget* widget) {
     auto* label = qobject_cast<QLabel*>(widget);
-    return label && label->width() >= 150 && label->height() >= 60 && label->findChildren<QWidget*>().isEmpty() &&
-           !Form::keptHidden(label);
+    return label && label->width() >= 150 && label->height() >= 60 &&
+           label->findChildren<QWidget*>().isEmpty() && !Form::keptHidden(label);
 }
 
 void putButton(QPushButton* button, QWidget* parent, const QPoint& place) {
@@ -104,7 +105,8 @@ void placeButton(Form* form, QPushButton* button) {
             containers << child;
     }
     for (QWidget* parent : parents << form) {
-        if (const std::optional<QPoint> place = freePlace(form, form, parent)) return putButton(button, parent, *place);
+        if (const std::optional<QPoint> place = freePlace(form, form, parent))
+            return putButton(button, parent, *place);
     }
     // Pages: beside the tabs of the window's page control.
     for (QTabWidget* pages : form->findChildren<QTabWidget*>()) {
@@ -114,7 +116,8 @@ void placeButton(Form* form, QPushButton* button) {
         return;
     }
     for (QWidget* parent : containers) {
-        if (const std::optional<QPoint> place = freePlace(form, form, parent)) return putButton(button, parent, *place);
+        if (const std::optional<QPoint> place = freePlace(form, form, parent))
+            return putButton(button, parent, *place);
     }
     for (QWidget* picture : laterPictures) {
         if (const std::optional<QPoint> place = freePlace(form, picture->parentWidget(), picture))

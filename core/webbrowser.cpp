@@ -4,6 +4,7 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -43,14 +44,18 @@ protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int,
                                   const QString&) override {
         static const char* const names[] = {"info", "warning", "error"};
+        if (!m_keeper) return;
         QStringList lines = m_keeper->property("consoleMessages").toStringList();
-        lines << QString::fromLatin1(names[std::clamp(static_cast<int>(level), 0, 2)]) + QStringLiteral(": ") +
-                     message;
+        lines << QString::fromLatin1(names[std::clamp(static_cast<int>(level), 0, 2)]) +
+                     QStringLiteral(": ") + message;
+        // A page that writes without end keeps only its latest lines.
+        while (lines.size() > 500)
+            lines.removeFirst();
         m_keeper->setProperty("consoleMessages", lines);
     }
 
 private:
-    QObject* m_keeper;
+    QPointer<QObject> m_keeper;
 };
 
 // The shop's widgets come alive in the program's own local pages: the runtime

@@ -22,11 +22,12 @@ const QString kMissing = QStringLiteral("请先生成代码，再预览店铺效
 QStringList generatorWindows() {
     QStringList classes;
     const QRegularExpression registration(QStringLiteral("QINGWU_WINDOW\\((\\w+)\\)"));
-    QDirIterator files(QStringLiteral(QINGWU_SOURCE_DIR "/generators"), {QStringLiteral("*.cpp")}, QDir::Files,
-                       QDirIterator::Subdirectories);
+    QDirIterator files(QStringLiteral(QINGWU_SOURCE_DIR "/generators"), {QStringLiteral("*.cpp")},
+                       QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString source = core::readTextFile(files.next());
-        for (const QRegularExpressionMatch& m : registration.globalMatch(source)) classes << m.captured(1);
+        for (const QRegularExpressionMatch& m : registration.globalMatch(source))
+            classes << m.captured(1);
     }
     classes.sort();
     return classes;
@@ -52,7 +53,9 @@ class ShopPreview : public testing::ProgramTest {};
 TEST_F(ShopPreview, BeforeAnythingIsGeneratedItSaysWhatIsMissingAndShowsNothing) {
     testing::ScratchCurrentFolder folder;
     QStringList windows = generatorWindows();
-    windows << "Tfrmss" << "Tfrmsousuokuang" << "Tfrmmain";
+    windows << "Tfrmss"
+            << "Tfrmsousuokuang"
+            << "Tfrmmain";
     ASSERT_GT(windows.size(), 60);
     for (const QString& name : windows) {
         SCOPED_TRACE(name.toStdString());
@@ -75,7 +78,9 @@ TEST_F(ShopPreview, BeforeAnythingIsGeneratedItSaysWhatIsMissingAndShowsNothing)
 
 TEST_F(ShopPreview, EveryGeneratorHasItsButtonInsideTheWindowCoveringNoControl) {
     QStringList windows = generatorWindows();
-    windows << "Tfrmss" << "Tfrmsousuokuang" << "Tfrmmain";
+    windows << "Tfrmss"
+            << "Tfrmsousuokuang"
+            << "Tfrmmain";
     for (const QString& name : windows) {
         SCOPED_TRACE(name.toStdString());
         core::Form* w = testing::form(name);
@@ -91,8 +96,8 @@ TEST_F(ShopPreview, EveryGeneratorHasItsButtonInsideTheWindowCoveringNoControl) 
             if (other == button || other->isWindow() || !other->isVisible() || other->isAncestorOf(button))
                 continue;
             const QRect rect(other->mapTo(w, QPoint(0, 0)), other->size());
-            EXPECT_FALSE(rect.intersects(placed)) << other->objectName().toStdString() << " "
-                                                  << other->metaObject()->className();
+            EXPECT_FALSE(rect.intersects(placed))
+                << other->objectName().toStdString() << " " << other->metaObject()->className();
         }
         w->hide();
     }
