@@ -24,15 +24,16 @@ struct Entry {
     // The window's shop-type choice (a combo box or a radio group), if any.
     // Its text decides the edition: "基础…" basic, "天猫…" Tmall, anything
     // else professional; a text with "描述" puts a home module into the
-    // description of that shop.
+    // description of that shop. A width chosen instead ("990", "750")
+    // names the page of that width.
     const char16_t* shopType;
     // The box of a generator that fills it without copying it (its snippet
     // goes to the banner converter), if any.
     const char16_t* output = nullptr;
 };
 
-// Every snippet generator: the module generators, the search boxes and the
-// description assistant. Tools that edit, convert or measure code the user
+// Every snippet generator: the module generators, the search boxes, the
+// hotspot map and the description assistant. Tools that edit, convert or measure code the user
 // brings are not listed.
 const Entry kGenerators[] = {
     // Carousels.
@@ -106,8 +107,9 @@ const Entry kGenerators[] = {
     {u"Tfrmdaojishi", Place::Home, nullptr, u"mmo1"},
     {u"Tfrmyouku", Place::Home, nullptr},
     {u"Tfrmxiala", Place::Home, nullptr},
-    // Search boxes and the description assistant.
+    // Search boxes, the hotspot map and the description assistant.
     {u"Tfrmss", Place::Home, nullptr},
+    {u"Tfrmredian", Place::Home, u"cbb1"},
     {u"Tfrmsousuokuang", Place::Home, nullptr},
     {u"Tfrmmain", Place::Description, u"rg1"},
 };
@@ -174,6 +176,9 @@ std::optional<ShopFrame> shopFrameOf(const Form& form) {
         case Place::Description:
             return tmall ? ShopFrame::Description790 : ShopFrame::Description750;
         case Place::Home:
+            if (shop == QStringLiteral("750")) return ShopFrame::Description750;
+            if (shop == QStringLiteral("790")) return ShopFrame::Description790;
+            if (shop == QStringLiteral("990")) return ShopFrame::Tmall;
             if (shop.contains(QStringLiteral("描述")))
                 return tmall ? ShopFrame::Description790 : ShopFrame::Description750;
             if (tmall) return ShopFrame::Tmall;

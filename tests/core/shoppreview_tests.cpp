@@ -2,6 +2,7 @@
 // its current snippet in a preview window framed as the shop page of its
 // edition and width.
 #include "core/files.h"
+#include "core/shopframe.h"
 #include "core/shoppreview.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
@@ -33,6 +34,12 @@ QStringList generatorWindows() {
     return classes;
 }
 
+// Every window with a shop preview: the generators, the search boxes, the
+// hotspot map and the description assistant.
+QStringList previewedWindows() {
+    return generatorWindows() + QStringList{"Tfrmss", "Tfrmsousuokuang", "Tfrmredian", "Tfrmmain"};
+}
+
 QPushButton* previewButton(core::Form* w) {
     return w->findChild<QPushButton*>(core::kShopPreviewButton);
 }
@@ -52,11 +59,8 @@ class ShopPreview : public testing::ProgramTest {};
 // Runs first: nothing has made the preview window yet.
 TEST_F(ShopPreview, BeforeAnythingIsGeneratedItSaysWhatIsMissingAndShowsNothing) {
     testing::ScratchCurrentFolder folder;
-    QStringList windows = generatorWindows();
-    windows << "Tfrmss"
-            << "Tfrmsousuokuang"
-            << "Tfrmmain";
-    ASSERT_GT(windows.size(), 60);
+    const QStringList windows = previewedWindows();
+    ASSERT_TRUE(windows.contains("Tfrmlunbo") && windows.contains("Tfrmkefu"));
     for (const QString& name : windows) {
         SCOPED_TRACE(name.toStdString());
         core::Form* w = testing::form(name);
@@ -77,10 +81,7 @@ TEST_F(ShopPreview, BeforeAnythingIsGeneratedItSaysWhatIsMissingAndShowsNothing)
 }
 
 TEST_F(ShopPreview, EveryGeneratorHasItsButtonInsideTheWindowCoveringNoControl) {
-    QStringList windows = generatorWindows();
-    windows << "Tfrmss"
-            << "Tfrmsousuokuang"
-            << "Tfrmmain";
+    const QStringList windows = previewedWindows();
     for (const QString& name : windows) {
         SCOPED_TRACE(name.toStdString());
         core::Form* w = testing::form(name);
@@ -200,6 +201,25 @@ TEST_F(ShopPreview, F5ShowsTheSnippetAsItReadsNow) {
     EXPECT_FALSE(fake().browsers.isEmpty());
     EXPECT_EQ(fake().browsers.last()->navigations.last(), core::shopPreviewPage());
     w->hide();
+}
+
+// The hotspot map is made for a page width rather than an edition.
+TEST_F(ShopPreview, AWidthChoiceNamesThePageOfThatWidth) {
+    const struct {
+        const char* width;
+        core::ShopFrame frame;
+    } cases[] = {
+        {"990", core::ShopFrame::Tmall},
+        {"950", core::ShopFrame::Professional},
+        {"790", core::ShopFrame::Description790},
+        {"750", core::ShopFrame::Description750},
+    };
+    core::Form* w = testing::form("Tfrmredian");
+    for (const auto& c : cases) {
+        w->setText("cbb1", c.width);
+        EXPECT_EQ(core::shopFrameOf(*w), c.frame) << c.width;
+    }
+    EXPECT_EQ(core::shopFrameOf(*testing::form("Tfrmtonglan3")), std::nullopt);
 }
 
 } // namespace
