@@ -39,17 +39,17 @@ QList<QRect> takenPlaces(Form* form, QWidget* scope, QWidget* parent) {
     return taken;
 }
 
-// The area of a parent a control may take: a group box's below its title.
+// The area of a parent a control may take, off its edges: a group box's
+// below its title.
 QRect usableArea(QWidget* parent) {
     if (qobject_cast<QGroupBox*>(parent))
-        return parent->contentsRect().adjusted(kGroupMargin - kMargin, kGroupMargin - kMargin,
-                                               kMargin - kGroupMargin, kMargin - kGroupMargin);
-    return parent->rect();
+        return parent->contentsRect().adjusted(kGroupMargin, kGroupMargin, -kGroupMargin, -kGroupMargin);
+    return parent->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
 }
 
 // The free place nearest the top right corner of `parent`, if any.
 std::optional<QPoint> freePlace(Form* form, QWidget* scope, QWidget* parent) {
-    const QRect area = usableArea(parent).adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const QRect area = usableArea(parent);
     if (area.width() < kButtonSize.width() || area.height() < kButtonSize.height()) return std::nullopt;
     const QList<QRect> taken = takenPlaces(form, scope, parent);
     const QPoint origin = parent->mapTo(form, QPoint(0, 0));
