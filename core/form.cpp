@@ -3,6 +3,7 @@
 #include "core/exacttext.h"
 #include "core/failure.h"
 #include "core/fit.h"
+#include "core/shoppreview.h"
 #include "core/text.h"
 
 #include <QAction>
@@ -343,6 +344,7 @@ void Form::message(const QString& text, const QString& title) {
 }
 
 void Form::copyMemo(const QString& memo) {
+    setProperty("deliveredBox", memo); // what the shop preview shows
     if (auto* box = findChild<QPlainTextEdit*>(memo)) box->selectAll();
     platform().setClipboardText(text(memo));
 }
@@ -614,6 +616,10 @@ void Form::placeOnScreen() {
     m_scale = designScale(font());
     scaleDesign(this, m_scale);
     fitGaps(this);
+    // A snippet generator gets its shop preview (a button and F5), placed
+    // where the grown window has room for it.
+    if (!hasHandler(kShopPreviewButton + QStringLiteral("Click")) && addShopPreview(this))
+        on(kShopPreviewButton + QStringLiteral("Click"), [this] { showShopPreview(this); });
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();

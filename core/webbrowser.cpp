@@ -1,12 +1,18 @@
 #include "core/address.h"
+#include "core/files.h"
 #include "core/platform.h"
 
 #include <QEventLoop>
+#include <QFile>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <algorithm>
 #include <memory>
 
 namespace core {
@@ -25,6 +31,48 @@ QString jsString(const QString& text) {
     return out + u'"';
 }
 
+// The page of an embedded browser. What its scripts write to the console is
+// kept, one "level: text" line each, in the browser's "consoleMessages"
+// property, where the program's checks read it.
+class ConsolePage : public QWebEnginePage {
+public:
+    ConsolePage(QObject* keeper, QObject* parent)
+        : QWebEnginePage(parent)
+        , m_keeper(keeper) {}
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int,
+                                  const QString&) override {
+        static const char* const names[] = {"info", "warning", "error"};
+        if (!m_keeper) return;
+        QStringList lines = m_keeper->property("consoleMessages").toStringList();
+        lines << QString::fromLatin1(names[std::clamp(static_cast<int>(level), 0, 2)]) +
+                     QStringLiteral(": ") + message;
+        // A page that writes without end keeps only its latest lines.
+        while (lines.size() > 500)
+            lines.removeFirst();
+        m_keeper->setProperty("consoleMessages", lines);
+    }
+
+private:
+    QPointer<QObject> m_keeper;
+};
+
+// The shop's widgets come alive in the program's own local pages: the runtime
+// in "files" runs in every file: document once it is ready, never in a page
+// from the web, and the page files themselves stay as written.
+void addWidgetRuntime(QWebEnginePage* page) {
+    QFile file(filesFolder() + QStringLiteral("/widgets.js"));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QWebEngineScript runtime;
+    runtime.setName(QStringLiteral("qingwu-widgets"));
+    runtime.setSourceCode(QString::fromUtf8(file.readAll()));
+    runtime.setInjectionPoint(QWebEngineScript::DocumentReady);
+    runtime.setWorldId(QWebEngineScript::MainWorld);
+    runtime.setRunsOnSubFrames(true);
+    page->scripts().insert(runtime);
+}
+
 class WebBrowser : public Browser {
 public:
     explicit WebBrowser(QWidget* parent)
@@ -33,6 +81,8 @@ public:
         auto* layout = new QVBoxLayout(parent);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_view);
+        m_view->setPage(new ConsolePage(this, m_view));
+        addWidgetRuntime(m_view->page());
         // Pages written by the program are GB18030 unless they declare a charset.
         m_view->settings()->setDefaultTextEncoding(QStringLiteral("GB18030"));
         m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);

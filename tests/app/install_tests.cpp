@@ -54,6 +54,7 @@ QTemporaryDir* InstallTest::prefix = nullptr;
 TEST_F(InstallTest, ProgramModuleFilesMenuEntryIconAndDescription) {
     for (const QString path :
          {"lib/qingwu/qingwu", "lib/qingwu/libqingwu_webengine.so", "lib/qingwu/files/gonggao.html",
+          "lib/qingwu/files/widgets.js", "lib/qingwu/files/yulan_wide_head.html",
           "share/applications/net.qingwu360.Qingwu.desktop",
           "share/metainfo/net.qingwu360.Qingwu.metainfo.xml", "share/icons/hicolor/scalable/apps/qingwu.svg",
           "share/icons/hicolor/16x16/apps/qingwu.svg", "share/icons/hicolor/32x32/apps/qingwu.svg"})

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace core {
+
+class Form;
+
+// The shop pages a snippet can be previewed in: the three editions' home
+// pages, the product description of a Taobao (750 px) or Tmall (790 px) shop,
+// a full-width 1920 px strip and the 190 px side column.
+enum class ShopFrame { Basic, Professional, Tmall, Description750, Description790, Wide1920, Side190 };
+
+// The frame a generator's snippet is shown in, from the window's class and,
+// where it has one, its shop-type choice as it reads now; nothing for a
+// window that is not a snippet generator.
+std::optional<ShopFrame> shopFrameOf(const Form& form);
+
+// The box a generator fills without copying it (its snippet goes on to the
+// banner converter); empty for generators that copy what they make.
+QString undeliveredOutput(const Form& form);
+
+// The frame's page around a snippet, from "files": its head (before the
+// snippet) and its tail (after it). The head's style sheet is addressed in
+// "files" wherever the page is written.
+QString frameHead(ShopFrame frame);
+QString frameTail(ShopFrame frame);
+
+} // namespace core

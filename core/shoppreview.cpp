@@ -1,0 +1,194 @@
+#include "core/shoppreview.h"
+
+#include "core/files.h"
+#include "core/form.h"
+#include "core/platform.h"
+#include "core/preview.h"
+#include "core/shopframe.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+
+namespace core {
+
+namespace {
+
+const QSize kButtonSize(84, 24);
+const int kMargin = 6;
+const int kGroupMargin = 2;
+const int kStep = 4;
+
+const QString kNothingYet = QStringLiteral("请先生成代码，再预览店铺效果！");
+
+// The controls a new control in `parent` must not cover: everything shown
+// in `scope` (the window, or the page a hidden picture lies on), except the
+// windows of its own and the parents the new control sits in.
+QList<QRect> takenPlaces(Form* form, QWidget* scope, QWidget* parent) {
+    QList<QRect> taken;
+    for (QWidget* child : scope->findChildren<QWidget*>()) {
+        if (child->isWindow() || !child->isVisibleTo(scope)) continue;
+        if (child == parent || child->isAncestorOf(parent)) continue;
+        taken << QRect(child->mapTo(form, QPoint(0, 0)), child->size());
+    }
+    return taken;
+}
+
+// The area of a parent a control may take, off its edges: a group box's
+// below its title.
+QRect usableArea(QWidget* parent) {
+    if (qobject_cast<QGroupBox*>(parent))
+        return parent->contentsRect().adjusted(kGroupMargin, kGroupMargin, -kGroupMargin, -kGroupMargin);
+    return parent->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+}
+
+// The free place nearest the top right corner of `parent`, if any.
+std::optional<QPoint> freePlace(Form* form, QWidget* scope, QWidget* parent) {
+    const QRect area = usableArea(parent);
+    if (area.width() < kButtonSize.width() || area.height() < kButtonSize.height()) return std::nullopt;
+    const QList<QRect> taken = takenPlaces(form, scope, parent);
+    const QPoint origin = parent->mapTo(form, QPoint(0, 0));
+    // Every ancestor clips what lies in it.
+    QRect visible = form->rect();
+    for (QWidget* w = parent; w && w != form; w = w->parentWidget())
+        visible &= QRect(w->mapTo(form, QPoint(0, 0)), w->size());
+    for (int y = area.top(); y + kButtonSize.height() <= area.bottom() + 1; y += kStep) {
+        for (int x = area.right() + 1 - kButtonSize.width(); x >= area.left(); x -= kStep) {
+            const QRect place(origin + QPoint(x, y), kButtonSize);
+            if (!visible.contains(place)) continue;
+            bool free = true;
+            for (const QRect& other : taken)
+                if (other.intersects(place)) {
+                    free = false;
+                    break;
+                }
+            if (free) return QPoint(x, y);
+        }
+    }
+    return std::nullopt;
+}
+
+bool isPicture(QWidget* widget) {
+    auto* label = qobject_cast<QLabel*>(widget);
+    return label && label->width() >= 150 && label->height() >= 60 &&
+           label->findChildren<QWidget*>().isEmpty() && !Form::keptHidden(label);
+}
+
+void putButton(QPushButton* button, QWidget* parent, const QPoint& place) {
+    button->setParent(parent);
+    button->move(place);
+    button->show();
+}
+
+// Where the button goes: over the window's picture if it has one, else in a
+// free part of the window, else beside the tabs of its pages, else in a free
+// part of a group, else over a picture on a page not shown now.
+void placeButton(Form* form, QPushButton* button) {
+    QList<QWidget*> parents;
+    QList<QWidget*> containers;
+    QList<QWidget*> laterPictures;
+    for (QWidget* child : form->findChildren<QWidget*>()) {
+        if (child->isWindow() || child == button) continue;
+        if (!child->isVisibleTo(form)) {
+            if (isPicture(child) && child->isVisibleTo(child->parentWidget())) laterPictures << child;
+            continue;
+        }
+        const QByteArray kind = child->metaObject()->className();
+        if (isPicture(child))
+            parents << child;
+        else if (qobject_cast<QGroupBox*>(child) || kind == "QWidget" || kind == "QFrame")
+            containers << child;
+    }
+    for (QWidget* parent : parents << form) {
+        if (const std::optional<QPoint> place = freePlace(form, form, parent))
+            return putButton(button, parent, *place);
+    }
+    // Pages: beside the tabs of the window's page control.
+    for (QTabWidget* pages : form->findChildren<QTabWidget*>()) {
+        if (!pages->isVisibleTo(form) || pages->cornerWidget(Qt::TopRightCorner)) continue;
+        pages->setCornerWidget(button, Qt::TopRightCorner);
+        button->show();
+        return;
+    }
+    for (QWidget* parent : containers) {
+        if (const std::optional<QPoint> place = freePlace(form, form, parent))
+            return putButton(button, parent, *place);
+    }
+    for (QWidget* picture : laterPictures) {
+        if (const std::optional<QPoint> place = freePlace(form, picture->parentWidget(), picture))
+            return putButton(button, picture, *place);
+    }
+    // A window with no free place: the top right corner of the window.
+    putButton(button, form, QPoint(form->width() - kButtonSize.width() - kMargin, kMargin));
+}
+
+QPointer<QWidget>& previewWindow() {
+    static QPointer<QWidget> window;
+    return window;
+}
+
+Browser*& previewBrowser() {
+    static Browser* browser = nullptr;
+    return browser;
+}
+
+} // namespace
+
+bool addShopPreview(Form* form) {
+    if (!shopFrameOf(*form)) return false;
+    auto* button = new QPushButton(QStringLiteral("店铺预览"), form);
+    button->setObjectName(kShopPreviewButton);
+    button->resize(kButtonSize);
+    button->setToolTip(QStringLiteral("在店铺页面中预览当前代码（F5）"));
+    button->setFocusPolicy(Qt::NoFocus);
+    placeButton(form, button);
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F5), form);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, form,
+                     [form] { form->fire(kShopPreviewButton + QStringLiteral("Click")); });
+    return true;
+}
+
+void showShopPreview(Form* form) {
+    const std::optional<ShopFrame> frame = shopFrameOf(*form);
+    if (!frame) return;
+    QString box = form->property("deliveredBox").toString();
+    if (box.isEmpty() || !form->hasOutput(box)) box = undeliveredOutput(*form);
+    if (box.isEmpty() || !form->hasOutput(box)) {
+        form->message(kNothingYet);
+        return;
+    }
+    writeTextFile(shopPreviewPage(), frameHead(*frame) + form->text(box) + frameTail(*frame));
+
+    QPointer<QWidget>& window = previewWindow();
+    if (!window) {
+        window = new QWidget(nullptr, Qt::Window);
+        window->setObjectName(QStringLiteral("ShopPreview"));
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+        QSize size(1280, 800);
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+        window->resize(size);
+        previewBrowser() = nullptr;
+    }
+    window->setWindowTitle(QStringLiteral("店铺预览 - ") + form->windowTitle());
+    showPage(previewBrowser(), window, shopPreviewPage());
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QWidget* shopPreviewWindow() {
+    return previewWindow();
+}
+
+QString shopPreviewPage() {
+    return workingPage(QStringLiteral("店铺预览.html"));
+}
+
+} // namespace core

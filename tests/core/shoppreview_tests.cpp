@@ -1,0 +1,225 @@
+// The shop preview of the generators: F5 and a button in every generator show
+// its current snippet in a preview window framed as the shop page of its
+// edition and width.
+#include "core/files.h"
+#include "core/shopframe.h"
+#include "core/shoppreview.h"
+#include "tests/generators/carousels/page_files.h"
+#include "tests/support/helpers.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kMissing = QStringLiteral("请先生成代码，再预览店铺效果！");
+
+// The window classes under generators/, read from their sources.
+QStringList generatorWindows() {
+    QStringList classes;
+    const QRegularExpression registration(QStringLiteral("QINGWU_WINDOW\\((\\w+)\\)"));
+    QDirIterator files(QStringLiteral(QINGWU_SOURCE_DIR "/generators"), {QStringLiteral("*.cpp")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = core::readTextFile(files.next());
+        for (const QRegularExpressionMatch& m : registration.globalMatch(source))
+            classes << m.captured(1);
+    }
+    classes.sort();
+    return classes;
+}
+
+// Every window with a shop preview: the generators, the search boxes, the
+// hotspot map and the description assistant.
+QStringList previewedWindows() {
+    return generatorWindows() + QStringList{"Tfrmss", "Tfrmsousuokuang", "Tfrmredian", "Tfrmmain"};
+}
+
+QPushButton* previewButton(core::Form* w) {
+    return w->findChild<QPushButton*>(core::kShopPreviewButton);
+}
+
+// A frame file of "files" as a page holds it: its style sheet addressed in
+// the program's "files" folder.
+QString frameFile(const QString& name) {
+    QString text = core::readTextFile(core::filesFolder() + "/" + name);
+    if (name.endsWith("_head.html"))
+        text.replace("href=\"files/yulan.css\"",
+                     "href=\"" + QUrl::fromLocalFile(core::filesFolder() + "/yulan.css").toString() + "\"");
+    return text;
+}
+
+class ShopPreview : public testing::ProgramTest {};
+
+// Runs first: nothing has made the preview window yet.
+TEST_F(ShopPreview, BeforeAnythingIsGeneratedItSaysWhatIsMissingAndShowsNothing) {
+    testing::ScratchCurrentFolder folder;
+    const QStringList windows = previewedWindows();
+    ASSERT_TRUE(windows.contains("Tfrmlunbo") && windows.contains("Tfrmkefu"));
+    for (const QString& name : windows) {
+        SCOPED_TRACE(name.toStdString());
+        core::Form* w = testing::form(name);
+        ASSERT_NE(w, nullptr);
+        w->showForm();
+        QApplication::processEvents();
+        fake().reset();
+        ASSERT_TRUE(w->fire(core::kShopPreviewButton + "Click"));
+        ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+        EXPECT_EQ(fake().lastMessage().text, kMissing);
+        EXPECT_EQ(fake().lastMessage().owner, name);
+        EXPECT_EQ(fake().lastMessage().title, "提示信息");
+        w->hide();
+    }
+    // Neither the window nor its browser is made before it is used.
+    EXPECT_EQ(core::shopPreviewWindow(), nullptr);
+    EXPECT_FALSE(QFile::exists(core::shopPreviewPage()));
+}
+
+TEST_F(ShopPreview, EveryGeneratorHasItsButtonInsideTheWindowCoveringNoControl) {
+    const QStringList windows = previewedWindows();
+    for (const QString& name : windows) {
+        SCOPED_TRACE(name.toStdString());
+        core::Form* w = testing::form(name);
+        w->showForm();
+        QApplication::processEvents();
+        QPushButton* button = previewButton(w);
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(button->isVisible());
+        EXPECT_EQ(button->text(), "店铺预览");
+        const QRect placed(button->mapTo(w, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(w->rect().contains(placed));
+        for (QWidget* other : w->findChildren<QWidget*>()) {
+            if (other == button || other->isWindow() || !other->isVisible() || other->isAncestorOf(button))
+                continue;
+            const QRect rect(other->mapTo(w, QPoint(0, 0)), other->size());
+            EXPECT_FALSE(rect.intersects(placed))
+                << other->objectName().toStdString() << " " << other->metaObject()->className();
+        }
+        w->hide();
+    }
+    // Tools that edit or convert the user's own code have no shop preview.
+    for (const char* tool : {"Tfrmyulan", "Tfrmtonglan3", "TFrmhtml", "Tfrmtihuan", "Tfrmindex"}) {
+        core::Form* w = testing::form(tool);
+        w->showForm();
+        QApplication::processEvents();
+        EXPECT_EQ(previewButton(w), nullptr) << tool;
+        w->hide();
+    }
+}
+
+TEST_F(ShopPreview, ShowsTheCurrentSnippetFramedAsTheShopPageOfItsEditionAndWidth) {
+    const struct {
+        const char* window;
+        const char* choice; // control with the shop type, or null
+        const char* value;
+        const char* generate;
+        const char* box; // what the generator delivered
+        const char* frame;
+    } cases[] = {
+        {"Tfrmshiertulunbo", "cbb1", "集市店", "btn5Click", "mmo4", "yulan_pro"},
+        {"Tfrmshiertulunbo", "cbb1", "天猫店", "btn5Click", "mmo4", "yulan_tmall"},
+        {"Tfrmtupian8", "cbb1", "集市描述", "btn1Click", "mmo1", "yulan_desc750"},
+        {"Tfrmtupian8", "cbb1", "天猫描述", "btn1Click", "mmo1", "yulan_desc790"},
+        {"Tfrmtupian8", "cbb1", "天猫首页", "btn1Click", "mmo1", "yulan_tmall"},
+        {"TfrmLBzhankai", nullptr, nullptr, "btn1Click", "mmodaima", "yulan_wide"},
+        // Generated for the converter, never copied.
+        {"Tfrmlunbo", nullptr, nullptr, "btn1Click", "mmo1", "yulan_wide"},
+        {"Tfrmfanzhuan190", nullptr, nullptr, "btn1Click", "mmo1", "yulan_side"},
+        {"Tfrmmain", "rg1", "天猫店", nullptr, nullptr, "yulan_desc790"},
+    };
+    testing::ScratchCurrentFolder folder;
+    testing::FakeBrowser* shared = nullptr;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.window) + " " + (c.value ? c.value : ""));
+        core::Form* w = testing::form(c.window);
+        w->showForm();
+        QApplication::processEvents();
+        if (c.choice) {
+            if (auto* group = w->findChild<core::RadioGroup*>(c.choice))
+                group->setItemIndex(group->items().indexOf(c.value));
+            else
+                w->setText(c.choice, c.value);
+        }
+        QString snippet;
+        if (c.generate) {
+            ASSERT_TRUE(w->fire(c.generate));
+            snippet = w->text(c.box);
+        } else {
+            // The description assistant's summary code.
+            w->setText("mmodaima", "<div class=\"J_TWidget\">描述</div>");
+            w->copyMemo("mmodaima");
+            snippet = w->text("mmodaima");
+        }
+        ASSERT_FALSE(snippet.isEmpty());
+        fake().reset();
+        QPushButton* button = previewButton(w);
+        ASSERT_NE(button, nullptr);
+        button->click();
+        EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
+        EXPECT_EQ(testing::fileBytes(core::shopPreviewPage()),
+                  testing::gbk(frameFile(QString(c.frame) + "_head.html") + snippet +
+                               frameFile(QString(c.frame) + "_tail.html")));
+        QWidget* window = core::shopPreviewWindow();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->windowTitle(), "店铺预览 - " + w->windowTitle());
+        testing::FakeBrowser* browser = nullptr;
+        for (testing::FakeBrowser* made : fake().browsers)
+            if (window->isAncestorOf(made->widget())) browser = made;
+        ASSERT_NE(browser, nullptr);
+        ASSERT_FALSE(browser->navigations.isEmpty());
+        EXPECT_EQ(browser->navigations.last(), core::shopPreviewPage());
+        // One window and one browser serve every generator.
+        if (!shared) shared = browser;
+        EXPECT_EQ(browser, shared);
+        w->hide();
+    }
+}
+
+TEST_F(ShopPreview, F5ShowsTheSnippetAsItReadsNow) {
+    testing::ScratchCurrentFolder folder;
+    core::Form* w = testing::form("TFrmjieridaojishi");
+    w->showForm();
+    w->activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(w->fire("btn1Click"));
+    w->setText("edt6", "青梧节二");
+    ASSERT_TRUE(w->fire("btn1Click"));
+    ASSERT_TRUE(w->text("mmo1").contains("青梧节二"));
+    fake().reset();
+    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_F5);
+    QApplication::processEvents();
+    EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
+    const QString page = core::readTextFile(core::shopPreviewPage());
+    EXPECT_TRUE(page.contains(w->text("mmo1")));
+    EXPECT_TRUE(page.contains("<body class=\"shop-pro\">"));
+    EXPECT_FALSE(fake().browsers.isEmpty());
+    EXPECT_EQ(fake().browsers.last()->navigations.last(), core::shopPreviewPage());
+    w->hide();
+}
+
+// The hotspot map is made for a page width rather than an edition.
+TEST_F(ShopPreview, AWidthChoiceNamesThePageOfThatWidth) {
+    const struct {
+        const char* width;
+        core::ShopFrame frame;
+    } cases[] = {
+        {"990", core::ShopFrame::Tmall},
+        {"950", core::ShopFrame::Professional},
+        {"790", core::ShopFrame::Description790},
+        {"750", core::ShopFrame::Description750},
+    };
+    core::Form* w = testing::form("Tfrmredian");
+    for (const auto& c : cases) {
+        w->setText("cbb1", c.width);
+        EXPECT_EQ(core::shopFrameOf(*w), c.frame) << c.width;
+    }
+    EXPECT_EQ(core::shopFrameOf(*testing::form("Tfrmtonglan3")), std::nullopt);
+}
+
+} // namespace
