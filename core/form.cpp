@@ -616,10 +616,6 @@ void Form::placeOnScreen() {
     m_scale = designScale(font());
     scaleDesign(this, m_scale);
     fitGaps(this);
-    // A snippet generator gets its shop preview (a button and F5), placed
-    // where the grown window has room for it.
-    if (!hasHandler(kShopPreviewButton + QStringLiteral("Click")) && addShopPreview(this))
-        on(kShopPreviewButton + QStringLiteral("Click"), [this] { showShopPreview(this); });
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
@@ -631,6 +627,10 @@ void Form::placeOnScreen() {
 }
 
 void Form::showEvent(QShowEvent* event) {
+    // A snippet generator gets its shop preview (a button and F5) when first
+    // shown, where the grown window, laid out now, has room for it.
+    if (!hasHandler(kShopPreviewButton + QStringLiteral("Click")) && addShopPreview(this))
+        on(kShopPreviewButton + QStringLiteral("Click"), [this] { showShopPreview(this); });
     QWidget::showEvent(event);
     if (!event->spontaneous()) dispatch(QStringLiteral("FormShow"));
 }
