@@ -1,4 +1,5 @@
 #include "core/realplatform.h"
+#include "tests/support/engine.h"
 #include "tests/support/helpers.h"
 
 #include <QEventLoop>
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing::evaluate;
 
 void writeGb18030(const QString& path, const QString& text) {
     QFile file(path);
@@ -29,18 +32,6 @@ bool waitForComplete(core::Browser* browser, int ms = 60000) {
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
     return done;
-}
-
-QVariant evaluate(QWebEngineView* view, const QString& script) {
-    QVariant result;
-    QEventLoop loop;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        loop.quit();
-    });
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    loop.exec();
-    return result;
 }
 
 // The embedded browser with the real web engine.

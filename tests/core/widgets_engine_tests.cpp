@@ -4,6 +4,7 @@
 #include "core/files.h"
 #include "core/shoppreview.h"
 #include "tests/generators/carousels/page_files.h"
+#include "tests/support/engine.h"
 #include "tests/support/helpers.h"
 #include "tests/tools/images/engine_platform.h"
 #include "tests/tools/images/picture_server.h"
@@ -22,22 +23,7 @@
 
 namespace {
 
-QVariant evaluate(core::Browser* browser, const QString& script) {
-    auto* view = qobject_cast<QWebEngineView*>(browser->widget());
-    QVariant result;
-    bool done = false;
-    QEventLoop loop;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-        loop.quit();
-    });
-    if (!done) {
-        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return result;
-}
+using testing::evaluate;
 
 // Waits until the script answers true; false after `ms`.
 bool waitUntil(core::Browser* browser, const QString& script, int ms = 10000) {

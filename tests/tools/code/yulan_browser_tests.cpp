@@ -1,3 +1,4 @@
+#include "tests/support/engine.h"
 #include "tests/support/helpers.h"
 #include "tools/code/yulan.h"
 
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing::evaluate;
 
 // The banner itself: 1920 px wide, as a full-width poster is.
 const QString kBanner = "<div id=\"inner\" style=\"width:1920px;height:100px;background:#09f\"></div>";
@@ -46,20 +49,6 @@ bool load(QWebEngineView* view, const QUrl& url) {
     if (!done) loop.exec();
     QObject::disconnect(connection);
     return ok;
-}
-
-QVariant evaluate(QWebEngineView* view, const QString& script) {
-    QVariant result;
-    bool done = false;
-    QEventLoop loop;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        done = true;
-        loop.quit();
-    });
-    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-    if (!done) loop.exec();
-    return result;
 }
 
 // The cache page of each edition, in the real web engine 1920 px wide: the

@@ -1,6 +1,7 @@
 // The hotspot page in the real web engine (run under Xvfb): the outlines lie
 // exactly over the hotspots and do not catch the pointer.
 #include "core/files.h"
+#include "tests/support/engine.h"
 #include "tests/support/helpers.h"
 #include "tests/tools/images/engine_platform.h"
 
@@ -15,18 +16,7 @@
 
 namespace {
 
-QVariant evaluate(core::Browser* browser, const QString& script) {
-    auto* view = qobject_cast<QWebEngineView*>(browser->widget());
-    QVariant result;
-    QEventLoop loop;
-    view->page()->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        loop.quit();
-    });
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-    loop.exec();
-    return result;
-}
+using testing::evaluate;
 
 TEST(RedianEngine, OutlinesCoverTheHotspotsAndLetClicksThrough) {
     QTemporaryDir program;
