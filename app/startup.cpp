@@ -35,7 +35,8 @@ void prepareApplication() {
 
 void configureApplication(QApplication& application) {
     application.setApplicationName(QStringLiteral("qingwu"));
-    application.setApplicationDisplayName(QStringLiteral("青梧360"));
+    // No display name: the window system would add it to every title, and
+    // most captions name the program already. The desktop entry names it.
     application.setQuitOnLastWindowClosed(false);
     // Every window carries the program's icon, drawn for small sizes too.
     QIcon icon;

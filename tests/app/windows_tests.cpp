@@ -121,6 +121,19 @@ TEST_F(WindowsTest, EveryWindowOpensWithItsTopLeftOnTheScreen) {
     }
 }
 
+// The window system adds the application's display name to a title that does
+// not end with it: no title may come out naming the program twice.
+TEST_F(WindowsTest, TitlesNameTheProgramAtMostOnce) {
+    const QString program = QStringLiteral("青梧360");
+    const bool nameAdded = QGuiApplication::applicationDisplayName() != QCoreApplication::applicationName();
+    for (core::Form* w : app::windows()) {
+        QString shown = w->windowTitle();
+        if (nameAdded && !shown.endsWith(QGuiApplication::applicationDisplayName()))
+            shown += QStringLiteral(" — ") + QGuiApplication::applicationDisplayName();
+        EXPECT_LE(shown.count(program), 1) << shown.toStdString();
+    }
+}
+
 // Outputs that hold a number computed by the program, never typed text.
 const QRegularExpression kNotANumber(QStringLiteral("(?<![A-Za-z])-?(inf|nan)(?![A-Za-z])"),
                                      QRegularExpression::CaseInsensitiveOption);
