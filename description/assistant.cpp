@@ -288,10 +288,13 @@ void Tfrmmain::buildPreview(QWidget* area) {
     layout->setSpacing(0);
     layout->addWidget(tab, 0, Qt::AlignTop);
     layout->addWidget(view, 1);
-    auto* inside = new QHBoxLayout(view);
-    inside->setContentsMargins(0, 0, 0, 0);
     m_browser = core::platform().createBrowser(view);
-    if (QWidget* shown = m_browser->widget()) inside->addWidget(shown);
+    // The web engine's browser fills its host by itself; any other fills it here.
+    if (QWidget* shown = m_browser->widget(); shown && !view->layout()) {
+        auto* inside = new QHBoxLayout(view);
+        inside->setContentsMargins(0, 0, 0, 0);
+        inside->addWidget(shown);
+    }
 }
 
 void Tfrmmain::addColourEdit(QWidget* page, const QString& name, const QRect& geometry,
