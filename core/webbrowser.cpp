@@ -62,11 +62,16 @@ private:
 // in "files" runs in every file: document once it is ready, never in a page
 // from the web, and the page files themselves stay as written.
 void addWidgetRuntime(QWebEnginePage* page) {
-    QFile file(filesFolder() + QStringLiteral("/widgets.js"));
-    if (!file.open(QIODevice::ReadOnly)) return;
+    // Read once for all the browsers of the run.
+    static QString source;
+    if (source.isEmpty()) {
+        QFile file(filesFolder() + QStringLiteral("/widgets.js"));
+        if (!file.open(QIODevice::ReadOnly)) return;
+        source = QString::fromUtf8(file.readAll());
+    }
     QWebEngineScript runtime;
     runtime.setName(QStringLiteral("qingwu-widgets"));
-    runtime.setSourceCode(QString::fromUtf8(file.readAll()));
+    runtime.setSourceCode(source);
     runtime.setInjectionPoint(QWebEngineScript::DocumentReady);
     runtime.setWorldId(QWebEngineScript::MainWorld);
     runtime.setRunsOnSubFrames(true);
