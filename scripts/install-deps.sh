@@ -11,6 +11,7 @@ packages=(
     xvfb xauth fonts-noto-cjk python3-aiosmtpd
     qt6-translations-l10n desktop-file-utils appstream
     libjpeg-turbo-progs # cjpeg for bench/jpeg
+    mold # links the many test programs fast
 )
 
 missing=()
