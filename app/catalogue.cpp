@@ -1,110 +1,36 @@
 #include "app/catalogue.h"
 
+#include "core/registry.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <tuple>
 
 namespace app {
 
 const QVector<CatalogueSlot>& catalogue() {
-    static const QVector<CatalogueSlot> entries = {
-        // 美工1页
-        {"img108", "tsmg1", 1, 1, "Tfrmtonglan3", "通栏转化"},
-        {"img96", "tsmg1", 1, 2, "Tfrmsousuokuang", "自定义搜索框"},
-        {"img95", "tsmg1", 1, 3, "Tfrmyulan", "代码预览编辑"},
-        {"img122", "tsmg1", 2, 1, "Tfrmtonglanbg", "通栏加背景"},
-        {"img98", "tsmg1", 2, 2, "Tfrmjsq", "图片列表计算器"},
-        {"img73", "tsmg1", 2, 3, "TFrmhtml", "HTML编辑器"},
-        {"img106", "tsmg1", 3, 1, "Tfrmbeijing", "固定背景"},
-        {"img117", "tsmg1", 3, 2, "TfrmBJHD", "背景交替"},
-        {"img74", "tsmg1", 3, 3, "Tfrmww", "旺旺代码"},
-        {"img101", "tsmg1", 4, 1, "TFrmjianfeng", "去除版块间缝"},
-        {"img113", "tsmg1", 4, 2, "Tfrmtext", "文字滚动"},
-        {"img77", "tsmg1", 4, 3, "Tfrmgxww", "个性旺旺"},
-        {"img3", "tsmg1", 5, 1, "TfrmBBEWM", "宝贝二维码"},
-        {"img4", "tsmg1", 5, 2, "Tfrmshoucang", "店铺收藏地址"},
-        {"img78", "tsmg1", 5, 3, "Tfrmwangwangqun", "旺旺群代码"},
-        // 美工2页
-        {"img105", "tsmg2", 1, 1, "Tfrmredian", "一图多链接热点"},
-        {"img119", "tsmg2", 1, 2, "Tfrmmaodian", "锚点"},
-        {"img121", "tsmg2", 1, 3, "Tfrmsale", "购物车"},
-        {"img92", "tsmg2", 2, 1, "Tfrmlike", "喜欢分享按钮"},
-        {"img112", "tsmg2", 2, 2, "Tfrmcharushanchudaima", "插入删除代码"},
-        // 首页轮播
-        {"img69", "ts11", 1, 1, "TfrmLBfenceng", "分层主题轮播"},
-        {"img70", "ts11", 1, 2, "TfrmLBzhankai", "左侧展开式轮播"},
-        {"img140", "ts11", 1, 3, "Tfrmsantulunbo2", "1920三图自定义轮播"},
-        {"img133", "ts11", 2, 1, "Tfrmlunbo", "轮播标签海报"},
-        {"img134", "ts11", 2, 2, "Tfrmfangkuai", "方块按钮轮播"},
-        {"img139", "ts11", 2, 3, "Tfrmjianyuelunbo", "简约通栏轮播"},
-        {"img137", "ts11", 3, 1, "Tfrmtonglansuotu", "通栏缩略图轮播"},
-        {"img138", "ts11", 3, 2, "Tfrmsantulunbo", "个性三图轮播"},
-        // 首页装修
-        {"img68", "ts7", 1, 1, "TFrmlouceng", "楼层跳转"},
-        {"img16", "ts7", 1, 2, "Tfrmshishangtonglan", "时尚分类海报"},
-        {"img38", "ts7", 1, 3, "Tfrmxuehua", "雪花海报"},
-        {"img18", "ts7", 2, 1, "Tfrmdzdh", "店招导航"},
-        {"img17", "ts7", 2, 2, "TFrmdaohangdaisousuo", "导航带搜索"},
-        {"img13", "ts7", 2, 3, "Tfrmdianzhaolunbo", "店招带轮播"},
-        {"img19", "ts7", 3, 1, "Tfrmdh", "默认导航修改"},
-        {"img21", "ts7", 3, 2, "TFrm950fanzhuan", "950两图翻转"},
-        {"img15", "ts7", 3, 3, "Tfrmfenleitongdao", "快速分类通道"},
-        {"img14", "ts7", 4, 1, "Tfrmyhq", "店铺优惠券"},
-        {"img35", "ts7", 4, 2, "TFrmjieridaojishi", "节日倒计时"},
-        {"img22", "ts7", 4, 3, "Tfrmpaihangbang", "190销售排行榜"},
-        {"img12", "ts7", 5, 1, "Tfrmdanpinyouhuiquan", "单品优惠券"},
-        {"img36", "ts7", 5, 2, "Tfrmquanpingshipin", "视频通栏"},
-        {"img82", "ts7", 5, 3, "TFrmzhanggui", "掌柜说"},
-        // 动态格子
-        {"img46", "ts8", 1, 1, "Tfrmkapan1", "五图卡盘轮播"},
-        {"img58", "ts8", 1, 2, "Tfrmwutuzuolunbo", "五图左图轮播"},
-        {"img55", "ts8", 1, 3, "Tfrmliangcelunbo", "两侧轮播卡盘"},
-        {"img57", "ts8", 2, 1, "Tfrmzuobiaoqian", "左侧标签卡"},
-        {"img56", "ts8", 2, 2, "Tfrmliutumingxing", "六图明星卡盘"},
-        {"img65", "ts8", 2, 3, "TFrmkapan12", "12图卡盘"},
-        {"img60", "ts8", 3, 1, "Tfrmshitufangdajing", "十图放大镜"},
-        {"img61", "ts8", 3, 2, "Tfrmshiertulunbo", "十二图轮播"},
-        {"img64", "ts8", 3, 3, "TFrmtenimageszy", "10图无限轮播"},
-        {"img50", "ts8", 4, 1, "TFrmimgfanzhuan", "图片翻转"},
-        {"imgzidingyifanzhuan", "ts8", 4, 2, "TFrmzdyfanzhuan", "自定义翻转"},
-        {"img63", "ts8", 4, 3, "Tfrmqitukaiguandeng", "七图开关灯"},
-        {"img125", "ts8", 5, 1, "Tfrmbatuzhezhao", "八图遮罩翻转"},
-        {"img47", "ts8", 5, 2, "Tfrmzhengfantuwen4", "四图图文正反切换"},
-        {"img48", "ts8", 5, 3, "Tfrmzhengfantuwen3", "三图图文正反切换"},
-        // 静态格子
-        {"img52", "ts6", 1, 1, "Tfrmgezilist", "图片格子列表生成器"},
-        {"img129", "ts6", 3, 1, "Tfrmtupian8", "8图关联列表"},
-        {"img130", "ts6", 3, 2, "TFrmsitutong", "通用四图列表"},
-        {"img40", "ts6", 3, 3, "Tfrmdanhang1", "单行左右图文"},
-        {"img51", "ts6", 4, 1, "Tfrmltbgz", "六图不规则列表"},
-        {"img53", "ts6", 4, 2, "Tfrmtuangou", "仿团购促销列表"},
-        {"img54", "ts6", 4, 3, "TFrmjianianhua", "仿嘉年华列表"},
-        {"img59", "ts6", 5, 1, "Tfrmqituzhuanqu", "七图专区"},
-        {"img62", "ts6", 5, 2, "Tfrmxijiewutu", "细节五图"},
-        // 退役功能
-        {"img23", "tstuiyi1", 1, 1, "Tfrmfanzhuan190", "190左侧图片翻转"},
-        {"img28", "tstuiyi1", 1, 2, "TFrmxiu", "买家秀"},
-        {"img29", "tstuiyi1", 1, 3, "Tfrmztypl", "左图右评论"},
-        {"img123", "tstuiyi1", 2, 1, "TFrmliuyanban", "留言板"},
-        {"img25", "tstuiyi1", 2, 2, "Tfrmfenlei", "首页横向分类"},
-        {"img103", "tstuiyi1", 2, 3, "TFrmdonghuadibu", "动态底部信息"},
-        {"img32", "tstuiyi1", 3, 1, "Tfrmdbdm", "底部信息"},
-        {"img24", "tstuiyi1", 3, 2, "Tfrmkefu", "旺旺客服"},
-        {"img11", "tstuiyi1", 3, 3, "Tfrmdaojishi", "全屏倒计时"},
-        {"img33", "tstuiyi1", 4, 1, "Tfrmss", "店内搜索"},
-        {"img110", "tstuiyi1", 4, 2, "Tfrmyouku", "优酷视频"},
-        {"img111", "tstuiyi1", 4, 3, "Tfrmxiala", "下拉框显示"},
-        {"img115", "tstuiyi1", 5, 1, "Tfrmtihuan", "代码替换"},
-        {"img26", "tstuiyi1", 5, 2, "TFrmys", "无损压缩图片"},
-        // 推荐功能
-        {"img10", "tstuijian", 1, 1, "Tfrmimgurl", "图片下载器"},
-        {"img2", "tstuijian", 1, 2, "Tfrmpiliangtonglan", "批量通栏转化"},
-        {"img87", "tstuijian", 1, 3, "Tfrmmain", "宝贝描述助手"},
-    };
-    return entries;
+    static const QVector<CatalogueSlot> table = [] {
+        // The catalogue's pages in the order the launcher shows them.
+        const QStringList pages = {"tsmg1", "tsmg2", "ts11", "ts7", "ts8", "ts6", "tstuiyi1", "tstuiyi2", "tstuijian"};
+        QVector<CatalogueSlot> list;
+        for (const core::WindowClass* windowClass : core::windowClasses()) {
+            const std::optional<core::Tile>& tile = windowClass->info.tile;
+            if (!tile) continue;
+            list.append({QString::fromUtf16(tile->image), QString::fromUtf16(tile->page), tile->row, tile->column,
+                         windowClass->name, QString::fromUtf16(tile->caption), tile->size});
+        }
+        std::stable_sort(list.begin(), list.end(), [&](const CatalogueSlot& a, const CatalogueSlot& b) {
+            return std::tuple(pages.indexOf(a.page), a.row, a.column) <
+                   std::tuple(pages.indexOf(b.page), b.row, b.column);
+        });
+        return list;
+    }();
+    return table;
 }
 
 Thumbnail::Thumbnail(const QString& caption, bool blank, QWidget* parent)

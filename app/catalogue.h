@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/modulepicture.h"
+#include "core/registry.h"
 
 #include <QLabel>
 #include <QString>
@@ -8,7 +9,8 @@
 
 namespace app {
 
-// One thumbnail of the launcher's catalogue.
+// One thumbnail of the launcher's catalogue, as the window's descriptor
+// places it.
 struct CatalogueSlot {
     QString image;   // control name, "img133"
     QString page;    // page name, "ts11"
@@ -16,6 +18,7 @@ struct CatalogueSlot {
     int column;      // 1..3
     QString target;  // window class, empty for a blank slot
     QString caption; // shown over the schematic
+    core::TileSize size = core::TileSize::Small;
 };
 
 const QVector<CatalogueSlot>& catalogue();

@@ -1,9 +1,9 @@
 #include "app/launcher.h"
 
-#include "app/addresses.h"
 #include "app/catalogue.h"
 #include "app/startup.h"
 #include "app/windows.h"
+#include "core/addresses.h"
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/fit.h"
@@ -225,10 +225,10 @@ void Tfrmindex::buildMenuColumn() {
         {"pnlgonggao", "首页公告", [this] { showPage("pgc1", "tsgonggao"); }},
         {"pnlliebiao", "功能列表", [this] { showPage("pgc1", "tsliebiao"); }},
         {"pnltuijian", "高级功能", [this] { showPage("pgc1", "tstuijian"); }},
-        {"pnldesign", "网址导航", [] { core::platform().openDefault(addresses::designDirectory); }},
-        {"pnlfree", "免费资源", [] { core::platform().openDefault(addresses::freeResources); }},
-        {"pnlweb", "官方网站", [] { core::platform().openDefault(addresses::website); }},
-        {"pnlbanben", "最新版本", [] { core::platform().openDefault(addresses::latestVersion); }},
+        {"pnldesign", "网址导航", [] { core::platform().openDefault(core::addresses::designDirectory); }},
+        {"pnlfree", "免费资源", [] { core::platform().openDefault(core::addresses::freeResources); }},
+        {"pnlweb", "官方网站", [] { core::platform().openDefault(core::addresses::website); }},
+        {"pnlbanben", "最新版本", [] { core::platform().openDefault(core::addresses::latestVersion); }},
     };
     const QPalette system;
     for (int i = 0; i < entries.size(); ++i) {
@@ -331,9 +331,9 @@ void Tfrmindex::buildTopStrip() {
          [] {
              if (core::Form* w = app::window("Tfrmtonglan3")) w->showForm();
          }},
-        {"lbl4", "店铺装修", 532, [] { core::platform().openDefault(addresses::shopDecoration); }},
-        {"lbl3", "图片空间", 599, [] { core::platform().openDefault(addresses::pictureSpace); }},
-        {"lbl2", "卖家中心", 665, [] { core::platform().openDefault(addresses::sellerCentre); }},
+        {"lbl4", "店铺装修", 532, [] { core::platform().openDefault(core::addresses::shopDecoration); }},
+        {"lbl3", "图片空间", 599, [] { core::platform().openDefault(core::addresses::pictureSpace); }},
+        {"lbl2", "卖家中心", 665, [] { core::platform().openDefault(core::addresses::sellerCentre); }},
         {"lbl23", "我要留言", 732, [this] { showPage("pgc1", "ts4"); }},
     };
     for (const Link& link : links) {
@@ -411,7 +411,6 @@ void Tfrmindex::buildPages() {
         thumb->setObjectName(slot.image);
         thumb->setGeometry(kLargeColumns[slot.column - 1], kLargeRows[slot.row - 1], 250, 110);
         const QString target = slot.target;
-        markUnbuilt(thumb, target);
         on(slot.image + QStringLiteral("Click"), [target] {
             if (core::Form* w = app::window(target)) w->showForm();
         });
@@ -423,13 +422,6 @@ void Tfrmindex::buildPages() {
                     ->setGeometry(kLargeColumns[column], kLargeRows[row], 250, 110);
 
     pages->setCurrentIndex(0);
-}
-
-void Tfrmindex::markUnbuilt(QWidget* tile, const QString& target) {
-    if (app::isBuilt(target)) return;
-    // Shown grey and saying why, instead of a live tile that does nothing.
-    tile->setEnabled(false);
-    tile->setToolTip(QStringLiteral("此功能正在制作中，敬请期待！"));
 }
 
 QWidget* Tfrmindex::catalogueContent(QTabWidget* catalogue, const QString& page, const QString& caption,
@@ -473,13 +465,12 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
         if (!content) continue;
         auto* thumb = new Thumbnail(slot.caption, false, content);
         thumb->setObjectName(slot.image);
-        const bool wide = slot.image == QLatin1String("img52");
+        const bool wide = slot.size == core::TileSize::Wide;
         int y = kRows[slot.row - 1];
         if (slot.page == QLatin1String("tsmg1") && slot.row == 2 && slot.column == 3) y = 135;
         thumb->setGeometry(kColumns[slot.column - 1], y, wide ? 664 : 200, wide ? 158 : 68);
         tiles[slot.page] << thumb->geometry();
         const QString target = slot.target;
-        markUnbuilt(thumb, target);
         on(slot.image + QStringLiteral("Click"), [target] {
             if (core::Form* w = app::window(target)) w->showForm();
         });
@@ -594,10 +585,10 @@ void Tfrmindex::buildTray() {
         QString name, caption, address;
     };
     const QVector<Item> items = {
-        {"N3", "官方网站", addresses::websiteTray},
-        {"N4", "淘宝网店", addresses::shop},
-        {"N5", "美工视频", addresses::tutorialVideos},
-        {"N6", "检测更新", addresses::latestVersion},
+        {"N3", "官方网站", core::addresses::websiteTray},
+        {"N4", "淘宝网店", core::addresses::shop},
+        {"N5", "美工视频", core::addresses::tutorialVideos},
+        {"N6", "检测更新", core::addresses::latestVersion},
     };
     const QStyle::StandardPixmap icons[] = {QStyle::SP_DirHomeIcon, QStyle::SP_DriveNetIcon,
                                             QStyle::SP_MediaPlay, QStyle::SP_BrowserReload};
@@ -672,7 +663,7 @@ void Tfrmindex::loadAnnouncement() {
         connect(m_browser, &core::Browser::documentComplete, this,
                 [this] { dispatch(QStringLiteral("wb3DocumentComplete")); });
     }
-    m_browser->navigate(core::filesFolder() + QLatin1Char('/') + addresses::announcementFile);
+    m_browser->navigate(core::filesFolder() + QLatin1Char('/') + core::addresses::announcementFile);
 }
 
 void Tfrmindex::sendFeedback() {
@@ -741,6 +732,6 @@ void Tfrmindex::closeEvent(QCloseEvent* event) {
     core::platform().quit();
 }
 
-QINGWU_WINDOW(Tfrmindex)
+QINGWU_WINDOW(Tfrmindex, {.order = 10})
 
 } // namespace app

@@ -60,8 +60,6 @@ private:
     void buildCatalogue(QTabWidget* catalogue);
     void buildFeedbackPage(QWidget* page);
     void buildTray();
-    // A tile whose window is not part of this build: grey, with a tooltip.
-    static void markUnbuilt(QWidget* tile, const QString& target);
     QWidget* catalogueContent(QTabWidget* catalogue, const QString& page, const QString& caption,
                               const QString& scrollBox);
     void addPageSquares(QWidget* content, const QString& prefix, int current, const QString& first,

@@ -1,7 +1,7 @@
 #include "app/mini.h"
 
-#include "app/addresses.h"
 #include "app/windows.h"
+#include "core/addresses.h"
 #include "core/files.h"
 
 #include <QComboBox>
@@ -94,15 +94,15 @@ Tfrmmini::Tfrmmini()
     on(QStringLiteral("btn5Click"), [] {
         if (core::Form* w = app::window(QStringLiteral("Tfrmyulan"))) w->showForm();
     });
-    on(QStringLiteral("btn6Click"), [] { core::platform().openDefault(addresses::designDirectory); });
+    on(QStringLiteral("btn6Click"), [] { core::platform().openDefault(core::addresses::designDirectory); });
     on(QStringLiteral("cbb1Change"), [this] {
         const int index = control<QComboBox>(QStringLiteral("cbb1"))->currentIndex();
         if (index == 1)
-            core::platform().openDefault(addresses::sellerCentre);
+            core::platform().openDefault(core::addresses::sellerCentre);
         else if (index == 2)
-            core::platform().openDefault(addresses::pictureSpace);
+            core::platform().openDefault(core::addresses::pictureSpace);
         else if (index == 3)
-            core::platform().openDefault(addresses::shopDecoration);
+            core::platform().openDefault(core::addresses::shopDecoration);
     });
     on(QStringLiteral("btn7Click"), [this, list] {
         auto* row = new QTreeWidgetItem(list);
@@ -111,6 +111,6 @@ Tfrmmini::Tfrmmini()
     on(QStringLiteral("btn8Click"), [openOut] { openOut(false); });
 }
 
-QINGWU_WINDOW(Tfrmmini)
+QINGWU_WINDOW(Tfrmmini, {.order = 20})
 
 } // namespace app

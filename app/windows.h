@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/registry.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 namespace core {
 class Form;
@@ -11,20 +12,19 @@ class Form;
 
 namespace app {
 
-// Every window class of the program, in the order of creation at start-up.
-const QStringList& startupOrder();
+// Every window class of the program, in the order of creation at start-up,
+// as the windows' descriptors give it.
+QStringList startupOrder();
 
-// Creates every built window not created yet, hidden, in start-up order; they
-// live until the program ends.
+// Creates every window not created yet, hidden, in start-up order; they live
+// until the program ends.
 void createWindows();
 
-// Creates one window, hidden, unless it exists; nullptr for an unbuilt name.
+// Creates one window, hidden, unless it exists; nullptr for an unknown name.
 core::Form* createWindow(const QString& className);
 
-// Whether a window class is part of this build.
-bool isBuilt(const QString& className);
-
-// The one instance of a window class; nullptr for an unknown or unbuilt name.
+// The one instance of a window class; nullptr for an unknown name or a window
+// not created yet.
 core::Form* window(const QString& className);
 
 template <class T> T* windowAs(const QString& className) {
@@ -34,11 +34,4 @@ template <class T> T* windowAs(const QString& className) {
 // The windows created, in creation order.
 const QList<core::Form*>& windows();
 
-// Makes a window class known to createWindows(); used through QINGWU_WINDOW.
-bool registerWindow(const QString& className, std::function<core::Form*()> factory);
-
 } // namespace app
-
-#define QINGWU_WINDOW(Class)                                                                                 \
-    static const bool Class##Registered =                                                                    \
-        app::registerWindow(QStringLiteral(#Class), [] { return new Class(); });

@@ -6,6 +6,7 @@
 #include "core/shoppreview.h"
 #include "core/text.h"
 
+#include <QAbstractSlider>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QThread>
@@ -372,12 +374,39 @@ bool Form::needOutput(const QString& box, const QString& missing) {
     return false;
 }
 
-void Form::on(const QString& handler, std::function<void()> action) {
-    m_handlers[handler] = std::move(action);
-    wire(handler);
+namespace {
+
+#ifdef NDEBUG
+bool g_strictWiring = false;
+#else
+bool g_strictWiring = true;
+#endif
+
+} // namespace
+
+void Form::setStrictWiring(bool strict) {
+    g_strictWiring = strict;
 }
 
-void Form::wire(const QString& handler) {
+void Form::on(const QString& handler, std::function<void()> action) {
+    m_handlers[handler] = std::move(action);
+    if (wire(handler)) return;
+    const QByteArray where = (objectName() + QStringLiteral("::") + handler).toUtf8();
+    if (g_strictWiring) qFatal("Handler %s matches no control or event", where.constData());
+    qWarning("Handler %s matches no control or event", where.constData());
+}
+
+bool Form::wire(const QString& handler) {
+    // Events the window raises itself: run through fire(), never wired.
+    static const QStringList ownEvents = {
+        QStringLiteral("DocumentComplete"), QStringLiteral("KeyPress"), QStringLiteral("KeyDown"),
+        QStringLiteral("Execute"),          QStringLiteral("MouseWheel"), QStringLiteral("MouseMove"),
+        QStringLiteral("Create"),           QStringLiteral("Show"),     QStringLiteral("Close")};
+    for (const QString& suffix : ownEvents) {
+        if (!handler.endsWith(suffix) || handler.size() == suffix.size()) continue;
+        const QString name = handler.left(handler.size() - suffix.size());
+        return name == QLatin1String("Form") || findChild<QObject*>(name);
+    }
     static const QStringList suffixes = {QStringLiteral("DblClick"),   QStringLiteral("MouseEnter"),
                                          QStringLiteral("MouseLeave"), QStringLiteral("MouseDown"),
                                          QStringLiteral("Change"),     QStringLiteral("Timer"),
@@ -385,9 +414,9 @@ void Form::wire(const QString& handler) {
     for (const QString& suffix : suffixes) {
         if (!handler.endsWith(suffix) || handler.size() == suffix.size()) continue;
         const QString name = handler.left(handler.size() - suffix.size());
-        if (name == QLatin1String("Form")) return;
+        if (name == QLatin1String("Form")) return true;
         QObject* object = findChild<QObject*>(name);
-        if (!object) return;
+        if (!object) return false;
         auto run = [this, handler] { dispatch(handler); };
         if (suffix == QLatin1String("Click")) {
             if (auto* button = qobject_cast<QAbstractButton*>(object))
@@ -417,8 +446,16 @@ void Form::wire(const QString& handler) {
                 connect(rich, &QTextEdit::textChanged, this, run);
             else if (auto* date = qobject_cast<QDateTimeEdit*>(object))
                 connect(date, &QDateTimeEdit::dateTimeChanged, this, run);
+            else if (auto* spin = qobject_cast<QSpinBox*>(object))
+                connect(spin, &QSpinBox::valueChanged, this, run);
+            else if (auto* slider = qobject_cast<QAbstractSlider*>(object))
+                connect(slider, &QAbstractSlider::valueChanged, this, run);
+            else
+                return false;
         } else if (suffix == QLatin1String("Timer")) {
-            if (auto* timer = qobject_cast<QTimer*>(object)) connect(timer, &QTimer::timeout, this, run);
+            auto* timer = qobject_cast<QTimer*>(object);
+            if (!timer) return false;
+            connect(timer, &QTimer::timeout, this, run);
         } else {
             const QEvent::Type type = suffix == QLatin1String("DblClick")     ? QEvent::MouseButtonDblClick
                                       : suffix == QLatin1String("MouseEnter") ? QEvent::Enter
@@ -432,8 +469,9 @@ void Form::wire(const QString& handler) {
                 plain->viewport()->installEventFilter(this);
             }
         }
-        return;
+        return true;
     }
+    return false;
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {

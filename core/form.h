@@ -110,6 +110,10 @@ void paintField(QWidget* field, const QColor& colour, bool alsoText = false);
 class Form : public QWidget {
     Q_OBJECT
 public:
+    // Makes a handler name that matches no control or event fatal (debug
+    // builds and the tests); otherwise it is only reported.
+    static void setStrictWiring(bool strict);
+
     Form(const QString& className, const QString& caption, QWidget* parent = nullptr);
 
     // Runs the named handler; false for an unknown name. At the outermost
@@ -161,8 +165,18 @@ public:
 protected:
     // Registers a handler. A handler named after a control and an event
     // (Click, DblClick, Change, MouseEnter, MouseLeave, MouseDown, Timer) is
-    // wired to that control, so the control must exist already.
+    // wired to that control, so the control must exist already. Handlers the
+    // window runs itself are named after the form (FormShow) or a control and
+    // an event (wb1DocumentComplete, edt1KeyDown). A name that matches no
+    // control and event is reported, and is fatal where wiring is strict.
     void on(const QString& handler, std::function<void()> action);
+    // Registers a handler raised by a signal of another object: a menu item
+    // or a button standing in for the control the handler is named after.
+    template <class Sender, class Signal>
+    void on(const QString& handler, Sender* sender, Signal signal, std::function<void()> action) {
+        m_handlers[handler] = std::move(action);
+        connect(sender, signal, this, [this, handler] { dispatch(handler); });
+    }
 
     // Makes an edit a colour field: a double-click opens the colour chooser,
     // starting on the colour chosen last in this window, and writes the colour
@@ -214,7 +228,9 @@ protected:
 private:
     [[noreturn]] void missingControl(const QString& name) const;
     void guarded(const std::function<void()>& action);
-    void wire(const QString& handler);
+    // Connects a handler named after a control and an event to that control;
+    // false when the name matches no control of this window or no event.
+    bool wire(const QString& handler);
 
     std::map<QString, std::function<void()>> m_handlers;
     QHash<QObject*, QHash<int, QString>> m_events;

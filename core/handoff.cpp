@@ -1,8 +1,7 @@
 #include "core/handoff.h"
 
 #include "core/form.h"
-
-#include <QAbstractButton>
+#include "core/registry.h"
 
 namespace core {
 
@@ -34,14 +33,12 @@ QString generateFirst() {
     return QStringLiteral("还没有生成代码，请先点击生成代码，再转化通栏！");
 }
 
-void handToConverter(Form* converter, const Handoff& handoff) {
-    if (!converter) return;
-    converter->showForm();
-    if (handoff.edition)
-        converter->control<QAbstractButton>(editionButton(*handoff.edition))->setChecked(true);
-    if (handoff.width) converter->setText(QStringLiteral("edt1"), *handoff.width);
-    converter->setText(QStringLiteral("edt2"), handoff.height);
-    converter->setText(QStringLiteral("mmo1"), handoff.code);
+void handToConverter(const Handoff& handoff) {
+    if (auto* converter = provider<ConverterInput>()) converter->receive(handoff);
+}
+
+void handToPreviewer(const QString& code, int edition) {
+    if (auto* previewer = provider<PreviewerInput>()) previewer->receive(code, edition);
 }
 
 } // namespace core

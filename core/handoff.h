@@ -29,9 +29,34 @@ struct Handoff {
 // What a convert button says while its generator holds no code yet.
 QString generateFirst();
 
-// Shows the converter, chooses its edition button, writes the width into edt1,
-// the height into edt2 (which recomputes the converted height) and, last, the
-// code into its input memo mmo1. Nothing happens when there is no converter.
-void handToConverter(Form* converter, const Handoff& handoff);
+// The program's banner converter, as the generators see it.
+class ConverterInput {
+public:
+    // Shows the converter, chooses the edition, writes the width and then the
+    // height (which recomputes the converted height) and, last, the code.
+    virtual void receive(const Handoff& handoff) = 0;
+
+protected:
+    ~ConverterInput() = default;
+};
+
+// Hands a generator's code on to the banner converter. Nothing happens in a
+// program without one.
+void handToConverter(const Handoff& handoff);
+
+// The code previewer, as the banner converter sees it.
+class PreviewerInput {
+public:
+    // Shows the previewer with the code in its editor and the edition chosen
+    // (0 basic, 1 professional, 2 Tmall).
+    virtual void receive(const QString& code, int edition) = 0;
+
+protected:
+    ~PreviewerInput() = default;
+};
+
+// Hands converted code on to the previewer. Nothing happens in a program
+// without one.
+void handToPreviewer(const QString& code, int edition);
 
 } // namespace core

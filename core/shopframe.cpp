@@ -2,6 +2,7 @@
 
 #include "core/files.h"
 #include "core/form.h"
+#include "core/registry.h"
 
 #include <QComboBox>
 #include <QUrl>
@@ -9,110 +10,6 @@
 namespace core {
 
 namespace {
-
-// Where on the shop's pages a generator's snippet goes.
-enum class Place {
-    Home,        // a module of the home page: the edition's frame
-    Description, // a product description: 750 px, 790 px in a Tmall shop
-    Wide,        // a 1920 px strip before it is fitted into a page
-    Side,        // the 190 px side column
-};
-
-struct Entry {
-    const char16_t* window;
-    Place place;
-    // The window's shop-type choice (a combo box or a radio group), if any.
-    // Its text decides the edition: "基础…" basic, "天猫…" Tmall, anything
-    // else professional; a text with "描述" puts a home module into the
-    // description of that shop. A width chosen instead ("990", "750")
-    // names the page of that width.
-    const char16_t* shopType;
-    // The box of a generator that fills it without copying it (its snippet
-    // goes to the banner converter), if any.
-    const char16_t* output = nullptr;
-};
-
-// Every snippet generator: the module generators, the search boxes, the
-// hotspot map and the description assistant. Tools that edit, convert or measure code the user
-// brings are not listed.
-const Entry kGenerators[] = {
-    // Carousels.
-    {u"TfrmLBfenceng", Place::Wide, nullptr},
-    {u"TfrmLBzhankai", Place::Wide, nullptr},
-    {u"Tfrmsantulunbo2", Place::Wide, nullptr},
-    {u"Tfrmlunbo", Place::Wide, nullptr, u"mmo1"},
-    {u"Tfrmfangkuai", Place::Wide, nullptr, u"LastSnippet"},
-    {u"Tfrmtonglansuotu", Place::Wide, nullptr},
-    {u"Tfrmjianyuelunbo", Place::Wide, nullptr, u"LastSnippet"},
-    {u"Tfrmsantulunbo", Place::Home, u"cbb1"},
-    {u"Tfrmshishangtonglan", Place::Wide, nullptr},
-    {u"Tfrmxuehua", Place::Wide, nullptr, u"mmo1"},
-    {u"Tfrmquanpingshipin", Place::Wide, nullptr, u"mmo1"},
-    {u"Tfrmkapan1", Place::Home, u"cbb1"},
-    {u"Tfrmwutuzuolunbo", Place::Home, u"cbb1"},
-    {u"Tfrmliangcelunbo", Place::Home, u"cbb1"},
-    {u"Tfrmliutumingxing", Place::Home, u"cbb1"},
-    {u"TFrmkapan12", Place::Home, nullptr},
-    {u"Tfrmshiertulunbo", Place::Home, u"cbb1"},
-    {u"TFrmtenimageszy", Place::Home, nullptr},
-    // Product and picture lists.
-    {u"TFrm950fanzhuan", Place::Home, nullptr},
-    {u"Tfrmshitufangdajing", Place::Home, u"cbb1"},
-    {u"TFrmimgfanzhuan", Place::Home, u"cbbbanben"},
-    {u"TFrmzdyfanzhuan", Place::Home, u"cbbbanben"},
-    {u"Tfrmqitukaiguandeng", Place::Home, u"cbb1"},
-    {u"Tfrmbatuzhezhao", Place::Home, u"cbb1"},
-    {u"Tfrmzuobiaoqian", Place::Home, u"cbb1"},
-    {u"Tfrmzhengfantuwen3", Place::Home, u"cbb1"},
-    {u"Tfrmzhengfantuwen4", Place::Home, u"cbb1"},
-    {u"Tfrmtupian8", Place::Home, u"cbb1"},
-    {u"TFrmsitutong", Place::Home, nullptr},
-    {u"Tfrmdanhang1", Place::Home, nullptr},
-    {u"Tfrmltbgz", Place::Home, nullptr},
-    {u"Tfrmtuangou", Place::Home, u"cbb1"},
-    {u"TFrmjianianhua", Place::Home, nullptr},
-    {u"Tfrmqituzhuanqu", Place::Home, u"cbb1"},
-    {u"Tfrmxijiewutu", Place::Home, u"cbb1"},
-    {u"Tfrmfanzhuan190", Place::Side, nullptr},
-    // Navigation, header and footer.
-    {u"Tfrmdzdh", Place::Home, nullptr},
-    {u"Tfrmdh", Place::Home, nullptr},
-    {u"TFrmdaohangdaisousuo", Place::Home, nullptr},
-    {u"Tfrmdianzhaolunbo", Place::Home, nullptr},
-    {u"Tfrmfenleitongdao", Place::Home, u"cbb1"},
-    {u"TFrmlouceng", Place::Home, nullptr},
-    {u"Tfrmmaodian", Place::Home, nullptr},
-    {u"Tfrmfenlei", Place::Home, nullptr},
-    {u"TFrmdonghuadibu", Place::Home, u"cbb1"},
-    {u"Tfrmdbdm", Place::Home, u"cbb1"},
-    // Promotions, interaction and customer service.
-    {u"Tfrmbeijing", Place::Home, nullptr},
-    {u"TfrmBJHD", Place::Wide, nullptr, u"mmo1"},
-    {u"TFrmjianfeng", Place::Home, nullptr},
-    {u"Tfrmlike", Place::Home, nullptr},
-    {u"Tfrmtext", Place::Home, nullptr},
-    {u"Tfrmww", Place::Home, nullptr},
-    {u"Tfrmgxww", Place::Home, nullptr},
-    {u"Tfrmwangwangqun", Place::Home, nullptr},
-    {u"Tfrmsale", Place::Home, nullptr},
-    {u"TFrmjieridaojishi", Place::Home, nullptr},
-    {u"Tfrmdanpinyouhuiquan", Place::Home, nullptr},
-    {u"Tfrmpaihangbang", Place::Side, nullptr},
-    {u"TFrmzhanggui", Place::Home, nullptr},
-    {u"Tfrmyhq", Place::Home, nullptr},
-    {u"TFrmxiu", Place::Home, nullptr},
-    {u"Tfrmztypl", Place::Home, nullptr},
-    {u"TFrmliuyanban", Place::Home, nullptr},
-    {u"Tfrmkefu", Place::Home, nullptr},
-    {u"Tfrmdaojishi", Place::Home, nullptr, u"mmo1"},
-    {u"Tfrmyouku", Place::Home, nullptr},
-    {u"Tfrmxiala", Place::Home, nullptr},
-    // Search boxes, the hotspot map and the description assistant.
-    {u"Tfrmss", Place::Home, nullptr},
-    {u"Tfrmredian", Place::Home, u"cbb1"},
-    {u"Tfrmsousuokuang", Place::Home, nullptr},
-    {u"Tfrmmain", Place::Description, u"rg1"},
-};
 
 // The text of a shop-type choice: a combo box's text or the checked item of
 // a radio group; empty when the window has no such control.
@@ -149,23 +46,22 @@ QString frameFile(ShopFrame frame, const QString& part) {
     return {};
 }
 
-const Entry* entryOf(const Form& form) {
-    const QString window = form.objectName();
-    for (const Entry& entry : kGenerators)
-        if (window == QStringView(entry.window)) return &entry;
-    return nullptr;
+// The shop preview of a generator's class, as its descriptor gives it.
+const ShopPreview* previewOf(const Form& form) {
+    const WindowInfo* info = windowInfo(form);
+    return info && info->preview ? &*info->preview : nullptr;
 }
 
 } // namespace
 
 QString undeliveredOutput(const Form& form) {
-    const Entry* entry = entryOf(form);
-    return entry && entry->output ? QString::fromUtf16(entry->output) : QString();
+    const ShopPreview* preview = previewOf(form);
+    return preview && preview->output ? QString::fromUtf16(preview->output) : QString();
 }
 
 std::optional<ShopFrame> shopFrameOf(const Form& form) {
-    if (const Entry* found = entryOf(form)) {
-        const Entry& entry = *found;
+    if (const ShopPreview* found = previewOf(form)) {
+        const ShopPreview& entry = *found;
         const QString shop = shopTypeText(form, entry.shopType);
         const bool tmall = shop.contains(QStringLiteral("天猫"));
         switch (entry.place) {

@@ -1,10 +1,10 @@
 #include "description/assistant.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/jpegsize.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "core/trim.h"
 #include "description/section.h"
@@ -141,12 +141,12 @@ Tfrmmain::Tfrmmain()
         setText(QStringLiteral("pnl18"), open ? QStringLiteral("《") : QStringLiteral("》"));
     });
 
-    on(QStringLiteral("N4Click"), [] { core::platform().openDefault(app::addresses::website); });
+    on(QStringLiteral("N4Click"), [] { core::platform().openDefault(core::addresses::website); });
     on(QStringLiteral("N5Click"), [this] {
-        m_browser->navigate(core::filesFolder() + QLatin1Char('/') + app::addresses::announcementFile);
+        m_browser->navigate(core::filesFolder() + QLatin1Char('/') + core::addresses::announcementFile);
     });
-    on(QStringLiteral("N6Click"), [this] { m_browser->navigate(app::addresses::assistantVideo); });
-    on(QStringLiteral("N7Click"), [this] { m_browser->navigate(app::addresses::assistantDownload); });
+    on(QStringLiteral("N6Click"), [this] { m_browser->navigate(core::addresses::assistantVideo); });
+    on(QStringLiteral("N7Click"), [this] { m_browser->navigate(core::addresses::assistantDownload); });
 
     addTimer(QStringLiteral("tmr1"), 1000, true);
     on(QStringLiteral("tmr1Timer"), [this] {
@@ -166,7 +166,7 @@ Tfrmmain::Tfrmmain()
 
     // The start page.
     on(QStringLiteral("FormCreate"), [this] {
-        m_browser->navigate(core::filesFolder() + QLatin1Char('/') + app::addresses::announcementFile);
+        m_browser->navigate(core::filesFolder() + QLatin1Char('/') + core::addresses::announcementFile);
     });
     fire(QStringLiteral("FormCreate"));
 }
@@ -387,6 +387,13 @@ void Tfrmmain::swapWith(int offset) {
     }
 }
 
-QINGWU_WINDOW(Tfrmmain)
+QINGWU_WINDOW(Tfrmmain, {.order = 860,
+                         .tile = core::Tile{.page = u"tstuijian",
+                                            .row = 1,
+                                            .column = 3,
+                                            .image = u"img87",
+                                            .caption = u"宝贝描述助手",
+                                            .size = core::TileSize::Large},
+                         .preview = core::ShopPreview{.place = core::Place::Description, .shopType = u"rg1"}})
 
 } // namespace description

@@ -1,7 +1,7 @@
 #include "generators/carousels/fangkuai.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "core/trim.h"
 
@@ -97,6 +97,13 @@ QString Tfrmfangkuai::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmfangkuai)
+QINGWU_WINDOW(Tfrmfangkuai,
+              {.order = 230,
+               .tile = core::Tile{.page = u"ts11",
+                                  .row = 2,
+                                  .column = 2,
+                                  .image = u"img134",
+                                  .caption = u"方块按钮轮播"},
+               .preview = core::ShopPreview{.place = core::Place::Wide, .output = u"LastSnippet"}})
 
 } // namespace generators

@@ -1,6 +1,5 @@
 #include "generators/carousels/heldsnippet.h"
 
-#include "app/windows.h"
 #include "core/handoff.h"
 
 namespace generators {
@@ -22,8 +21,7 @@ void HeldSnippetForm::holdAndCopy(const QString& snippet, const QString& notice)
 
 void HeldSnippetForm::handOverHeld(const QString& heightField) {
     if (!needOutput(kHolder, core::generateFirst())) return;
-    core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                          {core::Edition::Professional, std::nullopt, text(heightField), text(kHolder)});
+    core::handToConverter({core::Edition::Professional, std::nullopt, text(heightField), text(kHolder)});
     setText(kHolder, QString());
 }
 

@@ -1,7 +1,7 @@
 #include "generators/carousels/jianyuelunbo.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "generators/carousels/kavri126.h"
 
@@ -77,6 +77,13 @@ QString Tfrmjianyuelunbo::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmjianyuelunbo)
+QINGWU_WINDOW(Tfrmjianyuelunbo,
+              {.order = 250,
+               .tile = core::Tile{.page = u"ts11",
+                                  .row = 2,
+                                  .column = 3,
+                                  .image = u"img139",
+                                  .caption = u"简约通栏轮播"},
+               .preview = core::ShopPreview{.place = core::Place::Wide, .output = u"LastSnippet"}})
 
 } // namespace generators

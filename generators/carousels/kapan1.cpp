@@ -1,8 +1,8 @@
 #include "generators/carousels/kapan1.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/carousels/widgets.h"
 
 #include <QGroupBox>
@@ -130,6 +130,10 @@ QString Tfrmkapan1::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmkapan1)
+QINGWU_WINDOW(
+    Tfrmkapan1,
+    {.order = 420,
+     .tile = core::Tile{.page = u"ts8", .row = 1, .column = 1, .image = u"img46", .caption = u"五图卡盘轮播"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/carousels/kapan12.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "generators/carousels/widgets.h"
 
@@ -96,6 +96,10 @@ QString TFrmkapan12::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(TFrmkapan12)
+QINGWU_WINDOW(
+    TFrmkapan12,
+    {.order = 460,
+     .tile = core::Tile{.page = u"ts8", .row = 2, .column = 3, .image = u"img65", .caption = u"12图卡盘"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

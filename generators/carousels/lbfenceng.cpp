@@ -1,9 +1,9 @@
 #include "generators/carousels/lbfenceng.h"
 
-#include "app/windows.h"
 #include "core/fit.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QComboBox>
@@ -102,8 +102,7 @@ TfrmLBfenceng::TfrmLBfenceng()
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {std::nullopt, QStringLiteral("1920"), text(QStringLiteral("edt14")),
+        core::handToConverter({std::nullopt, QStringLiteral("1920"), text(QStringLiteral("edt14")),
                                text(QStringLiteral("mmo1"))});
     });
 }
@@ -151,6 +150,12 @@ QString TfrmLBfenceng::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(TfrmLBfenceng)
+QINGWU_WINDOW(TfrmLBfenceng, {.order = 190,
+                              .tile = core::Tile{.page = u"ts11",
+                                                 .row = 1,
+                                                 .column = 1,
+                                                 .image = u"img69",
+                                                 .caption = u"分层主题轮播"},
+                              .preview = core::ShopPreview{.place = core::Place::Wide}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/carousels/lbzhankai.h"
 
-#include "app/windows.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QLabel>
 #include <array>
@@ -134,7 +134,6 @@ TfrmLBzhankai::TfrmLBzhankai()
         std::optional<core::Edition> edition;
         if (item >= 0 && item < int(kEditions.size())) edition = kEditions[item];
         core::handToConverter(
-            app::window(QStringLiteral("Tfrmtonglan3")),
             {edition, QStringLiteral("1920"), QStringLiteral("500"), text(QStringLiteral("mmodaima"))});
     });
 }
@@ -190,6 +189,12 @@ QString TfrmLBzhankai::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(TfrmLBzhankai)
+QINGWU_WINDOW(TfrmLBzhankai, {.order = 200,
+                              .tile = core::Tile{.page = u"ts11",
+                                                 .row = 1,
+                                                 .column = 2,
+                                                 .image = u"img70",
+                                                 .caption = u"左侧展开式轮播"},
+                              .preview = core::ShopPreview{.place = core::Place::Wide}})
 
 } // namespace generators

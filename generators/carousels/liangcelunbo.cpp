@@ -1,7 +1,7 @@
 #include "generators/carousels/liangcelunbo.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/carousels/widgets.h"
 
 #include <QGroupBox>
@@ -155,6 +155,10 @@ QString Tfrmliangcelunbo::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmliangcelunbo)
+QINGWU_WINDOW(
+    Tfrmliangcelunbo,
+    {.order = 440,
+     .tile = core::Tile{.page = u"ts8", .row = 1, .column = 3, .image = u"img55", .caption = u"两侧轮播卡盘"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,7 +1,7 @@
 #include "generators/carousels/liutumingxing.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/carousels/widgets.h"
 
 #include <QGroupBox>
@@ -131,6 +131,10 @@ QString Tfrmliutumingxing::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmliutumingxing)
+QINGWU_WINDOW(
+    Tfrmliutumingxing,
+    {.order = 450,
+     .tile = core::Tile{.page = u"ts8", .row = 2, .column = 2, .image = u"img56", .caption = u"六图明星卡盘"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/carousels/lunbo.h"
 
-#include "app/windows.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -102,8 +102,7 @@ Tfrmlunbo::Tfrmlunbo()
     });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::editionFromBasicFirst(text(QStringLiteral("cbb2"))),
+        core::handToConverter({core::editionFromBasicFirst(text(QStringLiteral("cbb2"))),
                                QStringLiteral("1920"), text(QStringLiteral("edt14")),
                                text(QStringLiteral("mmo1"))});
     });
@@ -159,6 +158,12 @@ QString Tfrmlunbo::snippet(int n) const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmlunbo)
+QINGWU_WINDOW(Tfrmlunbo, {.order = 220,
+                          .tile = core::Tile{.page = u"ts11",
+                                             .row = 2,
+                                             .column = 1,
+                                             .image = u"img133",
+                                             .caption = u"轮播标签海报"},
+                          .preview = core::ShopPreview{.place = core::Place::Wide, .output = u"mmo1"}})
 
 } // namespace generators

@@ -1,9 +1,9 @@
 #include "generators/carousels/quanpingshipin.h"
 
-#include "app/windows.h"
 #include "core/files.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QHBoxLayout>
@@ -62,8 +62,6 @@ Tfrmquanpingshipin::Tfrmquanpingshipin()
         bar->setGeometry(10, y, 209, 24);
         bar->setRange(0, maximum);
         bar->setValue(position);
-        connect(bar, &QSlider::valueChanged, this,
-                [this, name] { dispatch(name + QStringLiteral("Change")); });
     };
     slider(QStringLiteral("trckbr1"), 330, 1000, 2);
     row(364, QStringLiteral("居顶高度："), QStringLiteral("edt7"), QStringLiteral("70"));
@@ -99,8 +97,7 @@ Tfrmquanpingshipin::Tfrmquanpingshipin()
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击调试位置生成代码，再通栏转化！")))
             return;
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))), std::nullopt,
+        core::handToConverter({core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))), std::nullopt,
                                text(QStringLiteral("edt2")), text(QStringLiteral("mmo1"))});
     });
 }
@@ -128,6 +125,10 @@ QString Tfrmquanpingshipin::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmquanpingshipin)
+QINGWU_WINDOW(
+    Tfrmquanpingshipin,
+    {.order = 370,
+     .tile = core::Tile{.page = u"ts7", .row = 5, .column = 2, .image = u"img36", .caption = u"视频通栏"},
+     .preview = core::ShopPreview{.place = core::Place::Wide, .output = u"mmo1"}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/carousels/santulunbo.h"
 
-#include "app/windows.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QGroupBox>
@@ -88,8 +88,7 @@ Tfrmsantulunbo::Tfrmsantulunbo()
     });
     on(QStringLiteral("btn2Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))),
+        core::handToConverter({core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))),
                                text(QStringLiteral("lbl3")), text(QStringLiteral("edt1")),
                                text(QStringLiteral("mmo1"))});
     });
@@ -146,6 +145,12 @@ QString Tfrmsantulunbo::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmsantulunbo)
+QINGWU_WINDOW(Tfrmsantulunbo, {.order = 260,
+                               .tile = core::Tile{.page = u"ts11",
+                                                  .row = 3,
+                                                  .column = 2,
+                                                  .image = u"img138",
+                                                  .caption = u"个性三图轮播"},
+                               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/carousels/santulunbo2.h"
 
-#include "app/windows.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -100,8 +100,7 @@ Tfrmsantulunbo2::Tfrmsantulunbo2()
     });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo5"), core::generateFirst())) return;
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))), std::nullopt,
+        core::handToConverter({core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))), std::nullopt,
                                QStringLiteral("450"), text(QStringLiteral("mmo5"))});
     });
 }
@@ -125,6 +124,12 @@ QString Tfrmsantulunbo2::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmsantulunbo2)
+QINGWU_WINDOW(Tfrmsantulunbo2, {.order = 210,
+                                .tile = core::Tile{.page = u"ts11",
+                                                   .row = 1,
+                                                   .column = 3,
+                                                   .image = u"img140",
+                                                   .caption = u"1920三图自定义轮播"},
+                                .preview = core::ShopPreview{.place = core::Place::Wide}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/carousels/shiertulunbo.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/carousels/widgets.h"
 
 #include <QGroupBox>
@@ -134,6 +134,10 @@ QString Tfrmshiertulunbo::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmshiertulunbo)
+QINGWU_WINDOW(
+    Tfrmshiertulunbo,
+    {.order = 480,
+     .tile = core::Tile{.page = u"ts8", .row = 3, .column = 2, .image = u"img61", .caption = u"十二图轮播"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

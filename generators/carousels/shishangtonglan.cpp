@@ -1,9 +1,9 @@
 #include "generators/carousels/shishangtonglan.h"
 
-#include "app/windows.h"
 #include "core/files.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QFileInfo>
@@ -115,8 +115,7 @@ Tfrmshishangtonglan::Tfrmshishangtonglan()
     });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))),
+        core::handToConverter({core::editionFromProfessionalFirst(text(QStringLiteral("cbb1"))),
                                QStringLiteral("1920"), QStringLiteral("600"), text(QStringLiteral("mmo1"))});
     });
 }
@@ -158,6 +157,10 @@ QString Tfrmshishangtonglan::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmshishangtonglan)
+QINGWU_WINDOW(
+    Tfrmshishangtonglan,
+    {.order = 270,
+     .tile = core::Tile{.page = u"ts7", .row = 1, .column = 2, .image = u"img16", .caption = u"时尚分类海报"},
+     .preview = core::ShopPreview{.place = core::Place::Wide}})
 
 } // namespace generators

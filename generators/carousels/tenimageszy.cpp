@@ -1,8 +1,8 @@
 #include "generators/carousels/tenimageszy.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/carousels/widgets.h"
 
 #include <QGroupBox>
@@ -99,6 +99,10 @@ QString TFrmtenimageszy::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(TFrmtenimageszy)
+QINGWU_WINDOW(
+    TFrmtenimageszy,
+    {.order = 490,
+     .tile = core::Tile{.page = u"ts8", .row = 3, .column = 3, .image = u"img64", .caption = u"10图无限轮播"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/carousels/tonglansuotu.h"
 
-#include "app/windows.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/carousels/kavri126.h"
 
 #include <QFrame>
@@ -125,8 +125,7 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
     });
     on(QStringLiteral("btn1Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), core::generateFirst())) return;
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::editionFromProfessionalFirst(text(QStringLiteral("cbb2"))),
+        core::handToConverter({core::editionFromProfessionalFirst(text(QStringLiteral("cbb2"))),
                                QStringLiteral("1920"), text(QStringLiteral("edt1")),
                                text(QStringLiteral("mmo1"))});
     });
@@ -153,6 +152,12 @@ QString Tfrmtonglansuotu::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmtonglansuotu)
+QINGWU_WINDOW(Tfrmtonglansuotu, {.order = 240,
+                                 .tile = core::Tile{.page = u"ts11",
+                                                    .row = 3,
+                                                    .column = 1,
+                                                    .image = u"img137",
+                                                    .caption = u"通栏缩略图轮播"},
+                                 .preview = core::ShopPreview{.place = core::Place::Wide}})
 
 } // namespace generators

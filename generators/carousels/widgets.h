@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/addresses.h"
+#include "core/addresses.h"
 
 #include <QString>
 
@@ -30,7 +30,7 @@ inline QString circular(const QString& easing, const QString& duration, const QS
 // The outer block of a circular carousel: our name and shop address in its
 // title, then its style.
 inline QString creditBox(const QString& style) {
-    return QStringLiteral("<div data-title=\"青梧360-店铺装修软件 ") + app::addresses::shop +
+    return QStringLiteral("<div data-title=\"青梧360-店铺装修软件 ") + core::addresses::shop +
            QStringLiteral("\" style=\"") + style + QStringLiteral("\">");
 }
 

@@ -1,8 +1,8 @@
 #include "generators/carousels/wutuzuolunbo.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/carousels/widgets.h"
 
 #include <QGroupBox>
@@ -114,6 +114,10 @@ QString Tfrmwutuzuolunbo::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmwutuzuolunbo)
+QINGWU_WINDOW(
+    Tfrmwutuzuolunbo,
+    {.order = 430,
+     .tile = core::Tile{.page = u"ts8", .row = 1, .column = 2, .image = u"img58", .caption = u"五图左图轮播"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/carousels/xuehua.h"
 
-#include "app/windows.h"
 #include "core/handoff.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QLabel>
 
@@ -44,8 +44,7 @@ Tfrmxuehua::Tfrmxuehua()
 
     on(QStringLiteral("btn2Click"), [this] {
         setText(QStringLiteral("mmo1"), snippet());
-        core::handToConverter(app::window(QStringLiteral("Tfrmtonglan3")),
-                              {core::editionFromBasicFirst(text(QStringLiteral("cbb1"))),
+        core::handToConverter({core::editionFromBasicFirst(text(QStringLiteral("cbb1"))),
                                QStringLiteral("1920"), text(QStringLiteral("edt3")),
                                text(QStringLiteral("mmo1"))});
     });
@@ -72,6 +71,10 @@ QString Tfrmxuehua::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmxuehua)
+QINGWU_WINDOW(
+    Tfrmxuehua,
+    {.order = 280,
+     .tile = core::Tile{.page = u"ts7", .row = 1, .column = 3, .image = u"img38", .caption = u"雪花海报"},
+     .preview = core::ShopPreview{.place = core::Place::Wide, .output = u"mmo1"}})
 
 } // namespace generators

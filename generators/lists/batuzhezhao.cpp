@@ -1,7 +1,7 @@
 #include "generators/lists/batuzhezhao.h"
 #include "core/messages.h"
 
-#include "app/windows.h"
+#include "core/registry.h"
 #include "generators/lists/hovereffects.h"
 
 #include <QGroupBox>
@@ -131,6 +131,11 @@ QString Tfrmbatuzhezhao::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmbatuzhezhao)
+QINGWU_WINDOW(Tfrmbatuzhezhao,
+              {.order = 530,
+               .tile =
+                   core::Tile{
+                       .page = u"ts8", .row = 5, .column = 1, .image = u"img125", .caption = u"八图遮罩翻转"},
+               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

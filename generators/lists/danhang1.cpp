@@ -1,8 +1,8 @@
 #include "generators/lists/danhang1.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/productlists.h"
 
 #include <QGroupBox>
@@ -123,6 +123,10 @@ QString Tfrmdanhang1::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmdanhang1)
+QINGWU_WINDOW(
+    Tfrmdanhang1,
+    {.order = 590,
+     .tile = core::Tile{.page = u"ts6", .row = 3, .column = 3, .image = u"img40", .caption = u"单行左右图文"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

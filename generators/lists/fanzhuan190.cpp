@@ -1,8 +1,8 @@
 #include "generators/lists/fanzhuan190.h"
 #include "core/messages.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/hovereffects.h"
 
 namespace generators {
@@ -42,6 +42,12 @@ QString Tfrmfanzhuan190::snippet() const {
            QStringLiteral("</div></div></span></div>");
 }
 
-QINGWU_WINDOW(Tfrmfanzhuan190)
+QINGWU_WINDOW(Tfrmfanzhuan190, {.order = 650,
+                                .tile = core::Tile{.page = u"tstuiyi1",
+                                                   .row = 1,
+                                                   .column = 1,
+                                                   .image = u"img23",
+                                                   .caption = u"190左侧图片翻转"},
+                                .preview = core::ShopPreview{.place = core::Place::Side}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/lists/fanzhuan950.h"
 #include "core/messages.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/hovereffects.h"
 
 namespace generators {
@@ -58,6 +58,10 @@ QString TFrm950fanzhuan::snippet() const {
            QStringLiteral("\" /></a></div></div></div>");
 }
 
-QINGWU_WINDOW(TFrm950fanzhuan)
+QINGWU_WINDOW(
+    TFrm950fanzhuan,
+    {.order = 330,
+     .tile = core::Tile{.page = u"ts7", .row = 3, .column = 2, .image = u"img21", .caption = u"950两图翻转"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

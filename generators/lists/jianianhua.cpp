@@ -1,8 +1,8 @@
 #include "generators/lists/jianianhua.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/productlists.h"
 
 #include <QLineEdit>
@@ -194,6 +194,10 @@ QString TFrmjianianhua::snippet() const {
     return out + QStringLiteral("</div>");
 }
 
-QINGWU_WINDOW(TFrmjianianhua)
+QINGWU_WINDOW(
+    TFrmjianianhua,
+    {.order = 620,
+     .tile = core::Tile{.page = u"ts6", .row = 4, .column = 3, .image = u"img54", .caption = u"仿嘉年华列表"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/lists/ltbgz.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/productlists.h"
 
 #include <QTabWidget>
@@ -112,6 +112,12 @@ QString Tfrmltbgz::snippet() const {
            t(34) + t(36) + tile(4) + t(34) + t(37) + tile(5) + t(34) + t(38) + tile(6) + t(39);
 }
 
-QINGWU_WINDOW(Tfrmltbgz)
+QINGWU_WINDOW(Tfrmltbgz, {.order = 600,
+                          .tile = core::Tile{.page = u"ts6",
+                                             .row = 4,
+                                             .column = 1,
+                                             .image = u"img51",
+                                             .caption = u"六图不规则列表"},
+                          .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

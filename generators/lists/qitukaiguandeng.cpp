@@ -1,8 +1,8 @@
 #include "generators/lists/qitukaiguandeng.h"
 #include "core/messages.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/hovereffects.h"
 
 #include <QGroupBox>
@@ -105,6 +105,10 @@ QString Tfrmqitukaiguandeng::snippet() const {
     return out + QStringLiteral("</div>");
 }
 
-QINGWU_WINDOW(Tfrmqitukaiguandeng)
+QINGWU_WINDOW(
+    Tfrmqitukaiguandeng,
+    {.order = 520,
+     .tile = core::Tile{.page = u"ts8", .row = 4, .column = 3, .image = u"img63", .caption = u"七图开关灯"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/lists/qituzhuanqu.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/productlists.h"
 
 #include <QGroupBox>
@@ -107,6 +107,10 @@ QString Tfrmqituzhuanqu::snippet() const {
            picture(4) + zone + picture(5) + picture(6) + picture(7) + QStringLiteral("</div>");
 }
 
-QINGWU_WINDOW(Tfrmqituzhuanqu)
+QINGWU_WINDOW(
+    Tfrmqituzhuanqu,
+    {.order = 630,
+     .tile = core::Tile{.page = u"ts6", .row = 5, .column = 1, .image = u"img59", .caption = u"七图专区"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

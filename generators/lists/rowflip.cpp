@@ -1,7 +1,7 @@
 #include "generators/lists/rowflip.h"
 
-#include "app/windows.h"
 #include "core/failure.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "generators/lists/hovereffects.h"
 
@@ -215,7 +215,18 @@ TFrmzdyfanzhuan::TFrmzdyfanzhuan()
           kHelp + QStringLiteral(
                       ",关于自定使用，您可以在反面自定义html代码框中输入您自己设定的代码，注意尺寸即可！")) {}
 
-QINGWU_WINDOW(TFrmimgfanzhuan)
-QINGWU_WINDOW(TFrmzdyfanzhuan)
+QINGWU_WINDOW(
+    TFrmimgfanzhuan,
+    {.order = 500,
+     .tile = core::Tile{.page = u"ts8", .row = 4, .column = 1, .image = u"img50", .caption = u"图片翻转"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbbbanben"}})
+QINGWU_WINDOW(TFrmzdyfanzhuan,
+              {.order = 510,
+               .tile = core::Tile{.page = u"ts8",
+                                  .row = 4,
+                                  .column = 2,
+                                  .image = u"imgzidingyifanzhuan",
+                                  .caption = u"自定义翻转"},
+               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbbbanben"}})
 
 } // namespace generators

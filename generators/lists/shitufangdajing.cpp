@@ -1,7 +1,7 @@
 #include "generators/lists/shitufangdajing.h"
 #include "core/messages.h"
 
-#include "app/windows.h"
+#include "core/registry.h"
 #include "generators/lists/hovereffects.h"
 
 #include <QGroupBox>
@@ -97,6 +97,10 @@ QString Tfrmshitufangdajing::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmshitufangdajing)
+QINGWU_WINDOW(
+    Tfrmshitufangdajing,
+    {.order = 470,
+     .tile = core::Tile{.page = u"ts8", .row = 3, .column = 1, .image = u"img60", .caption = u"十图放大镜"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

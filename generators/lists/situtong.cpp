@@ -1,7 +1,7 @@
 #include "generators/lists/situtong.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/productlists.h"
 
 #include <QGroupBox>
@@ -114,6 +114,12 @@ QString TFrmsitutong::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(TFrmsitutong)
+QINGWU_WINDOW(TFrmsitutong, {.order = 580,
+                             .tile = core::Tile{.page = u"ts6",
+                                                .row = 3,
+                                                .column = 2,
+                                                .image = u"img130",
+                                                .caption = u"通用四图列表"},
+                             .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/lists/tuangou.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "generators/lists/productlists.h"
 
@@ -155,6 +155,12 @@ QString Tfrmtuangou::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmtuangou)
+QINGWU_WINDOW(Tfrmtuangou, {.order = 610,
+                            .tile = core::Tile{.page = u"ts6",
+                                               .row = 4,
+                                               .column = 2,
+                                               .image = u"img53",
+                                               .caption = u"仿团购促销列表"},
+                            .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,7 +1,7 @@
 #include "generators/lists/tupian8.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/productlists.h"
 
 namespace generators {
@@ -92,6 +92,10 @@ QString Tfrmtupian8::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmtupian8)
+QINGWU_WINDOW(
+    Tfrmtupian8,
+    {.order = 570,
+     .tile = core::Tile{.page = u"ts6", .row = 3, .column = 1, .image = u"img129", .caption = u"8图关联列表"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/lists/xijiewutu.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/productlists.h"
 
 #include <QGroupBox>
@@ -111,6 +111,10 @@ QString Tfrmxijiewutu::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmxijiewutu)
+QINGWU_WINDOW(
+    Tfrmxijiewutu,
+    {.order = 640,
+     .tile = core::Tile{.page = u"ts6", .row = 5, .column = 2, .image = u"img62", .caption = u"细节五图"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

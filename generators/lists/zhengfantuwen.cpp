@@ -1,7 +1,7 @@
 #include "generators/lists/zhengfantuwen.h"
 #include "core/messages.h"
 
-#include "app/windows.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "generators/lists/hovereffects.h"
 
@@ -199,7 +199,21 @@ Tfrmzhengfantuwen3::Tfrmzhengfantuwen3()
                          {QStringLiteral("0"), QStringLiteral("320"), QStringLiteral("640")},
                          QStringLiteral("120px")}) {}
 
-QINGWU_WINDOW(Tfrmzhengfantuwen3)
-QINGWU_WINDOW(Tfrmzhengfantuwen4)
+QINGWU_WINDOW(Tfrmzhengfantuwen3,
+              {.order = 550,
+               .tile = core::Tile{.page = u"ts8",
+                                  .row = 5,
+                                  .column = 3,
+                                  .image = u"img48",
+                                  .caption = u"三图图文正反切换"},
+               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+QINGWU_WINDOW(Tfrmzhengfantuwen4,
+              {.order = 560,
+               .tile = core::Tile{.page = u"ts8",
+                                  .row = 5,
+                                  .column = 2,
+                                  .image = u"img47",
+                                  .caption = u"四图图文正反切换"},
+               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

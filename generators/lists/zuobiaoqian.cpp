@@ -1,7 +1,7 @@
 #include "generators/lists/zuobiaoqian.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/lists/productlists.h"
 
 #include <QGroupBox>
@@ -140,6 +140,10 @@ QString Tfrmzuobiaoqian::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmzuobiaoqian)
+QINGWU_WINDOW(
+    Tfrmzuobiaoqian,
+    {.order = 540,
+     .tile = core::Tile{.page = u"ts8", .row = 2, .column = 1, .image = u"img57", .caption = u"左侧标签卡"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

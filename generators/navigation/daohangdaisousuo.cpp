@@ -1,8 +1,8 @@
 #include "generators/navigation/daohangdaisousuo.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/messages.h"
+#include "core/registry.h"
 #include "generators/navigation/navigation.h"
 
 #include <QGroupBox>
@@ -81,7 +81,7 @@ QString TFrmdaohangdaisousuo::snippet() const {
     out += QStringLiteral("<div style=\"width:19%;float:right;margin-top:4px ;font-size:12px; \">") +
            QStringLiteral("<form action=\"") + navigation::searchAction(text(QStringLiteral("edt1"))) +
            QStringLiteral("\" method=\"post\" target=\"_blank\">");
-    out += QStringLiteral("<input name=\"") + app::addresses::shopSearchField +
+    out += QStringLiteral("<input name=\"") + core::addresses::shopSearchField +
            QStringLiteral("\" type=\"text\" style=\" border:#fff 1px solid; height:20px; "
                           "width:120px;padding-left:10px; background-color:#FFF;color:#333\" value=\"") +
            text(QStringLiteral("edt4")) + QStringLiteral("\" /><input style=\"border:0; background-color:") +
@@ -91,6 +91,10 @@ QString TFrmdaohangdaisousuo::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(TFrmdaohangdaisousuo)
+QINGWU_WINDOW(
+    TFrmdaohangdaisousuo,
+    {.order = 310,
+     .tile = core::Tile{.page = u"ts7", .row = 2, .column = 2, .image = u"img17", .caption = u"导航带搜索"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,6 +1,6 @@
 #include "generators/navigation/dh.h"
 
-#include "app/windows.h"
+#include "core/registry.h"
 
 #include <QGroupBox>
 
@@ -124,6 +124,10 @@ navigation::NavigationColours Tfrmdh::colours() const {
             t("edt11"), t("edt12"), t("edt13"), t("edt15"), t("edt19"), t("edt16"), t("edt17")};
 }
 
-QINGWU_WINDOW(Tfrmdh)
+QINGWU_WINDOW(
+    Tfrmdh,
+    {.order = 300,
+     .tile = core::Tile{.page = u"ts7", .row = 3, .column = 1, .image = u"img19", .caption = u"默认导航修改"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

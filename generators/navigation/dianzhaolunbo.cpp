@@ -1,7 +1,7 @@
 #include "generators/navigation/dianzhaolunbo.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
+#include "core/registry.h"
 
 #include <QGroupBox>
 
@@ -75,6 +75,10 @@ QString Tfrmdianzhaolunbo::snippet() const {
     return out + kCarouselTail;
 }
 
-QINGWU_WINDOW(Tfrmdianzhaolunbo)
+QINGWU_WINDOW(
+    Tfrmdianzhaolunbo,
+    {.order = 320,
+     .tile = core::Tile{.page = u"ts7", .row = 2, .column = 3, .image = u"img13", .caption = u"店招带轮播"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/navigation/dzdh.h"
 
-#include "app/windows.h"
 #include "core/platform.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -123,6 +123,10 @@ QString Tfrmdzdh::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmdzdh)
+QINGWU_WINDOW(
+    Tfrmdzdh,
+    {.order = 290,
+     .tile = core::Tile{.page = u"ts7", .row = 2, .column = 1, .image = u"img18", .caption = u"店招导航"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

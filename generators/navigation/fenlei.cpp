@@ -1,8 +1,8 @@
 #include "generators/navigation/fenlei.h"
 
-#include "app/windows.h"
 #include "core/platform.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QGroupBox>
 #include <QTabWidget>
@@ -199,6 +199,12 @@ QString Tfrmfenlei::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmfenlei)
+QINGWU_WINDOW(Tfrmfenlei, {.order = 690,
+                           .tile = core::Tile{.page = u"tstuiyi1",
+                                              .row = 2,
+                                              .column = 2,
+                                              .image = u"img25",
+                                              .caption = u"首页横向分类"},
+                           .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

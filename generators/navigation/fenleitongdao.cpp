@@ -1,8 +1,8 @@
 #include "generators/navigation/fenleitongdao.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/navigation/navigation.h"
 
 #include <QGroupBox>
@@ -180,7 +180,7 @@ QString Tfrmfenleitongdao::snippet() const {
            QStringLiteral("<div style=\"height:40px; line-height:40px; text-align:center;background-color: #999\">") +
            QStringLiteral("<form action=\"") + navigation::searchAction(text(QStringLiteral("edt6"))) +
            QStringLiteral("\" method=\"post\" target=\"_blank\">");
-    out += QStringLiteral("<input class=\"keyword\" name=\"") + app::addresses::shopSearchField +
+    out += QStringLiteral("<input class=\"keyword\" name=\"") + core::addresses::shopSearchField +
            QStringLiteral("\"  type=\"text\" style=\"border:#000 1px solid; width:115px; "
                           "height:23px;line-height:23px;background:url(none) #fff no-repeat; ") +
            QStringLiteral("padding-left:10px; color:#ccc\" value=\"\" /><input class=\"submit\" style=\"border:#069 "
@@ -194,6 +194,10 @@ QString Tfrmfenleitongdao::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmfenleitongdao)
+QINGWU_WINDOW(
+    Tfrmfenleitongdao,
+    {.order = 340,
+     .tile = core::Tile{.page = u"ts7", .row = 3, .column = 3, .image = u"img15", .caption = u"快速分类通道"},
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

@@ -1,9 +1,9 @@
 #include "generators/navigation/footer.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/platform.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/navigation/navigation.h"
 
 #include <QGroupBox>
@@ -210,7 +210,20 @@ QString TFrmdonghuadibu::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmdbdm)
-QINGWU_WINDOW(TFrmdonghuadibu)
+QINGWU_WINDOW(Tfrmdbdm, {.order = 710,
+                         .tile = core::Tile{.page = u"tstuiyi1",
+                                            .row = 3,
+                                            .column = 1,
+                                            .image = u"img32",
+                                            .caption = u"底部信息"},
+                         .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+QINGWU_WINDOW(TFrmdonghuadibu,
+              {.order = 700,
+               .tile = core::Tile{.page = u"tstuiyi1",
+                                  .row = 2,
+                                  .column = 3,
+                                  .image = u"img103",
+                                  .caption = u"动态底部信息"},
+               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace generators

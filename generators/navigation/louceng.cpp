@@ -1,7 +1,7 @@
 #include "generators/navigation/louceng.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -207,7 +207,15 @@ Tfrmmaodian::Tfrmmaodian()
     });
 }
 
-QINGWU_WINDOW(TFrmlouceng)
-QINGWU_WINDOW(Tfrmmaodian)
+QINGWU_WINDOW(
+    TFrmlouceng,
+    {.order = 380,
+     .tile = core::Tile{.page = u"ts7", .row = 1, .column = 1, .image = u"img68", .caption = u"楼层跳转"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
+QINGWU_WINDOW(
+    Tfrmmaodian,
+    {.order = 170,
+     .tile = core::Tile{.page = u"tsmg2", .row = 1, .column = 2, .image = u"img119", .caption = u"锚点"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,11 +1,11 @@
 #include "generators/navigation/navigation.h"
 
-#include "app/addresses.h"
+#include "core/addresses.h"
 
 namespace generators::navigation {
 
 QString searchAction(const QString& shop) {
-    return shop + app::addresses::shopSearchPath;
+    return shop + core::addresses::shopSearchPath;
 }
 
 } // namespace generators::navigation

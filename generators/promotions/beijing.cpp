@@ -1,6 +1,6 @@
 #include "generators/promotions/beijing.h"
 
-#include "app/windows.h"
+#include "core/registry.h"
 
 #include <QLabel>
 
@@ -44,6 +44,10 @@ Tfrmbeijing::Tfrmbeijing()
     });
 }
 
-QINGWU_WINDOW(Tfrmbeijing)
+QINGWU_WINDOW(
+    Tfrmbeijing,
+    {.order = 70,
+     .tile = core::Tile{.page = u"tsmg1", .row = 3, .column = 1, .image = u"img106", .caption = u"固定背景"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

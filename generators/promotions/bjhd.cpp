@@ -1,7 +1,7 @@
 #include "generators/promotions/bjhd.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -82,6 +82,10 @@ TfrmBJHD::TfrmBJHD()
     });
 }
 
-QINGWU_WINDOW(TfrmBJHD)
+QINGWU_WINDOW(
+    TfrmBJHD,
+    {.order = 80,
+     .tile = core::Tile{.page = u"tsmg1", .row = 3, .column = 2, .image = u"img117", .caption = u"背景交替"},
+     .preview = core::ShopPreview{.place = core::Place::Wide, .output = u"mmo1"}})
 
 } // namespace generators

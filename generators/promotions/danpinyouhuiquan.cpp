@@ -1,9 +1,9 @@
 #include "generators/promotions/danpinyouhuiquan.h"
 
-#include "app/windows.h"
 #include "core/dates.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/shared.h"
 
 #include <QDateTimeEdit>
@@ -110,6 +110,10 @@ QString Tfrmdanpinyouhuiquan::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmdanpinyouhuiquan)
+QINGWU_WINDOW(
+    Tfrmdanpinyouhuiquan,
+    {.order = 360,
+     .tile = core::Tile{.page = u"ts7", .row = 5, .column = 1, .image = u"img12", .caption = u"单品优惠券"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

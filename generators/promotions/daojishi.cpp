@@ -1,7 +1,7 @@
 #include "generators/promotions/daojishi.h"
 
-#include "app/windows.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/shared.h"
 
 #include <QGroupBox>
@@ -192,6 +192,12 @@ QString Tfrmdaojishi::positionPage() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmdaojishi)
+QINGWU_WINDOW(Tfrmdaojishi, {.order = 730,
+                             .tile = core::Tile{.page = u"tstuiyi1",
+                                                .row = 3,
+                                                .column = 3,
+                                                .image = u"img11",
+                                                .caption = u"全屏倒计时"},
+                             .preview = core::ShopPreview{.place = core::Place::Home, .output = u"mmo1"}})
 
 } // namespace generators

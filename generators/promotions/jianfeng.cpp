@@ -1,7 +1,7 @@
 #include "generators/promotions/jianfeng.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -69,6 +69,12 @@ TFrmjianfeng::TFrmjianfeng()
     });
 }
 
-QINGWU_WINDOW(TFrmjianfeng)
+QINGWU_WINDOW(TFrmjianfeng, {.order = 90,
+                             .tile = core::Tile{.page = u"tsmg1",
+                                                .row = 4,
+                                                .column = 1,
+                                                .image = u"img101",
+                                                .caption = u"去除版块间缝"},
+                             .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,9 +1,9 @@
 #include "generators/promotions/jieridaojishi.h"
 
-#include "app/windows.h"
 #include "core/dates.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/shared.h"
 
 #include <QDateTimeEdit>
@@ -103,6 +103,10 @@ QString TFrmjieridaojishi::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(TFrmjieridaojishi)
+QINGWU_WINDOW(
+    TFrmjieridaojishi,
+    {.order = 350,
+     .tile = core::Tile{.page = u"ts7", .row = 4, .column = 2, .image = u"img35", .caption = u"节日倒计时"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/promotions/kefu.h"
 
-#include "app/windows.h"
 #include "core/account.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/shared.h"
 #include "generators/promotions/wangwang.h"
 
@@ -144,6 +144,12 @@ QString Tfrmkefu::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmkefu)
+QINGWU_WINDOW(Tfrmkefu, {.order = 720,
+                         .tile = core::Tile{.page = u"tstuiyi1",
+                                            .row = 3,
+                                            .column = 2,
+                                            .image = u"img24",
+                                            .caption = u"旺旺客服"},
+                         .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

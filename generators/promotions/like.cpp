@@ -1,7 +1,7 @@
 #include "generators/promotions/like.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QLabel>
@@ -49,6 +49,12 @@ Tfrmlike::Tfrmlike()
     });
 }
 
-QINGWU_WINDOW(Tfrmlike)
+QINGWU_WINDOW(Tfrmlike, {.order = 100,
+                         .tile = core::Tile{.page = u"tsmg2",
+                                            .row = 2,
+                                            .column = 1,
+                                            .image = u"img92",
+                                            .caption = u"喜欢分享按钮"},
+                         .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/promotions/liuyanban.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -138,6 +138,10 @@ QString TFrmliuyanban::snippet() const {
            QStringLiteral("&nbsp;</div></div></div>");
 }
 
-QINGWU_WINDOW(TFrmliuyanban)
+QINGWU_WINDOW(
+    TFrmliuyanban,
+    {.order = 680,
+     .tile = core::Tile{.page = u"tstuiyi1", .row = 2, .column = 1, .image = u"img123", .caption = u"留言板"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/promotions/paihangbang.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -97,6 +97,12 @@ QString Tfrmpaihangbang::snippet() const {
     return out + QStringLiteral("</div>");
 }
 
-QINGWU_WINDOW(Tfrmpaihangbang)
+QINGWU_WINDOW(Tfrmpaihangbang, {.order = 390,
+                                .tile = core::Tile{.page = u"ts7",
+                                                   .row = 4,
+                                                   .column = 3,
+                                                   .image = u"img22",
+                                                   .caption = u"190销售排行榜"},
+                                .preview = core::ShopPreview{.place = core::Place::Side}})
 
 } // namespace generators

@@ -1,7 +1,7 @@
 #include "generators/promotions/sale.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 namespace generators {
@@ -43,6 +43,10 @@ Tfrmsale::Tfrmsale()
     });
 }
 
-QINGWU_WINDOW(Tfrmsale)
+QINGWU_WINDOW(
+    Tfrmsale,
+    {.order = 180,
+     .tile = core::Tile{.page = u"tsmg2", .row = 1, .column = 3, .image = u"img121", .caption = u"购物车"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,9 +1,9 @@
 #include "generators/promotions/text.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/platform.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "generators/promotions/pagewidgets.h"
 
@@ -194,6 +194,10 @@ QString Tfrmtext::strip() const {
     return QString();
 }
 
-QINGWU_WINDOW(Tfrmtext)
+QINGWU_WINDOW(
+    Tfrmtext,
+    {.order = 110,
+     .tile = core::Tile{.page = u"tsmg1", .row = 4, .column = 2, .image = u"img113", .caption = u"文字滚动"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,10 +1,10 @@
 #include "generators/promotions/wangwang.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
 #include "core/account.h"
+#include "core/addresses.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +14,7 @@ namespace generators {
 namespace wangwang {
 
 QString chatLink(const QString& account, const QString& s) {
-    return app::addresses::wangwangChat + account + QStringLiteral("&siteid=cntaobao&s=") + s +
+    return core::addresses::wangwangChat + account + QStringLiteral("&siteid=cntaobao&s=") + s +
            QStringLiteral("&charset=utf-8");
 }
 
@@ -25,9 +25,9 @@ QString chatButton(const QString& chat, const QString& picture) {
 }
 
 QString marketplaceButton(const QString& account) {
-    return QStringLiteral("<a target=\"_blank\" href=\"") + app::addresses::wangwangChat + account +
+    return QStringLiteral("<a target=\"_blank\" href=\"") + core::addresses::wangwangChat + account +
            QStringLiteral("&siteid=cntaobao&status=2&charset=utf-8\"><img border=\"0\" src=\"") +
-           app::addresses::wangwangStatus + account +
+           core::addresses::wangwangStatus + account +
            QStringLiteral("&site=cntaobao&s=2&charset=utf-8\" alt=\"点击这里给我发消息\" /></a>");
 }
 
@@ -68,7 +68,7 @@ Tfrmww::Tfrmww()
 void Tfrmww::copyButton(const QString& style, const QString& notice) {
     setText(QStringLiteral("edt2"), core::encodedAccount(text(QStringLiteral("edt1"))));
     const QString account = text(QStringLiteral("edt2"));
-    const QString status = app::addresses::wangwangStatus + account + QStringLiteral("&site=cntaobao&s=") +
+    const QString status = core::addresses::wangwangStatus + account + QStringLiteral("&site=cntaobao&s=") +
                            style + QStringLiteral("&charset=utf-8");
     deliver(QStringLiteral("mmo1"), wangwang::chatButton(wangwang::chatLink(account, style), status), notice);
 }
@@ -118,7 +118,7 @@ Tfrmwangwangqun::Tfrmwangwangqun()
 
     on(QStringLiteral("btn1Click"), [this] {
         deliver(QStringLiteral("mmo1"),
-                QStringLiteral("<a href=\"") + app::addresses::wangwangGroup + text(QStringLiteral("edt1")) +
+                QStringLiteral("<a href=\"") + core::addresses::wangwangGroup + text(QStringLiteral("edt1")) +
                     QStringLiteral("\" target=\"_blank\"><img src=\"") + text(QStringLiteral("edt2")) +
                     QStringLiteral("\" alt=\"") + text(QStringLiteral("edt5")) +
                     QStringLiteral("\" width=\"") + text(QStringLiteral("edt3")) +
@@ -127,8 +127,20 @@ Tfrmwangwangqun::Tfrmwangwangqun()
     });
 }
 
-QINGWU_WINDOW(Tfrmww)
-QINGWU_WINDOW(Tfrmgxww)
-QINGWU_WINDOW(Tfrmwangwangqun)
+QINGWU_WINDOW(
+    Tfrmww,
+    {.order = 130,
+     .tile = core::Tile{.page = u"tsmg1", .row = 3, .column = 3, .image = u"img74", .caption = u"旺旺代码"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
+QINGWU_WINDOW(
+    Tfrmgxww,
+    {.order = 140,
+     .tile = core::Tile{.page = u"tsmg1", .row = 4, .column = 3, .image = u"img77", .caption = u"个性旺旺"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
+QINGWU_WINDOW(
+    Tfrmwangwangqun,
+    {.order = 150,
+     .tile = core::Tile{.page = u"tsmg1", .row = 5, .column = 3, .image = u"img78", .caption = u"旺旺群代码"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,7 +1,7 @@
 #include "generators/promotions/xiala.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -44,6 +44,12 @@ Tfrmxiala::Tfrmxiala()
     });
 }
 
-QINGWU_WINDOW(Tfrmxiala)
+QINGWU_WINDOW(Tfrmxiala, {.order = 760,
+                          .tile = core::Tile{.page = u"tstuiyi1",
+                                             .row = 4,
+                                             .column = 3,
+                                             .image = u"img111",
+                                             .caption = u"下拉框显示"},
+                          .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,9 +1,9 @@
 #include "generators/promotions/xiu.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/platform.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -142,6 +142,10 @@ QString TFrmxiu::snippet() const {
     return out + QStringLiteral("</marquee></td></tr></table>");
 }
 
-QINGWU_WINDOW(TFrmxiu)
+QINGWU_WINDOW(
+    TFrmxiu,
+    {.order = 660,
+     .tile = core::Tile{.page = u"tstuiyi1", .row = 1, .column = 2, .image = u"img28", .caption = u"买家秀"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

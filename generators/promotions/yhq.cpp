@@ -1,8 +1,8 @@
 #include "generators/promotions/yhq.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/shared.h"
 
 #include <QComboBox>
@@ -176,6 +176,10 @@ QString Tfrmyhq::couponBlock(int coupon) const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmyhq)
+QINGWU_WINDOW(
+    Tfrmyhq,
+    {.order = 410,
+     .tile = core::Tile{.page = u"ts7", .row = 4, .column = 1, .image = u"img14", .caption = u"店铺优惠券"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

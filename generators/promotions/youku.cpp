@@ -1,9 +1,9 @@
 #include "generators/promotions/youku.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/platform.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -77,6 +77,12 @@ Tfrmyouku::Tfrmyouku()
     });
 }
 
-QINGWU_WINDOW(Tfrmyouku)
+QINGWU_WINDOW(Tfrmyouku, {.order = 750,
+                          .tile = core::Tile{.page = u"tstuiyi1",
+                                             .row = 4,
+                                             .column = 2,
+                                             .image = u"img110",
+                                             .caption = u"优酷视频"},
+                          .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -1,8 +1,8 @@
 #include "generators/promotions/zhanggui.h"
 
-#include "app/windows.h"
 #include "core/platform.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -113,6 +113,10 @@ QString TFrmzhanggui::snippet() const {
            text(QStringLiteral("edt10")) + QStringLiteral("</span></a></td></tr></table></td></tr></table>");
 }
 
-QINGWU_WINDOW(TFrmzhanggui)
+QINGWU_WINDOW(
+    TFrmzhanggui,
+    {.order = 400,
+     .tile = core::Tile{.page = u"ts7", .row = 5, .column = 3, .image = u"img82", .caption = u"掌柜说"},
+     .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

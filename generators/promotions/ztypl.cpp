@@ -1,9 +1,9 @@
 #include "generators/promotions/ztypl.h"
 
-#include "app/windows.h"
 #include "core/messages.h"
 #include "core/platform.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "generators/promotions/pagewidgets.h"
 
 #include <QGroupBox>
@@ -139,6 +139,12 @@ QString Tfrmztypl::snippet() const {
     return out + QStringLiteral("</div>");
 }
 
-QINGWU_WINDOW(Tfrmztypl)
+QINGWU_WINDOW(Tfrmztypl, {.order = 670,
+                          .tile = core::Tile{.page = u"tstuiyi1",
+                                             .row = 1,
+                                             .column = 3,
+                                             .image = u"img29",
+                                             .caption = u"左图右评论"},
+                          .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace generators

@@ -46,7 +46,7 @@ void copyFolder(const QString& from, const QString& to) {
 QStringList tileWindows() {
     QStringList classes;
     for (const app::CatalogueSlot& slot : app::catalogue())
-        if (!slot.target.isEmpty() && app::isBuilt(slot.target) && !classes.contains(slot.target))
+        if (!classes.contains(slot.target))
             classes << slot.target;
     return classes;
 }

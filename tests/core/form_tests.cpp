@@ -24,6 +24,8 @@ public:
         addEdit(this, "edt3", QRect(0, 90, 100, 20), "");
         addMemo(this, "mmo1", QRect(0, 120, 200, 100), {"line one", "line two"});
         addButton(this, "btn1", QRect(0, 230, 80, 24), "go");
+        addButton(this, "btn2", QRect(90, 230, 80, 24), "second");
+        addButton(this, "btn3", QRect(180, 230, 80, 24), "copy");
         addEdit(this, "edt15", QRect(0, 260, 100, 20), "#000");
         colorField("edt15");
         on("btn1Click", [this] {
@@ -42,6 +44,66 @@ public:
 };
 
 class FormTest : public testing::ProgramTest {};
+
+// A window whose handler names may match nothing.
+class WiredForm : public core::Form {
+public:
+    explicit WiredForm(const QStringList& handlers)
+        : core::Form("Tfrmwired", "接线") {
+        addButton(this, "btn1", QRect(0, 0, 80, 24), "go");
+        addLabel(this, "lbl1", QRect(0, 30, 80, 24), "caption");
+        for (const QString& handler : handlers)
+            on(handler, [] {});
+    }
+    // A handler that a stand-in button raises.
+    void onStandIn(const QString& handler, QPushButton* standIn, std::function<void()> action) {
+        on(handler, standIn, &QPushButton::clicked, std::move(action));
+    }
+};
+
+// What the wiring reports while it is not strict.
+QStringList unwiredHandlers(const QStringList& handlers) {
+    static QStringList reported;
+    reported.clear();
+    core::Form::setStrictWiring(false);
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
+                                                                const QString& message) {
+        if (message.contains("matches no control or event")) reported << message.section(' ', 1, 1);
+    });
+    { WiredForm form(handlers); }
+    qInstallMessageHandler(previous);
+    core::Form::setStrictWiring(true);
+    return reported;
+}
+
+TEST_F(FormTest, AHandlerThatCouldNeverRunIsReported) {
+    struct Case {
+        const char* handler;
+        bool wired;
+    };
+    const Case cases[] = {
+        {"btn1Click", true},          {"btn1DblClick", true},   {"lbl1MouseEnter", true},
+        {"FormShow", true},           {"FormCreate", true},     {"btn1MouseMove", true},
+        {"btnlClick", false},         {"btn9Click", false},     {"lbl1Change", false},
+        {"btn1Timer", false},         {"btn1", false},          {"btn1Clicked", false},
+        {"wb1DocumentComplete", false}, {"Click", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(unwiredHandlers({c.handler}).isEmpty(), c.wired) << c.handler;
+    EXPECT_EQ(unwiredHandlers({"btn9Click", "btn1Click", "lbl1Change"}),
+              QStringList({"Tfrmwired::btn9Click", "Tfrmwired::lbl1Change"}));
+}
+
+TEST_F(FormTest, AHandlerRaisedByAnotherControlRunsFromItsSignal) {
+    WiredForm form({});
+    auto* stand = new QPushButton("stand-in", &form);
+    int runs = 0;
+    form.onStandIn("rzpnl1Click", stand, [&runs] { ++runs; });
+    stand->click();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(form.fire("rzpnl1Click"));
+    EXPECT_EQ(runs, 2);
+}
 
 TEST_F(FormTest, ObjectNamesAndTexts) {
     SampleForm form;

@@ -22,7 +22,7 @@ const QString kMissing = QStringLiteral("请先生成代码，再预览店铺效
 // The window classes under generators/, read from their sources.
 QStringList generatorWindows() {
     QStringList classes;
-    const QRegularExpression registration(QStringLiteral("QINGWU_WINDOW\\((\\w+)\\)"));
+    const QRegularExpression registration(QStringLiteral("QINGWU_WINDOW\\(\\s*(\\w+),"));
     QDirIterator files(QStringLiteral(QINGWU_SOURCE_DIR "/generators"), {QStringLiteral("*.cpp")},
                        QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "core/files.h"
+#include "core/form.h"
 #include "tests/support/fake_platform.h"
 
 #include <QApplication>
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     app::configureApplication(application);
     core::setPlatform(&testing::fakePlatform());
+    // A handler that would never run is a fault the tests must see.
+    core::Form::setStrictWiring(true);
 
     QTemporaryDir programFolder;
     const QString source = QStringLiteral(QINGWU_SOURCE_DIR "/resources/files");

@@ -1,6 +1,6 @@
 #include "tools/code/charushanchudaima.h"
 
-#include "app/windows.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 namespace tools {
@@ -74,6 +74,9 @@ void Tfrmcharushanchudaima::handOut(const QString& output, const QString& done) 
     core::platform().information(this, kDone);
 }
 
-QINGWU_WINDOW(Tfrmcharushanchudaima)
+QINGWU_WINDOW(Tfrmcharushanchudaima,
+              {.order = 850,
+               .tile = core::Tile{
+                   .page = u"tsmg2", .row = 2, .column = 2, .image = u"img112", .caption = u"插入删除代码"}})
 
 } // namespace tools

@@ -1,7 +1,7 @@
 #include "tools/code/html.h"
 
-#include "app/windows.h"
 #include "core/files.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "tools/code/codecolours.h"
 
@@ -172,23 +172,21 @@ TFrmhtml::TFrmhtml() : core::Form(QStringLiteral("TFrmhtml"), kCaption) {
     connect(list, &QListWidget::itemDoubleClicked, this, [this] { dispatch(QStringLiteral("lsthtmlDblClick")); });
     on(QStringLiteral("btn1Click"), [view] { view->setFixedWidth(1); });
     on(QStringLiteral("btn2Click"), [this, view] { view->setFixedWidth(width() / 2); });
-    on(QStringLiteral("actyuExecute"), [this] { refresh(); });
-    connect(control<QPushButton>(QStringLiteral("btnyu")), &QPushButton::clicked, this,
-            [this] { dispatch(QStringLiteral("actyuExecute")); });
+    on(QStringLiteral("actyuExecute"), control<QPushButton>(QStringLiteral("btnyu")), &QPushButton::clicked,
+       [this] { refresh(); });
     on(QStringLiteral("edtcolorDblClick"), [this] { chooseColour(); });
     on(QStringLiteral("btn4Click"), [this] { insert(text(QStringLiteral("edtcolor"))); });
-    on(QStringLiteral("rzpnljiClick"), [this] {
-        const std::optional<QString> answer = core::platform().prompt(
-            this, QStringLiteral("提示"), QStringLiteral("请输入注释标题"), QStringLiteral("0"));
-        insert(QStringLiteral("<!--") + answer.value_or(QStringLiteral("0")) + QStringLiteral("-->"));
-    });
-    on(QStringLiteral("actgeExecute"), [this] { readingLayout(); });
-    on(QStringLiteral("rzpnlsuoClick"), [this] { insert(QStringLiteral("  ")); });
-    const std::pair<const char*, const char*> strip2[] = {
-        {"btnji", "rzpnljiClick"}, {"btnkan", "actgeExecute"}, {"btnsuo", "rzpnlsuoClick"}};
-    for (const auto& [button, handler] : strip2)
-        connect(control<QPushButton>(QString::fromLatin1(button)), &QPushButton::clicked, this,
-                [this, handler] { dispatch(QString::fromLatin1(handler)); });
+    // The second strip's buttons raise the handlers of the panels they stand for.
+    on(QStringLiteral("rzpnljiClick"), control<QPushButton>(QStringLiteral("btnji")), &QPushButton::clicked,
+       [this] {
+           const std::optional<QString> answer = core::platform().prompt(
+               this, QStringLiteral("提示"), QStringLiteral("请输入注释标题"), QStringLiteral("0"));
+           insert(QStringLiteral("<!--") + answer.value_or(QStringLiteral("0")) + QStringLiteral("-->"));
+       });
+    on(QStringLiteral("actgeExecute"), control<QPushButton>(QStringLiteral("btnkan")), &QPushButton::clicked,
+       [this] { readingLayout(); });
+    on(QStringLiteral("rzpnlsuoClick"), control<QPushButton>(QStringLiteral("btnsuo")), &QPushButton::clicked,
+       [this] { insert(QStringLiteral("  ")); });
     on(QStringLiteral("redtmomeKeyPress"), [this] { insert(QStringLiteral("  ")); });
     for (const Fragment& fragment : kFragments) {
         const QString text = QString::fromUtf16(fragment.text);
@@ -400,6 +398,9 @@ void TFrmhtml::replaceText() {
     m_code->setText(code.replace(m_lastFind, *replacement, Qt::CaseSensitive));
 }
 
-QINGWU_WINDOW(TFrmhtml)
+QINGWU_WINDOW(TFrmhtml,
+              {.order = 50,
+               .tile = core::Tile{
+                   .page = u"tsmg1", .row = 2, .column = 3, .image = u"img73", .caption = u"HTML编辑器"}})
 
 } // namespace tools

@@ -1,8 +1,8 @@
 #include "tools/code/jsq.h"
 
-#include "app/windows.h"
 #include "core/failure.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QLabel>
@@ -122,6 +122,9 @@ void Tfrmjsq::equals() {
     setText(QStringLiteral("edt1"), m_first);
 }
 
-QINGWU_WINDOW(Tfrmjsq)
+QINGWU_WINDOW(Tfrmjsq,
+              {.order = 60,
+               .tile = core::Tile{
+                   .page = u"tsmg1", .row = 2, .column = 2, .image = u"img98", .caption = u"图片列表计算器"}})
 
 } // namespace tools

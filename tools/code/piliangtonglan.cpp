@@ -1,12 +1,12 @@
 #include "tools/code/piliangtonglan.h"
 
-#include "app/windows.h"
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/jpegsize.h"
+#include "core/registry.h"
 #include "core/text.h"
-#include "tools/code/pastemenu.h"
 #include "tools/code/bannerwrap.h"
+#include "tools/code/pastemenu.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -177,6 +177,12 @@ void Tfrmpiliangtonglan::thumbnails() {
     m_browser->navigate(thumbnailFile());
 }
 
-QINGWU_WINDOW(Tfrmpiliangtonglan)
+QINGWU_WINDOW(Tfrmpiliangtonglan, {.order = 810,
+                                   .tile = core::Tile{.page = u"tstuijian",
+                                                      .row = 1,
+                                                      .column = 2,
+                                                      .image = u"img2",
+                                                      .caption = u"批量通栏转化",
+                                                      .size = core::TileSize::Large}})
 
 } // namespace tools

@@ -1,8 +1,8 @@
 #include "tools/code/sousuokuang.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/files.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QComboBox>
@@ -141,7 +141,7 @@ Tfrmsousuokuang::Tfrmsousuokuang()
 core::Browser* Tfrmsousuokuang::browser() {
     if (!m_browser) {
         m_browser = core::platform().createBrowser(control<QWidget>(QStringLiteral("wb1")));
-        m_browser->navigate(app::addresses::searchBoxNotice);
+        m_browser->navigate(core::addresses::searchBoxNotice);
     }
     return m_browser;
 }
@@ -186,14 +186,14 @@ void Tfrmsousuokuang::build() {
         hot += QStringLiteral("热搜：");
         for (const QString& word : core::splitBarList(hotText))
             hot += QStringLiteral("<a style=\"text-decoration:none;color:") + hotColour +
-                   QStringLiteral("\" href=\"") + shop + app::addresses::searchBoxKeywordSearch + word +
+                   QStringLiteral("\" href=\"") + shop + core::addresses::searchBoxKeywordSearch + word +
                    QStringLiteral("\" target=\"_blank\">") + word + QStringLiteral("</a>&nbsp;\r\n");
     }
     hot += QStringLiteral("</div>\r\n");
 
     // The form; the preview sizes its field and button by height instead of line height.
     auto form = [&](const QString& fieldSize, const QString& buttonHeight) {
-        return QStringLiteral("<form action=\"") + shop + app::addresses::shopSearchPath +
+        return QStringLiteral("<form action=\"") + shop + core::addresses::shopSearchPath +
                QStringLiteral("\" method=\"post\" target=\"_blank\">") +
                QStringLiteral("\t<input class=\"keyword\" name=\"keyword\"  type=\"text\" style=\"border:") +
                colour + QStringLiteral(" ") + text(QStringLiteral("cbbxiankuan")) +
@@ -230,6 +230,12 @@ void Tfrmsousuokuang::build() {
     browser()->navigate(previewFile());
 }
 
-QINGWU_WINDOW(Tfrmsousuokuang)
+QINGWU_WINDOW(Tfrmsousuokuang, {.order = 830,
+                                .tile = core::Tile{.page = u"tsmg1",
+                                                   .row = 1,
+                                                   .column = 2,
+                                                   .image = u"img96",
+                                                   .caption = u"自定义搜索框"},
+                                .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace tools

@@ -1,9 +1,9 @@
 #include "tools/code/ss.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -104,7 +104,7 @@ Tfrmss::Tfrmss()
 QString Tfrmss::snippet() const {
     const QString shop = text(QStringLiteral("medt1"));
     const QString textColour = text(QStringLiteral("edt5"));
-    const QString search = shop + app::addresses::shopSearchPath;
+    const QString search = shop + core::addresses::shopSearchPath;
 
     QString out;
     out += QStringLiteral("<div style=\"border:") + text(QStringLiteral("cbb1")) + QStringLiteral(" solid ") +
@@ -117,7 +117,7 @@ QString Tfrmss::snippet() const {
         textColour + QStringLiteral(";\">") + QStringLiteral(" 热门搜索: </font>");
     for (const auto& [word, colour] : {std::pair{"edt10", "edt11"}, {"edt13", "edt12"}, {"edt15", "edt14"}}) {
         const QString k = text(QString::fromLatin1(word));
-        out += QStringLiteral(" &nbsp;&nbsp; <a href=\"") + shop + app::addresses::searchBoxKeywordSearch +
+        out += QStringLiteral(" &nbsp;&nbsp; <a href=\"") + shop + core::addresses::searchBoxKeywordSearch +
                k + QStringLiteral("\" style=\"color:") + text(QString::fromLatin1(colour)) +
                QStringLiteral(";\" target=\"_blank\">") + k + QStringLiteral("</a>");
     }
@@ -152,6 +152,12 @@ QString Tfrmss::snippet() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmss)
+QINGWU_WINDOW(Tfrmss, {.order = 740,
+                       .tile = core::Tile{.page = u"tstuiyi1",
+                                          .row = 4,
+                                          .column = 1,
+                                          .image = u"img33",
+                                          .caption = u"店内搜索"},
+                       .preview = core::ShopPreview{.place = core::Place::Home}})
 
 } // namespace tools

@@ -1,8 +1,8 @@
 #include "tools/code/tihuan.h"
 
-#include "app/windows.h"
 #include "core/files.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QAction>
@@ -182,6 +182,9 @@ void Tfrmtihuan::fitCode() {
     if (code) code->resize(m_frame->width() - 24, code->height());
 }
 
-QINGWU_WINDOW(Tfrmtihuan)
+QINGWU_WINDOW(Tfrmtihuan,
+              {.order = 770,
+               .tile = core::Tile{
+                   .page = u"tstuiyi1", .row = 5, .column = 1, .image = u"img115", .caption = u"代码替换"}})
 
 } // namespace tools

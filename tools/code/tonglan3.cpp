@@ -1,8 +1,9 @@
 #include "tools/code/tonglan3.h"
 
-#include "app/windows.h"
+#include "core/registry.h"
 #include "tools/code/bannerwrap.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 
 namespace tools {
@@ -37,12 +38,16 @@ Tfrmtonglan3::Tfrmtonglan3()
         if (!needOutput(QStringLiteral("mmo2"),
                         QStringLiteral("还没有转化代码，请先点击【重要】转化并提取代码，再预览一下！")))
             return;
-        core::Form* previewer = app::window(QStringLiteral("Tfrmyulan"));
-        if (!previewer) return;
-        previewer->showForm();
-        previewer->setText(QStringLiteral("redt1"), text(QStringLiteral("mmo2")));
-        previewer->control<core::RadioGroup>(QStringLiteral("rg1"))->setItemIndex(previewEdition(edition()));
+        core::handToPreviewer(text(QStringLiteral("mmo2")), previewEdition(edition()));
     });
+}
+
+void Tfrmtonglan3::receive(const core::Handoff& handoff) {
+    showForm();
+    if (handoff.edition) control<QAbstractButton>(core::editionButton(*handoff.edition))->setChecked(true);
+    if (handoff.width) setText(QStringLiteral("edt1"), *handoff.width);
+    setText(QStringLiteral("edt2"), handoff.height);
+    setText(QStringLiteral("mmo1"), handoff.code);
 }
 
 QString Tfrmtonglan3::converted() const {
@@ -51,6 +56,10 @@ QString Tfrmtonglan3::converted() const {
     return wrapBanner(edition(), {w, h, hc, QStringLiteral("0px"), false}, code);
 }
 
-QINGWU_WINDOW(Tfrmtonglan3)
+QINGWU_PROVIDES(Tfrmtonglan3, core::ConverterInput)
+QINGWU_WINDOW(Tfrmtonglan3,
+              {.order = 30,
+               .tile = core::Tile{
+                   .page = u"tsmg1", .row = 1, .column = 1, .image = u"img108", .caption = u"通栏转化"}})
 
 } // namespace tools

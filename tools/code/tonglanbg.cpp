@@ -1,6 +1,6 @@
 #include "tools/code/tonglanbg.h"
 
-#include "app/windows.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QLabel>
@@ -73,6 +73,9 @@ QString Tfrmtonglanbg::converted() const {
     return out;
 }
 
-QINGWU_WINDOW(Tfrmtonglanbg)
+QINGWU_WINDOW(Tfrmtonglanbg,
+              {.order = 820,
+               .tile = core::Tile{
+                   .page = u"tsmg1", .row = 2, .column = 1, .image = u"img122", .caption = u"通栏加背景"}})
 
 } // namespace tools

@@ -1,9 +1,9 @@
 #include "tools/code/yulan.h"
 
-#include "app/windows.h"
 #include "core/exacttext.h"
 #include "core/failure.h"
 #include "core/files.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "tools/code/codecolours.h"
 
@@ -212,13 +212,13 @@ Tfrmyulan::Tfrmyulan()
         m_editor->setTextCursor(cursor);
     });
     on(QStringLiteral("lbl1Click"), [this] { message(kHelp); });
-    on(QStringLiteral("btn3Click"), [this] { writeEditor(QString()); });
+    // The menu's clear item stands for the clear button.
+    on(QStringLiteral("btn3Click"), m_actions.value(QStringLiteral("N5")), &QAction::triggered,
+       [this] { writeEditor(QString()); });
     on(QStringLiteral("N8Click"), [this] {
         m_editor->selectAll();
         m_editor->setFocus();
     });
-    connect(m_actions.value(QStringLiteral("N5")), &QAction::triggered, this,
-            [this] { dispatch(QStringLiteral("btn3Click")); });
 
     updateScrollBar();
 }
@@ -633,6 +633,16 @@ bool Tfrmyulan::eventFilter(QObject* watched, QEvent* event) {
     return core::Form::eventFilter(watched, event);
 }
 
-QINGWU_WINDOW(Tfrmyulan)
+void Tfrmyulan::receive(const QString& code, int edition) {
+    showForm();
+    setText(QStringLiteral("redt1"), code);
+    control<core::RadioGroup>(QStringLiteral("rg1"))->setItemIndex(edition);
+}
+
+QINGWU_PROVIDES(Tfrmyulan, core::PreviewerInput)
+QINGWU_WINDOW(Tfrmyulan,
+              {.order = 40,
+               .tile = core::Tile{
+                   .page = u"tsmg1", .row = 1, .column = 3, .image = u"img95", .caption = u"代码预览编辑"}})
 
 } // namespace tools

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/form.h"
+#include "core/handoff.h"
 
 #include <QFont>
 #include <QHash>
@@ -23,10 +24,13 @@ struct SearchOptions {
 // The code previewer and editor: a plain-text editor whose text is placed
 // between the head and the tail of a stored shop page of the chosen edition,
 // written to "cache.html" beside the program and opened in the default browser.
-class Tfrmyulan : public core::Form {
+class Tfrmyulan : public core::Form, public core::PreviewerInput {
     Q_OBJECT
 public:
     Tfrmyulan();
+
+    // Converted code from the banner converter.
+    void receive(const QString& code, int edition) override;
 
     // The find dialog's search: selects the next occurrence after the
     // selection (before it when searching backward); without one, reports

@@ -1,9 +1,9 @@
 #include "tools/images/bbewm.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/failure.h"
 #include "core/fit.h"
+#include "core/registry.h"
 
 #include <QDir>
 #include <QLabel>
@@ -33,7 +33,7 @@ TfrmBBEWM::TfrmBBEWM()
                      addEdit(this, QStringLiteral("edt3"), QRect(214, 44, 60, 22), QStringLiteral("105"))});
 
     addCaption(this, QRect(16, 78, 70, 22), QStringLiteral("宝贝地址："));
-    addEdit(this, QStringLiteral("edt1"), QRect(86, 78, 298, 22), app::addresses::sampleProduct);
+    addEdit(this, QStringLiteral("edt1"), QRect(86, 78, 298, 22), core::addresses::sampleProduct);
 
     addButton(this, QStringLiteral("btn4"), QRect(16, 114, 84, 30), QStringLiteral("提交地址"));
     addButton(this, QStringLiteral("btn1"), QRect(110, 114, 84, 30), QStringLiteral("提取二维码"));
@@ -53,15 +53,15 @@ TfrmBBEWM::TfrmBBEWM()
         message(QStringLiteral("地址提交完毕，可以提取二维码或收藏了！"));
     });
     on(QStringLiteral("btn1Click"), [this] {
-        m_qrAddress = app::addresses::qrCodeService + QStringLiteral("?type=ci&item_id=") +
+        m_qrAddress = core::addresses::qrCodeService + QStringLiteral("?type=ci&item_id=") +
                       text(QStringLiteral("edt5")) + QStringLiteral("&w=") + text(QStringLiteral("edt2")) +
                       QStringLiteral("&h=") + text(QStringLiteral("edt3")) + QStringLiteral("&v=1");
         deliver(QStringLiteral("mmo1"), m_qrAddress, QStringLiteral("图片地址已复制！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
         deliver(QStringLiteral("mmo1"),
-                app::addresses::favouritesService + QStringLiteral("?id=") + text(QStringLiteral("edt5")) +
-                    QStringLiteral("&itemtype=1&scjjc=1&_tb_token_=") + app::addresses::favouritesToken,
+                core::addresses::favouritesService + QStringLiteral("?id=") + text(QStringLiteral("edt5")) +
+                    QStringLiteral("&itemtype=1&scjjc=1&_tb_token_=") + core::addresses::favouritesToken,
                 QStringLiteral("宝贝收藏代码已复制！"));
     });
     on(QStringLiteral("btn3Click"), [this] { saveQrPicture(); });
@@ -93,6 +93,9 @@ void TfrmBBEWM::saveQrPicture() {
     message(QStringLiteral("图片保存完毕！"));
 }
 
-QINGWU_WINDOW(TfrmBBEWM)
+QINGWU_WINDOW(TfrmBBEWM,
+              {.order = 120,
+               .tile = core::Tile{
+                   .page = u"tsmg1", .row = 5, .column = 1, .image = u"img3", .caption = u"宝贝二维码"}})
 
 } // namespace tools

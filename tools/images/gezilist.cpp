@@ -1,8 +1,8 @@
 #include "tools/images/gezilist.h"
 
-#include "app/windows.h"
 #include "core/failure.h"
 #include "core/files.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QComboBox>
@@ -698,6 +698,12 @@ void Tfrmgezilist::showSample() {
     picture->setPixmap(QPixmap::fromImage(image));
 }
 
-QINGWU_WINDOW(Tfrmgezilist)
+QINGWU_WINDOW(Tfrmgezilist, {.order = 790,
+                             .tile = core::Tile{.page = u"ts6",
+                                                .row = 1,
+                                                .column = 1,
+                                                .image = u"img52",
+                                                .caption = u"图片格子列表生成器",
+                                                .size = core::TileSize::Wide}})
 
 } // namespace tools

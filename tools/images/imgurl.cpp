@@ -1,10 +1,10 @@
 #include "tools/images/imgurl.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/fit.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "tools/images/transfers.h"
 
@@ -121,7 +121,7 @@ Tfrmimgurl::Tfrmimgurl()
     // Top bar.
     addButton(this, QStringLiteral("btn14"), QRect(8, 28, 90, 28), QStringLiteral("返回首页"));
     addCaption(this, QRect(104, 32, 90, 22), QStringLiteral("    Input Url:  "));
-    addEdit(this, QStringLiteral("edt1"), QRect(194, 30, 900, 26), app::addresses::imageDownloaderSample);
+    addEdit(this, QStringLiteral("edt1"), QRect(194, 30, 900, 26), core::addresses::imageDownloaderSample);
     addCaption(this, QRect(1104, 32, 160, 22), QStringLiteral("◎ 可按回车键跳转"));
 
     // Left column.
@@ -247,7 +247,7 @@ Tfrmimgurl::Tfrmimgurl()
     connect(control<QLineEdit>(QStringLiteral("edt1")), &QLineEdit::returnPressed, this,
             [this] { dispatch(QStringLiteral("edt1KeyDown")); });
     on(QStringLiteral("edt1Click"), [this] { control<QLineEdit>(QStringLiteral("edt1"))->selectAll(); });
-    on(QStringLiteral("btn14Click"), [this] { browse(app::addresses::imageDownloaderStart); });
+    on(QStringLiteral("btn14Click"), [this] { browse(core::addresses::imageDownloaderStart); });
     on(QStringLiteral("btn2Click"), [this] { parse(); });
     on(QStringLiteral("N3Click"), [this] { dispatch(QStringLiteral("btn2Click")); });
     on(QStringLiteral("btn10Click"), [this] { thumbnails(true); });
@@ -271,14 +271,13 @@ Tfrmimgurl::Tfrmimgurl()
     on(QStringLiteral("btn4Click"), [this] { undo(); });
     on(QStringLiteral("N2Click"), [this] { dropFromBin(); });
     on(QStringLiteral("btn12Click"), [this] { emptyBin(); });
-    on(QStringLiteral("lv1ColumnClick"), [this] { sortByNumber(); });
-    connect(images->header(), &QHeaderView::sectionClicked, this,
-            [this] { dispatch(QStringLiteral("lv1ColumnClick")); });
+    on(QStringLiteral("lv1ColumnClick"), images->header(), &QHeaderView::sectionClicked,
+       [this] { sortByNumber(); });
     on(QStringLiteral("btn5Click"), [this] { download(); });
     on(QStringLiteral("N4Click"), [this] { dispatch(QStringLiteral("btn5Click")); });
     on(QStringLiteral("N5Click"), [this] { close(); });
-    on(QStringLiteral("N6Click"), [this] { browse(app::addresses::imageDownloaderDownload); });
-    on(QStringLiteral("N7Click"), [this] { browse(app::addresses::imageDownloaderHelp); });
+    on(QStringLiteral("N6Click"), [this] { browse(core::addresses::imageDownloaderDownload); });
+    on(QStringLiteral("N7Click"), [this] { browse(core::addresses::imageDownloaderHelp); });
     on(QStringLiteral("btnstopClick"), [this] { m_transfers->cancel(); });
     on(QStringLiteral("FormClose"), [] {
         if (QFile::exists(previewFile())) core::platform().moveToTrash(previewFile());
@@ -295,7 +294,7 @@ void Tfrmimgurl::showEvent(QShowEvent* event) {
     Form::showEvent(event);
     if (m_started) return;
     m_started = true;
-    browser(1)->navigate(app::addresses::imageDownloaderStart);
+    browser(1)->navigate(core::addresses::imageDownloaderStart);
 }
 
 core::Browser* Tfrmimgurl::browser(int number) {
@@ -562,6 +561,12 @@ void Tfrmimgurl::download() {
     core::platform().openDefault(target);
 }
 
-QINGWU_WINDOW(Tfrmimgurl)
+QINGWU_WINDOW(Tfrmimgurl, {.order = 800,
+                           .tile = core::Tile{.page = u"tstuijian",
+                                              .row = 1,
+                                              .column = 1,
+                                              .image = u"img10",
+                                              .caption = u"图片下载器",
+                                              .size = core::TileSize::Large}})
 
 } // namespace tools

@@ -1,10 +1,10 @@
 #include "tools/images/redian.h"
 
-#include "app/windows.h"
 #include "core/files.h"
 #include "core/fit.h"
 #include "core/messages.h"
 #include "core/preview.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QComboBox>
@@ -395,6 +395,12 @@ void Tfrmredian::showPage(const QString& page) {
     m_browser->navigate(page);
 }
 
-QINGWU_WINDOW(Tfrmredian)
+QINGWU_WINDOW(Tfrmredian, {.order = 160,
+                           .tile = core::Tile{.page = u"tsmg2",
+                                              .row = 1,
+                                              .column = 1,
+                                              .image = u"img105",
+                                              .caption = u"一图多链接热点"},
+                           .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
 
 } // namespace tools

@@ -1,9 +1,9 @@
 #include "tools/images/shoucang.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/failure.h"
 #include "core/files.h"
+#include "core/registry.h"
 #include "core/text.h"
 
 #include <QDir>
@@ -76,7 +76,7 @@ Tfrmshoucang::Tfrmshoucang()
     addRadio(this, QStringLiteral("rb1"), QRect(16, 14, 90, 22), QStringLiteral("淘宝店铺"), true);
     addRadio(this, QStringLiteral("rb2"), QRect(116, 14, 90, 22), QStringLiteral("天猫店铺"));
     addCaption(this, QRect(16, 52, 70, 22), QStringLiteral("店铺地址："));
-    addEdit(this, QStringLiteral("edt1"), QRect(86, 52, 297, 22), app::addresses::sampleShop);
+    addEdit(this, QStringLiteral("edt1"), QRect(86, 52, 297, 22), core::addresses::sampleShop);
     addButton(this, QStringLiteral("btn1"), QRect(263, 96, 120, 34), QStringLiteral("提取收藏链接"));
     addOutputMemo(QStringLiteral("mmo1"));
 
@@ -109,6 +109,9 @@ void Tfrmshoucang::extract() {
             QStringLiteral("收藏代码提取完毕！"));
 }
 
-QINGWU_WINDOW(Tfrmshoucang)
+QINGWU_WINDOW(Tfrmshoucang,
+              {.order = 840,
+               .tile = core::Tile{
+                   .page = u"tsmg1", .row = 5, .column = 2, .image = u"img4", .caption = u"店铺收藏地址"}})
 
 } // namespace tools

@@ -1,8 +1,8 @@
 #include "tools/images/ys.h"
 
-#include "app/addresses.h"
-#include "app/windows.h"
+#include "core/addresses.h"
 #include "core/failure.h"
+#include "core/registry.h"
 #include "core/text.h"
 #include "tools/images/jpegcodec.h"
 
@@ -62,7 +62,6 @@ TFrmys::TFrmys()
     m_picture->setObjectName(QStringLiteral("Image1"));
     scroll->setWidget(m_picture);
 
-    connect(m_spin, &QSpinBox::valueChanged, this, [this] { dispatch(QStringLiteral("SpinEdit1Change")); });
     on(QStringLiteral("SpinEdit1Change"), [this] { qualityChanged(); });
     on(QStringLiteral("N1Click"), [this] {
         const QString path =
@@ -70,7 +69,7 @@ TFrmys::TFrmys()
         if (!path.isEmpty()) openPicture(path);
     });
     on(QStringLiteral("N2Click"), [this] { save(); });
-    on(QStringLiteral("N3Click"), [] { core::platform().openDefault(app::addresses::compressorMore); });
+    on(QStringLiteral("N3Click"), [] { core::platform().openDefault(core::addresses::compressorMore); });
     on(QStringLiteral("btnTargetClick"), [this] { fitToSize(); });
 }
 
@@ -182,6 +181,9 @@ void TFrmys::fitToSize() {
     m_spin->setValue(*best);
 }
 
-QINGWU_WINDOW(TFrmys)
+QINGWU_WINDOW(
+    TFrmys, {.order = 780,
+             .tile = core::Tile{
+                 .page = u"tstuiyi1", .row = 5, .column = 2, .image = u"img26", .caption = u"无损压缩图片"}})
 
 } // namespace tools

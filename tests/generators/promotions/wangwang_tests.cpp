@@ -1,4 +1,4 @@
-#include "app/addresses.h"
+#include "core/addresses.h"
 #include "core/messages.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
@@ -13,10 +13,10 @@ namespace {
 const QString kCopied = "代码已被复制，可以到店铺的自定义进行粘贴了！";
 
 QString chatBase() {
-    return app::addresses::wangwangChatBase;
+    return core::addresses::wangwangChatBase;
 }
 QString statusBase() {
-    return app::addresses::wangwangStatusBase;
+    return core::addresses::wangwangStatusBase;
 }
 
 // Account names and their encoded form.

@@ -185,7 +185,7 @@ TEST_F(Tonglan3Test, EmptyOrBadHeightKeepsTheConvertedHeight) {
 }
 
 TEST_F(Tonglan3Test, CallerWritingTheHeightUpdatesTheConvertedHeightAtOnce) {
-    core::handToConverter(w, {core::Edition::Tmall, QString("1920"), "600", "<p>c</p>"});
+    core::handToConverter({core::Edition::Tmall, QString("1920"), "600", "<p>c</p>"});
     EXPECT_EQ(w->text("edt3"), "580");
     EXPECT_TRUE(w->control<QRadioButton>("rb2")->isChecked());
     EXPECT_FALSE(w->control<QRadioButton>("rb1")->isChecked());

@@ -1,4 +1,4 @@
-#include "app/addresses.h"
+#include "core/addresses.h"
 #include "tests/support/helpers.h"
 #include "tests/tools/images/loopback.h"
 
@@ -73,8 +73,8 @@ TEST_F(QrTest, WindowAsStartUpMadeIt) {
     EXPECT_TRUE(w->text("edt1").contains("id="));
     EXPECT_TRUE(core::Form::keptHidden(w->control("edt5")));
     EXPECT_TRUE(core::Form::keptHidden(w->control("mmo1")));
-    EXPECT_EQ(app::addresses::qrCodeService, kQr);
-    EXPECT_EQ(app::addresses::favouritesService, kFavourites);
+    EXPECT_EQ(core::addresses::qrCodeService, kQr);
+    EXPECT_EQ(core::addresses::favouritesService, kFavourites);
 }
 
 TEST_F(QrTest, SavingBeforeAnyQrAddressAsksForOneFirst) {
@@ -277,7 +277,7 @@ TEST_F(ShopTest, WindowAsStartUpMadeIt) {
     EXPECT_EQ(w->text("rb1"), "淘宝店铺");
     EXPECT_EQ(w->text("rb2"), "天猫店铺");
     EXPECT_EQ(w->text("btn1"), "提取收藏链接");
-    EXPECT_EQ(app::addresses::sampleShop, w->text("edt1"));
+    EXPECT_EQ(core::addresses::sampleShop, w->text("edt1"));
     EXPECT_TRUE(core::Form::keptHidden(w->control("mmo1")));
 }
 

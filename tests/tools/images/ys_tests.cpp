@@ -1,4 +1,4 @@
-#include "app/addresses.h"
+#include "core/addresses.h"
 #include "tests/support/helpers.h"
 #include "tests/tools/images/photograph.h"
 #include "tools/images/jpegcodec.h"
@@ -262,7 +262,7 @@ TEST_F(YsTest, OtherOpensTheMakersPage) {
     w->fire("N3Click");
     const auto opened = fake().callsOf("open");
     ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0].address, app::addresses::compressorMore);
+    EXPECT_EQ(opened[0].address, core::addresses::compressorMore);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Every web address the program opens or loads.
-namespace app::addresses {
+namespace core::addresses {
 
 // Marketplace seller pages (the paths are the marketplace's own).
 inline const QString shopDecoration = QStringLiteral("https://siteadmin.taobao.com/choose_shop.htm");
@@ -28,17 +28,17 @@ inline const QString imageDownloaderHelp = QStringLiteral("https://www.qingwu360
 inline const QString imageDownloaderDownload = QStringLiteral("https://pan.baidu.com/s/qingwu360-imgurl");
 inline const QString imageDownloaderSample = QStringLiteral("https://qingwu360.taobao.com/");
 
-} // namespace app::addresses
+} // namespace core::addresses
 
 // Navigation, categories and footer: the shop's own search page, reached from
 // the shop's home address as the user types it, and its keyword field.
-namespace app::addresses {
+namespace core::addresses {
 inline const QString shopSearchPath = QStringLiteral("/search.htm?search=y&v=1");
 inline const QString shopSearchField = QStringLiteral("keyword");
-} // namespace app::addresses
+} // namespace core::addresses
 
 // Promotions and customer service: the marketplace's messenger (Wangwang) links.
-namespace app::addresses {
+namespace core::addresses {
 
 // Chat base: the marketplace's main address; status base: its online-status pictures.
 inline const QString wangwangChatBase = QStringLiteral("https://www.taobao.com");
@@ -50,10 +50,10 @@ inline const QString wangwangStatus = wangwangStatusBase + QStringLiteral("/real
 // A group chat (the group's number follows).
 inline const QString wangwangGroup =
     wangwangChatBase + QStringLiteral("/go/act/other/wwgroup.php?uid=1&tribeid=");
-} // namespace app::addresses
+} // namespace core::addresses
 
 // Image tools: product QR code, favourites links, picture compression.
-namespace app::addresses {
+namespace core::addresses {
 
 // The marketplace's QR-code picture service and its favourites service.
 inline const QString qrCodeService = QStringLiteral("https://gqrcode.alicdn.com/img");
@@ -68,20 +68,20 @@ inline const QString sampleShop = QStringLiteral("https://qingwu360.taobao.com/"
 // The page "其他" of the compressor opens.
 inline const QString compressorMore = QStringLiteral("https://qingwu360.taobao.com/category.htm");
 
-} // namespace app::addresses
+} // namespace core::addresses
 
 // Description assistant: the menu's tutorial video (marketplace video host) and
 // the download page of new versions (cloud drive).
-namespace app::addresses {
+namespace core::addresses {
 inline const QString assistantVideo =
     QStringLiteral("https://cloud.video.taobao.com/play/u/qingwu/p/1/e/6/t/1/zhushou.mp4");
 inline const QString assistantDownload = QStringLiteral("https://pan.baidu.com/s/qingwu360-zhushou");
-} // namespace app::addresses
+} // namespace core::addresses
 
 // Code tools: the search boxes post to the shop's own search page; hot words
 // and keyword links search it for one word ("keyword" is the marketplace's field).
-namespace app::addresses {
+namespace core::addresses {
 inline const QString searchBoxKeywordSearch =
     QStringLiteral("/search.htm?") + shopSearchField + QStringLiteral("=");
 inline const QString searchBoxNotice = QStringLiteral("https://www.qingwu360.com/notice/sousuokuang.html");
-} // namespace app::addresses
+} // namespace core::addresses
