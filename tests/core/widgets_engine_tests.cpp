@@ -57,7 +57,7 @@ public:
     // Loads a page of the given body, written in the Chinese code page, and
     // waits for the widgets to start.
     void load(const QString& body) {
-        const QString page = folder.filePath(QStringLiteral("page%1.html").arg(++pages));
+        const QString page = folder.path() + QStringLiteral("/page%1.html").arg(++pages);
         QFile file(page);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(testing::gbk(QStringLiteral("<html><head><style>body{margin:0}.hidden{display:none}"
@@ -71,7 +71,8 @@ public:
     QVariant js(const QString& script) { return evaluate(browser, script); }
     bool until(const QString& script, int ms = 10000) { return waitUntil(browser, script, ms); }
 
-    QTemporaryDir folder;
+    // The program's pages live in its working folder.
+    testing::ScratchCurrentFolder folder;
     int pages = 0;
     QWidget host;
     core::Browser* browser = nullptr;
