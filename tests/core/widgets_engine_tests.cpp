@@ -24,22 +24,9 @@
 namespace {
 
 using testing::evaluate;
+using testing::loaded;
+using testing::waitUntil;
 
-// Waits until the script answers true; false after `ms`.
-bool waitUntil(core::Browser* browser, const QString& script, int ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        if (evaluate(browser, script).toBool()) return true;
-        QTest::qWait(30);
-    }
-    return false;
-}
-
-bool loaded(core::Browser* browser) {
-    QSignalSpy complete(browser, &core::Browser::documentComplete);
-    return complete.wait(60000);
-}
 
 QStringList consoleOf(core::Browser* browser) {
     return browser->property("consoleMessages").toStringList();
