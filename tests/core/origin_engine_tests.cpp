@@ -2,6 +2,7 @@
 // the program's own origin: pictures from the web and local pictures named by
 // their path show, as in the shop; a hostile page reads no local file.
 #include "core/files.h"
+#include "core/origin.h"
 #include "core/shoppreview.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/engine.h"
@@ -301,6 +302,30 @@ setTimeout(function () {
     for (const QByteArray& leaked : {secret, QByteArray("root:"), QByteArray("FAVOURITES-5a6b")})
         EXPECT_FALSE(found.toUtf8().contains(leaked)) << found.toStdString();
     w->hide();
+}
+
+// A page from the web shown in a program's browser (the image downloader's)
+// gets none of the user's pictures, by the origin nor by file: address.
+TEST_F(OriginPreviews, APageFromTheWebGetsNothingFromTheOrigin) {
+    QFile page(web.path() + "/web.html");
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write(QStringLiteral("<html><body><img id=\"web\" src=\"web.png\"><img id=\"mine\" src=\"%1\">"
+                              "<img id=\"path\" src=\"%2\"></body></html>")
+                   .arg(core::originAddress(localPicture()).toString(QUrl::FullyEncoded),
+                        QUrl::fromLocalFile(localPicture()).toString(QUrl::FullyEncoded))
+                   .toUtf8());
+    page.close();
+    QWidget host;
+    host.resize(800, 600);
+    core::Browser* browser = engine.createBrowser(&host);
+    host.show();
+    browser->navigate(server.base() + "/files/web.html");
+    ASSERT_TRUE(loaded(browser));
+    ASSERT_TRUE(waitUntil(browser, "document.getElementById('web').naturalWidth === 64"));
+    QTest::qWait(500);
+    EXPECT_EQ(evaluate(browser, "document.getElementById('mine').naturalWidth").toInt(), 0);
+    EXPECT_EQ(evaluate(browser, "document.getElementById('path').naturalWidth").toInt(), 0);
+    EXPECT_EQ(evaluate(browser, "typeof window.qingwuWidgets").toString(), "undefined");
 }
 
 } // namespace
