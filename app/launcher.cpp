@@ -657,7 +657,7 @@ void Tfrmindex::showPage(const QString& tabWidget, const QString& page) {
 }
 
 void Tfrmindex::setPicture(const QString& image, const QString& file) {
-    QString path = QDir::current().filePath(QStringLiteral("files/") + file);
+    QString path = QDir(core::workingFolder()).filePath(QStringLiteral("files/") + file);
     if (!QFileInfo::exists(path)) path = core::filesFolder() + QLatin1Char('/') + file;
     QPixmap pixmap;
     if (!pixmap.load(path))
