@@ -49,6 +49,12 @@ protected:
     void showEvent(QShowEvent* event) override {
         QLabel::showEvent(event);
         m_picture.load(this, window()->objectName());
+        layOutCaption();
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        layOutCaption();
     }
 
     void paintEvent(QPaintEvent*) override {
@@ -56,7 +62,7 @@ protected:
         const QRectF box = rect();
         if (!m_picture.isNull()) {
             m_picture.paint(p, box);
-            core::paintCaptionBand(p, box, text(), std::max(14, static_cast<int>(box.height() / 10)), font());
+            core::paintCaptionBand(p, box, text(), m_captionFont.pixelSize(), font());
             return;
         }
         QLinearGradient fill(box.topLeft(), box.bottomRight());
@@ -70,15 +76,32 @@ protected:
         for (int i = 0; i < 3; ++i)
             p.drawRect(QRectF(w / 2 - 150 + i * 100, h * 0.82, 96, h * 0.1));
         p.setPen(Qt::white);
-        QFont font = this->font();
-        font.setPixelSize(std::max(14, static_cast<int>(h / 8)));
-        font.setBold(true);
-        p.setFont(font);
+        p.setFont(m_captionFont);
         p.drawText(box.adjusted(0, 0, 0, -h * 0.2), Qt::AlignCenter, text());
     }
 
 private:
+    // The caption's font: in proportion to the picture, on the band of the
+    // module's picture (four pixels in from either end) or large over the
+    // drawn one; smaller where the caption would not fit the width otherwise.
+    // The font and the width are told to whoever checks the layout.
+    void layOutCaption() {
+        const bool band = !m_picture.isNull();
+        const int room = width() - (band ? 8 : 0);
+        int size = std::max(14, band ? height() / 10 : height() / 8);
+        m_captionFont = font();
+        m_captionFont.setBold(true);
+        m_captionFont.setPixelSize(size);
+        while (size > kSmallestCaption && QFontMetrics(m_captionFont).horizontalAdvance(text()) > room)
+            m_captionFont.setPixelSize(--size);
+        setProperty("paintedCaption", text());
+        setProperty("paintedCaptionFont", m_captionFont);
+        setProperty("paintedCaptionWidth", room);
+    }
+
+    static constexpr int kSmallestCaption = 9;
     ModulePicture m_picture;
+    QFont m_captionFont;
 };
 
 } // namespace
