@@ -91,16 +91,25 @@ CaptionedBox splitCaption(const QRectF& box, int smallest, int largest) {
     return split;
 }
 
-void paintCaption(QPainter& painter, const CaptionedBox& box, const QString& caption, const QFont& font) {
-    painter.fillRect(box.band, QColor(0x2b, 0x33, 0x3e));
-    if (caption.isEmpty()) return;
-    const QRectF room = box.band.adjusted(4, 0, -4, 0);
+qreal captionRoom(const CaptionedBox& box) {
+    return box.band.width() - 8;
+}
+
+QFont captionFont(const CaptionedBox& box, const QString& caption, const QFont& font) {
     QFont bold = font;
     bold.setBold(true);
     int pixelSize = box.pixelSize;
     bold.setPixelSize(pixelSize);
-    while (pixelSize > 9 && QFontMetricsF(bold).horizontalAdvance(caption) > room.width())
+    while (pixelSize > 9 && QFontMetricsF(bold).horizontalAdvance(caption) > captionRoom(box))
         bold.setPixelSize(--pixelSize);
+    return bold;
+}
+
+void paintCaption(QPainter& painter, const CaptionedBox& box, const QString& caption, const QFont& font) {
+    painter.fillRect(box.band, QColor(0x2b, 0x33, 0x3e));
+    if (caption.isEmpty()) return;
+    const QRectF room = box.band.adjusted(4, 0, -4, 0);
+    const QFont bold = captionFont(box, caption, font);
     painter.setFont(bold);
     painter.setPen(Qt::white);
     const QString shown = QFontMetricsF(bold).elidedText(caption, Qt::ElideRight, room.width());

@@ -62,8 +62,14 @@ struct CaptionedBox {
 // `largest` pixels; the band is 1.6 times as high.
 CaptionedBox splitCaption(const QRectF& box, int smallest, int largest);
 
-// The caption in white, bold, on the dark band; a caption too long for the band
-// gets a smaller font down to 9 px, then loses its end to "…".
+// The caption's font on the band: bold, smaller for a caption too long for
+// the band, down to 9 px.
+QFont captionFont(const CaptionedBox& box, const QString& caption, const QFont& font);
+// The width a caption has on the band.
+qreal captionRoom(const CaptionedBox& box);
+
+// The caption in white, bold, on the dark band, in captionFont(); a caption
+// too long even then loses its end to "…".
 void paintCaption(QPainter& painter, const CaptionedBox& box, const QString& caption, const QFont& font);
 
 } // namespace core

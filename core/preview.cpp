@@ -49,6 +49,12 @@ protected:
     void showEvent(QShowEvent* event) override {
         QLabel::showEvent(event);
         m_picture.load(this, window()->objectName());
+        layOutCaption();
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        layOutCaption();
     }
 
     void paintEvent(QPaintEvent*) override {
@@ -74,6 +80,15 @@ protected:
     }
 
 private:
+    // The caption's font and width on its band are told to whoever checks
+    // the layout.
+    void layOutCaption() {
+        const CaptionedBox split = splitCaption(QRectF(rect()), 14, 18);
+        setProperty("paintedCaption", text());
+        setProperty("paintedCaptionFont", captionFont(split, text(), font()));
+        setProperty("paintedCaptionWidth", static_cast<int>(captionRoom(split)));
+    }
+
     ModulePicture m_picture;
 };
 
