@@ -96,49 +96,40 @@ void Thumbnail::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(box, 4, 4);
         return;
     }
-    // A tile whose window is not there yet is shown grey.
-    const bool live = isEnabled();
+    // The picture above, the caption in its own band below it.
+    const core::CaptionedBox split = captionedBox();
+    QPainterPath rounded;
+    rounded.addRoundedRect(box, 4, 4);
+    p.save();
+    p.setClipPath(rounded);
     if (!m_picture.isNull()) {
-        QPainterPath rounded;
-        rounded.addRoundedRect(box, 4, 4);
-        p.save();
-        p.setClipPath(rounded);
-        m_picture.paint(p, rect());
-        if (!live) p.fillRect(rect(), QColor(0xc4, 0xc8, 0xcc, 200));
-        core::paintCaptionBand(p, rect(), text(), std::max(12, static_cast<int>(box.height() / 5)), font());
-        p.restore();
-        if (hasFocus()) {
-            p.setPen(QPen(QColor(0xff, 0x9a, 0x2e), 3));
-            p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(box.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
-        }
-        return;
+        m_picture.paint(p, split.picture, 2);
+    } else {
+        // A window without a picture: a banner strip with a row of tiles under it.
+        QLinearGradient fill(split.picture.topLeft(), split.picture.bottomLeft());
+        fill.setColorAt(0, QColor(0x3a, 0x8e, 0xd8));
+        fill.setColorAt(1, QColor(0x1f, 0x5f, 0xa8));
+        p.fillRect(split.picture, fill);
+        const QRectF area = split.picture;
+        const qreal w = area.width(), h = area.height();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 90));
+        p.drawRect(QRectF(area.left() + w * 0.06, area.top() + h * 0.12, w * 0.88, h * 0.4));
+        for (int i = 0; i < 4; ++i)
+            p.drawRect(QRectF(area.left() + w * (0.06 + i * 0.225), area.top() + h * 0.6, w * 0.2, h * 0.28));
     }
-    QLinearGradient fill(box.topLeft(), box.bottomLeft());
-    fill.setColorAt(0, live ? QColor(0x3a, 0x8e, 0xd8) : QColor(0xc4, 0xc8, 0xcc));
-    fill.setColorAt(1, live ? QColor(0x1f, 0x5f, 0xa8) : QColor(0x9a, 0xa0, 0xa6));
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawRoundedRect(box, 4, 4);
-    // Schematic: a banner strip with a row of tiles under it.
-    p.setBrush(QColor(255, 255, 255, 70));
-    const qreal w = box.width(), h = box.height();
-    p.drawRect(QRectF(box.left() + w * 0.06, box.top() + h * 0.14, w * 0.88, h * 0.28));
-    for (int i = 0; i < 4; ++i)
-        p.drawRect(QRectF(box.left() + w * (0.06 + i * 0.225), box.top() + h * 0.48, w * 0.2, h * 0.14));
+    core::paintCaption(p, split, text(), font());
+    p.restore();
     // The tile the keyboard is on shows a frame.
     if (hasFocus()) {
         p.setPen(QPen(QColor(0xff, 0x9a, 0x2e), 3));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(box.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
-        p.setBrush(QColor(255, 255, 255, 70));
     }
-    p.setPen(Qt::white);
-    QFont font = this->font();
-    font.setPixelSize(std::max(12, static_cast<int>(h / 5)));
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(box.adjusted(4, h * 0.62, -4, -2), Qt::AlignCenter, text());
+}
+
+core::CaptionedBox Thumbnail::captionedBox() const {
+    return core::splitCaption(QRectF(rect()), 12, 20);
 }
 
 } // namespace app

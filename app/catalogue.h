@@ -23,14 +23,15 @@ struct CatalogueSlot {
 
 const QVector<CatalogueSlot>& catalogue();
 
-// A thumbnail: a generator's tile shows the picture of its module with the
-// caption on a band at the bottom; other tiles are drawn by the program, the
-// module's caption over a small schematic. The picture is read when the tile
-// is first shown.
+// A thumbnail: the picture of its window (a generator's module, a drawing of
+// what a tool does) with the caption in a band below it. The picture is read
+// when the tile is first shown.
 class Thumbnail : public QLabel {
     Q_OBJECT
 public:
     Thumbnail(const QString& caption, bool blank, QWidget* parent);
+    // Where the picture and the caption band lie in the tile.
+    core::CaptionedBox captionedBox() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

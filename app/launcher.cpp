@@ -35,14 +35,25 @@ namespace app {
 
 namespace {
 
-// Keys and focus of a menu entry: Enter or Space runs its click, and the
-// entry looks lit while it has the focus.
-class EntryKeys : public QObject {
+// Keys and focus of a part of the launcher Tab reaches: Enter or Space runs
+// its click, and its look follows the keyboard's mark. A part is marked while
+// it has the focus the keyboard gave it; the focus the window hands its first
+// part when it becomes active shows nothing.
+class KeyPart : public QObject {
 public:
-    EntryKeys(QObject* entry, std::function<void()> click, std::function<void()> look)
-        : QObject(entry)
+    KeyPart(QWidget* part, std::function<void()> click, std::function<void()> look)
+        : QObject(part)
+        , m_part(part)
         , m_click(std::move(click))
-        , m_look(std::move(look)) {}
+        , m_look(std::move(look)) {
+        part->setFocusPolicy(Qt::TabFocus);
+        part->setProperty("keyboardPart", true);
+        part->installEventFilter(this);
+    }
+
+    static bool marked(const QWidget* part) {
+        return part->hasFocus() && part->property("keyboardMark").toBool();
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
@@ -56,9 +67,14 @@ protected:
             break;
         }
         case QEvent::FocusIn:
-        case QEvent::FocusOut:
+        case QEvent::FocusOut: {
+            // Going to another window and coming back keeps the mark as it was.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                m_part->setProperty("keyboardMark", event->type() == QEvent::FocusIn);
             m_look();
             break;
+        }
         default:
             break;
         }
@@ -66,8 +82,52 @@ protected:
     }
 
 private:
+    QWidget* m_part;
     std::function<void()> m_click;
     std::function<void()> m_look;
+};
+
+// The ring around the part that has the keyboard's focus; the pointer goes
+// through it to what lies below.
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget* parent)
+        : QWidget(parent) {
+        setObjectName(QStringLiteral("focusRing"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    // Around the part while it has the focus; gone when it loses it.
+    void follow(QWidget* part) {
+        if (!KeyPart::marked(part)) {
+            if (m_part == part) {
+                hide();
+                m_part = nullptr;
+            }
+            return;
+        }
+        m_part = part;
+        setParent(part->parentWidget());
+        setGeometry(part->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth));
+        raise();
+        show();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0xff, 0x9a, 0x2e), kWidth));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(kWidth / 2.0, kWidth / 2.0, -kWidth / 2.0, -kWidth / 2.0),
+                          3, 3);
+    }
+
+private:
+    static constexpr int kWidth = 2;
+    QWidget* m_part = nullptr;
 };
 
 constexpr int kRight = 130; // the page area starts right of the menu column
@@ -114,6 +174,23 @@ void paint(QWidget* widget, const QColor& background, const QColor& text, int pi
     }
 }
 
+// The tiles of a catalogue page in reading order. Tab reaches them and the
+// arrow keys move between them; a click opens a tile without taking the
+// focus, so the focus ring marks only what the keyboard is on.
+QList<QWidget*> tilesOf(QWidget* content) {
+    QList<QWidget*> tiles;
+    for (Thumbnail* tile : content->findChildren<Thumbnail*>(Qt::FindDirectChildrenOnly)) {
+        if (tile->objectName().isEmpty()) continue;
+        tile->setFocusPolicy(Qt::TabFocus);
+        tile->setProperty("keyboardPart", true);
+        tiles << tile;
+    }
+    std::sort(tiles.begin(), tiles.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return tiles;
+}
+
 } // namespace
 
 Tfrmindex::Tfrmindex()
@@ -129,11 +206,13 @@ Tfrmindex::Tfrmindex()
     setMailAccount(QStringLiteral(QINGWU_SMTP_HOST), QINGWU_SMTP_PORT, QStringLiteral(QINGWU_SMTP_USER),
                    QStringLiteral(QINGWU_SMTP_PASSWORD), QStringLiteral(QINGWU_FEEDBACK_MAILBOX));
 
+    m_ring = new FocusRing(this);
     buildMenuColumn();
     buildPages();
     followCurrentPage();
     buildTopStrip();
     buildTray();
+    orderKeyboard();
 
     addTimer(QStringLiteral("tmr1"), 1000, true);
     on(QStringLiteral("tmr1Timer"),
@@ -148,8 +227,7 @@ Tfrmindex::Tfrmindex()
         if (m_browser) m_browser->setBodyStyle(QStringLiteral("borderStyle"), QStringLiteral("none"));
     });
     on(QStringLiteral("img114Click"), [this] { sendFeedback(); });
-    // Wheel turns anywhere over the launcher reach its wheel handler first.
-    qApp->installEventFilter(new WheelFilter(this));
+    qApp->installEventFilter(new PointerFilter(this));
 }
 
 namespace {
@@ -237,8 +315,6 @@ void Tfrmindex::buildMenuColumn() {
         panel->setAlignment(Qt::AlignCenter);
         panel->setAutoFillBackground(true);
         panel->setCursor(Qt::PointingHandCursor);
-        // Tab reaches the entries; Enter or Space acts as a click.
-        panel->setFocusPolicy(Qt::TabFocus);
         QFont font = panel->font();
         font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("微软雅黑"),
                           QStringLiteral("Noto Sans CJK SC")});
@@ -252,7 +328,7 @@ void Tfrmindex::buildMenuColumn() {
         const QColor current = hover.darker(160);
         const QString name = entry.name;
         auto look = [this, panel, name, rest, hover, current] {
-            const bool lit = panel->underMouse() || panel->hasFocus();
+            const bool lit = panel->underMouse() || KeyPart::marked(panel);
             paint(panel, lit ? hover : (m_currentEntry == name ? current : rest), Qt::white);
         };
         m_entryLooks.insert(name, look);
@@ -260,8 +336,10 @@ void Tfrmindex::buildMenuColumn() {
         on(name + QStringLiteral("Click"), entry.click);
         on(name + QStringLiteral("MouseEnter"), [panel, hover] { paint(panel, hover, Qt::white); });
         on(name + QStringLiteral("MouseLeave"), look);
-        panel->installEventFilter(new EntryKeys(
-            panel, [this, name] { dispatch(name + QStringLiteral("Click")); }, look));
+        // Tab reaches the entries; Enter or Space acts as a click.
+        new KeyPart(
+            panel, [this, name] { dispatch(name + QStringLiteral("Click")); }, look);
+        m_menuKeys << panel;
     }
 }
 
@@ -341,6 +419,14 @@ void Tfrmindex::buildTopStrip() {
         label->setCursor(Qt::PointingHandCursor);
         paint(label, QColor(), QColor(0x1f, 0x5f, 0xa8));
         on(link.name + QStringLiteral("Click"), link.click);
+        keyboardPart(label, [this, name = link.name] { dispatch(name + QStringLiteral("Click")); });
+        m_topKeys << label;
+    }
+    // The minimise and close buttons lie right of the links.
+    for (const QString& picture : {QStringLiteral("imgxiao"), QStringLiteral("imgclose")}) {
+        keyboardPart(control<QWidget>(picture),
+                     [this, picture] { dispatch(picture + QStringLiteral("Click")); });
+        m_topKeys << control<QWidget>(picture);
     }
 }
 
@@ -350,6 +436,9 @@ void Tfrmindex::buildPages() {
     pages->setGeometry(kRight, 41, 870, 559);
     pages->tabBar()->hide();
     pages->setDocumentMode(true);
+    // Its tab strip is out of sight: Tab passes it by.
+    pages->setFocusPolicy(Qt::NoFocus);
+    pages->tabBar()->setFocusPolicy(Qt::NoFocus);
 
     auto page = [&](const QString& name, const QString& caption) {
         auto* widget = new QWidget;
@@ -399,6 +488,8 @@ void Tfrmindex::buildPages() {
         on(entry.name + QStringLiteral("Click"), [this, target] { showPage("pgc2", target); });
         on(entry.name + QStringLiteral("MouseEnter"), [label] { paint(label, QColor(), QColor(200, 0, 0)); });
         on(entry.name + QStringLiteral("MouseLeave"), [label] { paint(label, QColor(), Qt::black); });
+        keyboardPart(label, [this, name = entry.name] { dispatch(name + QStringLiteral("Click")); });
+        m_sideKeys << label;
     }
 
     QWidget* feedback = page(QStringLiteral("ts4"), QStringLiteral("我要留言"));
@@ -415,6 +506,7 @@ void Tfrmindex::buildPages() {
             if (core::Form* w = app::window(target)) w->showForm();
         });
     }
+    m_otherPageKeys << tilesOf(recommended);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column)
             if (row > 0)
@@ -488,14 +580,22 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
             }
     }
 
-    addPageSquares(contents.value("tsmg1"), QStringLiteral("lblmg1"), 1, QStringLiteral("tsmg1"),
+    auto sheet = [catalogue](const QString& name) { return catalogue->findChild<QWidget*>(name); };
+    addPageSquares(sheet("tsmg1"), QStringLiteral("lblmg1"), 1, QStringLiteral("tsmg1"),
                    QStringLiteral("tsmg2"));
-    addPageSquares(contents.value("tsmg2"), QStringLiteral("lblmg2"), 2, QStringLiteral("tsmg1"),
+    addPageSquares(sheet("tsmg2"), QStringLiteral("lblmg2"), 2, QStringLiteral("tsmg1"),
                    QStringLiteral("tsmg2"));
-    addPageSquares(contents.value("tstuiyi1"), QStringLiteral("lblty1"), 1, QStringLiteral("tstuiyi1"),
+    addPageSquares(sheet("tstuiyi1"), QStringLiteral("lblty1"), 1, QStringLiteral("tstuiyi1"),
                    QStringLiteral("tstuiyi2"));
-    addPageSquares(contents.value("tstuiyi2"), QStringLiteral("lblty2"), 2, QStringLiteral("tstuiyi1"),
+    addPageSquares(sheet("tstuiyi2"), QStringLiteral("lblty2"), 2, QStringLiteral("tstuiyi1"),
                    QStringLiteral("tstuiyi2"));
+
+    // Tab goes through the tiles of each page in reading order, then its squares.
+    for (const Page& page : pages) {
+        m_catalogueKeys << tilesOf(contents.value(page.name));
+        for (QLabel* square : sheet(page.name)->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (square->property("keyboardPart").toBool()) m_catalogueKeys << square;
+    }
 
     auto* isNew = new QLabel(QStringLiteral("NEW"), contents.value("ts8"));
     isNew->setGeometry(700, 4, 34, 16);
@@ -507,49 +607,90 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
 namespace {
 
 // Keeps the page squares at the bottom of their page, whatever height the tab
-// bar under the page takes with the font in use.
-class BottomPin : public QObject {
+// bar under the page takes with the font in use, and the page's scroll box
+// above them: they are seen without scrolling.
+class SquarePin : public QObject {
 public:
-    BottomPin(QWidget* page, QList<QWidget*> pinned)
-        : QObject(page)
-        , m_pinned(std::move(pinned)) {
-        page->installEventFilter(this);
+    SquarePin(QWidget* sheet, QList<QWidget*> squares)
+        : QObject(sheet)
+        , m_squares(std::move(squares)) {
+        sheet->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Resize) {
-            const int height = static_cast<QWidget*>(watched)->height();
-            for (QWidget* square : m_pinned)
-                square->move(square->x(), std::max(0, height - square->height() - 6));
+        if (event->type() != QEvent::Resize) return false;
+        auto* sheet = static_cast<QWidget*>(watched);
+        int top = sheet->height();
+        for (QWidget* square : m_squares) {
+            square->move(square->x(), std::max(0, sheet->height() - square->height() - kGap));
+            top = std::min(top, square->y());
         }
+        for (QScrollArea* box : sheet->findChildren<QScrollArea*>(Qt::FindDirectChildrenOnly))
+            box->resize(box->width(), std::max(0, top - kGap));
         return false;
     }
 
 private:
-    QList<QWidget*> m_pinned;
+    static constexpr int kGap = 6;
+    QList<QWidget*> m_squares;
 };
 
 } // namespace
 
-void Tfrmindex::addPageSquares(QWidget* content, const QString& prefix, int current, const QString& first,
+void Tfrmindex::addPageSquares(QWidget* sheet, const QString& prefix, int current, const QString& first,
                                const QString& second) {
     const QColor grey = QPalette().color(QPalette::Button).darker(130);
     QList<QWidget*> squares;
     for (int number = 1; number <= 2; ++number) {
         const QString name = prefix + QString::number(number);
         QLabel* square =
-            addLabel(content, name, QRect(number == 1 ? 312 : 344, 512, 25, 25), QString::number(number));
+            addLabel(sheet, name, QRect(number == 1 ? 312 : 344, 512, 25, 25), QString::number(number));
         squares << square;
         square->setAlignment(Qt::AlignCenter);
         paint(square, number == current ? QColor(0xe0, 0x24, 0x2b) : grey, Qt::white, 0, true);
         if (number != current) {
             const QString target = number == 1 ? first : second;
+            // The square of this number on the other page: prefixes end in their page's number.
+            const QString twin = prefix.chopped(1) + QString::number(number) + QString::number(number);
             on(name + QStringLiteral("MouseEnter"),
                [this, target] { showPage(QStringLiteral("pgc2"), target); });
+            // From the keyboard the square switches too, and the focus stays
+            // on the square of that number on the page now shown.
+            keyboardPart(square, [this, name, twin] {
+                dispatch(name + QStringLiteral("MouseEnter"));
+                if (auto* same = findChild<QWidget*>(twin)) same->setFocus(Qt::TabFocusReason);
+            });
+        } else {
+            keyboardPart(square, [] {});
         }
     }
-    new BottomPin(content, squares);
+    new SquarePin(sheet, squares);
+}
+
+void Tfrmindex::keyboardPart(QWidget* part, std::function<void()> click) {
+    new KeyPart(part, std::move(click), [this, part] { static_cast<FocusRing*>(m_ring)->follow(part); });
+}
+
+void Tfrmindex::orderKeyboard() {
+    // The scroll boxes scroll to the tile the focus goes to; they take none themselves.
+    for (QScrollArea* box : findChildren<QScrollArea*>())
+        box->setFocusPolicy(Qt::NoFocus);
+    // The feedback form: its fields, then the send picture. Tab leaves the text box.
+    control<QPlainTextEdit>(QStringLiteral("mmo2"))->setTabChangesFocus(true);
+    keyboardPart(control<QWidget>(QStringLiteral("img114")),
+                 [this] { dispatch(QStringLiteral("img114Click")); });
+    QList<QWidget*> feedback;
+    for (const QString& name : {QStringLiteral("edt5"), QStringLiteral("edt6"), QStringLiteral("edt7"),
+                                QStringLiteral("mmo2"), QStringLiteral("img114")})
+        feedback << control<QWidget>(name);
+    m_otherPageKeys = feedback + m_otherPageKeys;
+
+    const QList<QWidget*> order = m_menuKeys + m_topKeys + m_sideKeys + m_catalogueKeys +
+                                  QList<QWidget*>{control<QTabWidget>(QStringLiteral("pgc2"))->tabBar()} +
+                                  m_otherPageKeys;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void Tfrmindex::buildFeedbackPage(QWidget* page) {
@@ -648,7 +789,7 @@ void Tfrmindex::showPage(const QString& tabWidget, const QString& page) {
 }
 
 void Tfrmindex::setPicture(const QString& image, const QString& file) {
-    QString path = QDir::current().filePath(QStringLiteral("files/") + file);
+    QString path = QDir(core::workingFolder()).filePath(QStringLiteral("files/") + file);
     if (!QFileInfo::exists(path)) path = core::filesFolder() + QLatin1Char('/') + file;
     QPixmap pixmap;
     if (!pixmap.load(path))
@@ -704,10 +845,17 @@ void Tfrmindex::wheel(int delta) {
     }
 }
 
-bool Tfrmindex::WheelFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel) return false;
+bool Tfrmindex::PointerFilter::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Wheel && type != QEvent::MouseButtonPress) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != m_launcher) return false;
+    if (type == QEvent::MouseButtonPress) {
+        // The pointer takes over: a part the keyboard was on loses its mark.
+        QWidget* focused = m_launcher->focusWidget();
+        if (focused && focused->property("keyboardPart").toBool()) focused->clearFocus();
+        return false;
+    }
     m_launcher->m_wheelDelta = static_cast<QWheelEvent*>(event)->angleDelta().y();
     m_launcher->dispatch(QStringLiteral("FormMouseWheel"));
     return true;

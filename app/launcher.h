@@ -41,9 +41,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    class WheelFilter : public QObject {
+    // Wheel turns anywhere over the launcher reach its wheel handler; a mouse
+    // press takes the keyboard's mark off the part that had it.
+    class PointerFilter : public QObject {
     public:
-        explicit WheelFilter(Tfrmindex* launcher)
+        explicit PointerFilter(Tfrmindex* launcher)
             : QObject(launcher)
             , m_launcher(launcher) {}
         bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,8 +64,14 @@ private:
     void buildTray();
     QWidget* catalogueContent(QTabWidget* catalogue, const QString& page, const QString& caption,
                               const QString& scrollBox);
-    void addPageSquares(QWidget* content, const QString& prefix, int current, const QString& first,
+    void addPageSquares(QWidget* sheet, const QString& prefix, int current, const QString& first,
                         const QString& second);
+    // A label that Tab reaches and Enter or Space runs; the ring marks it
+    // while it has the keyboard's focus.
+    void keyboardPart(QWidget* part, std::function<void()> click);
+    // Tab and Shift+Tab go through the launcher in reading order: the menu
+    // column, the top strip, then the page on show.
+    void orderKeyboard();
     void showPage(const QString& tabWidget, const QString& page);
     void setPicture(const QString& image, const QString& file);
     void loadAnnouncement();
@@ -76,6 +84,11 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     QString m_currentEntry;
     QHash<QString, std::function<void()>> m_entryLooks;
+    QWidget* m_ring = nullptr;
+    // The parts Tab reaches, by region, each in reading order: the catalogue
+    // holds the tiles and squares of each of its pages, the other pages are
+    // the feedback form and the recommended tiles.
+    QList<QWidget*> m_menuKeys, m_topKeys, m_sideKeys, m_catalogueKeys, m_otherPageKeys;
     QMenu* m_trayMenu = nullptr;
     bool m_painted = false;
     int m_wheelDelta = 0;

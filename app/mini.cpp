@@ -83,7 +83,7 @@ Tfrmmini::Tfrmmini()
         if (core::Form* launcher = app::window(QStringLiteral("Tfrmindex"))) launcher->showForm();
     });
     on(QStringLiteral("btn2Click"), [] {
-        const QString path = QDir::current().filePath(QStringLiteral("临时记事本.txt"));
+        const QString path = QDir(core::workingFolder()).filePath(QStringLiteral("临时记事本.txt"));
         core::writeTextFile(path, QString());
         core::platform().openDefault(path);
     });

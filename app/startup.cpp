@@ -4,7 +4,9 @@
 #include "app/launcher.h"
 #include "app/windows.h"
 #include "bench/startup/firstpaint.h"
+#include "core/files.h"
 #include "core/form.h"
+#include "core/origin.h"
 #include "core/platform.h"
 
 #include <QApplication>
@@ -31,6 +33,11 @@ void prepareApplication() {
     // The web engine refuses to run as root with its sandbox on.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The program's own pages are shown from its own origin, never as file:
+    // pages. The web engine takes the scheme before its first profile or
+    // page; the web-engine module registers it when it is loaded, so that
+    // start-up never loads the web engine.
+    core::useProgramOrigin();
 }
 
 void configureApplication(QApplication& application) {
@@ -65,6 +72,13 @@ int run(int argc, char** argv) {
     prepareApplication();
     QApplication application(argc, argv);
     configureApplication(application);
+    // Pages and files the windows write "into the current folder" go into
+    // the program's folder, never into the folder it was started from.
+    if (!core::enterProgramFolder())
+        core::platform().messageBox(nullptr,
+                                    QStringLiteral("无法进入程序文件夹“%1”，预览页面和临时文件将无法保存。")
+                                        .arg(QDir::toNativeSeparators(core::programFolder())),
+                                    QStringLiteral("警告"), core::Buttons::Ok, core::Icon::Warning);
 
     QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty()) runtime = QDir::tempPath();

@@ -3,10 +3,13 @@
 #include "core/failure.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -29,14 +32,49 @@ QString decode(const QByteArray& bytes) {
     return gb.decode(bytes);
 }
 
-void copyTree(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        if (!QFileInfo::exists(target)) QFile::copy(source, target);
+// One shipped file as it was last copied: its size, time and content.
+struct Shipped {
+    qint64 size = -1;
+    qint64 modified = -1;
+    QByteArray hash;
+};
+
+QByteArray hashOf(const QString& path) {
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) return {};
+    return hash.result().toHex();
+}
+
+// "hash<TAB>size<TAB>time<TAB>relative path" lines.
+QHash<QString, Shipped> readShipped(const QString& path) {
+    QHash<QString, Shipped> known;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return known;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() != 4) continue;
+        known.insert(QString::fromUtf8(fields[3]), {fields[1].toLongLong(), fields[2].toLongLong(), fields[0]});
     }
+    return known;
+}
+
+void writeShipped(const QString& path, const QHash<QString, Shipped>& known) {
+    QByteArray text;
+    for (auto it = known.cbegin(); it != known.cend(); ++it)
+        text += it->hash + '\t' + QByteArray::number(it->size) + '\t' + QByteArray::number(it->modified) +
+                '\t' + it.key().toUtf8() + '\n';
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size()) file.commit();
+}
+
+bool copyWhole(const QString& from, const QString& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) return false;
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    QSaveFile target(to);
+    const QByteArray bytes = source.readAll();
+    return target.open(QIODevice::WriteOnly) && target.write(bytes) == bytes.size() && target.commit();
 }
 
 QString locateProgramFolder() {
@@ -44,7 +82,7 @@ QString locateProgramFolder() {
     if (QFileInfo(exeFolder).isWritable()) return exeFolder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     QDir().mkpath(data);
-    copyTree(exeFolder + QStringLiteral("/files"), data + QStringLiteral("/files"));
+    followShippedFiles(exeFolder + QStringLiteral("/files"), data + QStringLiteral("/files"));
     return data;
 }
 
@@ -98,6 +136,50 @@ QString filesFolder() {
 
 QString workingFolder() {
     return QDir::currentPath();
+}
+
+bool enterProgramFolder() {
+    return QDir::setCurrent(programFolder());
+}
+
+void followShippedFiles(const QString& shipped, const QString& copy) {
+    const QString record = copy + QStringLiteral("/.shipped");
+    const QHash<QString, Shipped> known = readShipped(record);
+    QHash<QString, Shipped> now;
+    bool changed = false;
+    QDirIterator it(shipped, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString relative = QDir(shipped).relativeFilePath(source);
+        const QString target = copy + QLatin1Char('/') + relative;
+        const QFileInfo info = it.fileInfo();
+        const auto before = known.constFind(relative);
+        const bool present = QFileInfo::exists(target);
+        Shipped current{info.size(), info.lastModified().toMSecsSinceEpoch(), {}};
+        // The common case, every start: the same shipped file as last time,
+        // told by its size and time alone.
+        if (present && before != known.cend() && before->size == current.size &&
+            before->modified == current.modified) {
+            now.insert(relative, *before);
+            continue;
+        }
+        changed = true;
+        current.hash = hashOf(source);
+        bool copied = true;
+        if (!present) {
+            copied = copyWhole(source, target);
+        } else if (before == known.cend() || before->hash != current.hash) {
+            // A newer version replaces the copy the program made of the older
+            // one; a copy the user changed since stays. A copy without a record
+            // comes from a version that kept none, and is the program's too.
+            const QByteArray copyHash = hashOf(target);
+            const bool usersOwn = before != known.cend() && copyHash != before->hash;
+            if (!usersOwn && copyHash != current.hash) copied = copyWhole(source, target);
+        }
+        // What could not be copied is tried again at the next start.
+        if (copied) now.insert(relative, current);
+    }
+    if (changed || now.size() != known.size()) writeShipped(record, now);
 }
 
 void setProgramFolder(const QString& folder) {

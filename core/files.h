@@ -19,8 +19,22 @@ QString programFolder();
 // The "files" folder beside the program.
 QString filesFolder();
 
-// The process's current folder.
+// The process's current folder: the program's folder once the program has
+// entered it (enterProgramFolder), wherever it was started from.
 QString workingFolder();
+
+// Makes the program's folder the process's current folder, so that pages and
+// files written into the current folder never land in the folder the program
+// was started from (the home folder, for a program started from the menu).
+// False, with the current folder unchanged, when that folder cannot be entered.
+bool enterProgramFolder();
+
+// Brings the copy of the shipped "files" in `copy` up to date with `shipped`:
+// a missing file is copied, a file the program ships in a newer version
+// replaces the older one, unless the user changed that copy; files that are
+// not shipped (the user's own) are never touched. What was copied is
+// recorded in `copy`/.shipped.
+void followShippedFiles(const QString& shipped, const QString& copy);
 
 // Points programFolder() elsewhere (tests use a scratch folder).
 void setProgramFolder(const QString& folder);

@@ -60,6 +60,11 @@ void scaleSizes(QWidget* widget, double factor) {
     widget->setMaximumSize(scaled(maximum, factor));
 }
 
+// The place a field in a sentence's blanks was given by its window, grown
+// with the window: every fit starts from it, so fitting again, at another
+// font, never narrows the field further.
+const char* const kGapField = "qingwuGapField";
+
 QSize boundedBy(const QSize& size, const QSize& room) {
     return size.boundedTo(room).expandedTo(QSize(1, 1));
 }
@@ -86,6 +91,8 @@ void scaleDesign(QWidget* window, double factor) {
         if (!placedByHand(widget)) continue;
         scaleSizes(widget, factor);
         widget->setGeometry(scaled(widget->geometry(), factor));
+        if (const QVariant own = widget->property(kGapField); own.isValid())
+            widget->setProperty(kGapField, scaled(own.toRect(), factor));
     }
     const QSize size = window->size();
     scaleSizes(window, factor);
@@ -141,6 +148,7 @@ void putInGaps(QLabel* sentence, const QList<QWidget*>& fields) {
         const QRect geometry = field->geometry().translated(-sentence->pos());
         field->setParent(sentence);
         field->setGeometry(geometry);
+        field->setProperty(kGapField, geometry);
     }
     sentence->setProperty("qingwuSentence", true);
     fitGaps(sentence);
@@ -170,7 +178,8 @@ void fitSentence(QLabel* sentence) {
     for (QObject* child : sentence->children()) {
         auto* field = qobject_cast<QWidget*>(child);
         if (!field || field->isWindow()) continue;
-        QRect place = field->geometry();
+        QRect place =
+            field->property(kGapField).isValid() ? field->property(kGapField).toRect() : field->geometry();
         const int line =
             std::clamp((place.center().y() - top) / std::max(1, lineHeight), 0, int(lines.size()) - 1);
         const QString& words = lines[line];

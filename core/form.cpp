@@ -654,6 +654,11 @@ void Form::placeOnScreen() {
     m_scale = designScale(font());
     scaleDesign(this, m_scale);
     fitGaps(this);
+    // A snippet generator gets its shop preview (a button and F5) once the
+    // window has grown, before it is fitted to the screen: the button may
+    // need a strip of its own.
+    if (!hasHandler(kShopPreviewButton + QStringLiteral("Click")) && addShopPreview(this))
+        on(kShopPreviewButton + QStringLiteral("Click"), [this] { showShopPreview(this); });
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();
@@ -665,10 +670,6 @@ void Form::placeOnScreen() {
 }
 
 void Form::showEvent(QShowEvent* event) {
-    // A snippet generator gets its shop preview (a button and F5) when first
-    // shown, where the grown window, laid out now, has room for it.
-    if (!hasHandler(kShopPreviewButton + QStringLiteral("Click")) && addShopPreview(this))
-        on(kShopPreviewButton + QStringLiteral("Click"), [this] { showShopPreview(this); });
     QWidget::showEvent(event);
     if (!event->spontaneous()) dispatch(QStringLiteral("FormShow"));
 }

@@ -49,35 +49,46 @@ protected:
     void showEvent(QShowEvent* event) override {
         QLabel::showEvent(event);
         m_picture.load(this, window()->objectName());
+        layOutCaption();
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        layOutCaption();
     }
 
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const QRectF box = rect();
+        // The picture above, the caption in its own band below it.
+        const CaptionedBox split = splitCaption(QRectF(rect()), 14, 18);
         if (!m_picture.isNull()) {
-            m_picture.paint(p, box);
-            core::paintCaptionBand(p, box, text(), std::max(14, static_cast<int>(box.height() / 10)), font());
-            return;
+            m_picture.paint(p, split.picture, 1);
+        } else {
+            const QRectF box = split.picture;
+            QLinearGradient fill(box.topLeft(), box.bottomRight());
+            fill.setColorAt(0, QColor(0x20, 0x3a, 0x5c));
+            fill.setColorAt(1, QColor(0x3f, 0x86, 0xc9));
+            p.fillRect(box, fill);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(255, 255, 255, 40));
+            const qreal w = box.width(), h = box.height();
+            p.drawRect(QRectF(0, h * 0.7, w, h * 0.16));
+            for (int i = 0; i < 3; ++i)
+                p.drawRect(QRectF(w / 2 - 150 + i * 100, h * 0.2, 96, h * 0.4));
         }
-        QLinearGradient fill(box.topLeft(), box.bottomRight());
-        fill.setColorAt(0, QColor(0x20, 0x3a, 0x5c));
-        fill.setColorAt(1, QColor(0x3f, 0x86, 0xc9));
-        p.fillRect(box, fill);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 255, 255, 40));
-        const qreal w = box.width(), h = box.height();
-        p.drawRect(QRectF(0, h * 0.82, w, h * 0.1));
-        for (int i = 0; i < 3; ++i)
-            p.drawRect(QRectF(w / 2 - 150 + i * 100, h * 0.82, 96, h * 0.1));
-        p.setPen(Qt::white);
-        QFont font = this->font();
-        font.setPixelSize(std::max(14, static_cast<int>(h / 8)));
-        font.setBold(true);
-        p.setFont(font);
-        p.drawText(box.adjusted(0, 0, 0, -h * 0.2), Qt::AlignCenter, text());
+        paintCaption(p, split, text(), font());
     }
 
 private:
+    // The caption's font and width on its band are told to whoever checks
+    // the layout.
+    void layOutCaption() {
+        const CaptionedBox split = splitCaption(QRectF(rect()), 14, 18);
+        setProperty("paintedCaption", text());
+        setProperty("paintedCaptionFont", captionFont(split, text(), font()));
+        setProperty("paintedCaptionWidth", static_cast<int>(captionRoom(split)));
+    }
+
     ModulePicture m_picture;
 };
 

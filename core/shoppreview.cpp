@@ -1,6 +1,7 @@
 #include "core/shoppreview.h"
 
 #include "core/files.h"
+#include "core/fit.h"
 #include "core/form.h"
 #include "core/platform.h"
 #include "core/preview.h"
@@ -9,6 +10,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -20,111 +22,122 @@ namespace core {
 namespace {
 
 const QSize kButtonSize(84, 24);
+// The room the button keeps from the window's edges and from every control.
 const int kMargin = 6;
-const int kGroupMargin = 2;
 const int kStep = 4;
 
 const QString kNothingYet = QStringLiteral("请先生成代码，再预览店铺效果！");
 
-// The controls a new control in `parent` must not cover: everything shown
-// in `scope` (the window, or the page a hidden picture lies on), except the
-// windows of its own and the parents the new control sits in.
-QList<QRect> takenPlaces(Form* form, QWidget* scope, QWidget* parent) {
+// The button's size: its design size grown with the window, never smaller
+// than its caption needs.
+QSize buttonSize(Form* form, QPushButton* button) {
+    return scaled(QRect(QPoint(), kButtonSize), designScale(form->font()))
+        .size()
+        .expandedTo(button->sizeHint());
+}
+
+// The places of the window's controls, in the window's coordinates: every
+// control but the template holders, also those shown only at times.
+QList<QRect> takenPlaces(Form* form, QPushButton* button) {
     QList<QRect> taken;
-    for (QWidget* child : scope->findChildren<QWidget*>()) {
-        if (child->isWindow() || !child->isVisibleTo(scope)) continue;
-        if (child == parent || child->isAncestorOf(parent)) continue;
+    for (QWidget* child : form->findChildren<QWidget*>()) {
+        if (child == button || child->isWindow()) continue;
+        bool held = false;
+        for (QWidget* w = child; w && w != form; w = w->parentWidget())
+            held = held || Form::keptHidden(w);
+        if (held) continue;
         taken << QRect(child->mapTo(form, QPoint(0, 0)), child->size());
     }
     return taken;
 }
 
-// The area of a parent a control may take, off its edges: a group box's
-// below its title.
-QRect usableArea(QWidget* parent) {
-    if (qobject_cast<QGroupBox*>(parent))
-        return parent->contentsRect().adjusted(kGroupMargin, kGroupMargin, -kGroupMargin, -kGroupMargin);
-    return parent->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
-}
-
-// The free place nearest the top right corner of `parent`, if any.
-std::optional<QPoint> freePlace(Form* form, QWidget* scope, QWidget* parent) {
-    const QRect area = usableArea(parent);
-    if (area.width() < kButtonSize.width() || area.height() < kButtonSize.height()) return std::nullopt;
-    const QList<QRect> taken = takenPlaces(form, scope, parent);
-    const QPoint origin = parent->mapTo(form, QPoint(0, 0));
-    // Every ancestor clips what lies in it.
-    QRect visible = form->rect();
-    for (QWidget* w = parent; w && w != form; w = w->parentWidget())
-        visible &= QRect(w->mapTo(form, QPoint(0, 0)), w->size());
-    for (int y = area.top(); y + kButtonSize.height() <= area.bottom() + 1; y += kStep) {
-        for (int x = area.right() + 1 - kButtonSize.width(); x >= area.left(); x -= kStep) {
-            const QRect place(origin + QPoint(x, y), kButtonSize);
-            if (!visible.contains(place)) continue;
+// A place of the window's own, clear of every control by the margin, the
+// one nearest the bottom right corner, where a window's actions usually are;
+// none if the controls fill the window.
+std::optional<QPoint> freePlace(Form* form, QPushButton* button, const QSize& size) {
+    const QList<QRect> taken = takenPlaces(form, button);
+    const QRect area = form->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= kStep) {
+        for (int x = area.right() + 1 - size.width(); x >= area.left();) {
+            const QRect room = QRect(QPoint(x, y), size).adjusted(-kMargin, -kMargin, kMargin, kMargin);
+            int next = x - kStep;
             bool free = true;
             for (const QRect& other : taken)
-                if (other.intersects(place)) {
+                if (other.intersects(room)) {
                     free = false;
-                    break;
+                    // Nothing left of here is free until past this control.
+                    next = std::min(next, other.left() - kMargin - size.width());
                 }
             if (free) return QPoint(x, y);
+            x = next;
         }
     }
     return std::nullopt;
 }
 
-bool isPicture(QWidget* widget) {
-    auto* label = qobject_cast<QLabel*>(widget);
-    return label && label->width() >= 150 && label->height() >= 60 &&
-           label->findChildren<QWidget*>().isEmpty() && !Form::keptHidden(label);
+// Keeps the button in the bottom right corner of the strip it was given,
+// in whatever the button lies on now.
+class CornerPin : public QObject {
+public:
+    CornerPin(Form* form, QPushButton* button)
+        : QObject(button)
+        , m_button(button) {
+        form->installEventFilter(this);
+        pin();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest) pin();
+        return false;
+    }
+
+private:
+    void pin() {
+        const QWidget* parent = m_button->parentWidget();
+        m_button->move(parent->width() - m_button->width() - kMargin,
+                       parent->height() - m_button->height() - kMargin);
+    }
+    QPushButton* m_button;
+};
+
+// A strip of its own along the bottom of the window, the button at its right
+// end; a window laid out by a layout keeps the strip out of the layout.
+void addStrip(Form* form, QPushButton* button) {
+    const int strip = button->height() + 2 * kMargin;
+    if (QLayout* layout = form->layout()) {
+        QMargins margins = layout->contentsMargins();
+        margins.setBottom(margins.bottom() + strip);
+        layout->setContentsMargins(margins);
+    }
+    const int height = form->height() + strip;
+    if (form->minimumHeight() == form->maximumHeight()) {
+        form->setFixedHeight(height);
+    } else {
+        form->setMinimumHeight(form->minimumHeight() + strip);
+        form->resize(form->width(), height);
+    }
+    new CornerPin(form, button);
 }
 
-void putButton(QPushButton* button, QWidget* parent, const QPoint& place) {
-    button->setParent(parent);
-    button->move(place);
-    button->show();
-}
-
-// Where the button goes: over the window's picture if it has one, else in a
-// free part of the window, else beside the tabs of its pages, else in a free
-// part of a group, else over a picture on a page not shown now.
+// Where the button goes: a free place of the window's own; else beside the
+// tabs of the window's pages; else a strip added along the window's bottom.
+// It never lies on another control, a picture or a group.
 void placeButton(Form* form, QPushButton* button) {
-    QList<QWidget*> parents;
-    QList<QWidget*> containers;
-    QList<QWidget*> laterPictures;
-    for (QWidget* child : form->findChildren<QWidget*>()) {
-        if (child->isWindow() || child == button) continue;
-        if (!child->isVisibleTo(form)) {
-            if (isPicture(child) && child->isVisibleTo(child->parentWidget())) laterPictures << child;
-            continue;
+    button->resize(buttonSize(form, button));
+    if (!form->layout()) {
+        if (const std::optional<QPoint> place = freePlace(form, button, button->size())) {
+            button->move(*place);
+            return;
         }
-        const QByteArray kind = child->metaObject()->className();
-        if (isPicture(child))
-            parents << child;
-        else if (qobject_cast<QGroupBox*>(child) || kind == "QWidget" || kind == "QFrame")
-            containers << child;
     }
-    for (QWidget* parent : parents << form) {
-        if (const std::optional<QPoint> place = freePlace(form, form, parent))
-            return putButton(button, parent, *place);
-    }
-    // Pages: beside the tabs of the window's page control.
     for (QTabWidget* pages : form->findChildren<QTabWidget*>()) {
         if (!pages->isVisibleTo(form) || pages->cornerWidget(Qt::TopRightCorner)) continue;
+        if (pages->tabPosition() != QTabWidget::North && pages->tabPosition() != QTabWidget::South) continue;
         pages->setCornerWidget(button, Qt::TopRightCorner);
-        button->show();
         return;
     }
-    for (QWidget* parent : containers) {
-        if (const std::optional<QPoint> place = freePlace(form, form, parent))
-            return putButton(button, parent, *place);
-    }
-    for (QWidget* picture : laterPictures) {
-        if (const std::optional<QPoint> place = freePlace(form, picture->parentWidget(), picture))
-            return putButton(button, picture, *place);
-    }
-    // A window with no free place: the top right corner of the window.
-    putButton(button, form, QPoint(form->width() - kButtonSize.width() - kMargin, kMargin));
+    addStrip(form, button);
 }
 
 QPointer<QWidget>& previewWindow() {
@@ -143,7 +156,6 @@ bool addShopPreview(Form* form) {
     if (!shopFrameOf(*form)) return false;
     auto* button = new QPushButton(QStringLiteral("店铺预览"), form);
     button->setObjectName(kShopPreviewButton);
-    button->resize(kButtonSize);
     button->setToolTip(QStringLiteral("在店铺页面中预览当前代码（F5）"));
     button->setFocusPolicy(Qt::NoFocus);
     placeButton(form, button);

@@ -1,16 +1,23 @@
 #include "core/address.h"
 #include "core/files.h"
+#include "core/origin.h"
 #include "core/platform.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineUrlRequestJob>
+#include <QWebEngineUrlScheme>
+#include <QWebEngineUrlSchemeHandler>
 #include <QWebEngineView>
 #include <algorithm>
 #include <memory>
@@ -31,14 +38,146 @@ QString jsString(const QString& text) {
     return out + u'"';
 }
 
+// The shop's widgets come alive in the program's own pages: the runtime in
+// "files" runs in every document of the origin once it is ready, never in a
+// page from the web, and the page files themselves stay as written.
+void addWidgetRuntime(QWebEngineProfile* profile) {
+    QFile file(filesFolder() + QStringLiteral("/widgets.js"));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    QWebEngineScript runtime;
+    runtime.setName(QStringLiteral("qingwu-widgets"));
+    runtime.setSourceCode(QString::fromUtf8(file.readAll()));
+    runtime.setInjectionPoint(QWebEngineScript::DocumentReady);
+    runtime.setWorldId(QWebEngineScript::MainWorld);
+    runtime.setRunsOnSubFrames(true);
+    profile->scripts()->insert(runtime);
+}
+
+// The origin of the program's pages: answers from the program's folders and
+// pictures, as core::answerOrigin decides, read-only.
+class OriginHandler : public QWebEngineUrlSchemeHandler {
+public:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+
+    void requestStarted(QWebEngineUrlRequestJob* job) override {
+        const OriginAnswer answer = answerOrigin(job->requestUrl(), job->initiator());
+        switch (answer.kind) {
+        case OriginAnswer::Serve: {
+            auto* file = new QFile(answer.path, job);
+            if (file->open(QIODevice::ReadOnly))
+                job->reply(answer.type, file);
+            else
+                job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+        case OriginAnswer::Redirect:
+            job->redirect(answer.redirect);
+            return;
+        case OriginAnswer::Denied:
+            job->fail(QWebEngineUrlRequestJob::RequestDenied);
+            return;
+        case OriginAnswer::NotFound:
+            job->fail(QWebEngineUrlRequestJob::UrlNotFound);
+            return;
+        }
+    }
+};
+
+// No page reaches a local file by its file: address: a page of the origin
+// that names one (a picture by its path, the frame pages' style sheet) gets
+// it through the origin, which answers only what it may; anything else is
+// refused.
+class LocalFileGuard : public QWebEngineUrlRequestInterceptor {
+public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        const QUrl url = info.requestUrl();
+        if (!url.isLocalFile()) return;
+        if (isOriginAddress(info.initiator()))
+            info.redirect(originAddress(url.toLocalFile()));
+        else
+            info.block(true);
+    }
+};
+
+// The program's scheme is registered once, when the module is loaded with
+// the first browser: before any profile or page exists, as the web engine
+// requires, and without the web engine at start-up.
+void registerOrigin() {
+    QWebEngineUrlScheme scheme(kOriginScheme);
+    scheme.setSyntax(QWebEngineUrlScheme::Syntax::Host);
+    // Its pages may ask for local files; LocalFileGuard sends every such
+    // request back to the origin.
+    scheme.setFlags(QWebEngineUrlScheme::LocalAccessAllowed);
+    QWebEngineUrlScheme::registerScheme(scheme);
+}
+
+// One profile for every browser of the program, off the record, with the
+// origin and the widget runtime. At exit its pages go first, then the
+// profile itself: the web engine wants no page left when a profile goes.
+QList<QPointer<QWebEnginePage>>& livePages() {
+    static QList<QPointer<QWebEnginePage>> pages;
+    return pages;
+}
+
+QWebEngineProfile*& profileSlot() {
+    static QWebEngineProfile* profile = nullptr;
+    return profile;
+}
+
+void releaseProfile() {
+    for (const QPointer<QWebEnginePage>& page : std::as_const(livePages())) delete page.data();
+    livePages().clear();
+    delete profileSlot();
+    profileSlot() = nullptr;
+}
+
+QWebEngineProfile* programProfile() {
+    QWebEngineProfile*& profile = profileSlot();
+    if (!profile) {
+        if (programOriginInUse()) {
+            static const bool registered = (registerOrigin(), true);
+            Q_UNUSED(registered);
+        }
+        profile = new QWebEngineProfile;
+        if (programOriginInUse()) {
+            profile->installUrlSchemeHandler(kOriginScheme, new OriginHandler(profile));
+            profile->setUrlRequestInterceptor(new LocalFileGuard(profile));
+        }
+        addWidgetRuntime(profile);
+        // Run when the application object goes, before the web engine's own
+        // clean-up (post routines run last registered first).
+        qAddPostRoutine(releaseProfile);
+    }
+    return profile;
+}
+
+// Local files are shown through the origin; web addresses as they are.
+QUrl pageAddress(const QString& address) {
+    const QUrl url = addressToUrl(address);
+    if (url.isLocalFile() && programOriginInUse()) return originAddress(url.toLocalFile());
+    return url;
+}
+
+// The source of a picture as the callers know it: a local file by its file:
+// address, whichever way the page reached it.
+QString pictureSource(const QString& src) {
+    const QUrl url(src);
+    if (!isOriginAddress(url)) return src;
+    return QUrl::fromLocalFile(originLocalPath(url)).toString();
+}
+
 // The page of an embedded browser. What its scripts write to the console is
 // kept, one "level: text" line each, in the browser's "consoleMessages"
 // property, where the program's checks read it.
 class ConsolePage : public QWebEnginePage {
 public:
     ConsolePage(QObject* keeper, QObject* parent)
-        : QWebEnginePage(parent)
-        , m_keeper(keeper) {}
+        : QWebEnginePage(programProfile(), parent)
+        , m_keeper(keeper) {
+        livePages().append(this);
+    }
 
 protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int,
@@ -58,26 +197,6 @@ private:
     QPointer<QObject> m_keeper;
 };
 
-// The shop's widgets come alive in the program's own local pages: the runtime
-// in "files" runs in every file: document once it is ready, never in a page
-// from the web, and the page files themselves stay as written.
-void addWidgetRuntime(QWebEnginePage* page) {
-    // Read once for all the browsers of the run.
-    static QString source;
-    if (source.isEmpty()) {
-        QFile file(filesFolder() + QStringLiteral("/widgets.js"));
-        if (!file.open(QIODevice::ReadOnly)) return;
-        source = QString::fromUtf8(file.readAll());
-    }
-    QWebEngineScript runtime;
-    runtime.setName(QStringLiteral("qingwu-widgets"));
-    runtime.setSourceCode(source);
-    runtime.setInjectionPoint(QWebEngineScript::DocumentReady);
-    runtime.setWorldId(QWebEngineScript::MainWorld);
-    runtime.setRunsOnSubFrames(true);
-    page->scripts().insert(runtime);
-}
-
 class WebBrowser : public Browser {
 public:
     explicit WebBrowser(QWidget* parent)
@@ -87,14 +206,14 @@ public:
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(m_view);
         m_view->setPage(new ConsolePage(this, m_view));
-        addWidgetRuntime(m_view->page());
         // Pages written by the program are GB18030 unless they declare a charset.
         m_view->settings()->setDefaultTextEncoding(QStringLiteral("GB18030"));
-        m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+        // A page reads no local file (the program's own pages come from its origin).
+        m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         connect(m_view, &QWebEngineView::loadFinished, this, [this](bool) { emit documentComplete(); });
     }
 
-    void navigate(const QString& address) override { m_view->setUrl(addressToUrl(address)); }
+    void navigate(const QString& address) override { m_view->setUrl(pageAddress(address)); }
     void reload() override { m_view->reload(); }
     void show() override {
         m_view->show();
@@ -130,7 +249,7 @@ public:
         QList<PictureElement> pictures;
         for (const QVariant& item : result.toList()) {
             const QVariantList pair = item.toList();
-            if (pair.size() == 2) pictures.append({pair[0].toString(), pair[1].toString()});
+            if (pair.size() == 2) pictures.append({pair[0].toString(), pictureSource(pair[1].toString())});
         }
         return pictures;
     }

@@ -31,7 +31,7 @@ QString pagePath() {
 
 TFrmlouceng::TFrmlouceng()
     : core::Form(QStringLiteral("TFrmlouceng"), QStringLiteral("楼层跳转效果")) {
-    setClientSize(812, 545);
+    setClientSize(812, 589);
 
     auto* browserHost = new QWidget(this);
     browserHost->setObjectName(QStringLiteral("wb1"));
@@ -57,7 +57,7 @@ TFrmlouceng::TFrmlouceng()
     colorField(QStringLiteral("edt12"));
 
     QGroupBox* back =
-        addGroup(this, QStringLiteral("grp2"), QRect(277, 152, 320, 220), QStringLiteral("背景设置"));
+        addGroup(this, QStringLiteral("grp2"), QRect(277, 152, 320, 264), QStringLiteral("背景设置"));
     const struct {
         QString caption, name, value;
         bool colour;
@@ -73,11 +73,12 @@ TFrmlouceng::TFrmlouceng()
         if (f.colour) colorField(f.name);
         y += 34;
     }
-    addCaption(back, QRect(12, 160, 296, 54),
+    // Five lines, the blank ones included, under the four fields.
+    addCaption(back, QRect(12, 160, 296, 96),
                QStringLiteral("提示信息：\r\n\r\n如果不使用图片只选择\r\n\r\n颜色即可"));
 
     QGroupBox* names =
-        addGroup(this, QStringLiteral("grp3"), QRect(607, 152, 188, 220), QStringLiteral("楼层名称"));
+        addGroup(this, QStringLiteral("grp3"), QRect(607, 152, 188, 264), QStringLiteral("楼层名称"));
     const QString floorNames[] = {QStringLiteral("新品发布"), QStringLiteral("清仓处理"),
                                   QStringLiteral("暑期特卖"), QStringLiteral("掌柜推荐"),
                                   QStringLiteral("包邮专区")};
@@ -85,11 +86,11 @@ TFrmlouceng::TFrmlouceng()
         addEdit(names, nameField(k), QRect(12, 26 + 38 * (k - 1), 164, 24), floorNames[k - 1]);
 
     for (int k = 1; k <= 5; ++k)
-        addButton(this, QStringLiteral("btn%1").arg(k), QRect(17 + 130 * (k - 1), 384, 122, 34),
+        addButton(this, QStringLiteral("btn%1").arg(k), QRect(17 + 130 * (k - 1), 428, 122, 34),
                   QStringLiteral("提取 %1 代码").arg(k));
-    addButton(this, QStringLiteral("btn6"), QRect(667, 384, 128, 34), QStringLiteral("预览"));
+    addButton(this, QStringLiteral("btn6"), QRect(667, 428, 128, 34), QStringLiteral("预览"));
     addCaption(
-        this, QRect(17, 428, 778, 110),
+        this, QRect(17, 472, 778, 110),
         QStringLiteral(
             "提示信息：\r\n\r\n输入各个参数后，可以分别提取他们对应的代码，并复制到店铺的自定义内容区即可，"
             "或者查看（软件首页左侧分类导航中的）免费资源\r\n\r\n中关于本功能的视频教程。"))

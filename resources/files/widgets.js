@@ -1,6 +1,6 @@
 // ==UserScript==
 // @name qingwu-widgets
-// @include file://*
+// @include qingwu://*
 // @run-at document-end
 // ==/UserScript==
 //
@@ -13,7 +13,7 @@
 // the others start all the same.
 (function () {
     'use strict';
-    if (window.qingwuWidgets || location.protocol !== 'file:') return;
+    if (window.qingwuWidgets || location.protocol !== 'qingwu:') return;
 
     // ---- The configuration text ------------------------------------------
 

@@ -49,14 +49,22 @@ void wait(int ms) {
     loop.exec();
 }
 
-// The page: the snippet on white, no margins, nothing moving.
-QString page(const QString& code) {
-    return QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\"><style>"
+// The page: the snippet on white with the shop's page styles (the classes
+// custom modules borrow), nothing moving, in the middle of the page in the
+// content column of a shop's home page (950 px) or the one given.
+QString page(const QString& code, int column) {
+    const QString skin = QUrl::fromLocalFile(QStringLiteral(QINGWU_SOURCE_DIR "/resources/files/yulan.css")).toString();
+    const QString body = QStringLiteral("<div id=\"qingwu-column\" style=\"width:%1px;margin:0 auto\">")
+                             .arg(column > 0 ? column : 950) +
+                         code + QStringLiteral("</div>");
+    return QStringLiteral("<!DOCTYPE html><html><head><meta charset=\"utf-8\">") +
+           QStringLiteral("<link rel=\"stylesheet\" href=\"%1\"><style>").arg(skin) +
+           QStringLiteral(
                           "html,body{margin:0;padding:0;background:#fff}"
                           "*,*::before,*::after{animation:none!important;transition:none!important;"
                           "caret-color:transparent!important}"
                           "</style></head><body>") +
-           code + QStringLiteral("</body></html>");
+           body + QStringLiteral("</body></html>");
 }
 
 // The box the module covers: the union of the visible boxes of its elements,
@@ -67,7 +75,8 @@ const char* kModuleBox = R"((() => {
   let l = vw, t = vh, r = 0, b = 0;
   for (const e of document.body.querySelectorAll('*')) {
     const s = getComputedStyle(e);
-    if (s.display === 'none' || s.visibility === 'hidden' || e.tagName === 'STYLE' || e.tagName === 'SCRIPT') continue;
+    if (s.display === 'none' || s.visibility === 'hidden' || e.tagName === 'STYLE' || e.tagName === 'SCRIPT' ||
+        e.id === 'qingwu-column') continue;
     let q = e.getBoundingClientRect();
     let x0 = q.left, y0 = q.top, x1 = q.right, y1 = q.bottom;
     if (x1 - x0 < 1 || y1 - y0 < 1) continue;
@@ -90,7 +99,7 @@ const char* kModuleBox = R"((() => {
 
 } // namespace
 
-QImage renderSnippet(const QString& code, const QString& sampleFolder) {
+QImage renderSnippet(const QString& code, const QString& sampleFolder, const RenderOptions& options) {
     QWebEngineProfile profile; // off the record: no cache, no cookies
     Offline offline;
     profile.setUrlRequestInterceptor(&offline);
@@ -111,7 +120,7 @@ QImage renderSnippet(const QString& code, const QString& sampleFolder) {
         loaded.quit();
     });
     QTimer::singleShot(60000, &loaded, &QEventLoop::quit);
-    webPage->setHtml(page(code), QUrl::fromLocalFile(sampleFolder + QStringLiteral("/")));
+    webPage->setHtml(page(code, options.column), QUrl::fromLocalFile(sampleFolder + QStringLiteral("/")));
     loaded.exec();
     if (!ok) return {};
 
@@ -125,14 +134,44 @@ QImage renderSnippet(const QString& code, const QString& sampleFolder) {
         wait(50);
     // Pictures that were not fetched leave their room empty, without the
     // browser's broken-picture sign.
-    evaluate(view, QStringLiteral("document.querySelectorAll('marquee').forEach(m => m.stop());"
-                                  "document.querySelectorAll('img').forEach(i => {"
-                                  "  if (!i.naturalWidth) i.style.visibility = 'hidden'; }); true"));
+    // A marquee is shown at rest, its content where it scrolls into: a box of
+    // its size that holds it from its start.
+    evaluate(view, QStringLiteral("document.querySelectorAll('img').forEach(i => {"
+                                  "  if (!i.naturalWidth) i.style.visibility = 'hidden'; });"
+                                  "document.querySelectorAll('marquee').forEach(m => {"
+                                  "  const box = document.createElement('div');"
+                                  "  const s = getComputedStyle(m);"
+                                  "  box.style.cssText = m.style.cssText;"
+                                  "  box.style.display = 'inline-block';"
+                                  "  box.style.overflow = 'hidden';"
+                                  "  box.style.verticalAlign = 'top';"
+                                  "  box.style.width = m.getAttribute('width') || s.width;"
+                                  "  box.style.height = s.height;"
+                                  "  box.style.boxSizing = 'border-box';"
+                                  "  while (m.firstChild) box.appendChild(m.firstChild);"
+                                  "  m.replaceWith(box); }); true"));
 
-    const QVariantList box = evaluate(view, QString::fromLatin1(kModuleBox)).toList();
-    if (box.size() != 4) return {};
-    const QRect area(QPoint(box[0].toInt(), box[1].toInt()), QPoint(box[2].toInt() - 1, box[3].toInt() - 1));
-    if (area.width() < 4 || area.height() < 4) return {};
+    const auto moduleBox = [&]() -> QRectF {
+        const QVariantList box = evaluate(view, QString::fromLatin1(kModuleBox)).toList();
+        if (box.size() != 4) return {};
+        return QRectF(QPointF(box[0].toDouble(), box[1].toDouble()), QPointF(box[2].toDouble(), box[3].toDouble()));
+    };
+    QRectF box = moduleBox();
+    if (box.width() < 4 || box.height() < 4) return {};
+    // A small module is shown enlarged: the page is zoomed, laid out again and
+    // measured again.
+    qreal zoom = 1;
+    if (box.width() < kSmallWidth && box.height() < kSmallHeight) {
+        zoom = std::min({4.0, 2 * kSmallWidth / box.width(), 2 * kSmallHeight / box.height()});
+        zoom = std::floor(zoom * 4) / 4;
+        if (zoom > 1) {
+            webPage->setZoomFactor(zoom);
+            wait(300);
+            box = moduleBox();
+            if (box.width() < 1 || box.height() < 1) return {};
+        }
+    }
+    const QRect area = QRectF(box.topLeft() * zoom, box.bottomRight() * zoom).toAlignedRect();
 
     // The same picture twice in a row: the page has settled.
     QImage shot;
@@ -142,9 +181,12 @@ QImage renderSnippet(const QString& code, const QString& sampleFolder) {
         if (!next.isNull() && next == shot) break;
         shot = next;
     }
+    // Down to kMaxWidth; a thin strip keeps up to twice that so that the part
+    // a tile shows of it stays sharp.
     QImage scaled = shot;
-    if (scaled.width() > kMaxWidth)
-        scaled = scaled.scaledToWidth(kMaxWidth, Qt::SmoothTransformation);
+    const double scale = std::min(1.0, std::max(double(kMaxWidth) / shot.width(),
+                                                std::min(2.0 * kMaxWidth / shot.width(), 120.0 / shot.height())));
+    if (scale < 1) scaled = shot.scaledToWidth(int(std::lround(shot.width() * scale)), Qt::SmoothTransformation);
     if (scaled.height() > kMaxHeight) scaled = scaled.copy(0, 0, scaled.width(), kMaxHeight);
     return scaled;
 }
@@ -162,6 +204,72 @@ bool showsSomething(const QImage& picture) {
                 ++away;
     }
     return away * 50 > qint64(image.width()) * image.height();
+}
+
+namespace {
+
+// The colour of a pixel counted in steps of 16 a channel.
+inline int colourStep(QRgb c) {
+    return (qRed(c) >> 4) << 8 | (qGreen(c) >> 4) << 4 | (qBlue(c) >> 4);
+}
+
+} // namespace
+
+double dominantShare(const QImage& picture, const QRect& area) {
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    const QRect part = area.intersected(image.rect());
+    if (part.isEmpty()) return 1;
+    std::vector<int> counts(4096, 0);
+    int most = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = part.left(); x <= part.right(); ++x) most = std::max(most, ++counts[colourStep(row[x])]);
+    }
+    return double(most) / (qint64(part.width()) * part.height());
+}
+
+QRect chooseFocus(const QImage& picture, double aspect) {
+    const QRect whole = picture.rect();
+    if (whole.isEmpty() || aspect <= 0) return whole;
+    // Measured on a copy at most 200 pixels wide.
+    const double factor = std::max(1.0, picture.width() / 200.0);
+    const QImage small =
+        picture.scaled(QSize(std::max(1, int(picture.width() / factor)), std::max(1, int(picture.height() / factor))),
+                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const int width = small.width(), height = small.height();
+    // The largest part of the shape first, then smaller ones down to a third.
+    const int largest = std::min<int>(width, std::lround(height * aspect));
+    QRect best;
+    double bestShare = 2;
+    for (int step = 0; step < 10; ++step) {
+        const int w = std::max(1, int(std::lround(largest * (1.0 - step * 0.075))));
+        const int h = std::min(height, std::max(1, int(std::lround(w / aspect))));
+        if (w < std::min(width, 24)) break;
+        const int stride = std::max(1, w / 12);
+        QRect chosen;
+        double share = 2;
+        for (int y = 0; y + h <= height; y += std::max(1, h / 6)) {
+            for (int x = 0; x + w <= width; x += stride) {
+                const double s = std::round(dominantShare(small, QRect(x, y, w, h)) * 50) / 50;
+                if (s < share) {
+                    share = s;
+                    chosen = QRect(x, y, w, h);
+                }
+            }
+        }
+        if (share < bestShare) {
+            bestShare = share;
+            best = chosen;
+        }
+        if (share <= 0.6) {
+            best = chosen;
+            break;
+        }
+    }
+    if (best.isEmpty()) return whole;
+    const QRect focus(int(std::lround(best.x() * factor)), int(std::lround(best.y() * factor)),
+                      int(std::lround(best.width() * factor)), int(std::lround(best.height() * factor)));
+    return focus.intersected(whole);
 }
 
 } // namespace tiles

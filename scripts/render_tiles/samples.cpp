@@ -86,6 +86,52 @@ QImage drawSample(int number, const Scheme& scheme, QSize size) {
     return image;
 }
 
+// A small button picture: a rounded pill in one colour, a sign on its left and
+// white words.
+QImage drawButton(QSize size, const QColor& colour, const QString& sign, const QString& words) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(image.rect()).adjusted(1, 1, -1, -1);
+    QLinearGradient fill(box.topLeft(), box.bottomLeft());
+    fill.setColorAt(0, colour.lighter(115));
+    fill.setColorAt(1, colour.darker(110));
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(box, box.height() / 2, box.height() / 2);
+    const qreal h = box.height();
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(box.left() + h * 0.55, box.center().y()), h * 0.34, h * 0.34);
+    QFont font(QStringLiteral("Noto Sans CJK SC"));
+    font.setBold(true);
+    font.setPixelSize(int(h * 0.42));
+    p.setFont(font);
+    p.setPen(colour.darker(120));
+    p.drawText(QRectF(box.left() + h * 0.21, box.top(), h * 0.68, h), Qt::AlignCenter, sign);
+    p.setPen(Qt::white);
+    p.drawText(box.adjusted(h * 0.95, 0, -h * 0.3, 0), Qt::AlignCenter, words);
+    p.end();
+    return image;
+}
+
+struct Button {
+    const char* file;
+    QSize size;
+    QColor colour;
+    const char* sign;
+    const char* words;
+};
+
+// The buttons of the windows whose module is a button: add to cart, share,
+// chat with the shop, join its group.
+const Button kButtons[] = {
+    {"cart.png", QSize(240, 62), QColor(0xff, 0x50, 0x00), "¥", "加入购物车"},
+    {"share.png", QSize(184, 54), QColor(0xe8, 0x3e, 0x4c), "♥", "喜欢分享"},
+    {"wangwang.png", QSize(176, 48), QColor(0x1e, 0x88, 0xe5), "旺", "和我联系"},
+    {"qun.png", QSize(160, 48), QColor(0xff, 0x8a, 0x00), "群", "加入旺旺群"},
+};
+
 constexpr int kProducts = 8;
 constexpr int kBanners = 3;
 
@@ -105,6 +151,12 @@ QStringList bannerPictures(const QString& folder) {
     return paths;
 }
 
+QStringList buttonPictures(const QString& folder) {
+    QStringList paths;
+    for (const Button& button : kButtons) paths << QDir(folder).absoluteFilePath(QLatin1String(button.file));
+    return paths;
+}
+
 bool drawSamples(const QString& folder) {
     QDir().mkpath(folder);
     const QStringList products = samplePictures(folder);
@@ -113,6 +165,10 @@ bool drawSamples(const QString& folder) {
     const QStringList banners = bannerPictures(folder);
     for (int i = 0; i < kBanners; ++i)
         if (!drawSample(i + 1, kSchemes[i * 3 % 8], QSize(1920, 500)).save(banners[i], "PNG")) return false;
+    for (const Button& button : kButtons)
+        if (!drawButton(button.size, button.colour, QString::fromUtf8(button.sign), QString::fromUtf8(button.words))
+                 .save(QDir(folder).absoluteFilePath(QLatin1String(button.file)), "PNG"))
+            return false;
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextEdit>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace tiles {
@@ -88,7 +89,23 @@ QStringList trialButtons(core::Form* form) {
     return buttons(form, isTrialCaption);
 }
 
-std::optional<Snippet> generateSample(core::Form* form, const QString& sampleFolder) {
+std::optional<Snippet> generateSample(core::Form* form, const QString& sampleFolder,
+                                     const SampleSettings& settings) {
+    // The window's own sample settings first: texts, and buttons checked.
+    for (const auto& [name, value] : settings.fields) {
+        auto* button = form->findChild<QAbstractButton*>(name);
+        if (auto* group = form->findChild<core::RadioGroup*>(name)) {
+            group->setItemIndex(value.toInt());
+            form->fire(name + QStringLiteral("Click"));
+        } else if (button && value == QLatin1String("checked")) {
+            button->setChecked(true);
+            form->fire(name + QStringLiteral("Click"));
+        } else {
+            form->setText(name, value);
+        }
+    }
+    for (const QString& press : settings.presses) form->fire(press + QStringLiteral("Click"));
+
     const QStringList samples = samplePictures(sampleFolder);
     const QStringList banners = bannerPictures(sampleFolder);
     const QStringList trials = trialButtons(form);
@@ -100,7 +117,10 @@ std::optional<Snippet> generateSample(core::Form* form, const QString& sampleFol
     // window holds its fields, go to the samples in turn.
     static const QRegularExpression size(QStringLiteral(R"((\d{3,4})x\d{2,4})"));
     static const QRegularExpression placeholder(QStringLiteral(R"(图\d+地址)"));
+    // Each window starts at another sample, so that the tiles differ.
     int nextSample = 0, nextBanner = 0;
+    for (const QChar letter : form->objectName()) nextSample += letter.unicode();
+    nextBanner = nextSample;
     const auto pointAtSamples = [&](const QString& original) {
         QString out;
         qsizetype from = 0;
@@ -108,11 +128,18 @@ std::optional<Snippet> generateSample(core::Form* form, const QString& sampleFol
             QString(original).replace(placeholder, QStringLiteral("http://sample.invalid/picture.jpg"));
         for (const QRegularExpressionMatch& hit : pictureAddress().globalMatch(text)) {
             out += text.mid(from, hit.capturedStart() - from);
+            from = hit.capturedEnd();
+            // A sample named by the window's settings.
+            const QUrl named(hit.captured());
+            if (named.host() == QLatin1String("sample.invalid") &&
+                QFileInfo::exists(sampleFolder + named.path())) {
+                out += QUrl::fromLocalFile(sampleFolder + named.path()).toString();
+                continue;
+            }
             const bool banner = size.match(hit.captured()).captured(1).toInt() >= 1200;
             const QString picture = banner ? banners[nextBanner++ % banners.size()]
                                            : samples[nextSample++ % samples.size()];
             out += QUrl::fromLocalFile(picture).toString();
-            from = hit.capturedEnd();
         }
         return out + text.mid(from);
     };

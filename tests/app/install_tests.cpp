@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QMap>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -21,9 +23,10 @@ struct Finished {
 };
 
 Finished run(const QString& program, const QStringList& arguments, const QProcessEnvironment& env = {},
-             int ms = 120000) {
+             int ms = 120000, const QString& folder = {}) {
     QProcess process;
     if (!env.isEmpty()) process.setProcessEnvironment(env);
+    if (!folder.isEmpty()) process.setWorkingDirectory(folder);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     if (!process.waitForFinished(ms)) {
@@ -46,6 +49,28 @@ protected:
         prefix = nullptr;
     }
     static QString at(const QString& path) { return prefix->path() + "/" + path; }
+    // The installed program started in `folder` from a folder it may not write
+    // to: as an ordinary user when the tests run as root, with the installed
+    // files made read-only otherwise.
+    static Finished runInstalled(const QProcessEnvironment& env, const QString& folder = {}, int ms = 60000) {
+        QString program = at("bin/qingwu");
+        QStringList arguments;
+        if (geteuid() == 0) {
+            // Root writes everywhere: the program runs as an ordinary user instead.
+            if (QStandardPaths::findExecutable("setpriv").isEmpty()) return {-1, "setpriv is missing"};
+            QFile::setPermissions(prefix->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                      QFileDevice::ExeOther | QFileDevice::ReadGroup |
+                                                      QFileDevice::ExeGroup);
+            arguments = {"--reuid=65534", "--regid=65534", "--clear-groups", program};
+            program = "setpriv";
+        } else {
+            run("chmod", {"-R", "a-w", prefix->path()});
+        }
+        const Finished finished = run(program, arguments, env, ms, folder);
+        if (geteuid() != 0) run("chmod", {"-R", "u+w", prefix->path()});
+        return finished;
+    }
     static QTemporaryDir* prefix;
 };
 
@@ -102,25 +127,86 @@ TEST_F(InstallTest, AReadOnlyInstallRunsFromThePerUserDataFolder) {
     env.insert("XDG_RUNTIME_DIR", home.path());
     env.insert("XDG_CACHE_HOME", home.path() + "/cache");
     env.insert("XDG_CONFIG_HOME", home.path() + "/config");
-    QString program = at("bin/qingwu");
-    QStringList arguments;
-    if (geteuid() == 0) {
-        // Root writes everywhere: the program runs as an ordinary user instead.
-        ASSERT_FALSE(QStandardPaths::findExecutable("setpriv").isEmpty());
-        QFile::setPermissions(prefix->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                  QFileDevice::ExeOther | QFileDevice::ReadGroup |
-                                                  QFileDevice::ExeGroup);
-        arguments = {"--reuid=65534", "--regid=65534", "--clear-groups", program};
-        program = "setpriv";
-    } else {
-        run("chmod", {"-R", "a-w", prefix->path()});
-    }
-    const Finished started = run(program, arguments, env, 60000);
-    if (geteuid() != 0) run("chmod", {"-R", "u+w", prefix->path()});
+    const Finished started = runInstalled(env);
     EXPECT_TRUE(started.output.contains("ready")) << started.output.toStdString();
     EXPECT_TRUE(QFileInfo::exists(home.path() + "/data/qingwu/files/gonggao.html"));
     EXPECT_FALSE(QFileInfo::exists(at("lib/qingwu/cache.html")));
+}
+
+// Everything under `folder`, by relative path, with its bytes.
+QMap<QString, QByteArray> contentsOf(const QString& folder) {
+    QMap<QString, QByteArray> contents;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        contents.insert(QDir(folder).relativeFilePath(path), file.open(QIODevice::ReadOnly) ? file.readAll() : "");
+    }
+    return contents;
+}
+
+// Started from the menu, the installed program's current folder is the home
+// folder. It works in its own folder all the same: after every window has
+// been opened and closed, the user's files of the names the program writes
+// and deletes are as they were, and nothing new is in the home folder
+// outside the per-user data folder. At exit the web engine finds no page
+// left when its profile goes.
+TEST_F(InstallTest, StartedFromTheHomeFolderItLeavesTheUsersFilesAlone) {
+    // The web engine of the installed program draws on a display.
+    if (qEnvironmentVariable("DISPLAY").isEmpty()) GTEST_SKIP() << "needs a display (xvfb-run)";
+    QTemporaryDir scratch;
+    const QString home = scratch.path() + "/home";
+    for (const QString folder : {"/home", "/runtime", "/cache", "/config"}) {
+        QDir().mkpath(scratch.path() + folder);
+        QFile::setPermissions(scratch.path() + folder, QFileDevice::Permissions(0x7777));
+    }
+    QFile::setPermissions(scratch.path(), QFileDevice::Permissions(0x7755));
+    for (const auto& [name, text] : {std::pair{"index.txt", "我的收藏\r\n"}, std::pair{"file.html", "<p>我的页面</p>"}}) {
+        QFile file(home + "/" + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        QFile::setPermissions(home + "/" + name, QFileDevice::Permissions(0x6666));
+    }
+    const QMap<QString, QByteArray> before = contentsOf(home);
+
+    // The window opener, where the ordinary user may read it.
+    const QString opener = at("test/libqingwu_exercise.so");
+    QDir().mkpath(QFileInfo(opener).absolutePath());
+    QFile::remove(opener);
+    ASSERT_TRUE(QFile::copy(QINGWU_EXERCISE_LIBRARY, opener));
+    QFile::setPermissions(opener, QFileDevice::Permissions(0x7755));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QINGWU_HEADLESS_DIALOGS", "1");
+    env.insert("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    env.insert("HOME", home);
+    env.remove("XDG_DATA_HOME");
+    env.insert("XDG_RUNTIME_DIR", scratch.path() + "/runtime");
+    env.insert("XDG_CACHE_HOME", scratch.path() + "/cache");
+    env.insert("XDG_CONFIG_HOME", scratch.path() + "/config");
+    env.insert("LD_PRELOAD", opener);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    // The display's key, where the ordinary user may read it.
+    if (env.contains("XAUTHORITY")) {
+        const QString key = scratch.path() + "/Xauthority";
+        QFile::copy(env.value("XAUTHORITY"), key);
+        QFile::setPermissions(key, QFileDevice::Permissions(0x6644));
+        env.insert("XAUTHORITY", key);
+    }
+    const Finished started = runInstalled(env, home, 300000);
+    ASSERT_TRUE(started.output.contains("exercised")) << started.output.toStdString();
+    EXPECT_FALSE(started.output.contains("Release of profile requested")) << started.output.toStdString();
+    EXPECT_EQ(started.exitCode, 0) << started.output.toStdString();
+
+    // The user's files are untouched; the program's pages went into its own folder.
+    const QMap<QString, QByteArray> after = contentsOf(home);
+    for (const QString name : {"index.txt", "file.html"})
+        EXPECT_EQ(after.value(name), before.value(name)) << name.toStdString();
+    QStringList outside;
+    for (auto it = after.cbegin(); it != after.cend(); ++it)
+        if (!before.contains(it.key()) && !it.key().startsWith(".local/share/qingwu/")) outside << it.key();
+    EXPECT_EQ(outside, QStringList());
+    EXPECT_TRUE(after.contains(".local/share/qingwu/files/widgets.js"));
 }
 
 } // namespace

@@ -71,50 +71,176 @@ TEST_F(LauncherTest, EveryTileIsOnItsPageAndNoSlotCoversATile) {
     }
 }
 
-TEST_F(LauncherTest, PageSquaresAreWhollyOnTheirPage) {
-    // "美工1页" has no scroll box: its squares must clear the tab bar below the page.
+TEST_F(LauncherTest, PageSquaresAreSeenWithoutScrolling) {
     launcher->fire("pnlliebiaoClick");
-    launcher->fire("lbl12Click");
-    QApplication::processEvents();
-    QWidget* sheet = launcher->control<QTabWidget>("pgc2")->currentWidget();
-    for (const QString square : {"lblmg11", "lblmg12"}) {
-        auto* label = launcher->control<QLabel>(square);
-        ASSERT_EQ(label->parentWidget(), sheet);
-        EXPECT_TRUE(sheet->rect().contains(label->geometry())) << square.toStdString();
-    }
-    // On scrolled pages they sit at the bottom of what scrolls.
-    for (const QString square : {"lblmg21", "lblty11"}) {
-        auto* label = launcher->control<QLabel>(square);
-        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry())) << square.toStdString();
+    // Each page as a user reaches it: a side label, or the square "2" of the first page.
+    const struct {
+        const char* reach;
+        const char* page;
+        const char* squares[2];
+    } pages[] = {{"lbl12Click", "tsmg1", {"lblmg11", "lblmg12"}},
+                 {"lblmg12MouseEnter", "tsmg2", {"lblmg21", "lblmg22"}},
+                 {"lbl29Click", "tstuiyi1", {"lblty11", "lblty12"}},
+                 {"lblty12MouseEnter", "tstuiyi2", {"lblty21", "lblty22"}}};
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.page);
+        launcher->fire(p.reach);
+        QApplication::processEvents();
+        ASSERT_EQ(page("pgc2"), p.page);
+        for (QScrollArea* box : launcher->findChildren<QScrollArea*>())
+            box->verticalScrollBar()->setValue(0);
+        QWidget* sheet = launcher->control<QTabWidget>("pgc2")->currentWidget();
+        for (const char* name : p.squares) {
+            auto* square = launcher->control<QLabel>(name);
+            ASSERT_TRUE(square->isVisible()) << name;
+            // Nothing that holds it cuts it off, and nothing shown lies over it.
+            EXPECT_EQ(square->visibleRegion(), QRegion(square->rect())) << name;
+            const QRect onSheet(square->mapTo(sheet, QPoint(0, 0)), square->size());
+            EXPECT_TRUE(sheet->rect().contains(onSheet)) << name;
+            for (QObject* child : square->parentWidget()->children()) {
+                auto* other = qobject_cast<QWidget*>(child);
+                if (!other || other == square || !other->isVisible()) continue;
+                EXPECT_FALSE(other->geometry().intersects(square->geometry()))
+                    << name << " under " << other->metaObject()->className();
+            }
+        }
     }
 }
 
-TEST_F(LauncherTest, TilesWorkFromTheKeyboard) {
-    launcher->fire("pnlliebiaoClick");
-    launcher->fire("lbl26Click"); // 首页轮播
+// The names Tab goes through from the first menu entry until it comes back to it.
+QStringList tabRound(QWidget* launcher, Qt::KeyboardModifiers modifiers) {
+    QStringList names;
+    auto* first = launcher->findChild<QWidget*>("pnlgonggao");
+    first->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
-    auto* first = launcher->findChild<app::Thumbnail*>("img69");
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->focusPolicy(), Qt::StrongFocus);
-    first->setFocus();
-    // The arrows move to the next tile in their direction, Enter opens it.
-    QTest::keyClick(first, Qt::Key_Right);
-    ASSERT_NE(launcher->focusWidget(), nullptr);
-    EXPECT_EQ(launcher->focusWidget()->objectName(), "img70");
-    QTest::keyClick(launcher->focusWidget(), Qt::Key_Down);
-    EXPECT_EQ(launcher->focusWidget()->objectName(), "img134");
-    QTest::keyClick(launcher->focusWidget(), Qt::Key_Left);
-    EXPECT_EQ(launcher->focusWidget()->objectName(), "img133");
-    QTest::keyClick(launcher->focusWidget(), Qt::Key_Return);
-    core::Form* opened = app::window("Tfrmlunbo");
-    ASSERT_NE(opened, nullptr);
-    EXPECT_TRUE(opened->isVisible());
-    opened->hide();
-    // Empty slots take no focus.
-    for (auto* tile : launcher->findChildren<app::Thumbnail*>()) {
-        if (!tile->objectName().isEmpty()) continue;
-        EXPECT_EQ(tile->focusPolicy(), Qt::NoFocus);
+    for (int i = 0; i < 200; ++i) {
+        QWidget* focused = launcher->focusWidget();
+        if (!focused) break;
+        names << focused->objectName();
+        QTest::keyClick(focused, Qt::Key_Tab, modifiers);
+        if (launcher->focusWidget() == first) break;
     }
+    return names;
+}
+
+TEST_F(LauncherTest, TabAndShiftTabReachEveryPartInReadingOrder) {
+    const QStringList menu = {"pnlgonggao", "pnlliebiao", "pnltuijian", "pnldesign",
+                              "pnlfree",    "pnlweb",     "pnlbanben"};
+    const QStringList top = {"lbl6", "lbl5", "lbl4", "lbl3", "lbl2", "lbl23", "imgxiao", "imgclose"};
+    const QStringList side = {"lbl12", "lbl26", "lbl9", "lbl10", "lbl11", "lbl29"};
+    const struct {
+        const char* sideLabel;
+        QStringList tilesAndSquares;
+    } pages[] = {
+        {"lbl12Click",
+         {"img108", "img96", "img95", "img122", "img98", "img73", "img106", "img117", "img74", "img101",
+          "img113", "img77", "img3", "img4", "img78", "lblmg11", "lblmg12"}},
+        {"lbl26Click", {"img69", "img70", "img140", "img133", "img134", "img139", "img137", "img138"}},
+        {"lbl29Click",
+         {"img23", "img28", "img29", "img123", "img25", "img103", "img32", "img24", "img11", "img33",
+          "img110", "img111", "img115", "img26", "lblty11", "lblty12"}},
+    };
+    launcher->fire("pnlliebiaoClick");
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.sideLabel);
+        launcher->fire(p.sideLabel);
+        QApplication::processEvents();
+        // The catalogue's own tab strip under the pages comes last.
+        const QStringList strip = {"qt_tabwidget_tabbar"};
+        const QStringList expected = menu + top + side + p.tilesAndSquares + strip;
+        EXPECT_EQ(tabRound(launcher, Qt::NoModifier), expected);
+        QStringList backwards = expected.mid(1);
+        std::reverse(backwards.begin(), backwards.end());
+        backwards.prepend("pnlgonggao");
+        EXPECT_EQ(tabRound(launcher, Qt::ShiftModifier), backwards);
+    }
+    // The feedback form: its fields, the text box included, then the send button.
+    launcher->fire("lbl23Click");
+    QApplication::processEvents();
+    const QStringList feedback = {"edt5", "edt6", "edt7", "mmo2", "img114"};
+    EXPECT_EQ(tabRound(launcher, Qt::NoModifier), menu + top + feedback);
+    launcher->fire("pnltuijianClick");
+    QApplication::processEvents();
+    const QStringList recommended = {"img10", "img2", "img87"};
+    EXPECT_EQ(tabRound(launcher, Qt::NoModifier), menu + top + recommended);
+    launcher->control<QWidget>("pnlgonggao")->clearFocus();
+    launcher->fire("pnlgonggaoClick");
+}
+
+TEST_F(LauncherTest, EnterOrSpaceRunsThePartTheKeyboardIsOn) {
+    launcher->fire("pnlliebiaoClick");
+    launcher->fire("lbl12Click");
+    QApplication::processEvents();
+    auto press = [this](const char* part, Qt::Key key) {
+        QWidget* widget = launcher->control<QWidget>(part);
+        widget->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(widget, key);
+    };
+    // A side label shows its page; a square switches to its page and the
+    // focus stays on the square of that number there.
+    press("lbl26", Qt::Key_Return);
+    EXPECT_EQ(page("pgc2"), "ts11");
+    press("lbl12", Qt::Key_Space);
+    EXPECT_EQ(page("pgc2"), "tsmg1");
+    press("lblmg12", Qt::Key_Return);
+    EXPECT_EQ(page("pgc2"), "tsmg2");
+    ASSERT_NE(launcher->focusWidget(), nullptr);
+    EXPECT_EQ(launcher->focusWidget()->objectName(), "lblmg22");
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(page("pgc2"), "tsmg2");
+    // A quick link opens its page.
+    fake().reset();
+    press("lbl4", Qt::Key_Enter);
+    ASSERT_EQ(fake().callsOf("open").size(), 1);
+    EXPECT_TRUE(fake().callsOf("open").first().address.endsWith("/choose_shop.htm"));
+    press("lbl23", Qt::Key_Return);
+    EXPECT_EQ(page("pgc1"), "ts4");
+    launcher->fire("pnlgonggaoClick");
+}
+
+TEST_F(LauncherTest, TheFocusMarkShowsOnlyForTheKeyboard) {
+    launcher->fire("pnlliebiaoClick");
+    launcher->fire("lbl29Click"); // 退役功能
+    QApplication::processEvents();
+    auto* tile = launcher->control<QWidget>("img23");
+    auto* ring = launcher->findChild<QWidget*>("focusRing");
+    ASSERT_NE(ring, nullptr);
+
+    // A click opens the tile's window and leaves no mark on the tile.
+    QTest::mouseClick(tile, Qt::LeftButton);
+    EXPECT_NE(launcher->focusWidget(), tile);
+    core::Form* opened = app::window("Tfrmfanzhuan190");
+    ASSERT_TRUE(opened->isVisible());
+    opened->hide();
+    launcher->activateWindow();
+
+    // Tab marks the tile; the pointer pressed anywhere takes the mark away.
+    launcher->control<QWidget>("lbl29")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(launcher->focusWidget(), tile);
+    QTest::mousePress(launcher->control<QWidget>("pnl2"), Qt::LeftButton);
+    QTest::mouseRelease(launcher->control<QWidget>("pnl2"), Qt::LeftButton);
+    EXPECT_NE(launcher->focusWidget(), tile);
+
+    // The focus the window gives its first part when it becomes active marks nothing.
+    auto* entry = launcher->control<QLabel>("pnlgonggao");
+    entry->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_NE(entry->palette().color(QPalette::Window), QPalette().color(QPalette::Highlight));
+    EXPECT_FALSE(ring->isVisible());
+
+    // A label the keyboard is on has the ring around it, and only then.
+    launcher->control<QWidget>("pnlbanben")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(launcher->focusWidget(), Qt::Key_Tab);
+    auto* link = launcher->control<QWidget>("lbl6");
+    ASSERT_EQ(launcher->focusWidget(), link);
+    EXPECT_TRUE(ring->isVisible());
+    EXPECT_EQ(ring->parentWidget(), link->parentWidget());
+    EXPECT_TRUE(ring->geometry().contains(link->geometry()));
+    QTest::keyClick(link, Qt::Key_Tab);
+    EXPECT_TRUE(ring->geometry().contains(launcher->control<QWidget>("lbl5")->geometry()));
+    QTest::mouseClick(launcher->control<QWidget>("img1"), Qt::LeftButton);
+    EXPECT_FALSE(ring->isVisible());
+    launcher->fire("pnlgonggaoClick");
 }
 
 TEST_F(LauncherTest, TheMenuColumnWorksFromTheKeyboardAndMarksThePageOnShow) {

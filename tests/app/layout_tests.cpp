@@ -5,6 +5,7 @@
 #include "app/windows.h"
 #include "core/fit.h"
 #include "core/form.h"
+#include "core/shoppreview.h"
 #include "tests/support/helpers.h"
 
 #include <QAbstractButton>
@@ -16,10 +17,12 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOption>
@@ -106,6 +109,83 @@ int captionWidthNeeded(const QWidget* widget) {
     return 0;
 }
 
+// The height a label's text takes at its width: all its lines, or all the
+// lines a word-wrapped text breaks into.
+int captionHeightNeeded(const QLabel* label) {
+    if (!label->pixmap().isNull() || label->text().isEmpty()) return 0;
+    if (label->wordWrap() || (Qt::mightBeRichText(label->text()) && label->textFormat() != Qt::PlainText))
+        return label->heightForWidth(label->width());
+    return label->sizeHint().height();
+}
+
+// What a field shows of its text: a combo box all of its current text, an
+// edit all of a short text and the start of a long one (an address scrolls).
+QStringList fieldTextProblems(const QWidget* widget) {
+    constexpr int kShortText = 8;
+    const QFontMetrics metrics = widget->fontMetrics();
+    const QStyle* style = widget->style();
+    QRect room;
+    QString shown;
+    if (auto* combo = qobject_cast<const QComboBox*>(widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = combo->isEditable();
+        option.frame = combo->hasFrame();
+        option.currentText = combo->currentText();
+        room = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                   .adjusted(1, 0, -1, 0);
+        shown = combo->currentText();
+    } else if (auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        if (qobject_cast<const QComboBox*>(edit->parentWidget()) ||
+            qobject_cast<const QAbstractSpinBox*>(edit->parentWidget()))
+            return {};
+        QStyleOptionFrame option;
+        option.initFrom(edit);
+        option.rect = edit->contentsRect();
+        option.lineWidth =
+            edit->hasFrame() ? style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+        option.state |= QStyle::State_Sunken;
+        // The two pixels an edit keeps on either side of its text.
+        room = style->subElementRect(QStyle::SE_LineEditContents, &option, edit)
+                   .marginsRemoved(edit->textMargins())
+                   .adjusted(2, 0, -2, 0);
+        shown = edit->displayText().left(kShortText);
+    } else {
+        return {};
+    }
+    QStringList found;
+    const int width = metrics.horizontalAdvance(shown);
+    if (width > room.width())
+        found << QStringLiteral("%1 (%5×%6) shows %2 px of the %3 px of \"%4\"")
+                     .arg(nameOf(widget))
+                     .arg(room.width())
+                     .arg(width)
+                     .arg(shown)
+                     .arg(widget->width())
+                     .arg(widget->height());
+    if (metrics.height() > room.height())
+        found << QStringLiteral("%1 shows %2 px of its text's height %3")
+                     .arg(nameOf(widget))
+                     .arg(room.height())
+                     .arg(metrics.height());
+    return found;
+}
+
+// A widget that paints a caption itself (a picture's caption band) says
+// which caption, in which font and in how much width.
+QStringList paintedCaptionProblems(const QWidget* widget) {
+    const QVariant font = widget->property("paintedCaptionFont");
+    if (!font.isValid()) return {};
+    const QString caption = widget->property("paintedCaption").toString();
+    const int room = widget->property("paintedCaptionWidth").toInt();
+    const int width = QFontMetrics(font.value<QFont>()).horizontalAdvance(caption);
+    if (width <= room) return {};
+    return {QStringLiteral("%1 paints \"%2\" in %3 px, it needs %4")
+                .arg(nameOf(widget), caption)
+                .arg(room)
+                .arg(width)};
+}
+
 // Fields that sit in a sentence's blanks must cover blanks only, whatever the
 // font: the characters of the line they lie on, under their left and right
 // ends, are all blanks.
@@ -142,6 +222,56 @@ QStringList fieldsOverText(const QLabel* sentence) {
     return found;
 }
 
+// The shop preview button lies in a place of its own: on nothing but the
+// window, the page a window that does not fit the screen scrolls, or the tab
+// row of its pages; wholly inside what holds it; clear of every other control
+// by at least two pixels; its caption whole.
+QStringList shopPreviewProblems(core::Form* window) {
+    auto* button = window->findChild<QPushButton*>(core::kShopPreviewButton);
+    if (!button) return {};
+    if (!button->isVisible()) return {QStringLiteral("店铺预览 is not shown")};
+    QStringList found;
+    // The window, or the scrolling page the button lies in.
+    QWidget* scope = window;
+    for (QWidget* on = button->parentWidget(); on != window; on = on->parentWidget()) {
+        auto* scroller = qobject_cast<QScrollArea*>(on);
+        if (scroller && scroller->widget()->isAncestorOf(button)) {
+            scope = scroller->widget();
+            break;
+        }
+        if (!qobject_cast<QTabWidget*>(on) && on->metaObject()->className() != QByteArray("QWidget"))
+            found << QStringLiteral("店铺预览 lies on %1").arg(nameOf(on));
+    }
+    QRect place = button->geometry();
+    for (QWidget* on = button->parentWidget(); on; on = on->parentWidget()) {
+        if (!on->rect().contains(place)) {
+            found << QStringLiteral("店铺预览 at %1,%2 %3×%4 is cut off by %5")
+                         .arg(place.x())
+                         .arg(place.y())
+                         .arg(place.width())
+                         .arg(place.height())
+                         .arg(nameOf(on));
+            break;
+        }
+        if (on == scope) break;
+        place.translate(on->pos());
+    }
+    const QRect clearance = QRect(button->mapTo(scope, QPoint(0, 0)), button->size()).adjusted(-2, -2, 2, 2);
+    for (QWidget* other : scope->findChildren<QWidget*>()) {
+        if (other == button || other->isWindow() || !other->isVisible() || other->isAncestorOf(button) ||
+            button->isAncestorOf(other))
+            continue;
+        const QRect rect(other->mapTo(scope, QPoint(0, 0)), other->size());
+        if (rect.intersects(clearance))
+            found << QStringLiteral("店铺预览 touches %1 (%2)")
+                         .arg(nameOf(other), QString::fromLatin1(other->metaObject()->className()));
+    }
+    const int needed = captionWidthNeeded(button);
+    if (needed > button->width() || button->fontMetrics().height() > button->height())
+        found << QStringLiteral("店铺预览 %1×%2 cuts its caption").arg(button->width()).arg(button->height());
+    return found;
+}
+
 // What is wrong with the window as shown: lying outside the screen's available
 // area, visible siblings on top of each other, captions cut off.
 QStringList problems(core::Form* window) {
@@ -157,6 +287,8 @@ QStringList problems(core::Form* window) {
                      .arg(area.width())
                      .arg(area.height());
 
+    found << shopPreviewProblems(window);
+
     QList<QWidget*> parents{window};
     parents << window->findChildren<QWidget*>();
     for (QWidget* parent : parents) {
@@ -169,13 +301,20 @@ QStringList problems(core::Form* window) {
         }
         for (int i = 0; i < siblings.size(); ++i) {
             QWidget* one = siblings[i];
-            const int needed = captionWidthNeeded(one);
-            if (needed > one->width())
-                found << QStringLiteral("%1 needs %2 px for its caption, has %3")
-                             .arg(nameOf(one))
-                             .arg(needed)
-                             .arg(one->width());
-            if (auto* sentence = qobject_cast<const QLabel*>(one)) found << fieldsOverText(sentence);
+            auto tooSmall = [&](const QString& what, int needed, int has) {
+                if (needed > has)
+                    found << QStringLiteral("%1 needs %2 px of %3 for its caption, has %4")
+                                 .arg(nameOf(one))
+                                 .arg(needed)
+                                 .arg(what)
+                                 .arg(has);
+            };
+            tooSmall(QStringLiteral("width"), captionWidthNeeded(one), one->width());
+            if (auto* label = qobject_cast<const QLabel*>(one)) {
+                tooSmall(QStringLiteral("height"), captionHeightNeeded(label), label->height());
+                found << fieldsOverText(label);
+            }
+            found << fieldTextProblems(one) << paintedCaptionProblems(one);
             for (int j = i + 1; j < siblings.size(); ++j) {
                 // Captions may lie on a picture.
                 if (core::isBackdrop(one) || core::isBackdrop(siblings[j])) continue;

@@ -1,4 +1,5 @@
 #include "core/realplatform.h"
+#include "tests/generators/carousels/page_files.h"
 #include "tests/support/engine.h"
 #include "tests/support/helpers.h"
 
@@ -36,8 +37,8 @@ bool waitForComplete(core::Browser* browser, int ms = 60000) {
 
 // The embedded browser with the real web engine.
 TEST(Browser, LoadsALocalGb18030PageListsPicturesAndSetsBodyStyle) {
-    QTemporaryDir folder;
-    const QString page = folder.filePath("files.html");
+    testing::ScratchCurrentFolder folder;
+    const QString page = folder.path() + "/files.html";
     // No charset declared: the page must still read as GB18030.
     writeGb18030(page, "<html><body style=\"border:3px solid red\"><p id=\"t\">轮播海报</p>"
                        "<img name=\"first\" src=\"a.jpg\"><img src=\"sub/b.png\">"
@@ -54,6 +55,8 @@ TEST(Browser, LoadsALocalGb18030PageListsPicturesAndSetsBodyStyle) {
     auto* view = qobject_cast<QWebEngineView*>(browser->widget());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(evaluate(view, "document.getElementById('t').textContent").toString(), "轮播海报");
+    // Shown from the program's origin, not as a file: page.
+    EXPECT_EQ(evaluate(view, "location.protocol").toString(), "qingwu:");
 
     const QList<core::PictureElement> pictures = browser->pictures();
     ASSERT_EQ(pictures.size(), 3);

@@ -2,6 +2,7 @@
 #include "core/files.h"
 #include "tests/support/helpers.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
@@ -73,6 +74,63 @@ TEST(TextFiles, ABrokenSurrogateFailsAndLeavesTheOldFile) {
     core::writeTextFile(path, smile);
     EXPECT_EQ(core::readTextFile(path), smile);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"files.html"});
+}
+
+// The per-user copy of the shipped "files" of a program installed where the
+// user may not write: refreshed by a newer version, the user's own left alone.
+TEST(ShippedFiles, ANewerVersionReplacesTheCopyTheUsersOwnStays) {
+    QTemporaryDir shipped, copy;
+    const QString from = shipped.path(), to = copy.path();
+    QDir().mkpath(from + "/tiles");
+    writeBytes(from + "/widgets.js", "runtime 1");
+    writeBytes(from + "/tiles/Tfrmlunbo.png", "tile 1");
+    writeBytes(from + "/yulan.css", "sheet 1");
+    core::followShippedFiles(from, to);
+    EXPECT_EQ(bytesOf(to + "/widgets.js"), "runtime 1");
+    EXPECT_EQ(bytesOf(to + "/tiles/Tfrmlunbo.png"), "tile 1");
+
+    // The user's work in the copy: a style added, a picture downloaded, and
+    // one shipped file changed by hand.
+    QDir().mkpath(to + "/gezi");
+    writeBytes(to + "/gezi/style-9.jpg", "my style");
+    writeBytes(to + "/download.jpg", "my picture");
+    writeBytes(to + "/yulan.css", "my sheet");
+
+    // An upgrade ships newer versions of all three and a new file.
+    writeBytes(from + "/widgets.js", "runtime 2 (longer)");
+    writeBytes(from + "/tiles/Tfrmlunbo.png", "tile 2");
+    writeBytes(from + "/yulan.css", "sheet 2");
+    writeBytes(from + "/new.html", "new page");
+    // Same sizes or not, a newer file is told by its time.
+    for (const QString name : {"/widgets.js", "/tiles/Tfrmlunbo.png", "/yulan.css"}) {
+        QFile file(from + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+    }
+    core::followShippedFiles(from, to);
+    EXPECT_EQ(bytesOf(to + "/widgets.js"), "runtime 2 (longer)");
+    EXPECT_EQ(bytesOf(to + "/tiles/Tfrmlunbo.png"), "tile 2");
+    EXPECT_EQ(bytesOf(to + "/new.html"), "new page");
+    EXPECT_EQ(bytesOf(to + "/yulan.css"), "my sheet");
+    EXPECT_EQ(bytesOf(to + "/gezi/style-9.jpg"), "my style");
+    EXPECT_EQ(bytesOf(to + "/download.jpg"), "my picture");
+
+    // Nothing new shipped: nothing changes, a deleted copy comes back.
+    QFile::remove(to + "/new.html");
+    core::followShippedFiles(from, to);
+    EXPECT_EQ(bytesOf(to + "/new.html"), "new page");
+    EXPECT_EQ(bytesOf(to + "/yulan.css"), "my sheet");
+}
+
+// A copy made by a version that kept no record is the program's own.
+TEST(ShippedFiles, ACopyWithoutRecordFollowsTheShippedVersion) {
+    QTemporaryDir shipped, copy;
+    writeBytes(shipped.path() + "/widgets.js", "runtime 2");
+    writeBytes(copy.path() + "/widgets.js", "runtime 1");
+    writeBytes(copy.path() + "/gezi.db", "database");
+    core::followShippedFiles(shipped.path(), copy.path());
+    EXPECT_EQ(bytesOf(copy.path() + "/widgets.js"), "runtime 2");
+    EXPECT_EQ(bytesOf(copy.path() + "/gezi.db"), "database");
 }
 
 } // namespace

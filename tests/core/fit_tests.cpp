@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -131,6 +132,38 @@ TEST(Fit, FieldsLieOverTheBlanksOfTheirSentence) {
         // The second field finds the only gap taken: it goes past the text.
         EXPECT_GT(motion->x(), textEnd);
     }
+}
+
+// A window made with a large font places its fields in design units; once it
+// has grown, the fields have the width they were made with, not the width of
+// a blank their design place happened to fall into before.
+TEST(Fit, FieldsKeepTheirWidthWhenTheWindowGrows) {
+    QWidget window;
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * 1.25);
+    window.setFont(font);
+    const QString text = QStringLiteral("高度：                    px      形式：");
+    auto* sentence = new QLabel(text, &window);
+    sentence->setGeometry(10, 10, 700, 30);
+    const double unit = core::designScale(font);
+    const QFontMetricsF metrics(font);
+    // As the window places them: right after "高度：" and after the whole sentence.
+    const int heightAt = 10 + int(metrics.horizontalAdvance(QStringLiteral("高度：")) / unit);
+    const int motionAt = 10 + int(metrics.horizontalAdvance(text) / unit);
+    auto* height = new QLineEdit(QStringLiteral("450"), &window);
+    height->setGeometry(heightAt + 2, 10, 60, 26);
+    auto* motion = new QLineEdit(QStringLiteral("默认效果"), &window);
+    motion->setGeometry(motionAt + 2, 10, 96, 26);
+    core::putInGaps(sentence, {height, motion});
+    core::scaleDesign(&window, unit);
+    core::fitGaps(&window);
+    EXPECT_EQ(motion->width(), int(std::lround(96 * unit)));
+    EXPECT_GT(motion->x(), int(metrics.horizontalAdvance(text)));
+    EXPECT_GE(height->width(), QFontMetrics(font).horizontalAdvance(QStringLiteral("450")) + 8);
+    // Fitting again changes nothing.
+    const QRect before = height->geometry();
+    core::fitGaps(&window);
+    EXPECT_EQ(height->geometry(), before);
 }
 
 } // namespace

@@ -24,22 +24,9 @@
 namespace {
 
 using testing::evaluate;
+using testing::loaded;
+using testing::waitUntil;
 
-// Waits until the script answers true; false after `ms`.
-bool waitUntil(core::Browser* browser, const QString& script, int ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms) {
-        if (evaluate(browser, script).toBool()) return true;
-        QTest::qWait(30);
-    }
-    return false;
-}
-
-bool loaded(core::Browser* browser) {
-    QSignalSpy complete(browser, &core::Browser::documentComplete);
-    return complete.wait(60000);
-}
 
 QStringList consoleOf(core::Browser* browser) {
     return browser->property("consoleMessages").toStringList();
@@ -57,7 +44,7 @@ public:
     // Loads a page of the given body, written in the Chinese code page, and
     // waits for the widgets to start.
     void load(const QString& body) {
-        const QString page = folder.filePath(QStringLiteral("page%1.html").arg(++pages));
+        const QString page = folder.path() + QStringLiteral("/page%1.html").arg(++pages);
         QFile file(page);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(testing::gbk(QStringLiteral("<html><head><style>body{margin:0}.hidden{display:none}"
@@ -71,7 +58,8 @@ public:
     QVariant js(const QString& script) { return evaluate(browser, script); }
     bool until(const QString& script, int ms = 10000) { return waitUntil(browser, script, ms); }
 
-    QTemporaryDir folder;
+    // The program's pages live in its working folder.
+    testing::ScratchCurrentFolder folder;
     int pages = 0;
     QWidget host;
     core::Browser* browser = nullptr;

@@ -2,7 +2,10 @@
 
 #include "core/platform.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <QVariant>
 #include <QWebEnginePage>
@@ -31,6 +34,23 @@ inline QVariant evaluate(QWebEngineView* view, const QString& script) {
 // The same in the page of an embedded browser of the real web engine.
 inline QVariant evaluate(core::Browser* browser, const QString& script) {
     return evaluate(qobject_cast<QWebEngineView*>(browser->widget()), script);
+}
+
+// Waits for the browser's next document complete; false after `ms`.
+inline bool loaded(core::Browser* browser, int ms = 60000) {
+    QSignalSpy complete(browser, &core::Browser::documentComplete);
+    return complete.wait(ms);
+}
+
+// Waits until the script answers true in the browser's page; false after `ms`.
+inline bool waitUntil(core::Browser* browser, const QString& script, int ms = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+        if (evaluate(browser, script).toBool()) return true;
+        QTest::qWait(30);
+    }
+    return false;
 }
 
 } // namespace testing
