@@ -1,7 +1,7 @@
 #include "app/launcher.h"
 
 #include "app/catalogue.h"
-#include "app/startup.h"
+#include "core/application.h"
 #include "app/windows.h"
 #include "core/addresses.h"
 #include "core/failure.h"
@@ -216,9 +216,9 @@ Tfrmindex::Tfrmindex()
 
     addTimer(QStringLiteral("tmr1"), 1000, true);
     on(QStringLiteral("tmr1Timer"),
-       [this] { setText(QStringLiteral("lbl7"), clockText(QDateTime::currentDateTime(), chineseLocale())); });
+       [this] { setText(QStringLiteral("lbl7"), clockText(QDateTime::currentDateTime(), core::chineseLocale())); });
     on(QStringLiteral("FormShow"), [this] {
-        setText(QStringLiteral("lbl7"), startText(QDateTime::currentDateTime(), chineseLocale()));
+        setText(QStringLiteral("lbl7"), startText(QDateTime::currentDateTime(), core::chineseLocale()));
         // The page is loaded once the launcher has been painted, so start-up never waits for it.
         if (m_painted) loadAnnouncement();
     });
@@ -393,7 +393,7 @@ void Tfrmindex::buildTopStrip() {
 
     addLabel(this, QStringLiteral("lbl8"), QRect(kRight + 16, 12, 40, 18), QStringLiteral("今天是"));
     addLabel(this, QStringLiteral("lbl7"), QRect(kRight + 56, 12, 330, 18),
-             clockText(QDateTime::currentDateTime(), chineseLocale()));
+             clockText(QDateTime::currentDateTime(), core::chineseLocale()));
 
     struct Link {
         QString name, caption;
@@ -403,11 +403,11 @@ void Tfrmindex::buildTopStrip() {
     const QVector<Link> links = {
         {"lbl6", "代码预览", 399,
          [] {
-             if (core::Form* w = app::window("Tfrmyulan")) w->showForm();
+             if (core::Form* w = app::createWindow("Tfrmyulan")) w->showForm();
          }},
         {"lbl5", "通栏转化", 466,
          [] {
-             if (core::Form* w = app::window("Tfrmtonglan3")) w->showForm();
+             if (core::Form* w = app::createWindow("Tfrmtonglan3")) w->showForm();
          }},
         {"lbl4", "店铺装修", 532, [] { core::platform().openDefault(core::addresses::shopDecoration); }},
         {"lbl3", "图片空间", 599, [] { core::platform().openDefault(core::addresses::pictureSpace); }},
@@ -503,7 +503,7 @@ void Tfrmindex::buildPages() {
         thumb->setGeometry(kLargeColumns[slot.column - 1], kLargeRows[slot.row - 1], 250, 110);
         const QString target = slot.target;
         on(slot.image + QStringLiteral("Click"), [target] {
-            if (core::Form* w = app::window(target)) w->showForm();
+            if (core::Form* w = app::createWindow(target)) w->showForm();
         });
     }
     m_otherPageKeys << tilesOf(recommended);
@@ -564,7 +564,7 @@ void Tfrmindex::buildCatalogue(QTabWidget* catalogue) {
         tiles[slot.page] << thumb->geometry();
         const QString target = slot.target;
         on(slot.image + QStringLiteral("Click"), [target] {
-            if (core::Form* w = app::window(target)) w->showForm();
+            if (core::Form* w = app::createWindow(target)) w->showForm();
         });
     }
     // Empty slots are drawn only where no tile lies, a wide one included.

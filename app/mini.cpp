@@ -89,10 +89,10 @@ Tfrmmini::Tfrmmini()
     });
     on(QStringLiteral("btn3Click"), [openOut] { openOut(true); });
     on(QStringLiteral("btn4Click"), [] {
-        if (core::Form* w = app::window(QStringLiteral("Tfrmtonglan3"))) w->showForm();
+        if (core::Form* w = app::createWindow(QStringLiteral("Tfrmtonglan3"))) w->showForm();
     });
     on(QStringLiteral("btn5Click"), [] {
-        if (core::Form* w = app::window(QStringLiteral("Tfrmyulan"))) w->showForm();
+        if (core::Form* w = app::createWindow(QStringLiteral("Tfrmyulan"))) w->showForm();
     });
     on(QStringLiteral("btn6Click"), [] { core::platform().openDefault(core::addresses::designDirectory); });
     on(QStringLiteral("cbb1Change"), [this] {

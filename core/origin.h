@@ -21,7 +21,7 @@ namespace core {
 // read-only, with the page files of its folders and pictures only.
 inline constexpr char kOriginScheme[] = "qingwu";
 
-// Start-up's decision (app::prepareApplication) that the program's browsers
+// Start-up's decision (core::prepareApplication) that the program's browsers
 // use the origin. The web-engine module, loaded with the first browser,
 // registers the scheme then, before any page or profile exists.
 void useProgramOrigin();

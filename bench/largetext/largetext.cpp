@@ -3,7 +3,7 @@
 // that only shows the same text (the baseline of the same run).
 //
 //   largetext [SIZE_BYTES] [ROUNDS]     (offscreen platform by default)
-#include "app/startup.h"
+#include "core/application.h"
 #include "app/windows.h"
 #include "core/files.h"
 #include "core/form.h"
@@ -58,9 +58,9 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app::prepareApplication();
+    core::prepareApplication();
     QApplication application(argc, argv);
-    app::configureApplication(application);
+    core::configureApplication(application);
     testing::FakePlatform fake;
     core::setPlatform(&fake);
     QTemporaryDir folder;

@@ -23,7 +23,7 @@
 // no-button", "none no-snippet", "none blank") fails the run.
 #include "app/catalogue.h"
 #include "app/launcher.h"
-#include "app/startup.h"
+#include "core/application.h"
 #include "app/windows.h"
 #include "core/files.h"
 #include "core/modulepicture.h"
@@ -139,9 +139,9 @@ int main(int argc, char** argv) {
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qputenv("QT_SCALE_FACTOR", "1");
     qputenv("QINGWU_HEADLESS_DIALOGS", "1");
-    app::prepareApplication();
+    core::prepareApplication();
     QApplication application(argc, argv);
-    app::configureApplication(application);
+    core::configureApplication(application);
     core::setPlatform(&testing::fakePlatform());
 
     const QString source = QStringLiteral(QINGWU_SOURCE_DIR);

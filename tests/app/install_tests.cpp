@@ -1,6 +1,7 @@
 // The program installed as a desktop program: files in place, a menu entry and
 // an AppStream description that the freedesktop tools accept, and an installed
 // copy that runs from a folder it may not write to.
+#include "app/windows.h"
 #include "tests/support/helpers.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "app/catalogue.h"
 #include "app/launcher.h"
-#include "app/startup.h"
+#include "app/windows.h"
+#include "core/application.h"
 #include "core/files.h"
 #include "tests/support/helpers.h"
 
@@ -371,17 +372,17 @@ TEST_F(LauncherTest, ExitShowsTheGoodbyeBoxFirst) {
 TEST_F(LauncherTest, ClockFormat) {
     const QDateTime moment(QDate(2026, 12, 10), QTime(9, 5, 7));
     // One language and the weekday once, whatever the desktop's locale.
-    EXPECT_EQ(app::Tfrmindex::clockText(moment, app::chineseLocale()), "2026年12月10日【周四】09:05:07 ");
+    EXPECT_EQ(app::Tfrmindex::clockText(moment, core::chineseLocale()), "2026年12月10日【周四】09:05:07 ");
     EXPECT_EQ(app::Tfrmindex::clockText(moment, QLocale(QLocale::Chinese, QLocale::China)),
               "2026年12月10日【周四】09:05:07 ");
     const QString english = app::Tfrmindex::clockText(moment, QLocale::c());
     EXPECT_FALSE(english.contains("Thursday")) << english.toStdString();
     EXPECT_TRUE(english.endsWith("【Thu】09:05:07 ")) << english.toStdString();
-    EXPECT_EQ(app::Tfrmindex::startText(moment, app::chineseLocale()), "2026/12/10 09:05:07");
+    EXPECT_EQ(app::Tfrmindex::startText(moment, core::chineseLocale()), "2026/12/10 09:05:07");
 }
 
 TEST_F(LauncherTest, TheLabelAndQtsOwnTextsAreChineseWhateverTheDesktop) {
-    EXPECT_EQ(QLocale(), app::chineseLocale());
+    EXPECT_EQ(QLocale(), core::chineseLocale());
     launcher->fire("tmr1Timer");
     EXPECT_TRUE(launcher->text("lbl7").startsWith(QDate::currentDate().toString("yyyy年M月d日【")))
         << launcher->text("lbl7").toStdString();

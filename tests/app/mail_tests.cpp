@@ -1,4 +1,5 @@
 #include "app/launcher.h"
+#include "app/windows.h"
 #include "core/realplatform.h"
 #include "tests/support/helpers.h"
 

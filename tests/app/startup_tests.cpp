@@ -1,4 +1,5 @@
 #include "app/instance.h"
+#include "app/windows.h"
 #include "tests/support/helpers.h"
 
 #include <QCoreApplication>

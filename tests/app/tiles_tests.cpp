@@ -4,6 +4,7 @@
 // and the renderer run again gives the committed pictures back.
 #include "app/catalogue.h"
 #include "app/launcher.h"
+#include "app/windows.h"
 #include "core/files.h"
 #include "core/modulepicture.h"
 #include "tests/support/helpers.h"

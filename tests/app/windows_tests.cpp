@@ -1,6 +1,7 @@
 // Rules every window keeps: hidden holders stay hidden, no placeholder is
 // ever handed on as code, and hostile numbers end in the framework's message
 // or an exact result, never in "inf", "nan" or an overflow.
+#include "app/windows.h"
 #include "core/handoff.h"
 #include "tests/support/helpers.h"
 

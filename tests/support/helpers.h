@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/windows.h"
 #include "core/failure.h"
 #include "core/form.h"
+#include "core/registry.h"
 #include "tests/support/fake_platform.h"
 
 #include <QString>
@@ -18,10 +18,9 @@ QT_END_NAMESPACE
 
 namespace testing {
 
-// The program's windows, created once per test process.
+// The one window of a class, made on first use; it lives for the test process.
 inline core::Form* form(const QString& className) {
-    app::createWindows();
-    core::Form* found = app::window(className);
+    core::Form* found = core::instance(className);
     EXPECT_NE(found, nullptr) << className.toStdString();
     return found;
 }

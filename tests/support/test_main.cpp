@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "core/application.h"
 #include "core/files.h"
 #include "core/form.h"
 #include "tests/support/fake_platform.h"
@@ -16,9 +16,9 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QINGWU_SOURCE_DIR "/tests/support/screen.json");
     qputenv("QINGWU_HEADLESS_DIALOGS", "1");
-    app::prepareApplication();
+    core::prepareApplication();
     QApplication application(argc, argv);
-    app::configureApplication(application);
+    core::configureApplication(application);
     core::setPlatform(&testing::fakePlatform());
     // A handler that would never run is a fault the tests must see.
     core::Form::setStrictWiring(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/windows.h"
 #include "core/handoff.h"
 #include "tests/support/helpers.h"
 
@@ -17,7 +18,7 @@ struct ConverterView {
 };
 
 inline core::Form* converter() {
-    return app::window(QStringLiteral("Tfrmtonglan3"));
+    return testing::form(QStringLiteral("Tfrmtonglan3"));
 }
 
 // Puts the converter into a state no generator hands over, so that every

@@ -1,3 +1,4 @@
+#include "app/windows.h"
 #include "tests/support/helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/windows.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
 

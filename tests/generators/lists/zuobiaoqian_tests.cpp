@@ -1,5 +1,6 @@
 // The left tab card: a title column with four group names switching slides of
 // three pictures each.
+#include "app/windows.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/support/helpers.h"
 

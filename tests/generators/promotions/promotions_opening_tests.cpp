@@ -1,3 +1,4 @@
+#include "app/windows.h"
 #include "tests/support/helpers.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ TEST_F(PromotionsOpeningTest, ThumbnailsShowTheirWindows) {
         {"img24", "Tfrmkefu", "edt2"},
     };
     for (const auto& row : rows) {
-        core::Form* w = app::window(row.window);
+        core::Form* w = testing::form(row.window);
         ASSERT_NE(w, nullptr) << row.window;
         EXPECT_FALSE(w->isVisible()) << row.window;
         w->setText(row.field, "typed");

@@ -328,9 +328,7 @@ TEST_F(Tonglan3StartTest, DefaultsAndConversionBeforeAnyChange) {
 }
 
 TEST_F(Tonglan3StartTest, PreviewBeforeAnyConversionHandsNothingAndSaysSo) {
-    app::createWindows();
-    core::Form* previewer = app::window("Tfrmyulan");
-    ASSERT_NE(previewer, nullptr);
+    core::Form* previewer = testing::form("Tfrmyulan");
     const QString before = previewer->text("redt1");
     tools::Tfrmtonglan3 fresh;
     fresh.control<QRadioButton>("rb3")->setChecked(true);
@@ -343,8 +341,7 @@ TEST_F(Tonglan3StartTest, PreviewBeforeAnyConversionHandsNothingAndSaysSo) {
 }
 
 TEST_F(Tonglan3Test, PreviewHandsTheConvertedCodeAndTheEdition) {
-    core::Form* previewer = app::window("Tfrmyulan");
-    if (!previewer) GTEST_SKIP() << "the previewer Tfrmyulan is not part of this build yet";
+    core::Form* previewer = testing::form("Tfrmyulan");
     const struct {
         QString button;
         int index;
