@@ -12,10 +12,13 @@ namespace {
 
 // Where on the shop's pages a generator's snippet goes.
 enum class Place {
-    Home,        // a module of the home page: the edition's frame
-    Description, // a product description: 750 px, 790 px in a Tmall shop
-    Wide,        // a 1920 px strip before it is fitted into a page
-    Side,        // the 190 px side column
+    Home,            // a module of the home page: the edition's frame
+    Description,     // a product description: 750 px, 790 px in a Tmall shop
+    Wide,            // a 1920 px strip before it is fitted into a page
+    Side,            // the 190 px side column
+    Top,             // the shop sign with the navigation bar, at the top of the page
+    Sign,            // the shop sign, above the page's navigation bar
+    NavigationStyle, // a style sheet pasted into the navigation module's settings
 };
 
 struct Entry {
@@ -28,7 +31,7 @@ struct Entry {
     // names the page of that width.
     const char16_t* shopType;
     // The box of a generator that fills it without copying it (its snippet
-    // goes to the banner converter), if any.
+    // goes to the banner converter, or the window shows it first), if any.
     const char16_t* output = nullptr;
 };
 
@@ -75,10 +78,10 @@ const Entry kGenerators[] = {
     {u"Tfrmxijiewutu", Place::Home, u"cbb1"},
     {u"Tfrmfanzhuan190", Place::Side, nullptr},
     // Navigation, header and footer.
-    {u"Tfrmdzdh", Place::Home, nullptr},
-    {u"Tfrmdh", Place::Home, nullptr},
-    {u"TFrmdaohangdaisousuo", Place::Home, nullptr},
-    {u"Tfrmdianzhaolunbo", Place::Home, nullptr},
+    {u"Tfrmdzdh", Place::Top, nullptr, u"mmo1"},
+    {u"Tfrmdh", Place::NavigationStyle, nullptr},
+    {u"TFrmdaohangdaisousuo", Place::Top, nullptr},
+    {u"Tfrmdianzhaolunbo", Place::Sign, nullptr},
     {u"Tfrmfenleitongdao", Place::Home, u"cbb1"},
     {u"TFrmlouceng", Place::Home, nullptr},
     {u"Tfrmmaodian", Place::Home, nullptr},
@@ -86,7 +89,7 @@ const Entry kGenerators[] = {
     {u"TFrmdonghuadibu", Place::Home, u"cbb1"},
     {u"Tfrmdbdm", Place::Home, u"cbb1"},
     // Promotions, interaction and customer service.
-    {u"Tfrmbeijing", Place::Home, nullptr},
+    {u"Tfrmbeijing", Place::NavigationStyle, nullptr, u"mmo1"},
     {u"TfrmBJHD", Place::Wide, nullptr, u"mmo1"},
     {u"TFrmjianfeng", Place::Home, nullptr},
     {u"Tfrmlike", Place::Home, nullptr},
@@ -140,6 +143,9 @@ const FrameFiles kFrameFiles[] = {
     {ShopFrame::Description790, u"yulan_desc790"},
     {ShopFrame::Wide1920, u"yulan_wide"},
     {ShopFrame::Side190, u"yulan_side"},
+    {ShopFrame::Top, u"yulan_top"},
+    {ShopFrame::Sign, u"yulan_sign"},
+    {ShopFrame::NavigationStyle, u"yulan_navstyle"},
 };
 
 QString frameFile(ShopFrame frame, const QString& part) {
@@ -173,6 +179,12 @@ std::optional<ShopFrame> shopFrameOf(const Form& form) {
             return ShopFrame::Wide1920;
         case Place::Side:
             return ShopFrame::Side190;
+        case Place::Top:
+            return ShopFrame::Top;
+        case Place::Sign:
+            return ShopFrame::Sign;
+        case Place::NavigationStyle:
+            return ShopFrame::NavigationStyle;
         case Place::Description:
             return tmall ? ShopFrame::Description790 : ShopFrame::Description750;
         case Place::Home:

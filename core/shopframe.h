@@ -9,8 +9,22 @@ class Form;
 
 // The shop pages a snippet can be previewed in: the three editions' home
 // pages, the product description of a Taobao (750 px) or Tmall (790 px) shop,
-// a full-width 1920 px strip and the 190 px side column.
-enum class ShopFrame { Basic, Professional, Tmall, Description750, Description790, Wide1920, Side190 };
+// a full-width 1920 px strip and the 190 px side column. A shop header or
+// navigation bar takes the place of the page's own: the whole top (sign and
+// navigation bar), the sign above the page's navigation bar, or the style of
+// the shop's navigation module (a style sheet pasted into its settings).
+enum class ShopFrame {
+    Basic,
+    Professional,
+    Tmall,
+    Description750,
+    Description790,
+    Wide1920,
+    Side190,
+    Top,
+    Sign,
+    NavigationStyle,
+};
 
 // The frame a generator's snippet is shown in, from the window's class and,
 // where it has one, its shop-type choice as it reads now; nothing for a
@@ -18,7 +32,8 @@ enum class ShopFrame { Basic, Professional, Tmall, Description750, Description79
 std::optional<ShopFrame> shopFrameOf(const Form& form);
 
 // The box a generator fills without copying it (its snippet goes on to the
-// banner converter); empty for generators that copy what they make.
+// banner converter, or the window shows it before it is copied); empty for
+// generators that copy what they make.
 QString undeliveredOutput(const Form& form);
 
 // The frame's page around a snippet, from "files": its head (before the

@@ -131,6 +131,14 @@ TEST_F(ShopPreview, ShowsTheCurrentSnippetFramedAsTheShopPageOfItsEditionAndWidt
         {"Tfrmlunbo", nullptr, nullptr, "btn1Click", "mmo1", "yulan_wide"},
         {"Tfrmfanzhuan190", nullptr, nullptr, "btn1Click", "mmo1", "yulan_side"},
         {"Tfrmmain", "rg1", "天猫店", nullptr, nullptr, "yulan_desc790"},
+        // Shop headers and navigation bars take the place of the page's own:
+        // the whole top, the sign above the page's navigation bar, or the
+        // style of its navigation module. Shown before it is copied, too.
+        {"Tfrmdzdh", nullptr, nullptr, "btn1Click", "mmo1", "yulan_top"},
+        {"TFrmdaohangdaisousuo", nullptr, nullptr, "btn1Click", "mmo1", "yulan_top"},
+        {"Tfrmdianzhaolunbo", nullptr, nullptr, "btn1Click", "mmo2", "yulan_sign"},
+        {"Tfrmdh", nullptr, nullptr, "btn1Click", "mmo1", "yulan_navstyle"},
+        {"Tfrmbeijing", nullptr, nullptr, "btn1Click", "mmo1", "yulan_navstyle"},
     };
     testing::ScratchCurrentFolder folder;
     testing::FakeBrowser* shared = nullptr;
@@ -198,9 +206,32 @@ TEST_F(ShopPreview, F5ShowsTheSnippetAsItReadsNow) {
     const QString page = core::readTextFile(core::shopPreviewPage());
     EXPECT_TRUE(page.contains(w->text("mmo1")));
     EXPECT_TRUE(page.contains("<body class=\"shop-pro\">"));
-    EXPECT_FALSE(fake().browsers.isEmpty());
-    EXPECT_EQ(fake().browsers.last()->navigations.last(), core::shopPreviewPage());
+    testing::FakeBrowser* browser =
+        core::shopPreviewWindow() ? core::shopPreviewWindow()->findChild<testing::FakeBrowser*>() : nullptr;
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->navigations.last(), core::shopPreviewPage());
     w->hide();
+}
+
+// Pages where a header's code would meet the page's own header, and pages
+// whose header is the code: each frame page has one of the two, never both.
+TEST_F(ShopPreview, AHeaderFramePageHasNoHeaderOfItsOwnWhereTheCodeGoes) {
+    const struct {
+        const char* frame;
+        bool sign;       // the page keeps its own sign
+        bool navigation; // the page keeps its own navigation bar
+    } cases[] = {
+        {"yulan_top", false, false},
+        {"yulan_sign", false, true},
+        {"yulan_navstyle", true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frame);
+        const QString page =
+            frameFile(QString(c.frame) + "_head.html") + frameFile(QString(c.frame) + "_tail.html");
+        EXPECT_EQ(page.contains("class=\"shop-sign\""), c.sign);
+        EXPECT_EQ(page.contains("class=\"shop-nav\"") || page.contains("class=\"nav-module"), c.navigation);
+    }
 }
 
 // The hotspot map is made for a page width rather than an edition.
