@@ -4,6 +4,7 @@
 #include "core/form.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QUrl>
 
 namespace core {
@@ -27,8 +28,8 @@ struct Entry {
     // The window's shop-type choice (a combo box or a radio group), if any.
     // Its text decides the edition: "基础…" basic, "天猫…" Tmall, anything
     // else professional; a text with "描述" puts a home module into the
-    // description of that shop. A width chosen instead ("990", "750")
-    // names the page of that width.
+    // description of that shop. A width chosen instead ("990", "750"), or
+    // the label showing it, names the page of that width.
     const char16_t* shopType;
     // The box of a generator that fills it without copying it (its snippet
     // goes to the banner converter, or the window shows it first), if any.
@@ -69,11 +70,11 @@ const Entry kGenerators[] = {
     {u"Tfrmzhengfantuwen3", Place::Home, u"cbb1"},
     {u"Tfrmzhengfantuwen4", Place::Home, u"cbb1"},
     {u"Tfrmtupian8", Place::Home, u"cbb1"},
-    {u"TFrmsitutong", Place::Home, nullptr},
+    {u"TFrmsitutong", Place::Home, u"lbl2"},
     {u"Tfrmdanhang1", Place::Home, nullptr},
     {u"Tfrmltbgz", Place::Home, nullptr},
     {u"Tfrmtuangou", Place::Home, u"cbb1"},
-    {u"TFrmjianianhua", Place::Home, nullptr},
+    {u"TFrmjianianhua", Place::Home, u"lbl8"},
     {u"Tfrmqituzhuanqu", Place::Home, u"cbb1"},
     {u"Tfrmxijiewutu", Place::Home, u"cbb1"},
     {u"Tfrmfanzhuan190", Place::Side, nullptr},
@@ -117,12 +118,14 @@ const Entry kGenerators[] = {
     {u"Tfrmmain", Place::Description, u"rg1"},
 };
 
-// The text of a shop-type choice: a combo box's text or the checked item of
-// a radio group; empty when the window has no such control.
+// The text of a shop-type choice: a combo box's text, the checked item of a
+// radio group or the text of a label; empty when the window has no such
+// control.
 QString shopTypeText(const Form& form, const char16_t* name) {
     if (!name) return {};
     QObject* control = form.findChild<QObject*>(QString::fromUtf16(name));
     if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText();
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     if (auto* group = qobject_cast<RadioGroup*>(control)) {
         const QStringList items = group->items();
         const int index = group->itemIndex();
@@ -134,25 +137,30 @@ QString shopTypeText(const Form& form, const char16_t* name) {
 struct FrameFiles {
     ShopFrame frame;
     const char16_t* stem;
+    int module; // the width of the module's place
+    int page;   // the width of the page
 };
 const FrameFiles kFrameFiles[] = {
-    {ShopFrame::Basic, u"yulan_basic"},
-    {ShopFrame::Professional, u"yulan_pro"},
-    {ShopFrame::Tmall, u"yulan_tmall"},
-    {ShopFrame::Description750, u"yulan_desc750"},
-    {ShopFrame::Description790, u"yulan_desc790"},
-    {ShopFrame::Wide1920, u"yulan_wide"},
-    {ShopFrame::Side190, u"yulan_side"},
-    {ShopFrame::Top, u"yulan_top"},
-    {ShopFrame::Sign, u"yulan_sign"},
-    {ShopFrame::NavigationStyle, u"yulan_navstyle"},
+    {ShopFrame::Basic, u"yulan_basic", 750, 950},
+    {ShopFrame::Professional, u"yulan_pro", 950, 950},
+    {ShopFrame::Tmall, u"yulan_tmall", 990, 990},
+    {ShopFrame::Description750, u"yulan_desc750", 750, 950},
+    {ShopFrame::Description790, u"yulan_desc790", 790, 990},
+    {ShopFrame::Wide1920, u"yulan_wide", 1920, 1920},
+    {ShopFrame::Side190, u"yulan_side", 190, 950},
+    {ShopFrame::Top, u"yulan_top", 950, 950},
+    {ShopFrame::Sign, u"yulan_sign", 950, 950},
+    {ShopFrame::NavigationStyle, u"yulan_navstyle", 950, 950},
 };
 
-QString frameFile(ShopFrame frame, const QString& part) {
+const FrameFiles& filesOf(ShopFrame frame) {
     for (const FrameFiles& files : kFrameFiles)
-        if (files.frame == frame)
-            return filesFolder() + u'/' + QString::fromUtf16(files.stem) + part + QStringLiteral(".html");
-    return {};
+        if (files.frame == frame) return files;
+    return kFrameFiles[1];
+}
+
+QString frameFile(ShopFrame frame, const QString& part) {
+    return filesFolder() + u'/' + QString::fromUtf16(filesOf(frame).stem) + part + QStringLiteral(".html");
 }
 
 const Entry* entryOf(const Form& form) {
@@ -199,6 +207,14 @@ std::optional<ShopFrame> shopFrameOf(const Form& form) {
         }
     }
     return std::nullopt;
+}
+
+int moduleWidth(ShopFrame frame) {
+    return filesOf(frame).module;
+}
+
+int pageWidth(ShopFrame frame) {
+    return filesOf(frame).page;
 }
 
 QString frameHead(ShopFrame frame) {

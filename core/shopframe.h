@@ -36,6 +36,14 @@ std::optional<ShopFrame> shopFrameOf(const Form& form);
 // generators that copy what they make.
 QString undeliveredOutput(const Form& form);
 
+// The width, in CSS pixels, of a module made for the frame's place: 950 or
+// 990 px on a home page (750 px in the basic edition's main column), 750 or
+// 790 px in a description, 1920 px for a strip, 190 px in the side column.
+int moduleWidth(ShopFrame frame);
+// The width of the whole page of the frame, the module's place and what
+// surrounds it.
+int pageWidth(ShopFrame frame);
+
 // The frame's page around a snippet, from "files": its head (before the
 // snippet) and its tail (after it). The head's style sheet is addressed in
 // "files" wherever the page is written.

@@ -177,7 +177,7 @@ void showShopPreview(Form* form) {
         previewBrowser() = nullptr;
     }
     window->setWindowTitle(QStringLiteral("店铺预览 - ") + form->windowTitle());
-    showPage(previewBrowser(), window, shopPreviewPage());
+    showPage(previewBrowser(), window, shopPreviewPage(), pageWidth(*frame));
     window->show();
     window->raise();
     window->activateWindow();

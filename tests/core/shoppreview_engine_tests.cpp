@@ -1,5 +1,6 @@
-// Shop previews in the real web engine (run under Xvfb): a shop header or
-// navigation bar takes the place of the shop page's own.
+// Previews in the real web engine (run under Xvfb): a shop header or
+// navigation bar takes the place of the shop page's own, and a window's own
+// preview shows the module at its width, scaled down rather than re-flowed.
 #include "core/files.h"
 #include "core/shoppreview.h"
 #include "tests/generators/carousels/page_files.h"
@@ -8,6 +9,8 @@
 #include "tests/tools/images/engine_platform.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineView>
@@ -194,6 +197,80 @@ TEST_F(EnginePreview, ANavigationStyleRestylesThePagesNavigationModule) {
     EXPECT_EQ(evaluate(browser, "getComputedStyle(document.body).backgroundAttachment").toString(), "fixed");
     EXPECT_EQ(evaluate(browser, "document.body.innerText.indexOf('background')").toInt(), -1);
     b->hide();
+}
+
+// The top of each of the four pictures of the general four-picture list, in
+// the order of the code.
+const char* kFourTops = "Array.from(document.body.children).filter(function(e){return e.tagName==='DIV';})"
+                        ".map(function(e){var r=e.getBoundingClientRect();return [r.left,r.top];})";
+
+// The four-picture list in its own window: two rows of two at any width of
+// its browser, scaled down with a caption where the browser is narrower
+// than the module.
+TEST_F(EnginePreview, AWindowsOwnPreviewShowsTheModuleAtItsWidthScaledNeverReflowed) {
+    core::Form* w = testing::form("TFrmsitutong");
+    w->showForm();
+    ASSERT_TRUE(w->fire("rb1Click"));
+    QApplication::processEvents();
+    auto* host = w->control<QWidget>("wb1");
+    core::Browser* browser = pageShownBy(w, [w] { ASSERT_TRUE(w->fire("btn1Click")); });
+    ASSERT_NE(browser, nullptr);
+    auto* view = qobject_cast<QWebEngineView*>(browser->widget());
+    ASSERT_NE(view, nullptr);
+
+    const auto twoByTwo = [&](const char* when) {
+        SCOPED_TRACE(when);
+        const QVariantList blocks = evaluate(browser, kFourTops).toList();
+        ASSERT_EQ(blocks.size(), 4);
+        const auto at = [&](int i, int k) { return blocks[i].toList()[k].toDouble(); };
+        EXPECT_EQ(at(0, 1), at(1, 1));
+        EXPECT_EQ(at(2, 1), at(3, 1));
+        EXPECT_GT(at(2, 1), at(0, 1));
+        EXPECT_GT(at(1, 0), at(0, 0));
+        EXPECT_EQ(at(2, 0), at(0, 0));
+        // The whole module is in view across: nothing runs past the right edge.
+        EXPECT_LE(evaluate(browser, "document.documentElement.scrollWidth").toInt(),
+                  evaluate(browser, "document.documentElement.clientWidth").toInt());
+    };
+    const auto caption = [&]() -> QLabel* {
+        for (QLabel* label : host->findChildren<QLabel*>())
+            if (label->isVisible()) return label;
+        return nullptr;
+    };
+
+    // As the window opens.
+    twoByTwo("as designed");
+
+    // A narrow browser: the same two rows of two, smaller.
+    host->resize(480, host->height());
+    ASSERT_TRUE(QTest::qWaitFor([view] { return view->zoomFactor() < 0.6; }));
+    QTest::qWait(300);
+    twoByTwo("narrow");
+    EXPECT_LT(view->zoomFactor(), 0.5);
+    EXPECT_LE(view->zoomFactor() * 966, view->width());
+    QLabel* shown = caption();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(QRegularExpression("^缩放 \\d\\d%$").match(shown->text()).hasMatch())
+        << shown->text().toStdString();
+    EXPECT_EQ(shown->text(), QStringLiteral("缩放 %1%").arg(int(view->zoomFactor() * 100)));
+    // The caption lies in the view's top right corner.
+    const QRect inView = QRect(view->mapTo(host, QPoint()), view->size());
+    EXPECT_TRUE(inView.contains(shown->geometry()));
+    EXPECT_GT(shown->geometry().left(), inView.center().x());
+
+    // Generated again in the narrow browser: still scaled as it loads.
+    pageShownBy(w, [w] { ASSERT_TRUE(w->fire("btn1Click")); });
+    twoByTwo("generated again");
+    EXPECT_LT(view->zoomFactor(), 0.5);
+
+    // Wide enough: at its own size, no caption.
+    host->resize(1300, host->height());
+    ASSERT_TRUE(QTest::qWaitFor([view] { return view->zoomFactor() == 1.0; }));
+    QTest::qWait(300);
+    EXPECT_EQ(view->zoomFactor(), 1.0);
+    EXPECT_EQ(caption(), nullptr);
+    twoByTwo("wide");
+    w->hide();
 }
 
 } // namespace

@@ -234,6 +234,69 @@ TEST_F(ShopPreview, AHeaderFramePageHasNoHeaderOfItsOwnWhereTheCodeGoes) {
     }
 }
 
+// Where a window shows its shop type as the width it chose.
+TEST_F(ShopPreview, AWidthShownInALabelNamesThePageOfThatWidth) {
+    const struct {
+        const char* window;
+        const char* choose;
+        core::ShopFrame frame;
+    } cases[] = {
+        {"TFrmsitutong", "rb4Click", core::ShopFrame::Description750},
+        {"TFrmsitutong", "rb2Click", core::ShopFrame::Tmall},
+        {"TFrmsitutong", "rb3Click", core::ShopFrame::Description790},
+        {"TFrmsitutong", "rb1Click", core::ShopFrame::Professional},
+        {"TFrmjianianhua", "rb2Click", core::ShopFrame::Tmall},
+        {"TFrmjianianhua", "rb1Click", core::ShopFrame::Professional},
+    };
+    for (const auto& c : cases) {
+        core::Form* w = testing::form(c.window);
+        ASSERT_TRUE(w->fire(c.choose));
+        EXPECT_EQ(core::shopFrameOf(*w), c.frame) << c.window << " " << c.choose;
+    }
+}
+
+// The window's own browser lays the module's page out at the module's width
+// and the page's margins, whatever the view's width.
+TEST_F(ShopPreview, AGeneratorsOwnPreviewIsLaidOutAtItsModulesWidth) {
+    testing::ScratchCurrentFolder folder;
+    const struct {
+        const char* window;
+        const char* choose; // handler choosing the shop type, or null
+        const char* generate;
+        int width;
+    } cases[] = {
+        {"TFrmsitutong", "rb1Click", "btn1Click", 950 + 16},
+        {"TFrmsitutong", "rb4Click", "btn1Click", 750 + 16},
+        {"TFrmsitutong", "rb2Click", "btn1Click", 990 + 16},
+        {"Tfrmdzdh", nullptr, "btn1Click", 950 + 16},
+        {"Tfrmquanpingshipin", nullptr, "btn1Click", 1920 + 16},
+        // The hotspot map's picture at the page width chosen.
+        {"Tfrmredian", nullptr, "btn1Click", 990 + 16},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.window) + " " + (c.choose ? c.choose : ""));
+        core::Form* w = testing::form(c.window);
+        w->showForm();
+        if (c.choose) {
+            ASSERT_TRUE(w->fire(c.choose));
+        }
+        if (QString(c.window) == "Tfrmredian") {
+            w->setText("cbb1", "990");
+            w->setText("edt2", "400");
+        }
+        ASSERT_TRUE(w->fire(c.generate));
+        testing::FakeBrowser* browser = w->findChild<testing::FakeBrowser*>();
+        ASSERT_NE(browser, nullptr);
+        ASSERT_FALSE(browser->navigations.isEmpty());
+        EXPECT_EQ(browser->fittedWidth, c.width);
+        w->hide();
+    }
+    // Pages from the web are shown as they are.
+    core::Form* launcher = testing::form("Tfrmindex");
+    for (testing::FakeBrowser* browser : launcher->findChildren<testing::FakeBrowser*>())
+        EXPECT_EQ(browser->fittedWidth, 0);
+}
+
 // The hotspot map is made for a page width rather than an edition.
 TEST_F(ShopPreview, AWidthChoiceNamesThePageOfThatWidth) {
     const struct {
