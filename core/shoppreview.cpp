@@ -137,6 +137,18 @@ Browser*& previewBrowser() {
     return browser;
 }
 
+// The code the window's shop preview shows: what the window shows itself,
+// else what it delivered last, else the box it fills for the converter;
+// nothing before any of these.
+QString codeToShow(Form* form) {
+    const QVariant shown = form->property("shownCode");
+    if (shown.isValid()) return shown.toString();
+    QString box = form->property("deliveredBox").toString();
+    if (box.isEmpty() || !form->hasOutput(box)) box = undeliveredOutput(*form);
+    if (box.isEmpty() || !form->hasOutput(box)) return {};
+    return form->text(box);
+}
+
 } // namespace
 
 bool addShopPreview(Form* form) {
@@ -154,16 +166,19 @@ bool addShopPreview(Form* form) {
     return true;
 }
 
+void setShownCode(Form* form, const QString& code) {
+    form->setProperty("shownCode", code);
+}
+
 void showShopPreview(Form* form) {
     const std::optional<ShopFrame> frame = shopFrameOf(*form);
     if (!frame) return;
-    QString box = form->property("deliveredBox").toString();
-    if (box.isEmpty() || !form->hasOutput(box)) box = undeliveredOutput(*form);
-    if (box.isEmpty() || !form->hasOutput(box)) {
+    const QString code = codeToShow(form);
+    if (code.isEmpty()) {
         form->message(kNothingYet);
         return;
     }
-    writeTextFile(shopPreviewPage(), frameHead(*frame) + form->text(box) + frameTail(*frame));
+    writeTextFile(shopPreviewPage(), frameHead(*frame) + code + frameTail(*frame));
 
     QPointer<QWidget>& window = previewWindow();
     if (!window) {

@@ -22,6 +22,11 @@ bool addShopPreview(Form* form);
 // anything was delivered it says what is missing and shows nothing.
 void showShopPreview(Form* form);
 
+// For a window that shows its code itself (the description assistant's
+// pane): the code it shows now. Its shop preview shows that code rather than
+// the code it delivered last.
+void setShownCode(Form* form, const QString& code);
+
 // The shop preview window, made on first use; null before.
 QWidget* shopPreviewWindow();
 

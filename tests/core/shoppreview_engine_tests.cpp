@@ -1,6 +1,7 @@
 // Previews in the real web engine (run under Xvfb): a shop header or
-// navigation bar takes the place of the shop page's own, and a window's own
-// preview shows the module at its width, scaled down rather than re-flowed.
+// navigation bar takes the place of the shop page's own, a window's own
+// preview shows the module at its width, scaled down rather than re-flowed,
+// and the description assistant's shop preview shows every price whole.
 #include "core/files.h"
 #include "core/shoppreview.h"
 #include "tests/generators/carousels/page_files.h"
@@ -13,6 +14,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
@@ -270,6 +272,48 @@ TEST_F(EnginePreview, AWindowsOwnPreviewShowsTheModuleAtItsWidthScaledNeverReflo
     EXPECT_EQ(view->zoomFactor(), 1.0);
     EXPECT_EQ(caption(), nullptr);
     twoByTwo("wide");
+    w->hide();
+}
+
+// The description assistant's shop preview after "汇总": the related items
+// with every price whole, in the Taobao and the Tmall description.
+TEST_F(EnginePreview, TheAssembledDescriptionShowsEveryPriceWhole) {
+    core::Form* w = testing::form("Tfrmmain");
+    w->showForm();
+    QApplication::processEvents();
+    for (int shop : {0, 1}) {
+        for (int layout : {0, 1}) {
+            SCOPED_TRACE(QStringLiteral("shop %1, layout %2").arg(shop).arg(layout).toStdString());
+            w->control<QTreeWidget>("lv1")->clear();
+            w->control<core::RadioGroup>("rg1")->setItemIndex(shop);
+            w->control<core::RadioGroup>("rgleixing")->setItemIndex(layout);
+            ASSERT_TRUE(w->fire("btn14Click"));
+            engine().answers.enqueue(core::Answer::Ok);
+            ASSERT_TRUE(w->fire("btnaddClick"));
+            ASSERT_TRUE(w->fire("btn2Click"));
+            core::Browser* browser = shopPreviewOf(w);
+            ASSERT_NE(browser, nullptr);
+            // Each price against every box that clips it.
+            const QVariantList cut =
+                evaluate(
+                    browser,
+                    "(function(){var out=[];var prices=document.querySelectorAll('#description li "
+                    "div[style*=\"font-size:18px\"]');"
+                    "prices.forEach(function(p){var r=p.getBoundingClientRect();"
+                    "for(var e=p.parentElement;e&&e!==document.body;e=e.parentElement){"
+                    "if(getComputedStyle(e).overflow==='visible')continue;var c=e.getBoundingClientRect();"
+                    "if(r.bottom>c.bottom+0.5||r.right>c.right+0.5||r.top<c.top-0.5||r.left<c.left-0.5)"
+                    "out.push(p.textContent+' in '+e.tagName+' "
+                    "'+Math.round(r.bottom)+'>'+Math.round(c.bottom));}});"
+                    "return [prices.length].concat(out);})()")
+                    .toList();
+            ASSERT_FALSE(cut.isEmpty());
+            EXPECT_EQ(cut[0].toInt(), layout == 0 ? 4 : 3);
+            for (int i = 1; i < cut.size(); ++i)
+                ADD_FAILURE() << cut[i].toString().toStdString();
+        }
+    }
+    w->control<core::RadioGroup>("rg1")->setItemIndex(0);
     w->hide();
 }
 

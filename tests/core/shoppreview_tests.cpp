@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -295,6 +296,63 @@ TEST_F(ShopPreview, AGeneratorsOwnPreviewIsLaidOutAtItsModulesWidth) {
     core::Form* launcher = testing::form("Tfrmindex");
     for (testing::FakeBrowser* browser : launcher->findChildren<testing::FakeBrowser*>())
         EXPECT_EQ(browser->fittedWidth, 0);
+}
+
+// F5 in the description assistant shows what its pane shows: the assembled
+// page after "汇总", an entry previewed from the list, the section rendered
+// last; in the description of the shop type chosen now.
+TEST_F(ShopPreview, F5InTheDescriptionAssistantShowsWhatItsPaneShows) {
+    testing::ScratchCurrentFolder folder;
+    core::Form* w = testing::form("Tfrmmain");
+    w->showForm();
+    QApplication::processEvents();
+    auto* list = w->control<QTreeWidget>("lv1");
+    list->clear();
+    w->control<core::RadioGroup>("rg1")->setItemIndex(0);
+    const auto shopPage = [&] {
+        fake().reset();
+        EXPECT_TRUE(w->fire(core::kShopPreviewButton + "Click"));
+        EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
+        return testing::fileBytes(core::shopPreviewPage());
+    };
+    const auto framed = [](const QString& frame, const QString& code) {
+        return testing::gbk(frameFile(frame + "_head.html") + code + frameFile(frame + "_tail.html"));
+    };
+
+    w->setText("edt3", "第一节");
+    ASSERT_TRUE(w->fire("btn15Click"));
+    const QString first = w->text("mmodaima");
+    fake().answers.enqueue(core::Answer::Ok);
+    ASSERT_TRUE(w->fire("btntianjiaClick"));
+    EXPECT_EQ(shopPage(), framed("yulan_desc750", first));
+
+    w->setText("edt3", "第二节");
+    ASSERT_TRUE(w->fire("btn15Click"));
+    const QString second = w->text("mmodaima");
+    fake().answers.enqueue(core::Answer::Ok);
+    ASSERT_TRUE(w->fire("btntianjiaClick"));
+
+    // Assembled, nothing copied yet.
+    ASSERT_TRUE(w->fire("btn2Click"));
+    ASSERT_EQ(w->text("mmodaima"), first + "\r\n" + second + "\r\n");
+    EXPECT_EQ(shopPage(), framed("yulan_desc750", first + "\r\n" + second + "\r\n"));
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    EXPECT_EQ(shopPage(), framed("yulan_desc790", first + "\r\n" + second + "\r\n"));
+
+    // An entry previewed from the list; the code box keeps the assembled page.
+    list->setCurrentItem(list->topLevelItem(0));
+    ASSERT_TRUE(w->fire("N11Click"));
+    EXPECT_EQ(shopPage(), framed("yulan_desc790", first));
+    EXPECT_EQ(w->text("mmodaima"), first + "\r\n" + second + "\r\n");
+
+    // An empty assembled page is nothing to show.
+    list->clear();
+    ASSERT_TRUE(w->fire("btn2Click"));
+    fake().reset();
+    ASSERT_TRUE(w->fire(core::kShopPreviewButton + "Click"));
+    EXPECT_EQ(fake().lastMessage().text, kMissing);
+    w->control<core::RadioGroup>("rg1")->setItemIndex(0);
+    w->hide();
 }
 
 // The hotspot map is made for a page width rather than an edition.
