@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
@@ -352,6 +353,106 @@ TEST_F(ShopPreview, F5InTheDescriptionAssistantShowsWhatItsPaneShows) {
     ASSERT_TRUE(w->fire(core::kShopPreviewButton + "Click"));
     EXPECT_EQ(fake().lastMessage().text, kMissing);
     w->control<core::RadioGroup>("rg1")->setItemIndex(0);
+    w->hide();
+}
+
+// Where the shop preview window opens: beside its generator where there is
+// room, else covering as little of it as it can; always on the generator's
+// screen.
+TEST(ShopPreviewPlace, BesideTheGeneratorWhereThereIsRoomAndAlwaysOnItsScreen) {
+    const QRect screen(0, 0, 1920, 1040);
+    const QRect second(1920, 0, 1280, 1024);
+    const QSize page(1010, 1040);
+    const struct {
+        const char* what;
+        QRect area;
+        QRect generator;
+        QSize wanted;
+        bool beside;      // the generator stays uncovered
+        int width;        // the width it gets, 0: any
+        const char* side; // "right", "left", "below", "above" or ""
+    } cases[] = {
+        {"small, at the left", screen, QRect(100, 200, 400, 300), page, true, 1010, "right"},
+        {"small, at the right", screen, QRect(1500, 200, 400, 300), page, true, 1010, "left"},
+        {"centred, 1000 wide", screen, QRect(460, 100, 1000, 700), page, true, 460, "right"},
+        {"wide, more room at the left", screen, QRect(600, 100, 1100, 700), page, true, 600, "left"},
+        {"as wide as the screen, at the top", screen, QRect(0, 0, 1920, 500), page, true, 1010, "below"},
+        {"as wide as the screen, at the bottom", screen, QRect(0, 600, 1920, 440), page, true, 1010, "above"},
+        {"the whole screen", screen, QRect(0, 0, 1920, 1040), page, false, 1010, ""},
+        {"almost the whole screen", screen, QRect(100, 50, 1700, 900), page, false, 1010, ""},
+        {"on the second screen", second, QRect(2000, 100, 500, 600), QSize(1010, 1024), true, 700, "right"},
+        {"larger than the screen wants", second, QRect(1920, 0, 300, 300), QSize(3000, 3000), true, 980,
+         "right"},
+        {"on another screen than the area", screen, QRect(2500, 100, 400, 300), page, true, 1010, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QRect place = core::shopPreviewPlace(c.generator, c.area, c.wanted);
+        EXPECT_TRUE(c.area.contains(place))
+            << place.x() << "," << place.y() << " " << place.width() << "×" << place.height();
+        EXPECT_EQ(!place.intersects(c.generator), c.beside);
+        if (c.width) {
+            EXPECT_EQ(place.width(), c.width);
+        }
+        const QString side = c.side;
+        if (side == "right") {
+            EXPECT_EQ(place.left(), c.generator.right() + 1);
+        }
+        if (side == "left") {
+            EXPECT_EQ(place.right(), c.generator.left() - 1);
+        }
+        if (side == "below") {
+            EXPECT_EQ(place.top(), c.generator.bottom() + 1);
+        }
+        if (side == "above") {
+            EXPECT_EQ(place.bottom(), c.generator.top() - 1);
+        }
+    }
+}
+
+// The window opens beside its generator, as wide as the shop's page, and
+// stays where the user put it while it is open.
+TEST_F(ShopPreview, OpensBesideItsGeneratorAndStaysWhereTheUserPutsIt) {
+    testing::ScratchCurrentFolder folder;
+    if (QWidget* open = core::shopPreviewWindow()) open->hide();
+    core::Form* w = testing::form("Tfrmsale");
+    w->showForm();
+    w->move(60, 80);
+    QApplication::processEvents();
+    ASSERT_TRUE(w->fire("btn1Click"));
+    ASSERT_TRUE(w->fire(core::kShopPreviewButton + "Click"));
+    QWidget* window = core::shopPreviewWindow();
+    ASSERT_NE(window, nullptr);
+    QApplication::processEvents();
+    const QRect area = w->screen()->availableGeometry();
+    EXPECT_EQ(window->screen(), w->screen());
+    EXPECT_TRUE(area.contains(window->frameGeometry()));
+    EXPECT_FALSE(window->frameGeometry().intersects(w->frameGeometry()));
+    EXPECT_GE(window->width(), 950);
+    testing::FakeBrowser* browser = nullptr;
+    for (testing::FakeBrowser* made : fake().browsers)
+        if (window->isAncestorOf(made->widget())) browser = made;
+    ASSERT_NE(browser, nullptr);
+    // The whole page of the edition, scaled down where the window is narrower.
+    EXPECT_EQ(browser->fittedWidth, 950);
+
+    window->move(700, 40);
+    QApplication::processEvents();
+    const QPoint put = window->pos();
+    ASSERT_TRUE(w->fire(core::kShopPreviewButton + "Click"));
+    QApplication::processEvents();
+    EXPECT_EQ(window->pos(), put);
+
+    // Opened again after it was closed: beside the generator again.
+    window->close();
+    w->move(1300, 80);
+    QApplication::processEvents();
+    ASSERT_TRUE(w->fire(core::kShopPreviewButton + "Click"));
+    QApplication::processEvents();
+    EXPECT_TRUE(area.contains(window->frameGeometry()));
+    EXPECT_FALSE(window->frameGeometry().intersects(w->frameGeometry()));
+    EXPECT_LT(window->frameGeometry().right(), w->frameGeometry().left());
+    window->hide();
     w->hide();
 }
 
