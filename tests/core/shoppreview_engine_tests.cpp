@@ -272,6 +272,15 @@ TEST_F(EnginePreview, AWindowsOwnPreviewShowsTheModuleAtItsWidthScaledNeverReflo
     EXPECT_EQ(view->zoomFactor(), 1.0);
     EXPECT_EQ(caption(), nullptr);
     twoByTwo("wide");
+
+    // Each view keeps its own scale: the shop preview, scaled down to show its
+    // 950 px page beside an earlier generator, still lays it out whole.
+    if (QWidget* window = core::shopPreviewWindow()) {
+        core::Browser* shop = engine().madeIn(window);
+        ASSERT_NE(shop, nullptr);
+        EXPECT_LT(qobject_cast<QWebEngineView*>(shop->widget())->zoomFactor(), 1.0);
+        EXPECT_GE(evaluate(shop, "document.documentElement.clientWidth").toInt(), 950);
+    }
     w->hide();
 }
 
