@@ -40,6 +40,10 @@ public:
     // The picture elements of the current document in document order.
     virtual QList<PictureElement> pictures() = 0;
     virtual QWidget* widget() = 0;
+    // Lays the pages shown from now on out `width` CSS pixels wide: where the
+    // view is narrower they are scaled down to fit, never re-flowed, and a
+    // small caption gives the scale. 0 shows pages at their own size.
+    virtual void fitWidth(int width) = 0;
 
 signals:
     void documentComplete();

@@ -4,6 +4,7 @@
 #include "core/form.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QUrl>
 
 namespace core {
@@ -12,10 +13,13 @@ namespace {
 
 // Where on the shop's pages a generator's snippet goes.
 enum class Place {
-    Home,        // a module of the home page: the edition's frame
-    Description, // a product description: 750 px, 790 px in a Tmall shop
-    Wide,        // a 1920 px strip before it is fitted into a page
-    Side,        // the 190 px side column
+    Home,            // a module of the home page: the edition's frame
+    Description,     // a product description: 750 px, 790 px in a Tmall shop
+    Wide,            // a 1920 px strip before it is fitted into a page
+    Side,            // the 190 px side column
+    Top,             // the shop sign with the navigation bar, at the top of the page
+    Sign,            // the shop sign, above the page's navigation bar
+    NavigationStyle, // a style sheet pasted into the navigation module's settings
 };
 
 struct Entry {
@@ -24,11 +28,11 @@ struct Entry {
     // The window's shop-type choice (a combo box or a radio group), if any.
     // Its text decides the edition: "基础…" basic, "天猫…" Tmall, anything
     // else professional; a text with "描述" puts a home module into the
-    // description of that shop. A width chosen instead ("990", "750")
-    // names the page of that width.
+    // description of that shop. A width chosen instead ("990", "750"), or
+    // the label showing it, names the page of that width.
     const char16_t* shopType;
     // The box of a generator that fills it without copying it (its snippet
-    // goes to the banner converter), if any.
+    // goes to the banner converter, or the window shows it first), if any.
     const char16_t* output = nullptr;
 };
 
@@ -66,19 +70,19 @@ const Entry kGenerators[] = {
     {u"Tfrmzhengfantuwen3", Place::Home, u"cbb1"},
     {u"Tfrmzhengfantuwen4", Place::Home, u"cbb1"},
     {u"Tfrmtupian8", Place::Home, u"cbb1"},
-    {u"TFrmsitutong", Place::Home, nullptr},
+    {u"TFrmsitutong", Place::Home, u"lbl2"},
     {u"Tfrmdanhang1", Place::Home, nullptr},
     {u"Tfrmltbgz", Place::Home, nullptr},
     {u"Tfrmtuangou", Place::Home, u"cbb1"},
-    {u"TFrmjianianhua", Place::Home, nullptr},
+    {u"TFrmjianianhua", Place::Home, u"lbl8"},
     {u"Tfrmqituzhuanqu", Place::Home, u"cbb1"},
     {u"Tfrmxijiewutu", Place::Home, u"cbb1"},
     {u"Tfrmfanzhuan190", Place::Side, nullptr},
     // Navigation, header and footer.
-    {u"Tfrmdzdh", Place::Home, nullptr},
-    {u"Tfrmdh", Place::Home, nullptr},
-    {u"TFrmdaohangdaisousuo", Place::Home, nullptr},
-    {u"Tfrmdianzhaolunbo", Place::Home, nullptr},
+    {u"Tfrmdzdh", Place::Top, nullptr, u"mmo1"},
+    {u"Tfrmdh", Place::NavigationStyle, nullptr},
+    {u"TFrmdaohangdaisousuo", Place::Top, nullptr},
+    {u"Tfrmdianzhaolunbo", Place::Sign, nullptr},
     {u"Tfrmfenleitongdao", Place::Home, u"cbb1"},
     {u"TFrmlouceng", Place::Home, nullptr},
     {u"Tfrmmaodian", Place::Home, nullptr},
@@ -86,7 +90,7 @@ const Entry kGenerators[] = {
     {u"TFrmdonghuadibu", Place::Home, u"cbb1"},
     {u"Tfrmdbdm", Place::Home, u"cbb1"},
     // Promotions, interaction and customer service.
-    {u"Tfrmbeijing", Place::Home, nullptr},
+    {u"Tfrmbeijing", Place::NavigationStyle, nullptr, u"mmo1"},
     {u"TfrmBJHD", Place::Wide, nullptr, u"mmo1"},
     {u"TFrmjianfeng", Place::Home, nullptr},
     {u"Tfrmlike", Place::Home, nullptr},
@@ -114,12 +118,14 @@ const Entry kGenerators[] = {
     {u"Tfrmmain", Place::Description, u"rg1"},
 };
 
-// The text of a shop-type choice: a combo box's text or the checked item of
-// a radio group; empty when the window has no such control.
+// The text of a shop-type choice: a combo box's text, the checked item of a
+// radio group or the text of a label; empty when the window has no such
+// control.
 QString shopTypeText(const Form& form, const char16_t* name) {
     if (!name) return {};
     QObject* control = form.findChild<QObject*>(QString::fromUtf16(name));
     if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText();
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
     if (auto* group = qobject_cast<RadioGroup*>(control)) {
         const QStringList items = group->items();
         const int index = group->itemIndex();
@@ -131,22 +137,30 @@ QString shopTypeText(const Form& form, const char16_t* name) {
 struct FrameFiles {
     ShopFrame frame;
     const char16_t* stem;
+    int module; // the width of the module's place
+    int page;   // the width of the page
 };
 const FrameFiles kFrameFiles[] = {
-    {ShopFrame::Basic, u"yulan_basic"},
-    {ShopFrame::Professional, u"yulan_pro"},
-    {ShopFrame::Tmall, u"yulan_tmall"},
-    {ShopFrame::Description750, u"yulan_desc750"},
-    {ShopFrame::Description790, u"yulan_desc790"},
-    {ShopFrame::Wide1920, u"yulan_wide"},
-    {ShopFrame::Side190, u"yulan_side"},
+    {ShopFrame::Basic, u"yulan_basic", 750, 950},
+    {ShopFrame::Professional, u"yulan_pro", 950, 950},
+    {ShopFrame::Tmall, u"yulan_tmall", 990, 990},
+    {ShopFrame::Description750, u"yulan_desc750", 750, 950},
+    {ShopFrame::Description790, u"yulan_desc790", 790, 990},
+    {ShopFrame::Wide1920, u"yulan_wide", 1920, 1920},
+    {ShopFrame::Side190, u"yulan_side", 190, 950},
+    {ShopFrame::Top, u"yulan_top", 950, 950},
+    {ShopFrame::Sign, u"yulan_sign", 950, 950},
+    {ShopFrame::NavigationStyle, u"yulan_navstyle", 950, 950},
 };
 
-QString frameFile(ShopFrame frame, const QString& part) {
+const FrameFiles& filesOf(ShopFrame frame) {
     for (const FrameFiles& files : kFrameFiles)
-        if (files.frame == frame)
-            return filesFolder() + u'/' + QString::fromUtf16(files.stem) + part + QStringLiteral(".html");
-    return {};
+        if (files.frame == frame) return files;
+    return kFrameFiles[1];
+}
+
+QString frameFile(ShopFrame frame, const QString& part) {
+    return filesFolder() + u'/' + QString::fromUtf16(filesOf(frame).stem) + part + QStringLiteral(".html");
 }
 
 const Entry* entryOf(const Form& form) {
@@ -173,6 +187,12 @@ std::optional<ShopFrame> shopFrameOf(const Form& form) {
             return ShopFrame::Wide1920;
         case Place::Side:
             return ShopFrame::Side190;
+        case Place::Top:
+            return ShopFrame::Top;
+        case Place::Sign:
+            return ShopFrame::Sign;
+        case Place::NavigationStyle:
+            return ShopFrame::NavigationStyle;
         case Place::Description:
             return tmall ? ShopFrame::Description790 : ShopFrame::Description750;
         case Place::Home:
@@ -187,6 +207,14 @@ std::optional<ShopFrame> shopFrameOf(const Form& form) {
         }
     }
     return std::nullopt;
+}
+
+int moduleWidth(ShopFrame frame) {
+    return filesOf(frame).module;
+}
+
+int pageWidth(ShopFrame frame) {
+    return filesOf(frame).page;
 }
 
 QString frameHead(ShopFrame frame) {

@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/jpegsize.h"
+#include "core/shoppreview.h"
 #include "core/text.h"
 #include "core/trim.h"
 #include "description/section.h"
@@ -354,6 +355,8 @@ void Tfrmmain::render(const QString& code, bool showPreview) {
 void Tfrmmain::preview(const QString& code) {
     core::writeTextFile(previewFile(), core::joinLines(core::textLines(code)));
     m_browser->navigate(previewFile());
+    // F5 shows in the shop what the pane shows.
+    core::setShownCode(this, code);
 }
 
 void Tfrmmain::addEntry(const QString& question, const QString& suffix) {

@@ -102,6 +102,7 @@ public:
     QMap<QString, QString> bodyStyle;
     QMap<QString, QString> bodyAttributes;
     QList<core::PictureElement> scriptedPictures;
+    int fittedWidth = 0; // the last width asked of fitWidth
 
     // Raises document complete as a loaded page would.
     void complete() { emit documentComplete(); }
@@ -114,6 +115,7 @@ public:
         bodyAttributes[name] = value;
     }
     QList<core::PictureElement> pictures() override { return scriptedPictures; }
+    void fitWidth(int width) override { fittedWidth = width; }
     QWidget* widget() override { return m_widget; }
 
 private:
