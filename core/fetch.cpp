@@ -130,6 +130,8 @@ public:
         connect(&m_stall, &QTimer::timeout, this, [this] { end(fetchError::stalled(m_request.address)); });
         connect(&m_deadline, &QTimer::timeout, this, [this] { end(fetchError::deadline(m_request.address)); });
         m_deadline.start(fetchLimits().deadlineMs);
+        // The whole chain of redirects goes through one manager (and its cookies).
+        m_manager = nextManager();
         get(url);
     }
 
@@ -149,7 +151,7 @@ private:
         QNetworkRequest request(url);
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         m_url = url;
-        m_reply = nextManager()->get(request);
+        m_reply = m_manager->get(request);
         // Qt reads no further than this ahead of us: an endless body never
         // piles up in memory between two reads.
         m_reply->setReadBufferSize(1 << 20);
@@ -274,6 +276,7 @@ private:
 
     FetchRequest m_request;
     qint64 m_cap;
+    QNetworkAccessManager* m_manager = nullptr;
     QNetworkReply* m_reply = nullptr;
     QByteArray m_bytes;
     qint64 m_size = 0;

@@ -82,6 +82,17 @@ TEST_F(FetchTest, EveryHostileAnswerEndsInItsMessageWithinItsLimit) {
     EXPECT_LT(grown, 100LL << 20);
 }
 
+TEST_F(FetchTest, FiveRedirectsAreFollowedASixthIsNot) {
+    PictureServer server;
+    ASSERT_TRUE(server.running());
+    const QString five = server.base() + "/hops/5/five.jpg";
+    const QString six = server.base() + "/hops/6/six.jpg";
+    const QMap<QString, Ended> ended = fetchAll({{five}, {six}});
+    EXPECT_TRUE(ended[five].result.ok()) << ended[five].result.error.toStdString();
+    EXPECT_EQ(ended[five].result.bytes.size(), 1000);
+    EXPECT_EQ(ended[six].result.error, "下载“" + six + "”失败：重定向超过 5 次，已停止下载。");
+}
+
 TEST_F(FetchTest, TheCapsAreThoseOfTheKindAndThePagesCapIsLower) {
     PictureServer server;
     ASSERT_TRUE(server.running());

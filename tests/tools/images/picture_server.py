@@ -14,6 +14,7 @@
 #   /html/<name>               70 KB of HTML served as image/jpeg
 #   /tofile/<name>             redirects to a file: address
 #   /loop/<n>                  redirects to /loop/<n+1>, for ever
+#   /hops/<n>/<name>           redirects n times, then answers 1000 bytes of picture data
 #   /tohttp/<name>             redirects to the plain server's /p/100/<name>
 # With "--tls CERT" a second server speaks TLS with CERT (key and certificate
 # in one file). The plain port is printed on the first line of output, the
@@ -148,6 +149,12 @@ class Handler(BaseHTTPRequestHandler):
             self.redirect("file:///etc/passwd")
         elif path.startswith("/loop/"):
             self.redirect("/loop/%d" % (int(path.split("/")[2]) + 1))
+        elif path.startswith("/hops/"):
+            left, name = int(path.split("/")[2]), path.split("/")[3]
+            if left > 0:
+                self.redirect("/hops/%d/%s" % (left - 1, name))
+            else:
+                self.answer(200, pattern[:1000], "image/jpeg")
         elif path.startswith("/tohttp/"):
             self.redirect("http://127.0.0.1:%d/p/100/%s" % (plain_port, path.split("/")[2]))
         else:
