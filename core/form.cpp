@@ -2,6 +2,7 @@
 
 #include "core/exacttext.h"
 #include "core/failure.h"
+#include "core/fetch.h"
 #include "core/fit.h"
 #include "core/shoppreview.h"
 #include "core/text.h"
@@ -15,6 +16,7 @@
 #include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -234,9 +236,142 @@ bool Form::hasHandler(const QString& name) const {
     return m_handlers.count(name) > 0;
 }
 
+// A window's wait for the network: the transfers of its current step, the
+// busy cursor and the Esc key.
+class FetchWait : public QObject {
+public:
+    explicit FetchWait(Form* form)
+        : QObject(form)
+        , m_form(form) {
+        m_cursor.setSingleShot(true);
+        connect(&m_cursor, &QTimer::timeout, this, [this] {
+            m_form->setCursor(Qt::BusyCursor);
+            m_cursorShown = true;
+        });
+        m_cursor.start(fetchLimits().busyCursorMs);
+        qApp->installEventFilter(this);
+    }
+
+    // Ends the wait: no transfer of it goes on and nothing of it shows.
+    void stop() {
+        qApp->removeEventFilter(this);
+        if (m_batch) m_batch->cancel();
+        hideCursor();
+    }
+
+    void hideCursor() {
+        m_cursor.stop();
+        if (m_cursorShown) m_form->unsetCursor();
+        m_cursorShown = false;
+    }
+
+    void start(const QList<FetchRequest>& requests, int simultaneous, std::function<void(const Fetched&)> each,
+               std::function<void()> done) {
+        if (m_batch) m_batch->deleteLater();
+        auto* batch = new FetchBatch(this);
+        m_batch = batch;
+        batch->start(
+            requests, simultaneous > 0 ? simultaneous : fetchLimits().simultaneous,
+            [this, batch, each](const Fetched& result) {
+                step(batch, [&] {
+                    if (each) each(result);
+                }, false);
+            },
+            [this, batch, done] {
+                step(batch, [&] {
+                    if (done) done();
+                }, true);
+            });
+    }
+
+    bool stepping() const { return m_stepping; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->window() == m_form) {
+                m_form->cancelWait();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    // One step of the command: a failure ends the wait before its box shows,
+    // so no other step runs behind the box.
+    void step(FetchBatch* batch, const std::function<void()>& action, bool last) {
+        if (m_form->m_wait != this || batch != m_batch) return;
+        if (last) hideCursor();
+        m_stepping = true;
+        const std::optional<QString> error = m_form->attempt(action);
+        if (m_form->m_wait != this) return; // the step cancelled the wait
+        m_stepping = false;
+        if (error) {
+            m_form->endWait();
+            m_form->showFailure(*error);
+        } else if (last && batch == m_batch) {
+            m_form->endWait(); // the last step started no further wait
+        }
+    }
+
+    Form* m_form;
+    FetchBatch* m_batch = nullptr;
+    QTimer m_cursor;
+    bool m_cursorShown = false;
+    bool m_stepping = false;
+};
+
+bool Form::refused(const QString& handler) const {
+    // Handlers that the command's own steps set off run as part of them.
+    if (!m_wait || m_wait->stepping()) return false;
+    return !(handler.endsWith(QLatin1String("Timer")) || handler.endsWith(QLatin1String("DocumentComplete")) ||
+             handler == QLatin1String("FormShow") || handler == QLatin1String("FormClose"));
+}
+
+void Form::fetchThen(const QList<FetchRequest>& requests, std::function<void(const Fetched&)> each,
+                     std::function<void()> done, int simultaneous) {
+    if (m_wait && !m_wait->stepping()) fail(QStringLiteral("窗口正在下载，请稍候，或按 Esc 取消。"));
+    const bool fresh = !m_wait;
+    if (fresh) m_wait = new FetchWait(this);
+    m_wait->start(requests, simultaneous, std::move(each), std::move(done));
+    if (fresh) {
+        if (m_stopButton) m_stopButton->setEnabled(true);
+        emit busyChanged(true);
+    }
+}
+
+void Form::fetchThen(const FetchRequest& request, std::function<void(const Fetched&)> then) {
+    fetchThen(QList<FetchRequest>{request}, std::move(then), {}, 1);
+}
+
+void Form::setStopButton(QAbstractButton* button) {
+    m_stopButton = button;
+    button->setEnabled(busy());
+    connect(button, &QAbstractButton::clicked, this, &Form::cancelWait);
+}
+
+void Form::endWait() {
+    if (!m_wait) return;
+    FetchWait* wait = m_wait;
+    m_wait = nullptr;
+    wait->stop();
+    wait->deleteLater();
+    if (m_stopButton) m_stopButton->setEnabled(false);
+    emit busyChanged(false);
+}
+
+void Form::cancelWait() {
+    if (!m_wait) return;
+    endWait();
+    emit waitCancelled();
+}
+
 bool Form::fire(const QString& name) {
     const auto it = m_handlers.find(name);
     if (it == m_handlers.end()) return false;
+    if (refused(name)) return true;
     const std::function<void()> action = it->second;
     if (nested()) {
         action();
@@ -249,7 +384,7 @@ bool Form::fire(const QString& name) {
 
 void Form::dispatch(const QString& name) {
     const auto it = m_handlers.find(name);
-    if (it == m_handlers.end()) return;
+    if (it == m_handlers.end() || refused(name)) return;
     const std::function<void()> action = it->second;
     if (!nested()) {
         guarded(action);
@@ -265,6 +400,10 @@ void Form::dispatch(const QString& name) {
 }
 
 void Form::guarded(const std::function<void()>& action) {
+    if (const std::optional<QString> error = attempt(action)) showFailure(*error);
+}
+
+std::optional<QString> Form::attempt(const std::function<void()>& action) {
     g_running.push_back(loopLevel());
     std::optional<QString> error;
     try {
@@ -277,7 +416,11 @@ void Form::guarded(const std::function<void()>& action) {
     }
     g_running.pop_back();
     g_pending.reset();
-    if (error) platform().messageBox(this, *error, platform().applicationTitle(), Buttons::Ok, Icon::Error);
+    return error;
+}
+
+void Form::showFailure(const QString& message) {
+    platform().messageBox(this, message, platform().applicationTitle(), Buttons::Ok, Icon::Error);
 }
 
 void Form::missingControl(const QString& name) const {
@@ -675,7 +818,9 @@ void Form::showEvent(QShowEvent* event) {
 }
 
 void Form::closeEvent(QCloseEvent* event) {
-    // Windows live for the whole run: closing one only hides it.
+    // Windows live for the whole run: closing one only hides it, and gives
+    // up what it was waiting for.
+    cancelWait();
     dispatch(QStringLiteral("FormClose"));
     QWidget::closeEvent(event);
 }

@@ -26,6 +26,7 @@ class QTimer;
 namespace core {
 
 class ExactText;
+class FetchWait;
 
 // A multi-line box whose text is exactly what it holds: lines it starts with
 // each end in CR LF, text put in by the program is kept unchanged, and what the
@@ -157,6 +158,13 @@ public:
     // no placeholder is ever copied or handed on as code.
     bool needOutput(const QString& box, const QString& missing);
 
+    // Whether the window waits for the network. Meanwhile its commands are
+    // refused (they do nothing); its timers, page loads and closing still run.
+    bool busy() const { return m_wait != nullptr; }
+    // Ends the window's wait at once: its transfers stop and the steps that
+    // were to follow them do not run.
+    void cancelWait();
+
     // Hides a control for good: never shown, never focused.
     static void keepHidden(QWidget* control);
     // Whether a control was made to stay hidden.
@@ -210,6 +218,20 @@ protected:
 
     QTimer* addTimer(const QString& name, int interval, bool enabled);
 
+    // The next steps of the running command wait for the network: the
+    // requests are fetched, each distinct address once and at most
+    // `simultaneous` at a time (0: the program's pool size); `each` runs as
+    // each ends, in the order they end, and `done` after the last. Both run as
+    // steps of the command, through its failure guard: a failure shows the
+    // error box and ends the command, stopping the transfers left. A step may
+    // start the next wait. Meanwhile the window is busy (see busy()): a busy
+    // cursor shows after half a second, and Esc or the stop button cancels.
+    void fetchThen(const QList<FetchRequest>& requests, std::function<void(const Fetched&)> each,
+                   std::function<void()> done = {}, int simultaneous = 0);
+    void fetchThen(const FetchRequest& request, std::function<void(const Fetched&)> then);
+    // A button that cancels the window's waits, enabled only while it waits.
+    void setStopButton(QAbstractButton* button);
+
     // Moving a control after start-up: the geometry is given in the design's
     // units and grows with the font as the window did.
     void place(QWidget* control, const QRect& designGeometry);
@@ -225,12 +247,24 @@ protected:
     // Runs a handler from a widget signal or event.
     void dispatch(const QString& name);
 
+signals:
+    // The window starts or stops waiting for the network.
+    void busyChanged(bool busy);
+    // The user cancelled a wait.
+    void waitCancelled();
+
 private:
     [[noreturn]] void missingControl(const QString& name) const;
     void guarded(const std::function<void()>& action);
     // Connects a handler named after a control and an event to that control;
     // false when the name matches no control of this window or no event.
     bool wire(const QString& handler);
+    // Runs a handler step; the failure's message, or nothing.
+    std::optional<QString> attempt(const std::function<void()>& action);
+    void showFailure(const QString& message);
+    void endWait();
+    bool refused(const QString& handler) const;
+    friend class FetchWait;
 
     std::map<QString, std::function<void()>> m_handlers;
     QHash<QObject*, QHash<int, QString>> m_events;
@@ -239,6 +273,8 @@ private:
 
     bool m_placed = false;
     double m_scale = 1.0;
+    FetchWait* m_wait = nullptr;
+    QAbstractButton* m_stopButton = nullptr;
 };
 
 } // namespace core

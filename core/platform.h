@@ -40,9 +40,46 @@ public:
     // The picture elements of the current document in document order.
     virtual QList<PictureElement> pictures() = 0;
     virtual QWidget* widget() = 0;
+    // Lays the pages shown from now on out `width` CSS pixels wide: where the
+    // view is narrower they are scaled down to fit, never re-flowed, and a
+    // small caption gives the scale. 0 shows pages at their own size.
+    virtual void fitWidth(int width) = 0;
 
 signals:
     void documentComplete();
+};
+
+// What a transfer fetches, which decides its size cap (core/fetch.h).
+enum class FetchKind { Picture, Page };
+
+struct FetchRequest {
+    QString address;
+    FetchKind kind = FetchKind::Picture;
+    // Only the body's length and its first bytes are kept: measuring a
+    // picture costs no memory, however large it is.
+    bool sizeOnly = false;
+};
+
+// How a transfer ended.
+struct Fetched {
+    QString address; // as requested
+    QByteArray bytes; // the body, or its first bytes when only its size was asked for
+    qint64 size = 0;  // the body's length in bytes
+    QString error;    // empty on success, else a Chinese sentence naming the address
+    bool ok() const { return error.isEmpty(); }
+};
+
+// One transfer under way. It ends once: `finished` is emitted, never before
+// the transfer was handed out, and the transfer then deletes itself. cancel()
+// ends it at once, without `finished`.
+class Transfer : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    virtual void cancel() = 0;
+
+signals:
+    void finished(const core::Fetched& result);
 };
 
 struct Mail {
@@ -87,9 +124,10 @@ public:
     // A file, folder or web address opened by its default program; failures are not reported.
     virtual void openDefault(const QString& target) = 0;
     virtual bool moveToTrash(const QString& path) = 0;
-    // Synchronous from the caller's view; the file is replaced only on success.
-    virtual bool download(const QString& address, const QString& path) = 0;
-    virtual std::optional<QByteArray> httpGet(const QString& address) = 0;
+    // Starts fetching a web address into memory, within the program's bounds
+    // (core/fetch.h): http and https only, a size cap, a stall limit and a
+    // deadline. Every network path of the program goes through here.
+    virtual Transfer* fetch(const FetchRequest& request) = 0;
     // Connect, authenticate, send, disconnect; returns the error text, empty on success.
     virtual QString sendMail(const Mail& mail) = 0;
     // A browser filling `parent`, owned by it.

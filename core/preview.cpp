@@ -5,6 +5,7 @@
 #include "core/form.h"
 #include "core/modulepicture.h"
 #include "core/platform.h"
+#include "core/shopframe.h"
 #include "core/text.h"
 
 #include <QDir>
@@ -31,9 +32,18 @@ void savePageLines(const Form& form, const QString& box, const QString& path) {
     writeTextFile(path, joinLines(form.control<Memo>(box)->lines()));
 }
 
-void showPage(Browser*& browser, QWidget* host, const QString& page) {
+void showPage(Browser*& browser, QWidget* host, const QString& page, int width) {
     if (!browser) browser = platform().createBrowser(host);
+    browser->fitWidth(width);
     browser->navigate(page);
+}
+
+void showPage(Browser*& browser, QWidget* host, const QString& page) {
+    int width = 0;
+    if (const auto* form = qobject_cast<const Form*>(host->window()))
+        if (const std::optional<ShopFrame> frame = shopFrameOf(*form))
+            width = moduleWidth(*frame) + kPageMargins;
+    showPage(browser, host, page, width);
 }
 
 namespace {

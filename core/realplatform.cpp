@@ -2,13 +2,13 @@
 
 #include "core/address.h"
 #include "core/failure.h"
+#include "core/fetch.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,13 +17,9 @@
 #include <QLibrary>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTextStream>
-#include <QUrl>
 #include <cstdio>
 
 namespace core {
@@ -31,22 +27,6 @@ namespace core {
 namespace {
 
 Platform* g_platform = nullptr;
-
-std::optional<QByteArray> fetch(const QString& address) {
-    static QNetworkAccessManager* manager = nullptr;
-    if (!manager) manager = new QNetworkAccessManager(qApp);
-    QNetworkRequest request(QUrl::fromUserInput(address));
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(60000);
-    QNetworkReply* reply = manager->get(request);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    std::optional<QByteArray> result;
-    if (reply->error() == QNetworkReply::NoError) result = reply->readAll();
-    reply->deleteLater();
-    return result;
-}
 
 } // namespace
 
@@ -167,16 +147,8 @@ bool RealPlatform::moveToTrash(const QString& path) {
     return QFile::moveToTrash(path);
 }
 
-bool RealPlatform::download(const QString& address, const QString& path) {
-    const std::optional<QByteArray> bytes = fetch(address);
-    if (!bytes) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size()) return false;
-    return file.commit();
-}
-
-std::optional<QByteArray> RealPlatform::httpGet(const QString& address) {
-    return fetch(address);
+Transfer* RealPlatform::fetch(const FetchRequest& request) {
+    return startFetch(request);
 }
 
 QString RealPlatform::sendMail(const Mail& mail) {

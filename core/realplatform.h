@@ -27,8 +27,7 @@ public:
     void setClipboardText(const QString& text) override;
     void openDefault(const QString& target) override;
     bool moveToTrash(const QString& path) override;
-    bool download(const QString& address, const QString& path) override;
-    std::optional<QByteArray> httpGet(const QString& address) override;
+    Transfer* fetch(const FetchRequest& request) override;
     QString sendMail(const Mail& mail) override;
     Browser* createBrowser(QWidget* parent) override;
     bool trayAvailable() override;

@@ -27,10 +27,13 @@ struct Tile {
 
 // Where on the shop's pages a generator's snippet goes.
 enum class Place {
-    Home,        // a module of the home page: the edition's frame
-    Description, // a product description: 750 px, 790 px in a Tmall shop
-    Wide,        // a 1920 px strip before it is fitted into a page
-    Side,        // the 190 px side column
+    Home,            // a module of the home page: the edition's frame
+    Description,     // a product description: 750 px, 790 px in a Tmall shop
+    Wide,            // a 1920 px strip before it is fitted into a page
+    Side,            // the 190 px side column
+    Top,             // the shop sign with the navigation bar, at the top of the page
+    Sign,            // the shop sign, above the page's navigation bar
+    NavigationStyle, // a style sheet pasted into the navigation module's settings
 };
 
 // How a snippet generator's output is shown in the shop preview.
@@ -39,11 +42,11 @@ struct ShopPreview {
     // The window's shop-type choice (a combo box or a radio group), if any.
     // Its text decides the edition: "基础…" basic, "天猫…" Tmall, anything
     // else professional; a text with "描述" puts a home module into the
-    // description of that shop. A width chosen instead ("990", "750") names
-    // the page of that width.
+    // description of that shop. A width chosen instead ("990", "750"), or
+    // the label showing it, names the page of that width.
     const char16_t* shopType = nullptr;
     // The box of a generator that fills it without copying it (its snippet
-    // goes on to the banner converter), if any.
+    // goes on to the banner converter, or the window shows it first), if any.
     const char16_t* output = nullptr;
 };
 

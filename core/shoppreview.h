@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -21,6 +22,17 @@ bool addShopPreview(Form* form);
 // preview window, framed as the shop page of its edition and width. Before
 // anything was delivered it says what is missing and shows nothing.
 void showShopPreview(Form* form);
+
+// For a window that shows its code itself (the description assistant's
+// pane): the code it shows now. Its shop preview shows that code rather than
+// the code it delivered last.
+void setShownCode(Form* form, const QString& code);
+
+// Where the shop preview window opens, frame included, on the screen area
+// `area` of its generator, whose frame is `generator`: beside the generator
+// where there is room for it, else where it covers the least of it; always
+// wholly inside the area. `wanted` is the size it would take, frame included.
+QRect shopPreviewPlace(const QRect& generator, const QRect& area, const QSize& wanted);
 
 // The shop preview window, made on first use; null before.
 QWidget* shopPreviewWindow();

@@ -4,8 +4,10 @@
 #include "core/platform.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFile>
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -197,6 +199,72 @@ private:
     QPointer<QObject> m_keeper;
 };
 
+// Page width. A page shown in a view narrower than the width it is laid out
+// for is scaled down to fit instead of re-flowed, and a small caption in the
+// top right corner of the view gives the scale.
+class PageFit : public QObject {
+public:
+    explicit PageFit(QWebEngineView* view)
+        : QObject(view)
+        , m_view(view) {
+        view->installEventFilter(this);
+        // The engine sets its own zoom while it loads a page: it is set again
+        // when loading starts and when it ends.
+        connect(view, &QWebEngineView::loadStarted, this, &PageFit::apply);
+        connect(view, &QWebEngineView::loadFinished, this, &PageFit::apply);
+    }
+
+    void setWidth(int width) {
+        m_width = std::max(0, width);
+        apply();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_view && (event->type() == QEvent::Resize || event->type() == QEvent::Move ||
+                                  event->type() == QEvent::Show))
+            apply();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // The room the vertical scroll bar takes; it is not scaled with the page.
+    static constexpr int kScrollBar = 16;
+
+    void apply() {
+        const int room = m_view->width() - kScrollBar;
+        double zoom = 1.0;
+        if (m_width > 0 && room < m_width) zoom = std::clamp(double(std::max(room, 1)) / m_width, 0.25, 1.0);
+        if (!qFuzzyCompare(m_view->zoomFactor(), zoom)) m_view->setZoomFactor(zoom);
+        showCaption(zoom < 1.0 ? QStringLiteral("缩放 %1%").arg(int(zoom * 100)) : QString());
+    }
+
+    void showCaption(const QString& text) {
+        QWidget* host = m_view->parentWidget();
+        if (text.isEmpty() || !host) {
+            if (m_caption) m_caption->hide();
+            return;
+        }
+        if (!m_caption) {
+            m_caption = new QLabel(host);
+            m_caption->setObjectName(QStringLiteral("zoomCaption"));
+            m_caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+            m_caption->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 140); color: white; "
+                                                    "border-radius: 3px; padding: 1px 6px; }"));
+        }
+        m_caption->setText(text);
+        m_caption->adjustSize();
+        const QRect view = m_view->geometry();
+        m_caption->move(view.right() + 1 - kScrollBar - 4 - m_caption->width(), view.top() + 4);
+        m_caption->show();
+        m_caption->raise();
+    }
+
+    QWebEngineView* m_view;
+    QPointer<QLabel> m_caption;
+    int m_width = 0;
+};
+
 class WebBrowser : public Browser {
 public:
     explicit WebBrowser(QWidget* parent)
@@ -211,6 +279,7 @@ public:
         // A page reads no local file (the program's own pages come from its origin).
         m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
         connect(m_view, &QWebEngineView::loadFinished, this, [this](bool) { emit documentComplete(); });
+        m_fit = new PageFit(m_view);
     }
 
     void navigate(const QString& address) override { m_view->setUrl(pageAddress(address)); }
@@ -254,9 +323,11 @@ public:
         return pictures;
     }
     QWidget* widget() override { return m_view; }
+    void fitWidth(int width) override { m_fit->setWidth(width); }
 
 private:
     QWebEngineView* m_view;
+    PageFit* m_fit;
 };
 
 } // namespace

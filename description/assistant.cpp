@@ -2,14 +2,17 @@
 
 #include "core/addresses.h"
 #include "core/failure.h"
+#include "core/fetch.h"
 #include "core/files.h"
 #include "core/jpegsize.h"
 #include "core/registry.h"
+#include "core/shoppreview.h"
 #include "core/text.h"
 #include "core/trim.h"
 #include "description/section.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -226,8 +229,11 @@ void Tfrmmain::buildEditor(QWidget* editor) {
             addButton(page, kind.renderButton, QRect(150, 340, 130, 32), kind.renderCaption);
             addButton(page, kind.addButton, QRect(290, 340, 130, 32), QStringLiteral("添加"));
             on(kind.renderButton + QStringLiteral("Click"), [this, kind] {
-                const std::optional<QString> code = kind.html(*this);
-                if (code) render(*code, kind.preview);
+                // Pictures first: the section is built once they are measured.
+                measureThen(kind.pictures ? kind.pictures(*this) : QStringList(), 0, [this, kind] {
+                    const std::optional<QString> code = kind.html(*this);
+                    if (code) render(*code, kind.preview);
+                });
             });
             // Every add button but the related items' shares one handler,
             // named after the coupons' button.
@@ -321,21 +327,36 @@ QString Tfrmmain::scratchPicture() const {
     return m_scratch ? m_scratch->filePath(QStringLiteral("1.jpg")) : QString();
 }
 
-int Tfrmmain::pictureHeight(const QString& address) {
+int Tfrmmain::pictureHeight(const QString& address) const {
+    const auto measured = m_heights.constFind(address);
+    if (measured == m_heights.constEnd()) core::fail(QStringLiteral("图片没有下载：") + address);
+    return *measured;
+}
+
+void Tfrmmain::measureThen(const QStringList& pictures, int i, const std::function<void()>& then) {
+    if (i == 0) m_heights.clear();
+    if (i >= pictures.size()) {
+        then();
+        return;
+    }
     if (!m_scratch || !m_scratch->isValid()) {
         m_scratch = std::make_unique<QTemporaryDir>();
         if (!m_scratch->isValid())
             core::fail(QStringLiteral("无法创建临时文件夹：") + m_scratch->errorString());
     }
-    const QString picture = scratchPicture();
     // What an earlier download left is never measured in place of this picture.
-    QFile::remove(picture);
-    if (!core::platform().download(address, picture)) core::fail(QStringLiteral("图片下载失败：") + address);
-    QFile file(picture);
-    const core::JpegHeader header =
-        core::jpegSize(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    if (!header.size.isValid()) core::fail(QStringLiteral("图片不是JPEG格式，无法读取尺寸：") + address);
-    return header.size.height();
+    QFile::remove(scratchPicture());
+    fetchThen(core::FetchRequest{pictures[i], core::FetchKind::Picture},
+              [this, pictures, i, then](const core::Fetched& got) {
+                  if (!got.ok()) core::fail(got.error);
+                  const core::JpegHeader header = core::jpegSize(got.bytes);
+                  if (!header.size.isValid())
+                      core::fail(QStringLiteral("图片不是JPEG格式，无法读取尺寸：") + got.address);
+                  QSaveFile file(scratchPicture());
+                  if (file.open(QIODevice::WriteOnly) && file.write(got.bytes) == got.bytes.size()) file.commit();
+                  m_heights.insert(got.address, header.size.height());
+                  measureThen(pictures, i + 1, then);
+              });
 }
 
 QString Tfrmmain::previewFile() {
@@ -354,6 +375,8 @@ void Tfrmmain::render(const QString& code, bool showPreview) {
 void Tfrmmain::preview(const QString& code) {
     core::writeTextFile(previewFile(), core::joinLines(core::textLines(code)));
     m_browser->navigate(previewFile());
+    // F5 shows in the shop what the pane shows.
+    core::setShownCode(this, code);
 }
 
 void Tfrmmain::addEntry(const QString& question, const QString& suffix) {

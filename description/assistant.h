@@ -2,9 +2,11 @@
 
 #include "core/form.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 class QTreeWidget;
@@ -44,10 +46,10 @@ public:
     // A bar-separated list field: trimmed, written back, split into entries.
     QStringList barList(const QString& memo);
 
-    // Fetches a picture into the private scratch file and answers its natural
-    // height in pixels. A failed download or a file that is not a JPEG
-    // picture fails; nothing older is ever measured.
-    int pictureHeight(const QString& address);
+    // The natural height in pixels of a picture the render measured before
+    // building its section (SectionKind::pictures); nothing older is ever
+    // measured.
+    int pictureHeight(const QString& address) const;
     // The scratch picture's path.
     QString scratchPicture() const;
 
@@ -63,6 +65,9 @@ private:
     void buildPreview(QWidget* area);
 
     void render(const QString& code, bool preview);
+    // Fetches picture i and those after it into the scratch file, one after
+    // another, measures each, then runs `then`.
+    void measureThen(const QStringList& pictures, int i, const std::function<void()>& then);
     void preview(const QString& code);
     void addEntry(const QString& question, const QString& suffix);
     int selectedRow() const;
@@ -71,6 +76,7 @@ private:
     core::Browser* m_browser = nullptr;
     int m_countdown = 20;
     std::unique_ptr<QTemporaryDir> m_scratch;
+    QHash<QString, int> m_heights; // of the pictures measured for the render under way
 };
 
 } // namespace description

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -27,6 +28,9 @@ struct SectionKind {
     std::function<std::optional<QString>(Tfrmmain&)> html;
     // Whether a render also writes and shows the preview page.
     bool preview = true;
+    // The pictures whose heights `html` asks for, in the order it asks:
+    // fetched and measured, one after another, before it runs.
+    std::function<QStringList(Tfrmmain&)> pictures = {};
 };
 
 // Header sections.

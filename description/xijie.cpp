@@ -5,6 +5,8 @@
 #include "description/samples.h"
 #include "description/section.h"
 
+#include <algorithm>
+
 namespace description {
 
 namespace {
@@ -83,18 +85,32 @@ std::optional<QString> html(Tfrmmain& form) {
            QStringLiteral("</div>");
 }
 
+// In the overlay style each block needs its picture's height: the pictures
+// the blocks will ask for, as far as the list reaches.
+QStringList measuredPictures(Tfrmmain& form) {
+    if (form.control<core::RadioGroup>(QStringLiteral("rg2"))->itemIndex() != 1) return {};
+    // The lists are read, and tidied, in the order the section reads them.
+    form.barList(QStringLiteral("mmoxijiebiaoti"));
+    form.barList(QStringLiteral("mmoxijieshuoming"));
+    const QStringList pictures = form.barList(QStringLiteral("mmoxijietupian"));
+    const int n = core::parseInt(form.text(QStringLiteral("cbb4")));
+    return pictures.mid(0, std::max(0, n));
+}
+
 } // namespace
 
 SectionKind productDetails() {
-    return {QStringLiteral("btnxijie"),
-            QStringLiteral("产品细节"),
-            QStringLiteral("tsxijie"),
-            QStringLiteral("细节"),
-            QStringLiteral("btn11"),
-            QStringLiteral("生成"),
-            QStringLiteral("btn20"),
-            build,
-            html};
+    SectionKind kind{QStringLiteral("btnxijie"),
+                     QStringLiteral("产品细节"),
+                     QStringLiteral("tsxijie"),
+                     QStringLiteral("细节"),
+                     QStringLiteral("btn11"),
+                     QStringLiteral("生成"),
+                     QStringLiteral("btn20"),
+                     build,
+                     html};
+    kind.pictures = measuredPictures;
+    return kind;
 }
 
 } // namespace description

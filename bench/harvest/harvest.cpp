@@ -2,11 +2,11 @@
 // from a loopback server that answers each after 50 ms, beside a strictly
 // sequential fetch of the same list in the same run.
 //   cmake --build build --target harvest && build/harvest
+#include "core/fetch.h"
 #include "core/form.h"
 #include "tests/support/fake_platform.h"
 #include "tests/tools/images/picture_server.h"
 #include "tools/images/imgurl.h"
-#include "tools/images/transfers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     qputenv("QINGWU_HEADLESS_DIALOGS", "1");
     QApplication application(argc, argv);
     testing::FakePlatform& fake = testing::fakePlatform();
+    fake.network = true; // the real fetch service; dialogs stay recorded
     core::setPlatform(&fake);
 
     // The parse writes its gallery page into the current folder.
@@ -52,7 +53,14 @@ int main(int argc, char** argv) {
 
     QElapsedTimer clock;
     clock.start();
-    window.fire(QStringLiteral("btn2Click"));
+    {
+        QEventLoop loop;
+        QObject::connect(&window, &core::Form::busyChanged, &loop, [&loop](bool busy) {
+            if (!busy) loop.quit();
+        });
+        window.fire(QStringLiteral("btn2Click"));
+        if (window.busy()) loop.exec();
+    }
     const qint64 parallel = clock.elapsed();
     const int kept = window.control<QTreeWidget>(QStringLiteral("lv1"))->topLevelItemCount();
 
@@ -76,17 +84,24 @@ int main(int argc, char** argv) {
     QStringList fresh;
     for (const QString& address : addresses)
         fresh << address + QStringLiteral("?six");
-    tools::Transfers narrow(nullptr, 6);
+    QList<core::FetchRequest> requests;
+    for (const QString& address : fresh)
+        requests.append({address, core::FetchKind::Picture, true});
+    core::FetchBatch narrow;
     clock.restart();
-    narrow.run(fresh, [](const QString&, const std::optional<QByteArray>&) {});
+    {
+        QEventLoop loop;
+        narrow.start(requests, 6, [](const core::Fetched&) {}, [&loop] { loop.quit(); });
+        loop.exec();
+    }
     const qint64 six = clock.elapsed();
 
     std::printf("pictures: %d, kept above 50 KB: %d, fetched exactly once by the parse: %d\n", count, kept,
                 once);
     std::printf("parse (%d at a time): %lld ms, sequential fetch: %lld ms, ratio: %.3f (goal 0.1)\n",
-                tools::Tfrmimgurl::kSimultaneous, static_cast<long long>(parallel),
+                core::fetchLimits().simultaneous, static_cast<long long>(parallel),
                 static_cast<long long>(sequential), double(parallel) / double(sequential));
-    std::printf("the transfer pool with 6 at a time: %lld ms, ratio: %.3f\n", static_cast<long long>(six),
+    std::printf("the fetch pool with 6 at a time: %lld ms, ratio: %.3f\n", static_cast<long long>(six),
                 double(six) / double(sequential));
     core::setPlatform(nullptr);
     return once == count ? 0 : 1;

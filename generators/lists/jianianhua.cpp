@@ -198,6 +198,6 @@ QINGWU_WINDOW(
     TFrmjianianhua,
     {.order = 620,
      .tile = core::Tile{.page = u"ts6", .row = 4, .column = 3, .image = u"img54", .caption = u"仿嘉年华列表"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"lbl8"}})
 
 } // namespace generators

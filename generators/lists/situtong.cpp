@@ -120,6 +120,6 @@ QINGWU_WINDOW(TFrmsitutong, {.order = 580,
                                                 .column = 2,
                                                 .image = u"img130",
                                                 .caption = u"通用四图列表"},
-                             .preview = core::ShopPreview{.place = core::Place::Home}})
+                             .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"lbl2"}})
 
 } // namespace generators

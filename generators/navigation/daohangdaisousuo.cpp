@@ -95,6 +95,6 @@ QINGWU_WINDOW(
     TFrmdaohangdaisousuo,
     {.order = 310,
      .tile = core::Tile{.page = u"ts7", .row = 2, .column = 2, .image = u"img17", .caption = u"导航带搜索"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Top}})
 
 } // namespace generators

@@ -128,6 +128,6 @@ QINGWU_WINDOW(
     Tfrmdh,
     {.order = 300,
      .tile = core::Tile{.page = u"ts7", .row = 3, .column = 1, .image = u"img19", .caption = u"默认导航修改"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::NavigationStyle}})
 
 } // namespace generators

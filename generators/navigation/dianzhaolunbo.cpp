@@ -79,6 +79,6 @@ QINGWU_WINDOW(
     Tfrmdianzhaolunbo,
     {.order = 320,
      .tile = core::Tile{.page = u"ts7", .row = 2, .column = 3, .image = u"img13", .caption = u"店招带轮播"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Sign}})
 
 } // namespace generators

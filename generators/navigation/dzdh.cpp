@@ -127,6 +127,6 @@ QINGWU_WINDOW(
     Tfrmdzdh,
     {.order = 290,
      .tile = core::Tile{.page = u"ts7", .row = 2, .column = 1, .image = u"img18", .caption = u"店招导航"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Top, .output = u"mmo1"}})
 
 } // namespace generators

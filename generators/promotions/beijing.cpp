@@ -48,6 +48,6 @@ QINGWU_WINDOW(
     Tfrmbeijing,
     {.order = 70,
      .tile = core::Tile{.page = u"tsmg1", .row = 3, .column = 1, .image = u"img106", .caption = u"固定背景"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::NavigationStyle, .output = u"mmo1"}})
 
 } // namespace generators

@@ -6,6 +6,7 @@
 #include "core/fit.h"
 #include "core/form.h"
 #include "core/shoppreview.h"
+#include "tests/support/child_process.h"
 #include "tests/support/helpers.h"
 
 #include <QAbstractButton>
@@ -18,7 +19,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -356,22 +356,12 @@ TEST(Layout, EveryWindowFitsItsScreenAndCaptions) {
 
 // Runs the check above in a child process on a 1920 × 1080 screen.
 void runCase(const char* name, const QByteArray& scale, const QByteArray& fontScale) {
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(
-        QStringLiteral("QT_QPA_PLATFORM"),
-        QStringLiteral("offscreen:configfile=" QINGWU_SOURCE_DIR "/tests/support/screen.json"));
-    environment.insert(QStringLiteral("QINGWU_LAYOUT_CASE"), QString::fromLatin1(name));
-    if (!scale.isEmpty()) environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale));
-    if (!fontScale.isEmpty())
-        environment.insert(QStringLiteral("QINGWU_LAYOUT_FONT_SCALE"), QString::fromLatin1(fontScale));
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--gtest_filter=Layout.EveryWindowFitsItsScreenAndCaptions")});
-    ASSERT_TRUE(child.waitForFinished(300000));
-    const QString output = QString::fromUtf8(child.readAll());
-    EXPECT_EQ(child.exitCode(), 0) << name << "\n" << output.toStdString();
+    SCOPED_TRACE(name);
+    testing::runInChildProcess(
+        QStringLiteral("Layout.EveryWindowFitsItsScreenAndCaptions"), QStringLiteral("screen.json"),
+        {{QStringLiteral("QINGWU_LAYOUT_CASE"), QString::fromLatin1(name)},
+         {QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(scale)},
+         {QStringLiteral("QINGWU_LAYOUT_FONT_SCALE"), QString::fromLatin1(fontScale)}});
 }
 
 TEST(Layout, AtTheDesignSize) {

@@ -1,7 +1,7 @@
-#include "core/realplatform.h"
 #include "description/assistant.h"
 #include "tests/description/assistant_support.h"
 #include "tests/description/http_server.h"
+#include "tests/tools/images/hostile.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -9,7 +9,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,7 +24,7 @@ protected:
     // Renders with a render button and checks the code box and the preview page.
     void expectRender(const char* handler, const QString& expected) {
         const int before = browser()->navigations.size();
-        w->fire(handler);
+        testing::fireAndSettle(w, handler);
         EXPECT_EQ(code(), expected);
         // The page holds the code's lines, each followed by CR LF.
         const QString lines = expected.isEmpty() || expected.endsWith("\r\n") ? expected : expected + "\r\n";
@@ -37,7 +40,7 @@ protected:
         // The handler ends in the generic error box with the failure's message.
         auto& recorder = dynamic_cast<testing::FakePlatform&>(core::platform());
         recorder.calls.clear();
-        w->fire(handler);
+        testing::fireAndSettle(w, handler);
         EXPECT_EQ(recorder.callsOf("messageBox").size(), 1);
         EXPECT_EQ(recorder.lastMessage().text, failure);
         EXPECT_EQ(recorder.lastMessage().title, recorder.applicationTitle());
@@ -514,16 +517,11 @@ TEST_F(SectionsTest, DetailsAsAListUseOnlyTheCountedEntries) {
     expectStop("btn11Click", "'abc' is not a valid integer value");
 }
 
-// Downloads go to a real HTTP server on the loopback address; everything else
-// stays with the recording platform.
+// Pictures come from a real HTTP server on the loopback address through the
+// real fetch service; everything else stays with the recording platform.
 class DownloadingPlatform : public testing::FakePlatform {
 public:
-    bool download(const QString& address, const QString& path) override {
-        downloads << address;
-        return real.download(address, path);
-    }
-    QStringList downloads;
-    core::RealPlatform real;
+    DownloadingPlatform() { network = true; }
 };
 
 QByteArray jpegOfHeight(int height) {
@@ -571,9 +569,9 @@ TEST_F(DetailsOverlayTest, MeasuresEachDownloadedPicture) {
         detailsFrame("750", overlayBlock("750", "390", "350", tall, "#T", "t0", "#D", "d0") +
                                 overlayBlock("750", "20", "-20", low, "#T", "t1", "#D", "d1"));
     const int before = browser()->navigations.size();
-    w->fire("btn11Click");
+    testing::fireAndSettle(w, "btn11Click");
     EXPECT_EQ(code(), expected);
-    EXPECT_EQ(downloading.downloads, QStringList({tall, low}));
+    EXPECT_EQ(downloading.fetched(), QStringList({tall, low}));
     EXPECT_EQ(browser()->navigations.size(), before + 1);
     // The scratch picture lives outside the working folder.
     EXPECT_FALSE(scratch().isEmpty());
@@ -587,14 +585,67 @@ TEST_F(DetailsOverlayTest, MeasuresEachDownloadedPicture) {
 TEST_F(DetailsOverlayTest, AFailedDownloadIsReportedAndNothingOlderIsMeasured) {
     w->setText("cbb4", "1");
     w->setText("mmoxijietupian", server.address("/400.jpg"));
-    w->fire("btn11Click");
+    testing::fireAndSettle(w, "btn11Click");
     ASSERT_TRUE(code().contains("height:390px;"));
 
     const QString missing = server.address("/missing.jpg");
     w->setText("mmoxijietupian", missing);
-    expectStop("btn11Click", "图片下载失败：" + missing);
+    expectStop("btn11Click", "下载“" + missing + "”失败：服务器回答 404。");
+    EXPECT_FALSE(QFile::exists(scratch()));
     w->setText("mmoxijietupian", server.address("/png.jpg"));
     expectStop("btn11Click", "图片不是JPEG格式，无法读取尺寸：" + server.address("/png.jpg"));
+}
+
+// Each hostile answer stops the render with its message inside its limit;
+// the code box and the preview stay, and no scratch picture is left.
+TEST_F(DetailsOverlayTest, HostileAnswersStopTheRender) {
+    testing::HostileServer hostile;
+    ASSERT_TRUE(hostile.running());
+    w->setText("cbb4", "1");
+    QList<testing::HostileRow> table = hostile.rows();
+    const QString html = testing::htmlAsJpeg(hostile);
+    table.append({html, "", 1000});
+    const qint64 before = testing::residentBytes();
+    for (const testing::HostileRow& row : table) {
+        w->setText("mmoxijietupian", row.address);
+        QElapsedTimer clock;
+        clock.start();
+        expectStop("btn11Click", row.address == html ? "图片不是JPEG格式，无法读取尺寸：" + html
+                                                     : testing::hostileMessage(row));
+        EXPECT_LE(clock.elapsed(), row.within) << row.address.toStdString();
+        EXPECT_FALSE(QFile::exists(scratch())) << row.address.toStdString();
+    }
+    EXPECT_LT(testing::residentBytes() - before, 100LL << 20);
+}
+
+// While a picture stalls the window keeps its countdown going, and Esc ends
+// the wait at once.
+TEST_F(DetailsOverlayTest, AStalledPictureCanBeCancelledWhileTheWindowLives) {
+    testing::PictureServer hostile;
+    ASSERT_TRUE(hostile.running());
+    auto* countdown = w->control<QTimer>("tmr1");
+    w->show();
+    int ticks = 0;
+    QObject::connect(countdown, &QTimer::timeout, w, [&ticks] { ++ticks; });
+    countdown->setInterval(50);
+    countdown->start();
+    w->setText("mmodaima", "previous");
+    w->setText("cbb4", "1");
+    w->setText("mmoxijietupian", hostile.base() + "/stall/s.jpg");
+    w->fire("btn11Click");
+    ASSERT_TRUE(w->busy());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 5; }, 5000));
+    EXPECT_TRUE(w->busy());
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(w->control<QWidget>("mmoxijietupian"), Qt::Key_Escape);
+    EXPECT_FALSE(w->busy());
+    EXPECT_LT(clock.elapsed(), 100);
+    EXPECT_EQ(code(), "previous");
+    EXPECT_TRUE(downloading.callsOf("messageBox").isEmpty());
+    countdown->stop();
+    countdown->setInterval(1000);
+    w->hide();
 }
 
 // ---- Section title ----

@@ -1,7 +1,9 @@
 #include "tests/support/fake_platform.h"
 
+#include "core/fetch.h"
+
 #include <QFile>
-#include <QSaveFile>
+#include <QTimer>
 #include <QWidget>
 
 namespace testing {
@@ -94,21 +96,75 @@ bool FakePlatform::moveToTrash(const QString& path) {
     return QFile::remove(path);
 }
 
-bool FakePlatform::download(const QString& address, const QString& path) {
-    record(QStringLiteral("download"), nullptr, {}, {}, address, path);
-    const auto it = served.constFind(address);
-    if (it == served.constEnd()) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(*it);
-    return file.commit();
+// A transfer served from the fake's tables.
+class FakeTransfer : public core::Transfer {
+public:
+    FakeTransfer(FakePlatform* owner, const core::FetchRequest& request)
+        : m_owner(owner)
+        , m_request(request) {
+        if (owner->held.contains(request.address))
+            owner->m_pending << this;
+        else
+            QTimer::singleShot(0, this, [this] { complete(); });
+    }
+    ~FakeTransfer() override { m_owner->m_pending.removeAll(this); }
+
+    const QString& address() const { return m_request.address; }
+
+    void complete() {
+        m_owner->m_pending.removeAll(this);
+        core::Fetched result;
+        result.address = m_request.address;
+        const auto served = m_owner->served.constFind(m_request.address);
+        if (m_owner->failures.contains(m_request.address)) {
+            result.error = m_owner->failures.value(m_request.address);
+        } else if (served == m_owner->served.constEnd()) {
+            result.error = core::fetchError::network(m_request.address, QStringLiteral("测试没有提供这个地址。"));
+        } else if (served->size() > core::fetchCap(m_request.kind)) {
+            result.error = core::fetchError::tooLarge(m_request.address, core::fetchCap(m_request.kind));
+        } else {
+            result.size = served->size();
+            result.bytes = m_request.sizeOnly ? served->left(core::kHeadBytes) : *served;
+        }
+        emit finished(result);
+        deleteLater();
+    }
+
+    void cancel() override {
+        m_owner->cancelledFetches << m_request.address;
+        m_owner->m_pending.removeAll(this);
+        deleteLater();
+    }
+
+private:
+    FakePlatform* m_owner;
+    core::FetchRequest m_request;
+};
+
+core::Transfer* FakePlatform::fetch(const core::FetchRequest& request) {
+    record(QStringLiteral("fetch"), nullptr, {}, {}, request.address);
+    if (network && !served.contains(request.address) && !failures.contains(request.address) &&
+        !held.contains(request.address))
+        return core::startFetch(request);
+    return new FakeTransfer(this, request);
 }
 
-std::optional<QByteArray> FakePlatform::httpGet(const QString& address) {
-    record(QStringLiteral("httpGet"), nullptr, {}, {}, address);
-    const auto it = served.constFind(address);
-    if (it == served.constEnd()) return std::nullopt;
-    return *it;
+void FakePlatform::release(const QString& address) {
+    held.remove(address);
+    const QList<FakeTransfer*> waiting = m_pending;
+    for (FakeTransfer* transfer : waiting)
+        if (transfer->address() == address) transfer->complete();
+}
+
+int FakePlatform::pendingFetches() const {
+    return int(m_pending.size());
+}
+
+QStringList FakePlatform::fetched() const {
+    QStringList addresses;
+    for (const PlatformCall& call : callsOf(QStringLiteral("fetch")))
+        addresses << call.address;
+    return addresses;
 }
 
 QString FakePlatform::sendMail(const core::Mail& mail) {
@@ -143,6 +199,10 @@ void FakePlatform::reset() {
     folders.clear();
     inputs.clear();
     served.clear();
+    failures.clear();
+    network = false;
+    held.clear();
+    cancelledFetches.clear();
     mailErrors.clear();
     tray = true;
     calls.clear();

@@ -4,6 +4,7 @@
 
 #include <QMap>
 #include <QQueue>
+#include <QSet>
 #include <QString>
 #include <QVector>
 #include <optional>
@@ -21,6 +22,7 @@ struct PlatformCall {
 };
 
 class FakeBrowser;
+class FakeTransfer;
 
 // The recording platform of the tests: every call is kept in order and the
 // answers come from a script queued by the test.
@@ -37,7 +39,14 @@ public:
     QQueue<std::optional<QFont>> fonts;
     QQueue<QString> folders;
     QQueue<std::optional<QString>> inputs;
-    QMap<QString, QByteArray> served; // bytes served for an address; others fail
+    // Network. An address of `served` answers its bytes and one of `failures`
+    // fails with its message; the others go out to the real fetch service
+    // with `network` set, and fail without it. The transfers of a `held`
+    // address stay pending until release() (or their cancellation).
+    QMap<QString, QByteArray> served;
+    QMap<QString, QString> failures;
+    bool network = false;
+    QSet<QString> held;
     QQueue<QString> mailErrors;       // empty string: accepted
     bool tray = true;
 
@@ -48,6 +57,15 @@ public:
     QString clipboard;
     bool clipboardSet = false;
     int quitCount = 0;
+
+    QStringList cancelledFetches; // addresses whose transfers were cancelled
+
+    // Ends the pending transfers of a held address as its table says.
+    void release(const QString& address);
+    // Transfers held and not yet released nor cancelled.
+    int pendingFetches() const;
+    // The addresses asked for, in order.
+    QStringList fetched() const;
 
     QVector<PlatformCall> callsOf(const QString& kind) const;
     // The last message box, or an empty call.
@@ -73,8 +91,7 @@ public:
     void setClipboardText(const QString& text) override;
     void openDefault(const QString& target) override;
     bool moveToTrash(const QString& path) override;
-    bool download(const QString& address, const QString& path) override;
-    std::optional<QByteArray> httpGet(const QString& address) override;
+    core::Transfer* fetch(const core::FetchRequest& request) override;
     QString sendMail(const core::Mail& mail) override;
     core::Browser* createBrowser(QWidget* parent) override;
     bool trayAvailable() override { return tray; }
@@ -83,9 +100,13 @@ public:
     // The initial colour the last colour dialog started on.
     QColor lastInitialColor;
 
-private:
+protected:
     void record(const QString& kind, QWidget* owner, const QString& text = {}, const QString& title = {},
                 const QString& address = {}, const QString& path = {});
+
+private:
+    friend class FakeTransfer;
+    QList<FakeTransfer*> m_pending;
     QString m_title = QStringLiteral("青梧360");
 };
 
@@ -102,6 +123,7 @@ public:
     QMap<QString, QString> bodyStyle;
     QMap<QString, QString> bodyAttributes;
     QList<core::PictureElement> scriptedPictures;
+    int fittedWidth = 0; // the last width asked of fitWidth
 
     // Raises document complete as a loaded page would.
     void complete() { emit documentComplete(); }
@@ -114,6 +136,7 @@ public:
         bodyAttributes[name] = value;
     }
     QList<core::PictureElement> pictures() override { return scriptedPictures; }
+    void fitWidth(int width) override { fittedWidth = width; }
     QWidget* widget() override { return m_widget; }
 
 private:

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "core/failure.h"
+#include "core/fetch.h"
 #include "core/form.h"
 #include "core/registry.h"
 #include "tests/support/fake_platform.h"
 
+#include <QEventLoop>
+#include <QFile>
 #include <QString>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <unistd.h>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -33,6 +38,44 @@ inline QString failureOf(const std::function<void()>& action) {
         return failure.message();
     }
     return QStringLiteral("<no failure>");
+}
+
+// Turns the event loop until the window waits for the network no more, or
+// the time is up; false when it still waits.
+inline bool settle(core::Form* window, int milliseconds = 30000) {
+    if (!window->busy()) return true;
+    QEventLoop loop;
+    QObject::connect(window, &core::Form::busyChanged, &loop, [&loop](bool busy) {
+        if (!busy) loop.quit();
+    });
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+    return !window->busy();
+}
+
+// Runs a handler and waits for what it fetches.
+inline void fireAndSettle(core::Form* window, const QString& handler) {
+    window->fire(handler);
+    EXPECT_TRUE(settle(window)) << handler.toStdString();
+}
+
+// The fetch limits of the program, lowered for a test and restored after.
+class FetchLimitsScope {
+public:
+    FetchLimitsScope()
+        : m_saved(core::fetchLimits()) {}
+    ~FetchLimitsScope() { core::fetchLimits() = m_saved; }
+
+private:
+    core::FetchLimits m_saved;
+};
+
+// The resident memory of the test process in bytes.
+inline qint64 residentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLongLong() * sysconf(_SC_PAGESIZE);
 }
 
 // A fixture that starts every test with a clean recording platform.

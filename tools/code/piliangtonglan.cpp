@@ -102,34 +102,37 @@ Tfrmpiliangtonglan::Tfrmpiliangtonglan() : core::Form(QStringLiteral("Tfrmpilian
     on(QStringLiteral("N2Click"), [this] { setText(QStringLiteral("mmo1"), QString()); });
 }
 
-QSize Tfrmpiliangtonglan::pictureSize(const QString& address) {
-    const std::optional<QByteArray> bytes = core::platform().httpGet(address);
-    if (!bytes) core::fail(QStringLiteral("图片\"%1\"无法下载，转化停在这张图片。").arg(address));
-    const core::JpegHeader header = core::jpegSize(*bytes);
+QSize Tfrmpiliangtonglan::pictureSize(const core::Fetched& picture) {
+    if (!picture.ok()) core::fail(picture.error + QStringLiteral("转化停在这张图片。"));
+    const core::JpegHeader header = core::jpegSize(picture.bytes);
     if (!header.size.isValid())
         core::fail(QStringLiteral("图片\"%1\"不是可读的 JPEG 图片（%2），转化停在这张图片。")
-                       .arg(address, header.error));
+                       .arg(picture.address, header.error));
     return header.size;
 }
 
 void Tfrmpiliangtonglan::convert() {
     const QStringList typed = core::textLines(text(QStringLiteral("mmo1")));
     m_records.resize(typed.size());
-    auto* list = control<QTreeWidget>(QStringLiteral("lv1"));
-    list->clear();
+    control<QTreeWidget>(QStringLiteral("lv1"))->clear();
 
     const QString trimmed = text(QStringLiteral("mmo1")).trimmed();
     setText(QStringLiteral("mmo1"), trimmed);
-    const QStringList addresses = core::textLines(trimmed);
-    const QString prefix = text(QStringLiteral("edt2"));
     std::optional<core::Edition> edition;
     if (control<QRadioButton>(QStringLiteral("rb1"))->isChecked()) edition = core::Edition::Professional;
     if (control<QRadioButton>(QStringLiteral("rb2"))->isChecked()) edition = core::Edition::Tmall;
     if (control<QRadioButton>(QStringLiteral("rb3"))->isChecked()) edition = core::Edition::Basic;
+    convertFrom(0, core::textLines(trimmed), text(QStringLiteral("edt2")), edition);
+}
 
-    for (int i = 0; i < addresses.size(); ++i) {
-        const QString& address = addresses[i];
-        const QSize size = pictureSize(address);
+void Tfrmpiliangtonglan::convertFrom(int i, const QStringList& addresses, const QString& prefix,
+                                     std::optional<core::Edition> edition) {
+    if (i >= addresses.size()) return;
+    const QString address = addresses[i];
+    fetchThen(core::FetchRequest{address, core::FetchKind::Picture}, [=, this](const core::Fetched& picture) {
+        const QSize size = pictureSize(picture);
+        // The window refuses its commands while it waits, so the records
+        // are still those this conversion sized.
         Record& record = m_records[i];
         record.width = QString::number(size.width());
         record.height = QString::number(size.height());
@@ -140,12 +143,13 @@ void Tfrmpiliangtonglan::convert() {
         if (edition)
             record.code = wrapBanner(*edition, {record.width, record.height, reserved, QStringLiteral("-20px")},
                                      record.tag);
-        auto* row = new QTreeWidgetItem(list);
+        auto* row = new QTreeWidgetItem(control<QTreeWidget>(QStringLiteral("lv1")));
         row->setText(0, QStringLiteral("模") + QString::number(i + 1));
         row->setText(1, record.width);
         row->setText(2, record.height);
         row->setText(3, record.code);
-    }
+        convertFrom(i + 1, addresses, prefix, edition);
+    });
 }
 
 void Tfrmpiliangtonglan::showRow(bool copy) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/form.h"
+#include "core/handoff.h"
 
 #include <QSize>
 #include <QVector>
+#include <optional>
 
 namespace core {
 class Browser;
@@ -18,9 +20,9 @@ class Tfrmpiliangtonglan : public core::Form {
 public:
     Tfrmpiliangtonglan();
 
-    // The pixel size of the picture at an address, from its header only;
-    // fails naming the address when it cannot be fetched or read.
-    static QSize pictureSize(const QString& address);
+    // The pixel size of a fetched picture, from its header only; fails naming
+    // the address when it could not be fetched or is no readable JPEG picture.
+    static QSize pictureSize(const core::Fetched& picture);
 
 private:
     // What the converter knows of picture i.
@@ -29,6 +31,9 @@ private:
     };
 
     void convert();
+    // Fetches and converts picture i and those after it, one after another.
+    void convertFrom(int i, const QStringList& addresses, const QString& prefix,
+                     std::optional<core::Edition> edition);
     void showRow(bool copy);
     void thumbnails();
 

@@ -2,12 +2,14 @@
 
 #include "core/addresses.h"
 #include "core/failure.h"
+#include "core/fetch.h"
 #include "core/fit.h"
 #include "core/registry.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSaveFile>
 #include <QUrlQuery>
 
 namespace tools {
@@ -88,9 +90,16 @@ void TfrmBBEWM::saveQrPicture() {
     const QString folder = core::platform().chooseFolder(this, QStringLiteral("选择二维码图片保存位置"));
     if (folder.isEmpty()) return;
     const QString path = QDir(folder).filePath(kQrFileName);
-    if (!core::platform().download(m_qrAddress, path))
-        core::fail(QStringLiteral("二维码图片下载失败，图片没有保存：%1").arg(m_qrAddress));
-    message(QStringLiteral("图片保存完毕！"));
+    fetchThen(core::FetchRequest{m_qrAddress, core::FetchKind::Picture}, [this, path](const core::Fetched& got) {
+        if (!got.ok()) core::fail(got.error + QStringLiteral("图片没有保存。"));
+        // Only a picture is saved under the picture's name.
+        if (!core::looksLikePicture(got.bytes))
+            core::fail(core::fetchError::notPicture(got.address) + QStringLiteral("图片没有保存。"));
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(got.bytes) != got.bytes.size() || !file.commit())
+            core::fail(QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString()));
+        message(QStringLiteral("图片保存完毕！"));
+    });
 }
 
 QINGWU_WINDOW(TfrmBBEWM,

@@ -1,6 +1,7 @@
 #include "tools/images/gezilist.h"
 
 #include "core/failure.h"
+#include "core/fetch.h"
 #include "core/files.h"
 #include "core/registry.h"
 #include "core/text.h"
@@ -9,6 +10,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QImage>
@@ -21,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
+#include <QUrl>
 
 #ifndef QINGWU_GEZI_ADMIN_PASSWORD
 #define QINGWU_GEZI_ADMIN_PASSWORD "tuv517"
@@ -690,12 +693,26 @@ void Tfrmgezilist::showSample() {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         m_viewer->move(screen->geometry().center() - QPoint(size.width() / 2, size.height() / 2));
     m_viewer->show();
-    const std::optional<QByteArray> bytes = core::platform().httpGet(address);
-    if (!bytes) core::fail(QStringLiteral("示例图下载失败：%1").arg(address));
-    QImage image;
-    if (!image.loadFromData(*bytes, "JPEG"))
-        core::fail(QStringLiteral("JPEG error #53: 示例图不是 JPEG 图片"));
-    picture->setPixmap(QPixmap::fromImage(image));
+    const auto showJpeg = [picture](const QByteArray& bytes) {
+        QImage image;
+        if (!image.loadFromData(bytes, "JPEG"))
+            core::fail(QStringLiteral("JPEG error #53: 示例图不是 JPEG 图片"));
+        picture->setPixmap(QPixmap::fromImage(image));
+    };
+    // The shipped styles' samples are files of the program: read, not fetched.
+    const QUrl local(address);
+    if (local.isLocalFile()) {
+        QFile file(local.toLocalFile());
+        if (!file.open(QIODevice::ReadOnly)) core::fail(QStringLiteral("示例图无法读取：%1").arg(address));
+        if (file.size() > core::fetchCap(core::FetchKind::Picture))
+            core::fail(core::fetchError::tooLarge(address, core::fetchCap(core::FetchKind::Picture)));
+        showJpeg(file.readAll());
+        return;
+    }
+    fetchThen(core::FetchRequest{address, core::FetchKind::Picture}, [showJpeg](const core::Fetched& got) {
+        if (!got.ok()) core::fail(got.error);
+        showJpeg(got.bytes);
+    });
 }
 
 QINGWU_WINDOW(Tfrmgezilist, {.order = 790,

@@ -2,11 +2,11 @@
 
 #include "core/addresses.h"
 #include "core/failure.h"
+#include "core/fetch.h"
 #include "core/files.h"
 #include "core/fit.h"
 #include "core/registry.h"
 #include "core/text.h"
-#include "tools/images/transfers.h"
 
 #include <QDate>
 #include <QDir>
@@ -27,6 +27,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace tools {
 
@@ -102,8 +103,7 @@ QString numberLabel(int ordinal) {
 
 Tfrmimgurl::Tfrmimgurl()
     : Form(QStringLiteral("Tfrmimgurl"),
-           QStringLiteral("青梧360 图片下载器 - 宝贝图片批量提取 V5.0 - 青梧工作室出品"))
-    , m_transfers(new Transfers(this, kSimultaneous)) {
+           QStringLiteral("青梧360 图片下载器 - 宝贝图片批量提取 V5.0 - 青梧工作室出品")) {
     setMinimumSize(1360, 850);
     resize(1366, 850);
 
@@ -142,9 +142,7 @@ Tfrmimgurl::Tfrmimgurl()
     gauge->setGeometry(8, 308, 170, 20);
     gauge->setRange(0, 100);
     gauge->setValue(0);
-    QPushButton* stop =
-        addButton(this, QStringLiteral("btnstop"), QRect(8, 332, 170, 26), QStringLiteral("停止"));
-    stop->setEnabled(false);
+    setStopButton(addButton(this, QStringLiteral("btnstop"), QRect(8, 332, 170, 26), QStringLiteral("停止")));
     addCaption(this, QRect(8, 370, 80, 22), QStringLiteral(" 缩略图尺寸: "));
     addEdit(this, QStringLiteral("edt3"), QRect(90, 368, 50, 24), QStringLiteral("100"));
     addCaption(this, QRect(142, 370, 34, 22), QStringLiteral(" px "));
@@ -278,7 +276,9 @@ Tfrmimgurl::Tfrmimgurl()
     on(QStringLiteral("N5Click"), [this] { close(); });
     on(QStringLiteral("N6Click"), [this] { browse(core::addresses::imageDownloaderDownload); });
     on(QStringLiteral("N7Click"), [this] { browse(core::addresses::imageDownloaderHelp); });
-    on(QStringLiteral("btnstopClick"), [this] { m_transfers->cancel(); });
+    connect(this, &Form::busyChanged, this, &Tfrmimgurl::setBusy);
+    // A stopped parse or download changes nothing but the gauge.
+    connect(this, &Form::waitCancelled, this, [gauge] { gauge->setValue(0); });
     on(QStringLiteral("FormClose"), [] {
         if (QFile::exists(previewFile())) core::platform().moveToTrash(previewFile());
     });
@@ -321,7 +321,6 @@ void Tfrmimgurl::browse(const QString& address) {
 }
 
 void Tfrmimgurl::setBusy(bool busy) {
-    control<QPushButton>(QStringLiteral("btnstop"))->setEnabled(busy);
     for (const QString& name : {QStringLiteral("btn2"), QStringLiteral("btn5")})
         control<QPushButton>(name)->setEnabled(!busy);
 }
@@ -330,59 +329,78 @@ void Tfrmimgurl::setCount() {
     setText(QStringLiteral("lbl1"), QString::number(list(QStringLiteral("lv1"))->topLevelItemCount()));
 }
 
+QStringList Tfrmimgurl::inOrder(const QStringList& addresses, const QHash<QString, QString>& failures) {
+    QStringList listed;
+    QSet<QString> seen;
+    for (const QString& address : addresses)
+        if (failures.contains(address) && !seen.contains(address)) {
+            seen.insert(address);
+            listed << failures.value(address);
+        }
+    return listed;
+}
+
+void Tfrmimgurl::reportFailures(const QStringList& failures, const QString& heading) {
+    if (failures.isEmpty()) return;
+    // One box for the whole batch, however many failed.
+    constexpr int kShown = 20;
+    QStringList lines = failures.mid(0, kShown);
+    if (failures.size() > kShown)
+        lines << QStringLiteral("……另有 %1 个地址未列出。").arg(failures.size() - kShown);
+    message(heading.arg(failures.size()) + QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n")));
+}
+
 void Tfrmimgurl::parse() {
-    if (m_transfers->running()) return;
     control<QTabWidget>(QStringLiteral("pgc1"))->setCurrentIndex(1);
     const QList<core::PictureElement> elements = browser(1)->pictures();
     if (elements.isEmpty()) return;
     const QString thresholdText = text(QStringLiteral("edtdaxiao"));
     const qint64 limit = qint64(core::parseInt(thresholdText)) * 1024;
 
+    // Each distinct address is measured once, twelve at a time; only the
+    // size and the first bytes of a picture are kept.
     QStringList addresses;
-    for (const core::PictureElement& element : elements)
+    QList<core::FetchRequest> requests;
+    for (const core::PictureElement& element : elements) {
         addresses << element.name + element.src;
-
-    // Each distinct address is measured once, a few at a time.
+        requests.append({addresses.last(), core::FetchKind::Picture, true});
+    }
     auto* gauge = control<QProgressBar>(QStringLiteral("g1"));
-    const qsizetype distinct = QSet<QString>(addresses.begin(), addresses.end()).size();
-    gauge->setRange(0, int(distinct));
+    gauge->setRange(0, int(QSet<QString>(addresses.begin(), addresses.end()).size()));
     gauge->setValue(0);
-    QHash<QString, qint64> sizes;
-    setBusy(true);
-    const bool complete =
-        m_transfers->run(addresses, [&](const QString& address, const std::optional<QByteArray>& bytes) {
-            sizes.insert(address, bytes ? bytes->size() : -1);
+    auto sizes = std::make_shared<QHash<QString, qint64>>();
+    auto failures = std::make_shared<QHash<QString, QString>>();
+    fetchThen(
+        requests,
+        [sizes, failures, gauge](const core::Fetched& result) {
+            if (!result.ok())
+                failures->insert(result.address, result.error);
+            else if (!core::looksLikePicture(result.bytes))
+                failures->insert(result.address, core::fetchError::notPicture(result.address));
+            else
+                sizes->insert(result.address, result.size);
             gauge->setValue(gauge->value() + 1);
+        },
+        [this, addresses, limit, thresholdText, sizes, failures] {
+            QTreeWidget* images = list(QStringLiteral("lv1"));
+            images->clear();
+            int kept = 0;
+            for (const QString& address : addresses) {
+                const auto size = sizes->constFind(address);
+                if (size == sizes->constEnd() || *size <= limit) continue;
+                QTreeWidgetItem* item = row(numberLabel(++kept), address, sizeLabel(*size));
+                item->setCheckState(0, Qt::Unchecked);
+                images->addTopLevelItem(item);
+            }
+            setCount();
+            reportFailures(inOrder(addresses, *failures), QStringLiteral("有 %1 个图片地址没有取到图片，未计入列表："));
+            core::platform().messageBox(this,
+                                        QStringLiteral("成功解析大于 ") + thresholdText +
+                                            QStringLiteral(" KB, 的图片为 ") + QString::number(kept) +
+                                            QStringLiteral(" 张！"),
+                                        QStringLiteral("提示信息"), core::Buttons::OkCancel);
+            thumbnails(false);
         });
-    setBusy(false);
-    if (!complete) {
-        gauge->setValue(0);
-        return;
-    }
-
-    QTreeWidget* images = list(QStringLiteral("lv1"));
-    images->clear();
-    int kept = 0;
-    int unreachable = 0;
-    for (const QString& address : addresses) {
-        const qint64 size = sizes.value(address, -1);
-        if (size < 0) {
-            ++unreachable;
-            continue;
-        }
-        if (size <= limit) continue;
-        QTreeWidgetItem* item = row(numberLabel(++kept), address, sizeLabel(size));
-        item->setCheckState(0, Qt::Unchecked);
-        images->addTopLevelItem(item);
-    }
-    setCount();
-    QString report = QStringLiteral("成功解析大于 ") + thresholdText + QStringLiteral(" KB, 的图片为 ") +
-                     QString::number(kept) + QStringLiteral(" 张！");
-    if (unreachable > 0)
-        report += QStringLiteral("\r\n另有 ") + QString::number(unreachable) +
-                  QStringLiteral(" 张图片无法获取，未计入列表！");
-    core::platform().messageBox(this, report, QStringLiteral("提示信息"), core::Buttons::OkCancel);
-    thumbnails(false);
 }
 
 void Tfrmimgurl::thumbnails(bool numbered) {
@@ -516,7 +534,6 @@ void Tfrmimgurl::sortByNumber() {
 }
 
 void Tfrmimgurl::download() {
-    if (m_transfers->running()) return;
     const QString chosen = core::platform().chooseFolder(this, QStringLiteral("请选择图片保存的文件夹"));
     if (chosen.isEmpty()) return;
     const QString target = chosen + QStringLiteral("/QwImg") + m_date;
@@ -525,8 +542,8 @@ void Tfrmimgurl::download() {
     if (images->topLevelItemCount() == 0) core::fail(QStringLiteral("图片列表为空，没有可下载的图片！"));
 
     // Every row gets its position number; rows of other kinds keep theirs unused.
-    QHash<QString, QStringList> files;
-    QStringList addresses;
+    auto files = std::make_shared<QHash<QString, QStringList>>();
+    QList<core::FetchRequest> requests;
     for (int p = 1; p <= images->topLevelItemCount(); ++p) {
         const QString address = images->topLevelItem(p - 1)->text(1);
         const QString extension = address.contains(QStringLiteral("jpg"))   ? QStringLiteral(".jpg")
@@ -534,31 +551,44 @@ void Tfrmimgurl::download() {
                                   : address.contains(QStringLiteral("png")) ? QStringLiteral(".png")
                                                                             : QString();
         if (extension.isEmpty()) continue;
-        files[address] << target + u'/' + QString::number(p) + extension;
-        addresses << address;
+        (*files)[address] << target + u'/' + QString::number(p) + extension;
+        requests.append({address, core::FetchKind::Picture});
     }
 
     auto* gauge = control<QProgressBar>(QStringLiteral("g1"));
-    gauge->setRange(0, int(files.size()));
+    gauge->setRange(0, int(files->size()));
     gauge->setValue(0);
-    int failed = 0;
-    setBusy(true);
-    const bool complete =
-        m_transfers->run(addresses, [&](const QString& address, const std::optional<QByteArray>& bytes) {
-            for (const QString& path : files.value(address)) {
-                QSaveFile file(path);
-                const bool written = bytes && file.open(QIODevice::WriteOnly) &&
-                                     file.write(*bytes) == bytes->size() && file.commit();
-                if (!written) ++failed;
-            }
+    auto failures = std::make_shared<QHash<QString, QString>>();
+    fetchThen(
+        requests,
+        [files, failures, gauge](const core::Fetched& result) {
             gauge->setValue(gauge->value() + 1);
+            // Only a picture is ever written under a picture's name.
+            if (!result.ok()) {
+                failures->insert(result.address, result.error);
+                return;
+            }
+            if (!core::looksLikePicture(result.bytes)) {
+                failures->insert(result.address, core::fetchError::notPicture(result.address));
+                return;
+            }
+            QStringList unwritten;
+            for (const QString& path : files->value(result.address)) {
+                QSaveFile file(path);
+                if (!file.open(QIODevice::WriteOnly) || file.write(result.bytes) != result.bytes.size() ||
+                    !file.commit())
+                    unwritten << QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString());
+            }
+            if (!unwritten.isEmpty()) failures->insert(result.address, unwritten.join(QStringLiteral("\r\n")));
+        },
+        [this, failures, target, requests] {
+            QStringList order;
+            for (const core::FetchRequest& request : requests)
+                order << request.address;
+            reportFailures(inOrder(order, *failures), QStringLiteral("有 %1 张图片没有保存："));
+            message(QStringLiteral("图片下载完成！"));
+            core::platform().openDefault(target);
         });
-    setBusy(false);
-    if (!complete) return;
-    message(failed == 0 ? QStringLiteral("图片下载完成！")
-                        : QStringLiteral("图片下载完成！其中 ") + QString::number(failed) +
-                              QStringLiteral(" 张图片下载失败。"));
-    core::platform().openDefault(target);
 }
 
 QINGWU_WINDOW(Tfrmimgurl, {.order = 800,

@@ -2,14 +2,13 @@
 
 #include "core/form.h"
 
+#include <QHash>
 #include <QStringList>
 
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace tools {
-
-class Transfers;
 
 // The size of a picture as the lists show it: 500B, 2K, 50K, 1.50M, 1.00G.
 QString sizeLabel(qint64 bytes);
@@ -22,17 +21,11 @@ QString numberLabel(int ordinal);
 class Tfrmimgurl : public core::Form {
     Q_OBJECT
 public:
-    // Pictures measured or downloaded at the same time: two network managers'
-    // worth of connections to one server (a shop's pictures mostly come from
-    // one picture server, and a browser opens six to each).
-    static constexpr int kSimultaneous = 12;
-
     Tfrmimgurl();
 
     static QString previewFile();
     // The date part of the download folder's name, fixed at creation.
     QString dateText() const { return m_date; }
-    Transfers* transfers() const { return m_transfers; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -54,10 +47,13 @@ private:
     void sortByNumber();
     void setCount();
     void setBusy(bool busy);
+    // The failures of a batch in the order of its addresses.
+    static QStringList inOrder(const QStringList& addresses, const QHash<QString, QString>& failures);
+    // One message listing the addresses that failed, if any.
+    void reportFailures(const QStringList& failures, const QString& heading);
     QTreeWidget* list(const QString& name) const;
 
     core::Browser* m_browsers[4] = {};
-    Transfers* m_transfers;
     QString m_date;
     bool m_started = false;
 };

@@ -392,6 +392,10 @@ void Tfrmredian::extract(int layout) {
 
 void Tfrmredian::showPage(const QString& page) {
     if (!m_browser) m_browser = core::platform().createBrowser(control<QWidget>(QStringLiteral("wb1")));
+    // The picture at the page width it is made for, scaled down where the
+    // browser is narrower.
+    const int width = text(QStringLiteral("cbb1")).toInt();
+    m_browser->fitWidth(width > 0 ? width + core::kPageMargins : 0);
     m_browser->navigate(page);
 }
 

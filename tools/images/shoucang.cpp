@@ -2,6 +2,7 @@
 
 #include "core/addresses.h"
 #include "core/failure.h"
+#include "core/fetch.h"
 #include "core/files.h"
 #include "core/registry.h"
 #include "core/text.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QSaveFile>
 
 namespace tools {
 
@@ -102,11 +104,15 @@ void Tfrmshoucang::extract() {
     const QString address = text(QStringLiteral("edt1"));
     // A page left from an earlier shop must never answer for this one.
     QFile::remove(pagePath());
-    if (!core::platform().download(address, pagePath()))
-        core::fail(QStringLiteral("店铺首页下载失败，请检查店铺地址和网络：%1").arg(address));
-    const bool tmall = control<QRadioButton>(QStringLiteral("rb2"))->isChecked();
-    deliver(QStringLiteral("mmo1"), favouritesLink(core::readTextFile(pagePath()), tmall),
-            QStringLiteral("收藏代码提取完毕！"));
+    fetchThen(core::FetchRequest{address, core::FetchKind::Page}, [this](const core::Fetched& got) {
+        if (!got.ok()) core::fail(got.error + QStringLiteral("请检查店铺地址和网络。"));
+        QSaveFile page(pagePath());
+        if (!page.open(QIODevice::WriteOnly) || page.write(got.bytes) != got.bytes.size() || !page.commit())
+            core::fail(QStringLiteral("无法写入文件“%1”：%2").arg(pagePath(), page.errorString()));
+        const bool tmall = control<QRadioButton>(QStringLiteral("rb2"))->isChecked();
+        deliver(QStringLiteral("mmo1"), favouritesLink(core::readTextFile(pagePath()), tmall),
+                QStringLiteral("收藏代码提取完毕！"));
+    });
 }
 
 QINGWU_WINDOW(Tfrmshoucang,

@@ -3,15 +3,13 @@
 #include "core/text.h"
 #include "tools/code/piliangtonglan.h"
 
-#include "core/realplatform.h"
+#include "tests/tools/images/hostile.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <QImage>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -89,7 +87,7 @@ TEST_F(PiliangTest, DefaultsAndNoEditionYet) {
     EXPECT_EQ(list->headerItem()->text(3), "成品");
 
     w->setText("mmo1", kA + "\r\n" + kB);
-    w->fire("btn3Click");
+    testing::fireAndSettle(w, "btn3Click");
     EXPECT_EQ(column(0), QStringList({"模1", "模2"}));
     EXPECT_EQ(column(1), QStringList({"1920", "1921"}));
     EXPECT_EQ(column(2), QStringList({"600", "500"}));
@@ -117,32 +115,32 @@ TEST_F(PiliangTest, CodePerEditionFromThePicturesOwnSize) {
         w->control<QRadioButton>(c.button)->setChecked(true);
         w->setText("edt2", "M");
         w->setText("mmo1", kA + "\r\n" + kB);
-        w->fire("btn3Click");
+        testing::fireAndSettle(w, "btn3Click");
         EXPECT_EQ(column(3), QStringList({c.first, c.second})) << c.button;
     }
     // A picture narrower than the column gives a negative offset, written as it comes.
     w->setText("mmo1", kC);
-    w->fire("btn3Click");
+    testing::fireAndSettle(w, "btn3Click");
     EXPECT_EQ(column(3), QStringList({tmall("990", "300", "280", "0", "<img src=\"" + kC + "\" usemap=\"#M0\" />")}));
 }
 
 TEST_F(PiliangTest, TrimmedListNumbersRowsAndMaps) {
     w->control<QRadioButton>("rb1")->setChecked(true);
     w->setText("mmo1", "\r\n  " + kA + "\r\n" + kB + "\n" + kC + "\r\n\r\n  ");
-    w->fire("btn3Click");
+    testing::fireAndSettle(w, "btn3Click");
     EXPECT_EQ(w->text("mmo1"), kA + "\r\n" + kB + "\n" + kC);
     EXPECT_EQ(column(0), QStringList({"模1", "模2", "模3"}));
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(column(3)[i].contains(QString("usemap=\"#tarro%1\" />").arg(i))) << i;
     // The list is rebuilt, not appended to.
-    w->fire("btn3Click");
+    testing::fireAndSettle(w, "btn3Click");
     EXPECT_EQ(list->topLevelItemCount(), 3);
 }
 
 TEST_F(PiliangTest, ClickShowsDoubleClickCopiesAndMarks) {
     w->control<QRadioButton>("rb1")->setChecked(true);
     w->setText("mmo1", kA + "\r\n" + kB);
-    w->fire("btn3Click");
+    testing::fireAndSettle(w, "btn3Click");
     const QString code = professionalOrBasic("1921", "500", "480", "485.5",
                                              "<img src=\"" + kB + "\" usemap=\"#tarro1\" />");
     pick(1);
@@ -171,14 +169,49 @@ TEST_F(PiliangTest, UnreadablePicturesAreNamedAndStopTheRun) {
         fake().served["http://img.test/p.png"] = picture(100, 50, "PNG");
         fake().served["http://img.test/cut.jpg"] = picture(1920, 600).left(2);
         w->setText("mmo1", kA + "\r\n" + bad + "\r\n" + kA);
-        w->fire("btn3Click");
+        testing::fireAndSettle(w, "btn3Click");
         EXPECT_EQ(column(0), QStringList({"模1"})) << bad.toStdString();
         ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
         EXPECT_TRUE(fake().lastMessage().text.contains(bad)) << fake().lastMessage().text.toStdString();
     }
-    EXPECT_EQ(testing::failureOf([] { tools::Tfrmpiliangtonglan::pictureSize("http://img.test/p.png"); })
-                  .contains("p.png"),
-              true);
+    core::Fetched png;
+    png.address = "http://img.test/p.png";
+    png.bytes = picture(100, 50, "PNG");
+    EXPECT_TRUE(testing::failureOf([&] { tools::Tfrmpiliangtonglan::pictureSize(png); }).contains("p.png"));
+}
+
+TEST_F(PiliangTest, WaitsForEachPictureInTurnAndRefusesOtherCommandsMeanwhile) {
+    w->control<QRadioButton>("rb1")->setChecked(true);
+    fake().held << kB;
+    w->setText("mmo1", kA + "\r\n" + kB + "\r\n" + kC);
+    w->fire("btn3Click");
+    // The first picture converted, the second on its way.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->topLevelItemCount() == 1; }, 5000));
+    EXPECT_TRUE(w->busy());
+    EXPECT_EQ(fake().fetched(), QStringList({kA, kB}));
+    w->fire("N2Click"); // refused: the addresses stay
+    EXPECT_EQ(w->text("mmo1"), kA + "\r\n" + kB + "\r\n" + kC);
+    fake().release(kB);
+    ASSERT_TRUE(testing::settle(w));
+    EXPECT_EQ(column(0), QStringList({"模1", "模2", "模3"}));
+    EXPECT_EQ(fake().fetched(), QStringList({kA, kB, kC}));
+    w->fire("N2Click");
+    EXPECT_EQ(w->text("mmo1"), "");
+}
+
+TEST_F(PiliangTest, EscapeStopsTheConversionAtOnce) {
+    w->control<QRadioButton>("rb1")->setChecked(true);
+    fake().held << kB;
+    w->setText("mmo1", kA + "\r\n" + kB + "\r\n" + kC);
+    w->show();
+    w->fire("btn3Click");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fake().pendingFetches() == 1; }, 5000));
+    QTest::keyClick(w->control<QWidget>("mmo1"), Qt::Key_Escape);
+    EXPECT_FALSE(w->busy());
+    EXPECT_EQ(fake().cancelledFetches, QStringList({kB}));
+    EXPECT_EQ(column(0), QStringList({"模1"}));
+    EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
+    w->hide();
 }
 
 TEST_F(PiliangTest, ThumbnailPageAndPanel) {
@@ -209,49 +242,57 @@ TEST_F(PiliangTest, PasteAndClearTheAddresses) {
     EXPECT_EQ(w->text("mmo1"), "");
 }
 
-// The program's own HTTP client against a web server on the loopback address.
-TEST(PiliangNetwork, SizesOfPicturesServedOverHttp) {
+// Each hostile answer stops the conversion at its picture with its message,
+// inside its limit; the rows before it stay.
+TEST_F(PiliangTest, HostileAnswersStopAtTheirPicture) {
+    testing::HostileServer hostile;
+    ASSERT_TRUE(hostile.running());
+    w->control<QRadioButton>("rb1")->setChecked(true);
+    const qint64 before = testing::residentBytes();
+    QList<testing::HostileRow> table = hostile.rows();
+    for (testing::HostileRow& row : table)
+        row.why += "转化停在这张图片。";
+    const QString html = testing::htmlAsJpeg(hostile);
+    for (const testing::HostileRow& row : table + QList<testing::HostileRow>{{html, "", 1000}}) {
+        fake().reset();
+        fake().network = true;
+        fake().served[kA] = picture(1920, 600);
+        w->setText("mmo1", kA + "\r\n" + row.address + "\r\n" + kA);
+        QElapsedTimer clock;
+        clock.start();
+        testing::fireAndSettle(w, "btn3Click");
+        EXPECT_LE(clock.elapsed(), row.within) << row.address.toStdString();
+        EXPECT_EQ(column(0), QStringList({"模1"})) << row.address.toStdString();
+        ASSERT_EQ(fake().callsOf("messageBox").size(), 1) << row.address.toStdString();
+        if (row.address == html)
+            EXPECT_TRUE(fake().lastMessage().text.startsWith("图片\"" + html + "\"不是可读的 JPEG 图片（"))
+                << fake().lastMessage().text.toStdString();
+        else
+            EXPECT_EQ(fake().lastMessage().text, testing::hostileMessage(row));
+    }
+    EXPECT_LT(testing::residentBytes() - before, 100LL << 20);
+}
+
+// The real fetch service against a web server on the loopback address.
+TEST_F(PiliangTest, SizesOfPicturesServedOverHttp) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    {
-        QFile file(folder.filePath("banner.jpg"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(picture(1920, 600));
-        QFile other(folder.filePath("page.html"));
-        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-        other.write("<html></html>");
-    }
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    QProcess server;
-    server.start("/usr/bin/python3", {"-m", "http.server", QString::number(port), "--bind", "127.0.0.1",
-                                      "--directory", folder.path()});
-    ASSERT_TRUE(server.waitForStarted(10000));
-    bool up = false;
-    for (int i = 0; i < 100 && !up; ++i) {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, port);
-        up = socket.waitForConnected(100);
-        if (!up) QThread::msleep(50);
-    }
-    ASSERT_TRUE(up);
-
-    core::RealPlatform real;
-    core::setPlatform(&real);
-    const QString base = QString("http://127.0.0.1:%1/").arg(port);
-    const QSize size = tools::Tfrmpiliangtonglan::pictureSize(base + "banner.jpg");
-    const QString page = testing::failureOf([&] { tools::Tfrmpiliangtonglan::pictureSize(base + "page.html"); });
-    const QString missing =
-        testing::failureOf([&] { tools::Tfrmpiliangtonglan::pictureSize(base + "missing.jpg"); });
-    core::setPlatform(&testing::fakePlatform());
-    server.kill();
-    server.waitForFinished(5000);
-
-    EXPECT_EQ(size, QSize(1920, 600));
-    EXPECT_TRUE(page.contains(base + "page.html")) << page.toStdString();
-    EXPECT_TRUE(missing.contains(base + "missing.jpg")) << missing.toStdString();
+    QFile file(folder.filePath("banner.jpg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(picture(1920, 600));
+    file.close();
+    testing::PictureServer server(folder.path());
+    ASSERT_TRUE(server.running());
+    const QString banner = server.base() + "/files/banner.jpg";
+    const QString page = server.base() + "/files/none.html";
+    fake().network = true;
+    w->control<QRadioButton>("rb1")->setChecked(true);
+    w->setText("mmo1", banner + "\r\n" + page + "\r\n" + banner);
+    testing::fireAndSettle(w, "btn3Click");
+    EXPECT_EQ(column(1), QStringList({"1920"}));
+    EXPECT_EQ(column(2), QStringList({"600"}));
+    ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "下载“" + page + "”失败：服务器回答 404。转化停在这张图片。");
 }
 
 } // namespace

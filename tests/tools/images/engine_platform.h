@@ -7,9 +7,12 @@
 
 namespace testing {
 
-// The recording platform, with real browsers of the web engine.
+// The recording platform, with real browsers of the web engine and the real
+// fetch service.
 class EnginePlatform : public FakePlatform {
 public:
+    EnginePlatform() { network = true; }
+
     core::Browser* createBrowser(QWidget* parent) override {
         core::Browser* browser = core::createWebBrowser(parent);
         made << browser;

@@ -733,10 +733,10 @@ TEST_F(GeziTest, TheSamplePictureIsFetchedOverHttpAndShownInItsOwnWindow) {
     w->setText("edtshilitu", secure);
     w->setText("edttukuan", "320");
     w->setText("edttugao", "240");
-    w->fire("btn7Click");
+    testing::fireAndSettle(w, "btn7Click");
     EXPECT_EQ(w->text("edtshilitu"), server.address("sample.jpg"));
-    ASSERT_EQ(net.callsOf("httpGet").size(), 1);
-    EXPECT_EQ(net.callsOf("httpGet")[0].address, server.address("sample.jpg"));
+    ASSERT_EQ(net.callsOf("fetch").size(), 1);
+    EXPECT_EQ(net.callsOf("fetch")[0].address, server.address("sample.jpg"));
     QDialog* viewer = w->viewer();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->windowTitle(), "示例图图片预览");
@@ -749,7 +749,7 @@ TEST_F(GeziTest, TheSamplePictureIsFetchedOverHttpAndShownInItsOwnWindow) {
     for (const QString name : {"sample.png", "missing.jpg"}) {
         net.reset();
         w->setText("edtshilitu", server.address(name));
-        w->fire("btn7Click");
+        testing::fireAndSettle(w, "btn7Click");
         EXPECT_TRUE(picture->pixmap().isNull()) << name.toStdString();
         ASSERT_EQ(net.callsOf("messageBox").size(), 1);
         EXPECT_EQ(net.lastMessage().title, "青梧360");
@@ -758,14 +758,15 @@ TEST_F(GeziTest, TheSamplePictureIsFetchedOverHttpAndShownInItsOwnWindow) {
     net.reset();
     w->selectStyleRow(0);
     w->fire("lv1Click");
-    w->fire("btn7Click");
+    testing::fireAndSettle(w, "btn7Click");
     EXPECT_TRUE(net.callsOf("messageBox").isEmpty());
+    EXPECT_TRUE(net.callsOf("fetch").isEmpty());
     EXPECT_EQ(viewer->size(), QSize(300, 300));
     EXPECT_EQ(picture->pixmap().size(), QSize(300, 300));
     // Sizes must be numbers.
     net.reset();
     w->setText("edttukuan", "abc");
-    w->fire("btn7Click");
+    testing::fireAndSettle(w, "btn7Click");
     EXPECT_EQ(net.lastMessage().text, "'abc' is not a valid integer value");
     viewer->hide();
     core::setPlatform(&testing::fakePlatform());

@@ -3,7 +3,6 @@
 #include "tests/support/helpers.h"
 #include "tests/tools/images/engine_platform.h"
 #include "tests/tools/images/picture_server.h"
-#include "tools/images/transfers.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -50,7 +49,7 @@ TEST(ImgurlEngine, HarvestsTheTopLevelDocumentsPictures) {
     ASSERT_TRUE(loaded.wait(30000));
     QTest::qWait(300); // the script's picture is in the document by now
 
-    w->fire("btn2Click");
+    testing::fireAndSettle(w, "btn2Click");
     QTreeWidget* images = w->control<QTreeWidget>("lv1");
     QStringList rows;
     for (int i = 0; i < images->topLevelItemCount(); ++i)
@@ -60,8 +59,10 @@ TEST(ImgurlEngine, HarvestsTheTopLevelDocumentsPictures) {
                                  "第 02 张 " + server.base() + "/p/70000/two.jpg 68K",
                                  "第 03 张 " + server.base() + "/p/80000/three.png 78K"}));
     // The named picture's address begins with its name and cannot be fetched.
-    EXPECT_EQ(engine.lastMessage().text,
-              "成功解析大于 50 KB, 的图片为 3 张！\r\n另有 1 张图片无法获取，未计入列表！");
+    const QVector<testing::PlatformCall> boxes = engine.callsOf("messageBox");
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes[0].text.startsWith("有 1 个图片地址没有取到图片，未计入列表：\r\n下载“")) << boxes[0].text.toStdString();
+    EXPECT_EQ(boxes[1].text, "成功解析大于 50 KB, 的图片为 3 张！");
     EXPECT_EQ(server.hits(server.base() + "/p/65000/framed.jpg"), 1); // loaded by the frame, never measured
     core::setPlatform(&testing::fakePlatform());
     w->hide();

@@ -1,13 +1,14 @@
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
+#include "tests/tools/images/hostile.h"
 #include "tests/tools/images/picture_server.h"
 #include "tools/images/imgurl.h"
-#include "tools/images/transfers.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -80,13 +82,13 @@ protected:
         w = testing::form("Tfrmimgurl");
         w->setText("edtdaxiao", "50");
         w->setText("edt3", "100");
-        tools::Transfers::setStallTimeout(800);
+        fake().network = true;
+        core::fetchLimits().stallMs = 800;
         list("lv1")->clear();
         list("lv2")->clear();
         list("lv3")->clear();
     }
     void TearDown() override {
-        tools::Transfers::setStallTimeout(30000);
         w->hide();
     }
     QTreeWidget* list(const QString& name) { return w->control<QTreeWidget>(name); }
@@ -123,7 +125,7 @@ protected:
         for (int i = 1; i <= count; ++i)
             addresses << server.picture(60000, QString("r%1.jpg").arg(i));
         serve(addresses);
-        w->fire("btn2Click");
+        run("btn2Click");
         return addresses;
     }
     void click(const QString& name, int index) {
@@ -132,6 +134,13 @@ protected:
         w->fire(name + "Click");
     }
 
+    void run(const QString& handler) { testing::fireAndSettle(w, handler); }
+    void resetFake() {
+        fake().reset();
+        fake().network = true;
+    }
+
+    testing::FetchLimitsScope limits;
     PictureServer server;
     testing::ScratchCurrentFolder folder;
     core::Form* w = nullptr;
@@ -176,14 +185,20 @@ TEST_F(ImgurlTest, ParseKeepsPicturesAboveTheThresholdInDocumentOrder) {
         {"", big},   {"", above}, {"N", big}, // the name attribute goes in front of the source
     };
     page()->scriptedPictures = pictures;
-    w->fire("btn2Click");
+    run("btn2Click");
 
     EXPECT_EQ(rows("lv1"),
               QList<Row>({{"第 01 张", above, "50K"}, {"第 02 张", big, "98K"}, {"第 03 张", above, "50K"}}));
     EXPECT_EQ(w->text("lbl1"), "3");
-    EXPECT_EQ(fake().lastMessage().text,
-              "成功解析大于 50 KB, 的图片为 3 张！\r\n另有 2 张图片无法获取，未计入列表！");
-    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+    // The addresses that gave no picture in one box, then the closing message.
+    const QVector<testing::PlatformCall> boxes = fake().callsOf("messageBox");
+    ASSERT_EQ(boxes.size(), 2);
+    // In document order.
+    EXPECT_EQ(boxes[0].text, "有 2 个图片地址没有取到图片，未计入列表：\r\n下载“" + gone +
+                                 "”失败：服务器回答 404。\r\n下载“N" + big +
+                                 "”失败：只能下载 http 或 https 地址。");
+    EXPECT_EQ(boxes[1].text, "成功解析大于 50 KB, 的图片为 3 张！");
+    EXPECT_EQ(boxes[1].title, "提示信息");
     EXPECT_EQ(currentTab(), 1);
     EXPECT_EQ(server.hits(above), 1); // measured once although listed twice
     EXPECT_EQ(server.hits(exact), 1);
@@ -193,7 +208,7 @@ TEST_F(ImgurlTest, ParseKeepsPicturesAboveTheThresholdInDocumentOrder) {
 TEST_F(ImgurlTest, EverythingFetchedSaysNothingAboutFailures) {
     serve({server.picture(60000, "a.jpg")});
     w->setText("edtdaxiao", "0050");
-    w->fire("btn2Click");
+    run("btn2Click");
     EXPECT_EQ(fake().lastMessage().text, "成功解析大于 0050 KB, 的图片为 1 张！");
 }
 
@@ -238,11 +253,11 @@ TEST_F(ImgurlTest, GalleriesNumberRowsTheirOwnWay) {
 
 TEST_F(ImgurlTest, APageWithoutPicturesOnlyShowsTheGallery) {
     parseRows(2);
-    fake().reset();
+    resetFake();
     page()->scriptedPictures.clear();
     w->control<QTabWidget>("pgc1")->setCurrentIndex(0);
     w->setText("edtdaxiao", "abc");
-    w->fire("btn2Click");
+    run("btn2Click");
     EXPECT_EQ(currentTab(), 1);
     EXPECT_EQ(rows("lv1").size(), 2);
     EXPECT_EQ(w->text("lbl1"), "2");
@@ -254,24 +269,24 @@ TEST_F(ImgurlTest, AThresholdThatIsNoIntegerKeepsTheList) {
     const QList<Row> before = rows("lv1");
     const QString huge(200000, u'9');
     for (const QString typed : {"", "abc", "2147483648", "1e309", "NaN", "1,5", "50.5"}) {
-        fake().reset();
+        resetFake();
         serve({server.picture(60000, "t.jpg")});
         w->setText("edtdaxiao", typed);
-        w->fire("btn2Click");
+        run("btn2Click");
         EXPECT_EQ(fake().lastMessage().text, "'" + typed + "' is not a valid integer value");
         EXPECT_EQ(rows("lv1"), before);
     }
-    fake().reset();
+    resetFake();
     w->setText("edtdaxiao", huge);
-    w->fire("btn2Click");
+    run("btn2Click");
     EXPECT_TRUE(fake().lastMessage().text == "'" + w->text("edtdaxiao") + "' is not a valid integer value");
     EXPECT_EQ(rows("lv1"), before);
-    // The lowest integer keeps every picture, an empty one included.
+    // The lowest integer keeps every picture, however small; an empty
+    // answer is no picture.
     serve({server.picture(0, "empty.jpg"), server.picture(3, "tiny.jpg")});
     w->setText("edtdaxiao", "-2147483648");
-    w->fire("btn2Click");
-    EXPECT_EQ(rows("lv1"), QList<Row>({{"第 01 张", server.picture(0, "empty.jpg"), "0B"},
-                                       {"第 02 张", server.picture(3, "tiny.jpg"), "3B"}}));
+    run("btn2Click");
+    EXPECT_EQ(rows("lv1"), QList<Row>({{"第 01 张", server.picture(3, "tiny.jpg"), "3B"}}));
 }
 
 TEST_F(ImgurlTest, RefusedAndStalledPicturesAreCountedNotKept) {
@@ -281,11 +296,15 @@ TEST_F(ImgurlTest, RefusedAndStalledPicturesAreCountedNotKept) {
     serve({refused, stalled, good, "not an address"});
     QElapsedTimer clock;
     clock.start();
-    w->fire("btn2Click");
+    run("btn2Click");
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_EQ(rows("lv1"), QList<Row>({{"第 01 张", good, "59K"}}));
-    EXPECT_EQ(fake().lastMessage().text,
-              "成功解析大于 50 KB, 的图片为 1 张！\r\n另有 3 张图片无法获取，未计入列表！");
+    const QVector<testing::PlatformCall> boxes = fake().callsOf("messageBox");
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes[0].text.startsWith("有 3 个图片地址没有取到图片，未计入列表：")) << boxes[0].text.toStdString();
+    for (const QString& address : {refused, stalled, QString("not an address")})
+        EXPECT_TRUE(boxes[0].text.contains("下载“" + address + "”失败：")) << boxes[0].text.toStdString();
+    EXPECT_EQ(boxes[1].text, "成功解析大于 50 KB, 的图片为 1 张！");
 }
 
 TEST_F(ImgurlTest, MeasuringRunsConcurrentlyAndKeepsTheWindowAlive) {
@@ -299,7 +318,7 @@ TEST_F(ImgurlTest, MeasuringRunsConcurrentlyAndKeepsTheWindowAlive) {
     ticker.start(50);
     QElapsedTimer clock;
     clock.start();
-    w->fire("btn2Click");
+    run("btn2Click");
     const qint64 took = clock.elapsed();
     EXPECT_LT(took, 12 * 400 / 2) << took; // sequentially at least 4.8 s
     EXPECT_GT(ticks, 3);                   // the event loop kept turning
@@ -311,7 +330,7 @@ TEST_F(ImgurlTest, MeasuringRunsConcurrentlyAndKeepsTheWindowAlive) {
 TEST_F(ImgurlTest, StoppingAParseChangesNothing) {
     parseRows(2);
     const QList<Row> before = rows("lv1");
-    fake().reset();
+    resetFake();
     QStringList slow;
     for (int i = 0; i < 8; ++i)
         slow << server.picture(60000, QString("s%1.jpg").arg(i), 2000);
@@ -322,11 +341,70 @@ TEST_F(ImgurlTest, StoppingAParseChangesNothing) {
     });
     QElapsedTimer clock;
     clock.start();
-    w->fire("btn2Click");
+    run("btn2Click");
     EXPECT_LT(clock.elapsed(), 1800);
     EXPECT_EQ(rows("lv1"), before);
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
     EXPECT_FALSE(w->control<QPushButton>("btnstop")->isEnabled());
+    EXPECT_EQ(w->control<QProgressBar>("g1")->value(), 0);
+    EXPECT_TRUE(w->control<QPushButton>("btn2")->isEnabled());
+}
+
+// Every hostile answer at once, among good pictures: one message lists the
+// failures before the closing one, the good rows are untouched, nothing is
+// saved under a picture's name and memory stays put.
+TEST_F(ImgurlTest, HostileServersFailTheirRowsOnly) {
+    testing::HostileServer hostile;
+    ASSERT_TRUE(hostile.running());
+    const QList<testing::HostileRow> table = hostile.rows();
+    const QString html = testing::htmlAsJpeg(hostile);
+    const QString first = server.picture(60000, "first.jpg");
+    const QString last = server.picture(70000, "last.jpg");
+    QStringList addresses = {first};
+    for (const testing::HostileRow& row : table)
+        addresses << row.address;
+    addresses << html << last;
+    serve(addresses);
+    const qint64 before = testing::residentBytes();
+    QElapsedTimer clock;
+    clock.start();
+    run("btn2Click");
+    EXPECT_LT(clock.elapsed(), 6000);
+    EXPECT_EQ(rows("lv1"), QList<Row>({{"第 01 张", first, "59K"}, {"第 02 张", last, "68K"}}));
+    QVector<testing::PlatformCall> boxes = fake().callsOf("messageBox");
+    ASSERT_EQ(boxes.size(), 2);
+    QStringList listed = boxes[0].text.split("\r\n");
+    EXPECT_EQ(listed.takeFirst(), "有 13 个图片地址没有取到图片，未计入列表：");
+    listed.sort();
+    QStringList expected = {core::fetchError::notPicture(html)};
+    for (const testing::HostileRow& row : table)
+        expected << testing::hostileMessage(row);
+    expected.sort();
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(boxes[1].text, "成功解析大于 50 KB, 的图片为 2 张！");
+
+    // Saving: the rows pointed at the hostile answers save nothing.
+    QTreeWidget* images = list("lv1");
+    for (const QString& address : addresses.mid(1, addresses.size() - 2)) {
+        auto* item = new QTreeWidgetItem(QStringList({"第 99 张", address, "1K"}));
+        images->insertTopLevelItem(images->topLevelItemCount() - 1, item);
+    }
+    QTemporaryDir chosen;
+    resetFake();
+    fake().folders.enqueue(chosen.path());
+    clock.restart();
+    run("btn5Click");
+    EXPECT_LT(clock.elapsed(), 6000);
+    const QString target = chosen.path() + "/QwImg" + static_cast<tools::Tfrmimgurl*>(w)->dateText();
+    const int lastRow = images->topLevelItemCount();
+    EXPECT_EQ(QDir(target).entryList(QDir::Files, QDir::Name),
+              QStringList({"1.jpg", QString::number(lastRow) + ".jpg"}));
+    EXPECT_EQ(QFileInfo(target + "/1.jpg").size(), 60000);
+    boxes = fake().callsOf("messageBox");
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes[0].text.contains(core::fetchError::notPicture(html))) << boxes[0].text.toStdString();
+    EXPECT_EQ(boxes[1].text, "图片下载完成！");
+    EXPECT_LT(testing::residentBytes() - before, 100LL << 20);
 }
 
 TEST_F(ImgurlTest, SinglePreviewDeleteListAndSelectedNumber) {
@@ -357,7 +435,7 @@ TEST_F(ImgurlTest, DeleteOneThenUndoThenSort) {
     fake().answers.enqueue(core::Answer::Cancel);
     w->fire("btn3Click");
     EXPECT_EQ(rows("lv1").size(), 5);
-    fake().reset();
+    resetFake();
     w->fire("btn3Click");
     EXPECT_EQ(fake().lastMessage().text, "确定要删除吗？");
     EXPECT_EQ(fake().lastMessage().title, "提示");
@@ -399,7 +477,7 @@ TEST_F(ImgurlTest, SortingFollowsTextOrder) {
 TEST_F(ImgurlTest, DeleteChecked) {
     const QStringList addresses = parseRows(4);
     click("lv1", 0); // nothing checked: the delete list is empty
-    fake().reset();
+    resetFake();
     w->fire("btn6Click");
     EXPECT_EQ(fake().lastMessage().text, kReminder);
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
@@ -408,14 +486,14 @@ TEST_F(ImgurlTest, DeleteChecked) {
     list("lv1")->topLevelItem(1)->setCheckState(0, Qt::Checked);
     list("lv1")->topLevelItem(2)->setCheckState(0, Qt::Checked);
     click("lv1", 0);
-    fake().reset();
+    resetFake();
     fake().answers.enqueue(core::Answer::Cancel);
     w->fire("btn6Click");
     EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     EXPECT_EQ(fake().lastMessage().text, "你确定要删除吗？");
     EXPECT_EQ(rows("lv1").size(), 4);
 
-    fake().reset();
+    resetFake();
     w->fire("btn6Click");
     EXPECT_EQ(fake().lastMessage().text, "删除成功");
     EXPECT_EQ(rows("lv1"),
@@ -437,7 +515,7 @@ TEST_F(ImgurlTest, BinMaintenanceAsksFirst) {
     fake().answers.enqueue(core::Answer::Cancel);
     w->fire("N2Click");
     EXPECT_EQ(rows("lv2").size(), 3);
-    fake().reset();
+    resetFake();
     w->fire("N2Click");
     EXPECT_EQ(fake().lastMessage().text, "确定要删除吗？");
     EXPECT_EQ(rows("lv2").size(), 2);
@@ -455,7 +533,7 @@ TEST_F(ImgurlTest, DownloadNamesFilesByPosition) {
     const QString other = server.picture(60003, "c.webp");
     const QString png = server.picture(60004, "d.png");
     serve({jpg, gif, other, png, jpg});
-    w->fire("btn2Click");
+    run("btn2Click");
     ASSERT_EQ(rows("lv1").size(), 5);
     QTemporaryDir chosen;
     const QString target = chosen.path() + "/QwImg" + static_cast<tools::Tfrmimgurl*>(w)->dateText();
@@ -465,9 +543,9 @@ TEST_F(ImgurlTest, DownloadNamesFilesByPosition) {
     old.write("old");
     old.close();
 
-    fake().reset();
+    resetFake();
     fake().folders.enqueue(chosen.path());
-    w->fire("btn5Click");
+    run("btn5Click");
     QStringList names = QDir(target).entryList(QDir::Files, QDir::Name);
     EXPECT_EQ(names, QStringList({"1.jpg", "2.gif", "4.png", "5.jpg"}));
     EXPECT_EQ(QFileInfo(target + "/1.jpg").size(), 60001);
@@ -484,23 +562,27 @@ TEST_F(ImgurlTest, DownloadNamesFilesByPosition) {
 TEST_F(ImgurlTest, FailedDownloadsAreCountedInTheMessage) {
     const QString once = server.base() + "/p/60000/once.jpg";
     serve({server.picture(60000, "ok.jpg"), once});
-    w->fire("btn2Click");
+    run("btn2Click");
     ASSERT_EQ(rows("lv1").size(), 2);
     // The second row's server is gone by the time of the download.
     list("lv1")->topLevelItem(1)->setText(1, server.base() + "/missing/once.jpg");
     QTemporaryDir chosen;
-    fake().reset();
+    resetFake();
     fake().folders.enqueue(chosen.path());
-    w->fire("btn5Click");
-    EXPECT_EQ(fake().lastMessage().text, "图片下载完成！其中 1 张图片下载失败。");
+    run("btn5Click");
+    const QVector<testing::PlatformCall> boxes = fake().callsOf("messageBox");
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[0].text, "有 1 张图片没有保存：\r\n下载“" + server.base() +
+                                 "/missing/once.jpg”失败：服务器回答 404。");
+    EXPECT_EQ(boxes[1].text, "图片下载完成！");
     const QString target = chosen.path() + "/QwImg" + static_cast<tools::Tfrmimgurl*>(w)->dateText();
     EXPECT_EQ(QDir(target).entryList(QDir::Files), QStringList({"1.jpg"}));
 }
 
 TEST_F(ImgurlTest, CancelledFolderChoiceDoesNothing) {
     parseRows(1);
-    fake().reset();
-    w->fire("btn5Click");
+    resetFake();
+    run("btn5Click");
     EXPECT_EQ(fake().callsOf("folder").size(), 1);
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
     EXPECT_TRUE(fake().callsOf("open").isEmpty());
@@ -509,7 +591,7 @@ TEST_F(ImgurlTest, CancelledFolderChoiceDoesNothing) {
 TEST_F(ImgurlTest, DownloadingAnEmptyListSaysSo) {
     QTemporaryDir chosen;
     fake().folders.enqueue(chosen.path() + "/deep/er");
-    w->fire("btn5Click");
+    run("btn5Click");
     const QString target = chosen.path() + "/deep/er/QwImg" + static_cast<tools::Tfrmimgurl*>(w)->dateText();
     EXPECT_TRUE(QDir(target).exists());
     EXPECT_TRUE(QDir(target).entryList(QDir::Files).isEmpty());
@@ -523,7 +605,7 @@ TEST_F(ImgurlTest, ClosingMovesThePreviewToTheBin) {
     EXPECT_TRUE(fake().callsOf("trash").isEmpty());
     parseRows(1);
     ASSERT_TRUE(QFile::exists(folder.path() + "/Preview.html"));
-    fake().reset();
+    resetFake();
     w->show();
     w->close();
     ASSERT_EQ(fake().callsOf("trash").size(), 1);

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "core/realplatform.h"
+#include "core/fetch.h"
 #include "tests/support/fake_platform.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -40,30 +41,42 @@ private:
     int m_port = 0;
 };
 
-// The recording platform whose downloads and HTTP requests really go out; a
-// request to `mappedHost` goes to `mappedTo` instead (a marketplace service
-// played by the loopback server).
+// The recording platform whose transfers really go out; a request to
+// `mappedHost` goes to `mappedTo` instead (a marketplace service played by the
+// loopback server). The calls are recorded with the addresses asked for.
 class NetPlatform : public FakePlatform {
 public:
     QString mappedHost;
     QString mappedTo;
 
-    bool download(const QString& address, const QString& path) override {
-        FakePlatform::download(address, path); // records the call, writes nothing
-        return m_real.download(mapped(address), path);
-    }
-    std::optional<QByteArray> httpGet(const QString& address) override {
-        FakePlatform::httpGet(address);
-        return m_real.httpGet(mapped(address));
+    core::Transfer* fetch(const core::FetchRequest& request) override {
+        record(QStringLiteral("fetch"), nullptr, {}, {}, request.address);
+        core::FetchRequest mapped = request;
+        if (!mappedHost.isEmpty() && mapped.address.startsWith(mappedHost))
+            mapped.address.replace(0, mappedHost.size(), mappedTo);
+        // Reported under the address asked for.
+        return new Relay(request.address, core::startFetch(mapped));
     }
 
 private:
-    QString mapped(QString address) const {
-        if (!mappedHost.isEmpty() && address.startsWith(mappedHost))
-            address.replace(0, mappedHost.size(), mappedTo);
-        return address;
-    }
-    core::RealPlatform m_real;
+    class Relay : public core::Transfer {
+    public:
+        Relay(const QString& address, core::Transfer* inner)
+            : m_inner(inner) {
+            connect(inner, &core::Transfer::finished, this, [this, address](core::Fetched result) {
+                result.address = address;
+                emit finished(result);
+                deleteLater();
+            });
+        }
+        void cancel() override {
+            if (m_inner) m_inner->cancel();
+            deleteLater();
+        }
+
+    private:
+        QPointer<core::Transfer> m_inner;
+    };
 };
 
 } // namespace testing

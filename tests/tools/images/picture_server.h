@@ -13,12 +13,21 @@ namespace testing {
 // for the life of the object.
 class PictureServer {
 public:
-    explicit PictureServer(const QString& folder = QStringLiteral(".")) {
-        m_process.start(QStringLiteral("python3"),
-                        {QStringLiteral(QINGWU_SOURCE_DIR "/tests/tools/images/picture_server.py"), folder});
+    // With `secure` a second server speaks TLS with the certificate of
+    // tlsCertificate(), which the tests' network trusts.
+    explicit PictureServer(const QString& folder = QStringLiteral("."), bool secure = false) {
+        QStringList arguments = {QStringLiteral(QINGWU_SOURCE_DIR "/tests/tools/images/picture_server.py"), folder};
+        if (secure) arguments << QStringLiteral("--tls") << tlsCertificate();
+        m_process.start(QStringLiteral("python3"), arguments);
         if (m_process.waitForReadyRead(10000))
             m_port = QString::fromLatin1(m_process.readLine()).trimmed().toInt();
+        while (secure && m_securePort == 0 && (m_process.canReadLine() || m_process.waitForReadyRead(10000)))
+            m_securePort = QString::fromLatin1(m_process.readLine()).trimmed().toInt();
     }
+    static QString tlsCertificate() {
+        return QStringLiteral(QINGWU_SOURCE_DIR "/tests/tools/images/loopback_tls.pem");
+    }
+    QString secureBase() const { return QStringLiteral("https://127.0.0.1:%1").arg(m_securePort); }
     ~PictureServer() {
         m_process.kill();
         m_process.waitForFinished(5000);
@@ -39,6 +48,7 @@ public:
 private:
     QProcess m_process;
     int m_port = 0;
+    int m_securePort = 0;
 };
 
 inline int PictureServer::hits(const QString& address) const {

@@ -1,14 +1,17 @@
 #include "core/addresses.h"
 #include "tests/support/helpers.h"
+#include "tests/tools/images/hostile.h"
 #include "tests/tools/images/loopback.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -84,7 +87,7 @@ TEST_F(QrTest, SavingBeforeAnyQrAddressAsksForOneFirst) {
     net.folders.enqueue(work.path());
     w->fire("btn3Click");
     EXPECT_TRUE(net.callsOf("folder").isEmpty());
-    EXPECT_TRUE(net.callsOf("download").isEmpty());
+    EXPECT_TRUE(net.callsOf("fetch").isEmpty());
     EXPECT_EQ(lastMessage().text, "请先点击“提取二维码”，再保存图片！");
     EXPECT_FALSE(QFileInfo::exists(work.filePath("宝贝二维码.jpg")));
 }
@@ -184,12 +187,12 @@ TEST_F(QrTest, SavingDownloadsTheQrPictureIntoTheChosenFolder) {
     w->fire("btn2Click");
     net.reset();
     net.folders.enqueue(target.path());
-    w->fire("btn3Click");
+    testing::fireAndSettle(w, "btn3Click");
 
     ASSERT_EQ(net.callsOf("folder").size(), 1);
     EXPECT_EQ(net.callsOf("folder")[0].title, "选择二维码图片保存位置");
-    ASSERT_EQ(net.callsOf("download").size(), 1);
-    EXPECT_EQ(net.callsOf("download")[0].address, kQr + "?type=ci&item_id=4567&w=105&h=105&v=1");
+    ASSERT_EQ(net.callsOf("fetch").size(), 1);
+    EXPECT_EQ(net.callsOf("fetch")[0].address, kQr + "?type=ci&item_id=4567&w=105&h=105&v=1");
     QFile saved(target.filePath("宝贝二维码.jpg"));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), picture);
@@ -214,12 +217,13 @@ TEST_F(QrTest, AFailedDownloadIsReportedAndTheOldPictureStays) {
     for (const QString& folder : {target.path(), target.filePath("no/such/folder")}) {
         net.reset();
         net.folders.enqueue(folder);
-        w->fire("btn3Click");
-        EXPECT_EQ(net.callsOf("download").size(), 1);
+        testing::fireAndSettle(w, "btn3Click");
+        EXPECT_EQ(net.callsOf("fetch").size(), 1);
         EXPECT_EQ(successMessages("图片保存完毕！"), 0) << folder.toStdString();
         ASSERT_EQ(net.callsOf("messageBox").size(), 1);
         EXPECT_EQ(lastMessage().title, "青梧360");
-        EXPECT_TRUE(lastMessage().text.contains("下载失败")) << lastMessage().text.toStdString();
+        EXPECT_EQ(lastMessage().text, "下载“" + server.root() +
+                                          "/img?type=ci&item_id=4567&w=105&h=105&v=1”失败：服务器回答 404。图片没有保存。");
     }
     QFile old(path);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
@@ -227,12 +231,70 @@ TEST_F(QrTest, AFailedDownloadIsReportedAndTheOldPictureStays) {
     EXPECT_FALSE(QFileInfo::exists(target.filePath("no/such/folder/宝贝二维码.jpg")));
 }
 
+// Each hostile answer ends in its message inside its limit, and nothing is
+// ever written under the picture's name.
+TEST_F(QrTest, HostileAnswersSaveNothing) {
+    testing::HostileServer hostile;
+    ASSERT_TRUE(hostile.running());
+    submit("https://item.taobao.com/item.htm?id=4567");
+    w->fire("btn1Click");
+    QTemporaryDir target;
+    const QString qr = kQr + "?type=ci&item_id=4567&w=105&h=105&v=1";
+    QList<testing::HostileRow> table = hostile.rows();
+    const QString html = testing::htmlAsJpeg(hostile);
+    table.append({html, "", 1000});
+    const qint64 before = testing::residentBytes();
+    for (const testing::HostileRow& row : table) {
+        net.reset();
+        net.mappedHost = qr;
+        net.mappedTo = row.address;
+        net.folders.enqueue(target.path());
+        QElapsedTimer clock;
+        clock.start();
+        testing::fireAndSettle(w, "btn3Click");
+        EXPECT_LE(clock.elapsed(), row.within) << row.address.toStdString();
+        ASSERT_EQ(net.callsOf("messageBox").size(), 1) << row.address.toStdString();
+        // The picture arrives from the address asked for, and is no picture.
+        EXPECT_EQ(lastMessage().text, (row.address == html ? core::fetchError::notPicture(qr)
+                                                           : testing::hostileMessage(row)) +
+                                          "图片没有保存。");
+        EXPECT_EQ(lastMessage().title, "青梧360");
+        EXPECT_TRUE(QDir(target.path()).entryList(QDir::Files).isEmpty()) << row.address.toStdString();
+    }
+    EXPECT_LT(testing::residentBytes() - before, 100LL << 20);
+}
+
+TEST_F(QrTest, TheWindowWaitsWithoutBlockingAndEscapeCancels) {
+    submit("https://item.taobao.com/item.htm?id=4567");
+    w->fire("btn1Click");
+    const QString qr = kQr + "?type=ci&item_id=4567&w=105&h=105&v=1";
+    testing::FakePlatform& fake = testing::fakePlatform();
+    core::setPlatform(&fake);
+    fake.reset();
+    fake.held << qr;
+    fake.served[qr] = QByteArray("\xFF\xD8\xFF\xE0 qr", 7);
+    QTemporaryDir target;
+    fake.folders.enqueue(target.path());
+    w->show();
+    w->fire("btn3Click");
+    ASSERT_TRUE(w->busy());
+    w->fire("btn2Click"); // refused while it waits
+    EXPECT_FALSE(fake.clipboardSet);
+    QTest::keyClick(w->control<QWidget>("edt1"), Qt::Key_Escape);
+    EXPECT_FALSE(w->busy());
+    EXPECT_EQ(fake.cancelledFetches, QStringList({qr}));
+    EXPECT_TRUE(QDir(target.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(fake.callsOf("messageBox").isEmpty());
+    w->hide();
+    core::setPlatform(&net);
+}
+
 TEST_F(QrTest, CancellingTheFolderChooserDoesNothing) {
     submit("https://item.taobao.com/item.htm?id=4567");
     w->fire("btn1Click");
     net.reset();
     w->fire("btn3Click"); // no folder queued: cancelled
-    EXPECT_TRUE(net.callsOf("download").isEmpty());
+    EXPECT_TRUE(net.callsOf("fetch").isEmpty());
     EXPECT_TRUE(net.callsOf("messageBox").isEmpty());
 }
 
@@ -266,7 +328,7 @@ protected:
     void extract(const QString& page, bool tmall) {
         w->control<QRadioButton>(tmall ? "rb2" : "rb1")->setChecked(true);
         w->setText("edt1", server.address(page));
-        w->fire("btn1Click");
+        testing::fireAndSettle(w, "btn1Click");
     }
     core::Form* w = nullptr;
     testing::LoopbackServer server;
@@ -301,8 +363,9 @@ TEST_F(ShopTest, TheLinkIsReadOutOfTheShopsHomePage) {
         EXPECT_EQ(lastMessage().text, "收藏代码提取完毕！");
         EXPECT_EQ(lastMessage().title, "提示信息");
         EXPECT_EQ(lastMessage().owner, "Tfrmshoucang");
-        ASSERT_EQ(net.callsOf("download").size(), 1);
-        EXPECT_EQ(net.callsOf("download")[0].path, QDir(work.path()).filePath("index.txt"));
+        ASSERT_EQ(net.callsOf("fetch").size(), 1);
+        EXPECT_EQ(net.callsOf("fetch")[0].address, server.address(c.page));
+        EXPECT_TRUE(QFileInfo::exists(QDir(work.path()).filePath("index.txt")));
     }
 }
 
@@ -334,7 +397,9 @@ TEST_F(ShopTest, AFailedDownloadNeverAnswersWithThePreviousShopsPage) {
     EXPECT_EQ(w->text("mmo1"), link);
     EXPECT_EQ(successMessages("收藏代码提取完毕！"), 0);
     EXPECT_EQ(lastMessage().title, "青梧360");
-    EXPECT_TRUE(lastMessage().text.contains("下载失败")) << lastMessage().text.toStdString();
+    EXPECT_EQ(lastMessage().text,
+              "下载“" + server.address("missing.html") + "”失败：服务器回答 404。请检查店铺地址和网络。");
+    EXPECT_FALSE(QFileInfo::exists("index.txt"));
 }
 
 TEST_F(ShopTest, ClosingTheWindowDeletesTheTemporaryPage) {
