@@ -63,7 +63,8 @@ private:
     void buildPreview(QWidget* area);
 
     void render(const QString& code, bool preview);
-    void preview(const QString& code);
+    // Writes the page to the preview file exactly as given and shows it.
+    void preview(const QString& page);
     void addEntry(const QString& question, const QString& suffix);
     int selectedRow() const;
     void swapWith(int offset);
