@@ -2,6 +2,7 @@
 
 #include "core/address.h"
 #include "core/failure.h"
+#include "core/filedialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -123,42 +124,18 @@ std::optional<QColor> RealPlatform::chooseColor(QWidget* owner, const QColor& in
     return color;
 }
 
-namespace {
-
-// A filter written as "text|patterns|text|patterns" (patterns separated by
-// ";") becomes Qt's "text (patterns);;text (patterns)"; a text that names its
-// patterns already is shown without them a second time.
-struct DialogFilter {
-    QString filter;
-    QFileDialog::Options options;
-};
-
-DialogFilter dialogFilter(const QString& filter) {
-    if (!filter.contains(QLatin1Char('|'))) return {filter, {}};
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    bool named = true;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-        named = named && parts[i].contains(parts[i + 1]);
-        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
-    }
-    return {filters.join(QStringLiteral(";;")), named ? QFileDialog::HideNameFilterDetails : QFileDialog::Options()};
-}
-
-} // namespace
-
 QString RealPlatform::openFileName(QWidget* owner, const QString& title, const QString& filter,
                                    const FileDialogOptions& options) {
-    const DialogFilter qtFilter = dialogFilter(filter);
-    return QFileDialog::getOpenFileName(owner, title, options.start, qtFilter.filter, nullptr, qtFilter.options);
+    const auto dialog =
+        makeFileDialog(owner, title, filter, options, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
+    return runFileDialog(*dialog);
 }
 
 QString RealPlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter,
                                    const FileDialogOptions& options) {
-    DialogFilter qtFilter = dialogFilter(filter);
-    if (!options.confirmOverwrite) qtFilter.options |= QFileDialog::DontConfirmOverwrite;
-    return QFileDialog::getSaveFileName(owner, title, options.start, qtFilter.filter, nullptr, qtFilter.options);
+    const auto dialog =
+        makeFileDialog(owner, title, filter, options, QFileDialog::AnyFile, QFileDialog::AcceptSave);
+    return runFileDialog(*dialog);
 }
 
 std::optional<QFont> RealPlatform::chooseFont(QWidget* owner, const QFont& initial) {
@@ -169,7 +146,9 @@ std::optional<QFont> RealPlatform::chooseFont(QWidget* owner, const QFont& initi
 }
 
 QString RealPlatform::chooseFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner, title);
+    const auto dialog =
+        makeFileDialog(owner, title, QString(), {}, QFileDialog::Directory, QFileDialog::AcceptOpen);
+    return runFileDialog(*dialog);
 }
 
 bool RealPlatform::clipboardHasText() {
