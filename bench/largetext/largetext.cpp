@@ -93,7 +93,6 @@ int main(int argc, char** argv) {
         const char* name;
         core::Form* window;
         std::function<void(const QString& code, const QString& file)> run;
-        std::vector<double> times;
     };
     const auto paste = [&](core::Form* window, const QString& box, const QString& action) {
         return [&fake, window, box, action](const QString& code, const QString&) {
@@ -144,19 +143,18 @@ int main(int argc, char** argv) {
         const QString file = folder.filePath(QStringLiteral("page.html"));
         core::writeTextFile(file, code);
         std::vector<double> bareView;
-        for (Step& step : steps)
-            step.times.clear();
+        std::vector<std::vector<double>> times(steps.size());
         for (int round = 0; round < rounds; ++round) {
             bareView.push_back(timed(&bare, [&] { bare.setPlainText(code); }));
             bare.clear();
-            for (Step& step : steps)
-                step.times.push_back(timed(step.window, [&] { step.run(code, file); }));
+            for (size_t i = 0; i < steps.size(); ++i)
+                times[i].push_back(timed(steps[i].window, [&] { steps[i].run(code, file); }));
             fake.reset();
         }
         std::printf("%2d MiB %-7s %9.1f", mib, oneLine ? "1 line" : "lines", median(bareView));
         double worst = 0;
-        for (const Step& step : steps) {
-            const double time = median(step.times);
+        for (const std::vector<double>& step : times) {
+            const double time = median(step);
             worst = std::max(worst, time);
             std::printf(" %12.1f", time);
         }
