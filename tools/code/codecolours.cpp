@@ -15,6 +15,10 @@ void colourWholeWords(core::RichEdit* editor, const QList<Colouring>& passes, bo
         return at < 0 || at >= text.size() || !text[at].isLetterOrNumber();
     };
     QList<QTextEdit::ExtraSelection> colours;
+    // Inside an edit block a cursor does not ask for its place on screen, so
+    // thousands of hits never lay out the text they lie in.
+    QTextCursor batch(editor->document());
+    batch.beginEditBlock();
     for (const Colouring& colouring : passes) {
         const QString pattern = QString::fromUtf16(colouring.pattern);
         QTextEdit::ExtraSelection coloured;
@@ -34,6 +38,7 @@ void colourWholeWords(core::RichEdit* editor, const QList<Colouring>& passes, bo
             at += pattern.size();
         }
     }
+    batch.endEditBlock();
     editor->setColours(colours);
 }
 

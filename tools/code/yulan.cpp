@@ -393,14 +393,8 @@ void Tfrmyulan::readingLayout() {
     for (const auto& [find, replacement] : kBreaks)
         code.replace(QString::fromUtf16(find), QString::fromUtf16(replacement), Qt::CaseSensitive);
     writeEditor(code);
-    // Inside an edit block cursors do not ask for their place on screen, so
-    // neither the colours nor the selection lay the whole text out at once;
-    // the editor lays it out as it is shown.
-    QTextCursor batch(m_editor->document());
-    batch.beginEditBlock();
     colourTags();
     m_editor->selectAll();
-    batch.endEditBlock();
     m_editor->setFocus();
 }
 
