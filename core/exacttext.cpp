@@ -17,6 +17,10 @@ namespace {
 enum Break : char { Usual = 0, CrLf = 1, Lf = 2, Cr = 3, Piece = 4 };
 constexpr int kBreak = QTextFormat::UserProperty + 28;
 
+QString heldBreak(int kind) {
+    return kind == Lf ? QStringLiteral("\n") : kind == Cr ? QStringLiteral("\r") : QStringLiteral("\r\n");
+}
+
 QTextBlockFormat breakFormat(char kind) {
     QTextBlockFormat format;
     if (kind != Usual) format.setProperty(kBreak, int(kind));
@@ -38,11 +42,31 @@ void ExactText::attach(QTextDocument* document) {
     connect(document, &QTextDocument::undoCommandAdded, this, [this] { m_edited = true; });
 }
 
-ExactText::Shown ExactText::shownForm(const QString& text) {
+char ExactText::usualBreak(const QString& text) {
+    qsizetype counts[4] = {};
+    const QChar* p = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (p[i] == u'\n') {
+            ++counts[Lf];
+        } else if (p[i] == u'\r') {
+            const bool pair = i + 1 < n && p[i + 1] == u'\n';
+            ++counts[pair ? CrLf : Cr];
+            i += pair ? 1 : 0;
+        }
+    }
+    char usual = CrLf;
+    for (const char kind : {Lf, Cr})
+        if (counts[int(kind)] > counts[int(usual)]) usual = kind;
+    return usual;
+}
+
+ExactText::Shown ExactText::shownForm(const QString& text, char usual, bool group) {
     Shown out;
     const qsizetype n = text.size();
     const QChar* p = text.constData();
     out.text.reserve(n + n / kPieceLength + 1);
+    qsizetype paragraph = 0; // characters in the paragraph being shown
     qsizetype i = 0;
     while (i < n) {
         qsizetype end = i;
@@ -64,17 +88,26 @@ ExactText::Shown ExactText::shownForm(const QString& text) {
             out.text.append(u'\n');
             out.pieces.append(cut);
             out.breaks.append(Piece);
+            paragraph = 0;
             start = cut;
         }
         out.text.append(p + start, end - start);
+        paragraph += end - start;
         if (end < n) {
-            out.text.append(u'\n');
             const bool pair = p[end] == u'\r' && end + 1 < n && p[end + 1] == u'\n';
-            out.breaks.append(pair ? CrLf : p[end] == u'\r' ? Cr : Lf);
+            const char kind = pair ? CrLf : p[end] == u'\r' ? Cr : Lf;
+            // A break at the very end starts an empty paragraph, as in any editor.
+            const bool last = end + (pair ? 2 : 1) == n;
+            const bool shared = group && kind == usual && paragraph < kPieceLength / 2 && !last;
+            out.text.append(shared ? QChar(QChar::LineSeparator) : QChar(u'\n'));
+            paragraph = shared ? paragraph + 1 : 0;
+            out.breaks.append(kind);
             end += pair ? 2 : 1;
         }
         i = end;
     }
+    out.reported = out.text;
+    out.reported.replace(QChar::LineSeparator, u'\n');
     return out;
 }
 
@@ -82,9 +115,9 @@ void ExactText::markBreaks(const Shown& shown) {
     const QChar* p = shown.text.constData();
     qsizetype separator = 0;
     for (qsizetype i = 0; i < shown.text.size(); ++i) {
-        if (p[i] != u'\n') continue;
+        if (p[i] != u'\n' && p[i] != QChar::LineSeparator) continue;
         const char kind = shown.breaks[separator++];
-        if (kind == m_usualBreak) continue;
+        if (p[i] == QChar::LineSeparator || kind == m_usualBreak) continue;
         QTextCursor cursor(m_document->findBlock(int(i + 1)));
         cursor.setBlockFormat(breakFormat(kind));
     }
@@ -92,20 +125,16 @@ void ExactText::markBreaks(const Shown& shown) {
 
 void ExactText::setText(const QString& text, const std::function<void(const QString&)>& show) {
     m_text = text;
-    const Shown shown = shownForm(text);
-    m_pieces = shown.pieces;
     // The usual break is the one most lines end in; only the others are marked.
-    qsizetype counts[4] = {};
-    for (const char kind : shown.breaks)
-        if (kind != Piece) ++counts[int(kind)];
-    m_usualBreak = CrLf;
-    for (const char kind : {Lf, Cr})
-        if (counts[int(kind)] > counts[int(m_usualBreak)]) m_usualBreak = kind;
+    m_usualBreak = usualBreak(text);
+    const Shown shown = shownForm(text, m_usualBreak, true);
+    m_pieces = shown.pieces;
     m_shownLength = shown.text.size();
     m_mark = {};
     m_writing = true;
     show(shown.text);
-    if (shown.breaks.size() > counts[int(m_usualBreak)]) {
+    if (std::any_of(shown.breaks.cbegin(), shown.breaks.cend(),
+                    [this](char kind) { return kind != m_usualBreak; })) {
         markBreaks(shown);
         m_document->clearUndoRedoStacks();
     }
@@ -114,16 +143,20 @@ void ExactText::setText(const QString& text, const std::function<void(const QStr
 }
 
 void ExactText::insert(QTextCursor& cursor, const QString& text) {
-    const Pending pending{text, shownForm(text)};
+    // A large text shares paragraphs between its short lines; a typed break
+    // starts a paragraph of its own.
+    const Pending pending{text, shownForm(text, m_usualBreak, text.size() > kPieceLength)};
     m_pending = &pending;
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    // Every break is a paragraph of its own, marked where it is not the usual one.
+    // Every break that is no line separator is a paragraph of its own,
+    // marked where it is not the usual one.
     const QChar* p = pending.shown.text.constData();
     const qsizetype n = pending.shown.text.size();
     qsizetype separator = 0;
     qsizetype from = 0;
     for (qsizetype i = 0; i <= n; ++i) {
+        if (i < n && p[i] == QChar::LineSeparator) ++separator;
         if (i < n && p[i] != u'\n') continue;
         cursor.insertText(QString(p + from, i - from));
         if (i == n) break;
@@ -224,7 +257,7 @@ void ExactText::documentChanged(int position, int, int added) {
     QList<qsizetype> pieces;
     QString typed = selected;
     typed.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    if (m_pending && typed == m_pending->shown.text) {
+    if (m_pending && typed == m_pending->shown.reported) {
         held = m_pending->text;
         pieces = m_pending->shown.pieces;
     } else {
@@ -245,25 +278,24 @@ void ExactText::documentChanged(int position, int, int added) {
             }
         }
         // A typed break is CR LF; undo and redo give back the break that was
-        // there, as the paragraph's format says.
+        // there, as the paragraph's format says (lines sharing a paragraph
+        // end in the usual break).
         held.reserve(selected.size());
         for (qsizetype i = 0; i < selected.size(); ++i) {
             const QChar c = selected[i];
-            if (c == QChar::ParagraphSeparator && replayed) {
-                const QTextBlock next = m_document->findBlock(int(from + i + 1));
-                int kind = next.blockFormat().intProperty(kBreak);
-                if (kind == Usual) kind = m_usualBreak;
-                if (kind == Piece)
-                    pieces << held.size();
-                else
-                    held += kind == Lf   ? QStringLiteral("\n")
-                            : kind == Cr ? QStringLiteral("\r")
-                                         : QStringLiteral("\r\n");
-            } else if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
-                held += QStringLiteral("\r\n");
-            } else {
+            if (c != QChar::ParagraphSeparator && c != QChar::LineSeparator) {
                 held += c;
+                continue;
             }
+            int kind = replayed ? int(m_usualBreak) : int(CrLf);
+            if (replayed && c == QChar::ParagraphSeparator) {
+                const int marked = m_document->findBlock(int(from + i + 1)).blockFormat().intProperty(kBreak);
+                if (marked != Usual) kind = marked;
+            }
+            if (kind == Piece)
+                pieces << held.size();
+            else
+                held += heldBreak(kind);
         }
     }
 

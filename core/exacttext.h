@@ -75,13 +75,17 @@ private:
         qsizetype held = 0;
         qsizetype piece = 0;
     };
-    // The shown form of a held text: every CR LF, lone CR and lone LF as one
-    // LF, long lines in pieces; where the pieces start in the held text, and
-    // the kind of each break shown (Break).
+    // The shown form of a held text: every CR LF, lone CR and lone LF is one
+    // break, long lines are in pieces. With `group`, lines that end in the
+    // usual break share a paragraph (broken by line separators) until it
+    // holds half a piece, so that many short lines cost few paragraphs.
+    // Where the pieces start in the held text, the kind of each break
+    // (Break), and the text as the document reports it (every break "\n").
     struct Shown {
         QString text;
         QList<qsizetype> pieces;
         QByteArray breaks;
+        QString reported;
     };
     struct Pending {
         QString text;
@@ -91,7 +95,9 @@ private:
     void documentChanged(int position, int removed, int added);
     // Goes on from `from` to the document position `shown`.
     Walk walkTo(qsizetype shown, Walk from) const;
-    static Shown shownForm(const QString& text);
+    static Shown shownForm(const QString& text, char usual, bool group);
+    // The break most lines of a text end in (Break).
+    static char usualBreak(const QString& text);
     // Marks the paragraphs after the breaks that are not the usual kind.
     void markBreaks(const Shown& shown);
 

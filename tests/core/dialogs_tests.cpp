@@ -7,13 +7,17 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QFile>
+#include <QFontDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,6 +162,21 @@ TEST_F(FileDialogTest, FiltersWrittenAsTextAndPatternsChooseTheirFiles) {
     dialog->selectNameFilter(dialog->nameFilters().value(1));
     EXPECT_TRUE(QTest::qWaitFor([&] { return shownRows(*dialog).contains("notes.txt"); }, 10000));
     EXPECT_FALSE(shownRows(*dialog).contains("index.html"));
+}
+
+// The other dialogs of Qt the program shows speak Chinese too.
+TEST(QtTexts, FontColourInputAndMessageDialogsAreChinese) {
+    QFontDialog font;
+    QColorDialog colour;
+    colour.setOption(QColorDialog::DontUseNativeDialog);
+    QInputDialog input;
+    QMessageBox message;
+    message.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&font, &colour, &input, &message}) {
+        dialog->show();
+        EXPECT_EQ(englishTexts(*dialog), QStringList()) << dialog->metaObject()->className();
+        dialog->hide();
+    }
 }
 
 TEST(QtTexts, OurCatalogueFillsOnlyWhatQtsLeavesInEnglish) {
