@@ -106,8 +106,6 @@ ExactText::Shown ExactText::shownForm(const QString& text, char usual, bool grou
         }
         i = end;
     }
-    out.reported = out.text;
-    out.reported.replace(QChar::LineSeparator, u'\n');
     return out;
 }
 
@@ -145,7 +143,9 @@ void ExactText::setText(const QString& text, const std::function<void(const QStr
 void ExactText::insert(QTextCursor& cursor, const QString& text) {
     // A large text shares paragraphs between its short lines; a typed break
     // starts a paragraph of its own.
-    const Pending pending{text, shownForm(text, m_usualBreak, text.size() > kPieceLength)};
+    Pending pending{text, shownForm(text, m_usualBreak, text.size() > kPieceLength), {}};
+    pending.reported = pending.shown.text;
+    pending.reported.replace(QChar::LineSeparator, u'\n');
     m_pending = &pending;
     cursor.beginEditBlock();
     cursor.removeSelectedText();
@@ -257,7 +257,7 @@ void ExactText::documentChanged(int position, int, int added) {
     QList<qsizetype> pieces;
     QString typed = selected;
     typed.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-    if (m_pending && typed == m_pending->shown.reported) {
+    if (m_pending && typed == m_pending->reported) {
         held = m_pending->text;
         pieces = m_pending->shown.pieces;
     } else {

@@ -79,17 +79,17 @@ private:
     // break, long lines are in pieces. With `group`, lines that end in the
     // usual break share a paragraph (broken by line separators) until it
     // holds half a piece, so that many short lines cost few paragraphs.
-    // Where the pieces start in the held text, the kind of each break
-    // (Break), and the text as the document reports it (every break "\n").
+    // Where the pieces start in the held text, and the kind of each break (Break).
     struct Shown {
         QString text;
         QList<qsizetype> pieces;
         QByteArray breaks;
-        QString reported;
     };
+    // An insertion under way, with its text as the document reports it (every break "\n").
     struct Pending {
         QString text;
         Shown shown;
+        QString reported;
     };
 
     void documentChanged(int position, int removed, int added);
