@@ -27,6 +27,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
@@ -271,6 +272,21 @@ void Tfrmindex::setMailAccount(const QString& host, int port, const QString& use
     m_account.password = password.trimmed();
     m_account.from = mailbox.trimmed();
     m_account.to = mailbox.trimmed();
+}
+
+bool Tfrmindex::mailServerConfigured() const {
+    // The default build names a host under ".invalid", which never resolves.
+    return !m_account.host.isEmpty() &&
+           !m_account.host.endsWith(QStringLiteral(".invalid"), Qt::CaseInsensitive);
+}
+
+QString Tfrmindex::mailtoAddress(const core::Mail& mail) {
+    QString body;
+    for (const QString& line : mail.bodyLines)
+        body += line + QStringLiteral("\r\n");
+    return QStringLiteral("mailto:") + QString::fromLatin1(QUrl::toPercentEncoding(mail.to, "@")) +
+           QStringLiteral("?subject=") + QString::fromLatin1(QUrl::toPercentEncoding(mail.subject)) +
+           QStringLiteral("&body=") + QString::fromLatin1(QUrl::toPercentEncoding(body));
 }
 
 void Tfrmindex::buildMenuColumn() {
@@ -824,6 +840,14 @@ void Tfrmindex::sendFeedback() {
     mail.bodyLines = control<core::Memo>(QStringLiteral("mmo2"))->lines();
     mail.replyTo = text(QStringLiteral("edt6")).trimmed();
     mail.highPriority = true;
+    if (!mailServerConfigured()) {
+        // A build without a mail server: the user's own mail program sends it.
+        core::platform().openDefault(mailtoAddress(mail));
+        message(QStringLiteral("已经打开您的邮件程序并填好了留言，请在邮件程序中发送。"
+                               "如果邮件程序没有出现，请把留言发到 %1，非常感谢您的支持！")
+                    .arg(mail.to));
+        return;
+    }
     // While the mail goes out the launcher keeps painting; the send picture
     // takes no second press and the pointer shows that it is busy.
     QWidget* send = control<QWidget>(QStringLiteral("img114"));

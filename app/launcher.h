@@ -29,6 +29,13 @@ public:
     void setMailAccount(const QString& host, int port, const QString& user, const QString& password,
                         const QString& mailbox);
 
+    // Whether the build names a mail server for the feedback; without one the
+    // feedback opens the user's mail program.
+    bool mailServerConfigured() const;
+    // The feedback as a mailto: address: recipient, subject and the body's
+    // lines, each followed by CR LF.
+    static QString mailtoAddress(const core::Mail& mail);
+
     QSystemTrayIcon* trayIcon() const { return m_tray; }
     core::Browser* announcementBrowser() const { return m_browser; }
 

@@ -1,6 +1,7 @@
 #include "core/application.h"
 
 #include "core/origin.h"
+#include "core/qttexts.h"
 
 #include <QApplication>
 #include <QFont>
@@ -28,6 +29,19 @@ void prepareApplication() {
     useProgramOrigin();
 }
 
+void installTranslations(QApplication& application) {
+    // Asked last: only for what Qt's catalogues leave untranslated.
+    application.installTranslator(new QtTextsTranslator(&application));
+    for (const QString& catalogue : {QStringLiteral("qtbase"), QStringLiteral("qtwebengine")}) {
+        auto* translator = new QTranslator(&application);
+        if (translator->load(chineseLocale(), catalogue, QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            application.installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
 void configureApplication(QApplication& application) {
     application.setApplicationName(QStringLiteral("qingwu"));
     // No display name: the window system would add it to every title, and
@@ -43,14 +57,7 @@ void configureApplication(QApplication& application) {
     // The interface is Chinese whatever the desktop's language: dates, numbers
     // shown to the user and Qt's own buttons, dialogs and menus.
     QLocale::setDefault(chineseLocale());
-    for (const QString& catalogue : {QStringLiteral("qtbase"), QStringLiteral("qtwebengine")}) {
-        auto* translator = new QTranslator(&application);
-        if (translator->load(chineseLocale(), catalogue, QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            application.installTranslator(translator);
-        else
-            delete translator;
-    }
+    installTranslations(application);
     QFont font = application.font();
     font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")});
     application.setFont(font);

@@ -20,7 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextDocumentLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -65,11 +67,50 @@ void rethrowPending() {
 
 } // namespace
 
+namespace {
+
+// The selection of a box as it holds it, for the clipboard and for dragging.
+QMimeData* exactSelection(const QTextCursor& cursor, const ExactText& exact) {
+    auto* data = new QMimeData;
+    data->setText(exact.heldText(cursor.selectionStart(), cursor.selectionEnd()));
+    return data;
+}
+
+// Replaces the selection of a box with text held exactly.
+void insertExactly(QPlainTextEdit* box, ExactText* exact, const QString& text) {
+    QTextCursor cursor = box->textCursor();
+    exact->insert(cursor, text);
+    box->setTextCursor(cursor);
+}
+
+// Pasted or dropped text, held exactly; false for what is no text.
+bool pasteExactly(QPlainTextEdit* box, ExactText* exact, const QMimeData* source) {
+    if (!source || !source->hasText() || box->isReadOnly()) return false;
+    insertExactly(box, exact, source->text());
+    box->ensureCursorVisible();
+    return true;
+}
+
+} // namespace
+
 Memo::Memo(QWidget* parent)
     : QPlainTextEdit(parent)
     , m_exact(new ExactText(document(), this)) {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    installEventFilter(m_exact);
     connect(this, &QPlainTextEdit::textChanged, this, &Memo::changed);
+}
+
+void Memo::insertText(const QString& text) {
+    insertExactly(this, m_exact, text);
+}
+
+void Memo::insertFromMimeData(const QMimeData* source) {
+    if (!pasteExactly(this, m_exact, source)) QPlainTextEdit::insertFromMimeData(source);
+}
+
+QMimeData* Memo::createMimeDataFromSelection() const {
+    return exactSelection(textCursor(), *m_exact);
 }
 
 QString Memo::text() const {
@@ -96,11 +137,11 @@ void paintField(QWidget* field, const QColor& colour, bool alsoText) {
 }
 
 RichEdit::RichEdit(QWidget* parent)
-    : QTextEdit(parent)
+    : QPlainTextEdit(parent)
     , m_exact(new ExactText(document(), this)) {
-    setAcceptRichText(false);
+    installEventFilter(m_exact);
     follow(document());
-    connect(this, &QTextEdit::textChanged, this, [this] {
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
         // Colours belong to the text they were given for: replacing all of it,
         // as select-all and paste does, drops them too.
         if (m_wholeTextReplaced) {
@@ -128,8 +169,20 @@ void RichEdit::dropColours() {
 }
 
 void RichEdit::resizeEvent(QResizeEvent* event) {
-    QTextEdit::resizeEvent(event);
+    QPlainTextEdit::resizeEvent(event);
     scheduleVisibleColours();
+}
+
+void RichEdit::insertText(const QString& text) {
+    insertExactly(this, m_exact, text);
+}
+
+void RichEdit::insertFromMimeData(const QMimeData* source) {
+    if (!pasteExactly(this, m_exact, source)) QPlainTextEdit::insertFromMimeData(source);
+}
+
+QMimeData* RichEdit::createMimeDataFromSelection() const {
+    return exactSelection(textCursor(), *m_exact);
 }
 
 void RichEdit::scheduleVisibleColours() {
@@ -147,11 +200,13 @@ void RichEdit::showVisibleColours() {
         return;
     }
     // The characters from the top left to the bottom right of the view, and
-    // a screen more on either side for a smooth scroll.
+    // about a screen more on either side for a smooth scroll.
     const QRect view = viewport()->rect();
-    const int height = std::max(1, view.height());
-    const int first = cursorForPosition(QPoint(0, -height)).position();
-    const int last = cursorForPosition(QPoint(view.width(), 2 * height)).position();
+    const int top = cursorForPosition(QPoint(0, 0)).position();
+    const int bottom = cursorForPosition(QPoint(view.width(), view.height())).position();
+    const int margin = std::max(2000, bottom - top);
+    const int first = top - margin;
+    const int last = bottom + margin;
     const auto from =
         std::lower_bound(m_colours.cbegin(), m_colours.cend(), first,
                          [](const auto& colour, int at) { return colour.cursor.selectionEnd() < at; });
@@ -177,8 +232,10 @@ void RichEdit::setText(const QString& text) {
     // switch; later ones are this box's own.
     QTextDocument* old = document()->parent() == this ? document() : nullptr;
     auto* fresh = new QTextDocument(this);
+    fresh->setDocumentLayout(new QPlainTextDocumentLayout(fresh));
     fresh->setDefaultFont(font());
     fresh->setDocumentMargin(document()->documentMargin());
+    fresh->setDefaultTextOption(document()->defaultTextOption());
     m_exact->attach(fresh);
     m_exact->setText(text, [fresh](const QString& shown) { fresh->setPlainText(shown); });
     follow(fresh);

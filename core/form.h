@@ -19,6 +19,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -29,8 +30,9 @@ class ExactText;
 class FetchWait;
 
 // A multi-line box whose text is exactly what it holds: lines it starts with
-// each end in CR LF, text put in by the program is kept unchanged, and what the
-// user types uses CR LF line breaks.
+// each end in CR LF, text put in by the program or pasted is kept unchanged,
+// and what the user types uses CR LF line breaks. Very long lines are shown in
+// pieces, so that no text, however long its lines, is laid out at once.
 class Memo : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -40,18 +42,25 @@ public:
     // Each line followed by CR LF.
     void setLines(const QStringList& lines);
     QStringList lines() const;
+    // Replaces the selection (or inserts at the cursor) with text held exactly.
+    void insertText(const QString& text);
+    const ExactText& exact() const { return *m_exact; }
 
 signals:
     void changed();
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     ExactText* m_exact;
 };
 
-// A rich edit used for plain text with character colours. Like the memo it
-// holds its text exactly; colours are for display only and a write of the
-// whole text drops them.
-class RichEdit : public QTextEdit {
+// A rich edit used for plain text with character colours and styles. Like the
+// memo it holds its text exactly and shows very long lines in pieces; colours
+// are for display only and a write of the whole text drops them.
+class RichEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit RichEdit(QWidget* parent = nullptr);
@@ -60,6 +69,9 @@ public:
     // neither its colours nor the bookkeeping of its many cursors, slows the
     // new one down.
     void setText(const QString& text);
+    // Replaces the selection (or inserts at the cursor) with text held exactly.
+    void insertText(const QString& text);
+    const ExactText& exact() const { return *m_exact; }
 
     // Character colours. The editor is given those on screen only, so that
     // thousands of them never lay out more text than is looked at.
@@ -71,6 +83,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     void follow(QTextDocument* document);

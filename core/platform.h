@@ -80,6 +80,13 @@ public:
 
 signals:
     void finished(const core::Fetched& result);
+// Where a file dialog opens and what it asks.
+struct FileDialogOptions {
+    // A folder to open in, or a file path: the dialog opens in its folder with its name suggested.
+    QString start;
+    // Save dialogs: whether the dialog itself asks before a typed name that exists is replaced.
+    // A caller that changes the name after the dialog asks about the final name itself.
+    bool confirmOverwrite = true;
 };
 
 struct Mail {
@@ -112,8 +119,10 @@ public:
 
     virtual std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) = 0;
     // Empty when cancelled.
-    virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* owner, const QString& title, const QString& filter,
+                                 const FileDialogOptions& options = {}) = 0;
+    virtual QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                 const FileDialogOptions& options = {}) = 0;
     virtual std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) = 0;
     virtual QString chooseFolder(QWidget* owner, const QString& title) = 0;
 

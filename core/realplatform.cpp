@@ -3,6 +3,7 @@
 #include "core/address.h"
 #include "core/failure.h"
 #include "core/fetch.h"
+#include "core/filedialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -103,12 +104,18 @@ std::optional<QColor> RealPlatform::chooseColor(QWidget* owner, const QColor& in
     return color;
 }
 
-QString RealPlatform::openFileName(QWidget* owner, const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner, title, QString(), filter);
+QString RealPlatform::openFileName(QWidget* owner, const QString& title, const QString& filter,
+                                   const FileDialogOptions& options) {
+    const auto dialog =
+        makeFileDialog(owner, title, filter, options, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
+    return runFileDialog(*dialog);
 }
 
-QString RealPlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter) {
-    return QFileDialog::getSaveFileName(owner, title, QString(), filter);
+QString RealPlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                   const FileDialogOptions& options) {
+    const auto dialog =
+        makeFileDialog(owner, title, filter, options, QFileDialog::AnyFile, QFileDialog::AcceptSave);
+    return runFileDialog(*dialog);
 }
 
 std::optional<QFont> RealPlatform::chooseFont(QWidget* owner, const QFont& initial) {
@@ -119,7 +126,9 @@ std::optional<QFont> RealPlatform::chooseFont(QWidget* owner, const QFont& initi
 }
 
 QString RealPlatform::chooseFolder(QWidget* owner, const QString& title) {
-    return QFileDialog::getExistingDirectory(owner, title);
+    const auto dialog =
+        makeFileDialog(owner, title, QString(), {}, QFileDialog::Directory, QFileDialog::AcceptOpen);
+    return runFileDialog(*dialog);
 }
 
 bool RealPlatform::clipboardHasText() {

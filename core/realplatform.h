@@ -18,8 +18,10 @@ public:
     std::optional<QString> prompt(QWidget* owner, const QString& title, const QString& label,
                                   const QString& value) override;
     std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) override;
-    QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
-    QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    QString openFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const FileDialogOptions& options = {}) override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const FileDialogOptions& options = {}) override;
     std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) override;
     QString chooseFolder(QWidget* owner, const QString& title) override;
     bool clipboardHasText() override;

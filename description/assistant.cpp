@@ -128,7 +128,8 @@ Tfrmmain::Tfrmmain()
     on(QStringLiteral("N11Click"), [this] {
         const int row = selectedRow();
         if (row < 0) return;
-        preview(sectionList()->topLevelItem(row)->text(2));
+        // An entry's code goes to the page as lines, each followed by CR LF.
+        preview(core::joinLines(core::textLines(sectionList()->topLevelItem(row)->text(2))));
     });
     on(QStringLiteral("N2Click"), [this] { swapWith(-1); });
     on(QStringLiteral("N3Click"), [this] { swapWith(1); });
@@ -372,8 +373,8 @@ void Tfrmmain::render(const QString& code, bool showPreview) {
     if (showPreview) preview(text(kCode));
 }
 
-void Tfrmmain::preview(const QString& code) {
-    core::writeTextFile(previewFile(), core::joinLines(core::textLines(code)));
+void Tfrmmain::preview(const QString& page) {
+    core::writeTextFile(previewFile(), page);
     m_browser->navigate(previewFile());
     // F5 shows in the shop what the pane shows.
     core::setShownCode(this, code);

@@ -68,7 +68,8 @@ private:
     // Fetches picture i and those after it into the scratch file, one after
     // another, measures each, then runs `then`.
     void measureThen(const QStringList& pictures, int i, const std::function<void()>& then);
-    void preview(const QString& code);
+    // Writes the page to the preview file exactly as given and shows it.
+    void preview(const QString& page);
     void addEntry(const QString& question, const QString& suffix);
     int selectedRow() const;
     void swapWith(int offset);

@@ -12,6 +12,7 @@ packages=(
     qt6-translations-l10n desktop-file-utils appstream
     libjpeg-turbo-progs # cjpeg for bench/jpeg
     mold # links the many test programs fast
+    dpkg-dev lintian # the Debian package: dpkg-shlibdeps, and its check
 )
 
 missing=()

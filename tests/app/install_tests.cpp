@@ -3,6 +3,7 @@
 // copy that runs from a folder it may not write to.
 #include "app/windows.h"
 #include "tests/support/helpers.h"
+#include "tests/support/process.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,24 +19,11 @@
 
 namespace {
 
-struct Finished {
-    int exitCode = -1;
-    QString output;
-};
+using testing::Finished;
 
 Finished run(const QString& program, const QStringList& arguments, const QProcessEnvironment& env = {},
              int ms = 120000, const QString& folder = {}) {
-    QProcess process;
-    if (!env.isEmpty()) process.setProcessEnvironment(env);
-    if (!folder.isEmpty()) process.setWorkingDirectory(folder);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(ms)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAll())};
+    return testing::runProgram(program, arguments, env, ms, folder);
 }
 
 class InstallTest : public ::testing::Test {
@@ -119,15 +107,7 @@ TEST_F(InstallTest, AReadOnlyInstallRunsFromThePerUserDataFolder) {
                                            QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                            QFileDevice::WriteOther | QFileDevice::ExeOther |
                                            QFileDevice::ReadGroup | QFileDevice::ExeGroup);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("QINGWU_HEADLESS_DIALOGS", "1");
-    env.insert("QINGWU_BENCH_FIRST_PAINT", "1");
-    env.insert("HOME", home.path());
-    env.insert("XDG_DATA_HOME", home.path() + "/data");
-    env.insert("XDG_RUNTIME_DIR", home.path());
-    env.insert("XDG_CACHE_HOME", home.path() + "/cache");
-    env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+    const QProcessEnvironment env = testing::headlessProgram(home.path());
     const Finished started = runInstalled(env);
     EXPECT_TRUE(started.output.contains("ready")) << started.output.toStdString();
     EXPECT_TRUE(QFileInfo::exists(home.path() + "/data/qingwu/files/gonggao.html"));

@@ -1,5 +1,6 @@
 #include "app/launcher.h"
 #include "app/windows.h"
+#include "core/address.h"
 #include "core/realplatform.h"
 #include "tests/support/helpers.h"
 
@@ -12,6 +13,8 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
+#include <QUrlQuery>
 #include <gtest/gtest.h>
 
 namespace {
@@ -164,6 +167,38 @@ TEST_F(MailTest, ServerDownShowsTheMailErrorAndNoSuccess) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(launcher->text("edt5"), "小青");
     EXPECT_EQ(launcher->text("edt7"), "建议");
+}
+
+// A build without a mail server (its host under ".invalid", as the default
+// build has it) sends nothing itself: the user's mail program opens with the
+// feedback filled in, and the box says so, never that the mail was sent.
+TEST_F(MailTest, WithoutAMailServerTheUsersMailProgramOpensWithTheFeedback) {
+    for (const QString host : {"smtp.qingwu360.invalid", "", "MAIL.EXAMPLE.INVALID"}) {
+        platform.reset();
+        launcher->setMailAccount(host, 25, "feedback@qingwu360.invalid", "feedback", "maker@example.test");
+        EXPECT_FALSE(launcher->mailServerConfigured()) << host.toStdString();
+        launcher->setText("edt7", "建议 & 问题?#+%");
+        launcher->setText("mmo2", "第一行 a=b&c\r\n第二行\r\n");
+        launcher->fire("img114Click");
+        EXPECT_TRUE(platform.callsOf("mail").isEmpty());
+        const QVector<testing::PlatformCall> opened = platform.callsOf("open");
+        ASSERT_EQ(opened.size(), 1);
+        // As the desktop gets it.
+        const QUrl address = core::addressToUrl(opened.first().address);
+        EXPECT_EQ(address.scheme(), "mailto");
+        EXPECT_EQ(address.path(), "maker@example.test");
+        const QUrlQuery query(address);
+        EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), "旺旺小青：建议 & 问题?#+%");
+        EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), "第一行 a=b&c\r\n第二行\r\n");
+        const testing::PlatformCall box = platform.lastMessage();
+        EXPECT_EQ(box.title, "提示信息");
+        EXPECT_EQ(box.owner, "Tfrmindex");
+        EXPECT_TRUE(box.text.contains("邮件程序")) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains("maker@example.test")) << box.text.toStdString();
+        EXPECT_FALSE(box.text.contains("已经发送")) << box.text.toStdString();
+    }
+    launcher->setMailAccount("127.0.0.1", 25, "", "", "maker@example.test");
+    EXPECT_TRUE(launcher->mailServerConfigured());
 }
 
 } // namespace

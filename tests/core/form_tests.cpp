@@ -1,12 +1,16 @@
+#include "core/exacttext.h"
 #include "core/failure.h"
 #include "core/form.h"
 #include "core/text.h"
 #include "tests/support/helpers.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -175,7 +179,7 @@ template <class Box> void expectExactText(Box* box) {
     const QString mixed = "a\rb\nc\r\nd\r\r\n\u00A0e\n";
     box->setText(mixed);
     EXPECT_EQ(box->text(), mixed);
-    EXPECT_EQ(box->document()->blockCount(), 7);
+    EXPECT_EQ(box->document()->toPlainText().split('\n').size(), 7); // the lines shown
 
     // Typing at the end keeps every break before it; Enter types CR LF.
     QTextCursor cursor(box->document());
@@ -203,11 +207,24 @@ template <class Box> void expectExactText(Box* box) {
     box->setTextCursor(cursor);
     QTest::keyClick(box, Qt::Key_Delete);
     EXPECT_EQ(box->text(), "pq\rr");
-    // Undo gives the break back as a typed one.
+    // Undo gives the break back as it was.
     box->undo();
     EXPECT_EQ(box->text(), "p\r\nq\rr");
+    // Also lone breaks, whichever kind most lines end in; redo takes them again.
+    for (const QString text : {"a\nb\nc\r\nd\re", "a\rb\r\nc"}) {
+        box->setText(text);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        EXPECT_EQ(box->text(), "");
+        box->undo();
+        EXPECT_EQ(box->text(), text);
+        box->redo();
+        EXPECT_EQ(box->text(), "");
+        box->undo();
+        EXPECT_EQ(box->text(), text);
+    }
 
-    // Pasted text and text put in through a cursor follow the same rule.
+    // Text put in through a cursor follows the same rule.
     box->setText("s\rt");
     cursor = QTextCursor(box->document());
     cursor.movePosition(QTextCursor::End);
@@ -243,6 +260,128 @@ TEST_F(FormTest, MemoAndRichEditHoldTheirTextExactly) {
         expectExactText(rich);
         form.setText("redt2", "one\rtwo");
         EXPECT_EQ(form.text("redt2"), "one\rtwo");
+    }
+}
+
+// A line of shop markup longer than any piece the editor lays out at once.
+QString longLine(int pieces) {
+    QString line;
+    for (int k = 0; line.size() < pieces * core::ExactText::kPieceLength + 100; ++k)
+        line += QString("<li><a href=\"https://shop.example.invalid/item.htm?id=%1\">店铺%1</a></li>").arg(k);
+    return line;
+}
+
+// No paragraph of the document is longer than a piece.
+template <class Box> qsizetype longestParagraph(Box* box) {
+    qsizetype longest = 0;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
+        longest = std::max<qsizetype>(longest, block.length() - 1);
+    return longest;
+}
+
+// Long lines are shown in pieces, and the pieces are the document's only:
+// typing, deleting, Enter, pasting, copying, undo and redo keep the held text exact.
+template <class Box> void expectLongLinesExact(Box* box) {
+    const QString line = longLine(3);
+    const QString held = "head\r" + line + "\n" + line + "\r\ntail";
+    box->setText(held);
+    EXPECT_EQ(box->text(), held);
+    EXPECT_GE(box->document()->blockCount(), 1 + 2 * 4);
+    EXPECT_LE(longestParagraph(box), core::ExactText::kPieceLength);
+    box->setFocus();
+
+    // The break between the first two pieces of the first long line, and
+    // where the held text goes on after it.
+    const QTextBlock second = box->document()->findBlockByNumber(2);
+    const qsizetype goesOn = 5 + (second.position() - box->document()->findBlockByNumber(1).position() - 1);
+    ASSERT_EQ(held.mid(5, goesOn - 5), box->document()->findBlockByNumber(1).text());
+
+    // Typing at the start of a piece.
+    QTextCursor cursor(second);
+    box->setTextCursor(cursor);
+    QTest::keyClicks(box, "xy");
+    QString expected = held;
+    expected.insert(goesOn, "xy");
+    EXPECT_EQ(box->text(), expected);
+
+    // Deleting the break between pieces deletes nothing held; undo and redo neither.
+    cursor = QTextCursor(box->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    box->setTextCursor(cursor);
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->text(), expected);
+    box->undo();
+    EXPECT_EQ(box->text(), expected);
+    box->redo();
+    EXPECT_EQ(box->text(), expected);
+
+    // Enter inside a piece is a typed CR LF; undone and redone as one.
+    cursor = QTextCursor(box->document()->findBlockByNumber(1));
+    cursor.setPosition(cursor.position() + 10);
+    box->setTextCursor(cursor);
+    QTest::keyClick(box, Qt::Key_Return);
+    QString entered = expected;
+    entered.insert(15, "\r\n");
+    EXPECT_EQ(box->text(), entered);
+    box->undo();
+    EXPECT_EQ(box->text(), expected);
+    box->redo();
+    EXPECT_EQ(box->text(), entered);
+
+    // Deleting across pieces and breaks.
+    box->setText(held);
+    cursor = QTextCursor(box->document());
+    cursor.setPosition(3);
+    cursor.setPosition(box->document()->findBlockByNumber(6).position() + 2, QTextCursor::KeepAnchor);
+    const QString cut = box->exact().heldText(cursor.selectionStart(), cursor.selectionEnd());
+    ASSERT_TRUE(held.mid(3).startsWith(cut));
+    box->setTextCursor(cursor);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), held.left(3) + held.mid(3 + cut.size()));
+    box->undo();
+    EXPECT_EQ(box->text(), held);
+
+    // Copying a selection over a break between pieces copies the held text.
+    cursor = QTextCursor(box->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.setPosition(cursor.position() - 3);
+    cursor.setPosition(box->document()->findBlockByNumber(2).position() + 3, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+    box->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), held.mid(goesOn - 3, 6));
+
+    // Pasting a long line with lone breaks holds it exactly, shown in pieces,
+    // and undo and redo give back exactly the text before and after.
+    box->setText("[]");
+    cursor = QTextCursor(box->document());
+    cursor.setPosition(1);
+    box->setTextCursor(cursor);
+    const QString pasted = line + "\n" + line + "\r";
+    QGuiApplication::clipboard()->setText(pasted);
+    box->paste();
+    EXPECT_EQ(box->text(), "[" + pasted + "]");
+    // The first piece goes on the paragraph pasted into.
+    EXPECT_LE(longestParagraph(box), core::ExactText::kPieceLength + 1);
+    box->undo();
+    EXPECT_EQ(box->text(), "[]");
+    box->redo();
+    EXPECT_EQ(box->text(), "[" + pasted + "]");
+    box->setText(QString());
+}
+
+TEST_F(FormTest, LongLinesAreShownInPiecesAndHeldExactly) {
+    SampleForm form;
+    form.show();
+    {
+        SCOPED_TRACE("memo");
+        expectLongLinesExact(form.control<core::Memo>("mmo1"));
+    }
+    {
+        SCOPED_TRACE("rich edit");
+        auto* rich = new core::RichEdit(&form);
+        rich->setGeometry(0, 300, 200, 100);
+        rich->show();
+        expectLongLinesExact(rich);
     }
 }
 

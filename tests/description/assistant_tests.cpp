@@ -216,6 +216,17 @@ TEST_F(AssistantTest, AssemblyJoinsEveryEntryWithOneLineBreakAndPreviewsIt) {
     EXPECT_EQ(list()->topLevelItem(3)->text(0), "4");
 }
 
+// The assembled page goes to the preview file as the code box holds it: an
+// entry's own line breaks (a lone LF, a lone CR) are not rewritten.
+TEST_F(AssistantTest, AssemblyWritesThePageExactlyAsTheCodeBoxHoldsIt) {
+    addWithCode(w, fake(), "a", "<p>一</p>\n<p>二</p>");
+    addWithCode(w, fake(), "b", "<p>三</p>\r");
+    w->fire("btn2Click");
+    const QString assembled = "<p>一</p>\n<p>二</p>\r\n<p>三</p>\r\r\n";
+    EXPECT_EQ(code(), assembled);
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(assembled));
+}
+
 TEST_F(AssistantTest, AssemblingAnEmptyListPreviewsAnEmptyPageAndCopiesNothing) {
     fake().clipboard = "before";
     fake().clipboardSet = false;

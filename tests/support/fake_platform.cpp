@@ -61,13 +61,17 @@ std::optional<QColor> FakePlatform::chooseColor(QWidget* owner, const QColor& in
     return colors.isEmpty() ? std::nullopt : colors.dequeue();
 }
 
-QString FakePlatform::openFileName(QWidget* owner, const QString& title, const QString& filter) {
-    record(QStringLiteral("openFile"), owner, filter, title);
+QString FakePlatform::openFileName(QWidget* owner, const QString& title, const QString& filter,
+                                   const core::FileDialogOptions& options) {
+    record(QStringLiteral("openFile"), owner, filter, title, {}, options.start);
+    lastFileDialog = options;
     return openFiles.isEmpty() ? QString() : openFiles.dequeue();
 }
 
-QString FakePlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter) {
-    record(QStringLiteral("saveFile"), owner, filter, title);
+QString FakePlatform::saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                                   const core::FileDialogOptions& options) {
+    record(QStringLiteral("saveFile"), owner, filter, title, {}, options.start);
+    lastFileDialog = options;
     return saveFiles.isEmpty() ? QString() : saveFiles.dequeue();
 }
 
@@ -205,6 +209,7 @@ void FakePlatform::reset() {
     cancelledFetches.clear();
     mailErrors.clear();
     tray = true;
+    lastFileDialog = {};
     calls.clear();
     mails.clear();
     clipboard.clear();

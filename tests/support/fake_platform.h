@@ -82,8 +82,11 @@ public:
     std::optional<QString> prompt(QWidget* owner, const QString& title, const QString& label,
                                   const QString& value) override;
     std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) override;
-    QString openFileName(QWidget* owner, const QString& title, const QString& filter) override;
-    QString saveFileName(QWidget* owner, const QString& title, const QString& filter) override;
+    // Both record the filter as the call's text and the start as its path.
+    QString openFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const core::FileDialogOptions& options = {}) override;
+    QString saveFileName(QWidget* owner, const QString& title, const QString& filter,
+                         const core::FileDialogOptions& options = {}) override;
     std::optional<QFont> chooseFont(QWidget* owner, const QFont& initial) override;
     QString chooseFolder(QWidget* owner, const QString& title) override;
     bool clipboardHasText() override { return !clipboard.isEmpty(); }
@@ -99,6 +102,8 @@ public:
 
     // The initial colour the last colour dialog started on.
     QColor lastInitialColor;
+    // The options of the last file dialog.
+    core::FileDialogOptions lastFileDialog;
 
 protected:
     void record(const QString& kind, QWidget* owner, const QString& text = {}, const QString& title = {},

@@ -1,7 +1,9 @@
 #include "tools/code/html.h"
 
+#include "core/exacttext.h"
 #include "core/files.h"
 #include "core/registry.h"
+#include "core/savename.h"
 #include "core/text.h"
 #include "tools/code/codecolours.h"
 
@@ -200,10 +202,10 @@ TFrmhtml::TFrmhtml() : core::Form(QStringLiteral("TFrmhtml"), kCaption) {
         m_code->setText(core::readTextFile(name));
     });
     on(QStringLiteral("N13Click"), [this] {
-        const QString name =
-            core::platform().saveFileName(this, QStringLiteral("保存"), QStringLiteral("网页（*.html）|*.html"));
-        if (name.isEmpty()) return;
-        core::writeTextFile(name + QStringLiteral(".html"), m_code->text());
+        // ".html" is added to whatever name is chosen.
+        const QString path = core::saveNameWithSuffix(
+            this, QStringLiteral("保存"), QStringLiteral("网页（*.html）|*.html"), QStringLiteral(".html"));
+        if (!path.isEmpty()) core::writeTextFile(path, m_code->text());
     });
     on(QStringLiteral("N15Click"), [this] {
         const std::optional<QFont> font = core::platform().chooseFont(this, m_code->font());
@@ -229,7 +231,8 @@ void TFrmhtml::buildMenus() {
         connect(item, &QAction::triggered, this, [step] { step(); });
     };
     auto copy = [this] {
-        const QString selected = m_code->textCursor().selectedText().replace(QChar(0x2029), QStringLiteral("\r\n"));
+        const QTextCursor cursor = m_code->textCursor();
+        const QString selected = m_code->exact().heldText(cursor.selectionStart(), cursor.selectionEnd());
         if (!selected.isEmpty()) core::platform().setClipboardText(selected);
     };
     auto paste = [this] {
@@ -300,12 +303,17 @@ void TFrmhtml::buildMenus() {
                 QKeySequence(QStringLiteral("Ctrl+U"))),
          charFormat([](QTextCharFormat& f) { f.setFontUnderline(!f.fontUnderline()); }));
     format->addSeparator();
-    edit(action(format, QStringLiteral("AlignLeft1"), QStringLiteral("居左")),
-         [this] { m_code->setAlignment(Qt::AlignLeft); });
-    edit(action(format, QStringLiteral("AlignCenter1"), QStringLiteral("居中")),
-         [this] { m_code->setAlignment(Qt::AlignHCenter); });
-    edit(action(format, QStringLiteral("AlignRight1"), QStringLiteral("居右")),
-         [this] { m_code->setAlignment(Qt::AlignRight); });
+    // The code pane lays out only what it shows, line by line: alignment is the whole pane's.
+    auto align = [this](Qt::Alignment alignment) {
+        return [this, alignment] {
+            QTextOption option = m_code->document()->defaultTextOption();
+            option.setAlignment(alignment);
+            m_code->document()->setDefaultTextOption(option);
+        };
+    };
+    edit(action(format, QStringLiteral("AlignLeft1"), QStringLiteral("居左")), align(Qt::AlignLeft));
+    edit(action(format, QStringLiteral("AlignCenter1"), QStringLiteral("居中")), align(Qt::AlignHCenter));
+    edit(action(format, QStringLiteral("AlignRight1"), QStringLiteral("居右")), align(Qt::AlignRight));
     format->addSeparator();
     action(format, QStringLiteral("N15"), QStringLiteral("字体"));
 
@@ -344,9 +352,8 @@ bool TFrmhtml::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFrmhtml::insert(const QString& text) {
-    QTextCursor cursor = m_code->textCursor();
-    cursor.insertText(text);
-    m_code->setTextCursor(cursor);
+    m_code->insertText(text);
+    m_code->ensureCursorVisible();
 }
 
 void TFrmhtml::refresh() {

@@ -26,7 +26,6 @@
 #include <QRadioButton>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QTextLayout>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -86,12 +85,10 @@ QTextDocument::FindFlags searchFlags(const SearchOptions& options) {
     return flags;
 }
 
-// The selected text of a rich edit with CR LF line breaks.
-QString selectedText(const QTextEdit* edit) {
-    QString text = edit->textCursor().selectedText();
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    return text;
+// The selected text of the editor as it holds it.
+QString selectedText(const core::RichEdit* edit) {
+    const QTextCursor cursor = edit->textCursor();
+    return edit->exact().heldText(cursor.selectionStart(), cursor.selectionEnd());
 }
 
 // The find and replace dialogs of the editor's context menu.
@@ -102,14 +99,19 @@ public:
         setObjectName(replacing ? QStringLiteral("ReplaceDialog1") : QStringLiteral("FindDialog1"));
         setWindowTitle(replacing ? QStringLiteral("替换") : QStringLiteral("查找"));
         auto* grid = new QGridLayout(this);
-        grid->addWidget(new QLabel(QStringLiteral("查找内容(&N):"), this), 0, 0);
+        // A label shows its mnemonic, and Alt and the letter reach the field, once it has a buddy.
+        auto* findCaption = new QLabel(QStringLiteral("查找内容(&N):"), this);
+        grid->addWidget(findCaption, 0, 0);
         findText = new QLineEdit(this);
         findText->setObjectName(QStringLiteral("findText"));
+        findCaption->setBuddy(findText);
         grid->addWidget(findText, 0, 1);
         if (replacing) {
-            grid->addWidget(new QLabel(QStringLiteral("替换为(&P):"), this), 1, 0);
+            auto* replaceCaption = new QLabel(QStringLiteral("替换为(&P):"), this);
+            grid->addWidget(replaceCaption, 1, 0);
             replaceText = new QLineEdit(this);
             replaceText->setObjectName(QStringLiteral("replaceText"));
+            replaceCaption->setBuddy(replaceText);
             grid->addWidget(replaceText, 1, 1);
         }
         wholeWord = new QCheckBox(QStringLiteral("全字匹配(&W)"), this);
@@ -391,14 +393,8 @@ void Tfrmyulan::readingLayout() {
     for (const auto& [find, replacement] : kBreaks)
         code.replace(QString::fromUtf16(find), QString::fromUtf16(replacement), Qt::CaseSensitive);
     writeEditor(code);
-    // Inside an edit block cursors do not ask for their place on screen, so
-    // neither the colours nor the selection lay the whole text out at once;
-    // the editor lays it out as it is shown.
-    QTextCursor batch(m_editor->document());
-    batch.beginEditBlock();
     colourTags();
     m_editor->selectAll();
-    batch.endEditBlock();
     m_editor->setFocus();
 }
 
@@ -413,14 +409,18 @@ void Tfrmyulan::removeText() {
 }
 
 void Tfrmyulan::findFirst() {
+    // The held text is searched, where a long line is one line however the
+    // editor shows it.
     const QString wanted = text(QStringLiteral("edt1"));
-    const QTextCursor hit = wanted.isEmpty()
-                                ? QTextCursor()
-                                : m_editor->document()->find(wanted, 0, QTextDocument::FindCaseSensitively);
-    if (hit.isNull()) {
+    const qsizetype at = wanted.isEmpty() ? -1 : editorText().indexOf(wanted, 0, Qt::CaseSensitive);
+    if (at < 0) {
         core::platform().information(this, QStringLiteral("找不到"));
         return;
     }
+    core::ExactText::Positions positions(m_editor->exact());
+    QTextCursor hit(m_editor->document());
+    hit.setPosition(positions.at(at, true));
+    hit.setPosition(positions.at(at + wanted.size(), false), QTextCursor::KeepAnchor);
     m_editor->setTextCursor(hit);
     m_editor->setFocus();
 }
@@ -480,7 +480,8 @@ void Tfrmyulan::writeEditor(const QString& code) {
 
 QWidget* Tfrmyulan::editTarget() const {
     QWidget* focused = focusWidget();
-    if (focused && (qobject_cast<QLineEdit*>(focused) || qobject_cast<QTextEdit*>(focused))) return focused;
+    if (focused && (qobject_cast<QLineEdit*>(focused) || qobject_cast<core::RichEdit*>(focused)))
+        return focused;
     return m_editor;
 }
 
@@ -491,7 +492,7 @@ void Tfrmyulan::updateEditActions() {
     if (auto* line = qobject_cast<QLineEdit*>(target)) {
         selection = line->hasSelectedText();
         any = !line->text().isEmpty();
-    } else if (auto* rich = qobject_cast<QTextEdit*>(target)) {
+    } else if (auto* rich = qobject_cast<core::RichEdit*>(target)) {
         selection = rich->textCursor().hasSelection();
         any = !rich->document()->isEmpty();
     }
@@ -508,10 +509,9 @@ void Tfrmyulan::paste() {
     QWidget* target = editTarget();
     if (auto* line = qobject_cast<QLineEdit*>(target)) {
         line->insert(clip);
-    } else if (auto* rich = qobject_cast<QTextEdit*>(target)) {
-        QTextCursor cursor = rich->textCursor();
-        cursor.insertText(clip);
-        rich->setTextCursor(cursor);
+    } else if (auto* rich = qobject_cast<core::RichEdit*>(target)) {
+        rich->insertText(clip);
+        rich->ensureCursorVisible();
     }
 }
 
@@ -519,7 +519,7 @@ void Tfrmyulan::copy() {
     QWidget* target = editTarget();
     if (auto* line = qobject_cast<QLineEdit*>(target)) {
         if (line->hasSelectedText()) core::platform().setClipboardText(line->selectedText());
-    } else if (auto* rich = qobject_cast<QTextEdit*>(target)) {
+    } else if (auto* rich = qobject_cast<core::RichEdit*>(target)) {
         if (rich->textCursor().hasSelection()) core::platform().setClipboardText(selectedText(rich));
     }
 }
@@ -533,7 +533,7 @@ void Tfrmyulan::selectAll() {
     QWidget* target = editTarget();
     if (auto* line = qobject_cast<QLineEdit*>(target))
         line->selectAll();
-    else if (auto* rich = qobject_cast<QTextEdit*>(target))
+    else if (auto* rich = qobject_cast<core::RichEdit*>(target))
         rich->selectAll();
 }
 
@@ -541,7 +541,7 @@ void Tfrmyulan::deleteSelection() {
     QWidget* target = editTarget();
     if (auto* line = qobject_cast<QLineEdit*>(target)) {
         if (line->hasSelectedText()) line->del();
-    } else if (auto* rich = qobject_cast<QTextEdit*>(target)) {
+    } else if (auto* rich = qobject_cast<core::RichEdit*>(target)) {
         QTextCursor cursor = rich->textCursor();
         cursor.removeSelectedText();
         rich->setTextCursor(cursor);

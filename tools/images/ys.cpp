@@ -3,11 +3,14 @@
 #include "core/addresses.h"
 #include "core/failure.h"
 #include "core/registry.h"
+#include "core/savename.h"
 #include "core/text.h"
 #include "tools/images/jpegcodec.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
@@ -21,6 +24,8 @@ namespace tools {
 namespace {
 
 const QString kOutOfRange = QStringLiteral("只能输入1——100之间的数!");
+// Every file, as the loader may know more kinds than named here, and the usual pictures.
+const QString kOpenFilter = QStringLiteral("所有文件 (*);;图片 (*.jpg *.jpeg *.png *.bmp *.gif)");
 
 } // namespace
 
@@ -64,8 +69,10 @@ TFrmys::TFrmys()
 
     on(QStringLiteral("SpinEdit1Change"), [this] { qualityChanged(); });
     on(QStringLiteral("N1Click"), [this] {
+        // The dialog opens where the last picture came from.
+        const QString start = m_source.isEmpty() ? QString() : QFileInfo(m_source).absolutePath();
         const QString path =
-            core::platform().openFileName(this, QStringLiteral("打开"), QStringLiteral("所有文件 (*)"));
+            core::platform().openFileName(this, QStringLiteral("打开"), kOpenFilter, {start});
         if (!path.isEmpty()) openPicture(path);
     });
     on(QStringLiteral("N2Click"), [this] { save(); });
@@ -89,6 +96,7 @@ void TFrmys::openPicture(const QString& path) {
     if (picture.isNull())
         core::fail(QStringLiteral("Unknown picture file format \"%1\": %2").arg(path, reader.errorString()));
     m_input = encoderInput(picture);
+    m_source = path;
     m_picture->setPixmap(QPixmap::fromImage(picture));
     m_picture->resize(picture.size());
     refreshEstimate();
@@ -131,12 +139,15 @@ void TFrmys::refreshEstimate() {
 
 void TFrmys::save() {
     if (m_input.isNull()) core::fail(QStringLiteral("没有可以保存的图片：图片是空的，请先打开一张图片。"));
-    const QString name =
-        core::platform().saveFileName(this, QStringLiteral("保存"), QStringLiteral("jpeg (*.jpg)"));
-    if (name.isEmpty()) return;
+    // Beside the source picture, under its name with "_压缩"; ".jpg" is added
+    // to whatever name is chosen.
+    const QFileInfo source(m_source);
+    const QString path = core::saveNameWithSuffix(
+        this, QStringLiteral("保存"), QStringLiteral("jpeg (*.jpg)"), QStringLiteral(".jpg"),
+        source.absoluteDir().filePath(source.completeBaseName() + QStringLiteral("_压缩")));
+    if (path.isEmpty()) return;
     const std::optional<QByteArray> bytes = encodeJpeg(m_input, quality());
     if (!bytes) core::fail(QStringLiteral("JPEG error: the picture could not be encoded"));
-    const QString path = name + QStringLiteral(".jpg");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
         core::fail(QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()));

@@ -43,6 +43,8 @@ private:
     QLabel* m_picture = nullptr;
     // The picture as the encoder reads it; null before the first one is opened.
     QImage m_input;
+    // The file the picture was opened from.
+    QString m_source;
     // Raised for every new estimate; an older one still running stops.
     std::shared_ptr<std::atomic<int>> m_generation = std::make_shared<std::atomic<int>>(0);
     bool m_pending = false;

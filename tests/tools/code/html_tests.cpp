@@ -2,6 +2,9 @@
 #include "tests/support/helpers.h"
 #include "tools/code/html.h"
 
+#include "core/exacttext.h"
+
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <gtest/gtest.h>
 
@@ -257,6 +261,20 @@ TEST_F(HtmlTest, OpenSaveAndFont) {
     fake().saveFiles.enqueue(scratch.path() + "/a.html");
     w->fire("N13Click");
     EXPECT_TRUE(QFile::exists(scratch.path() + "/a.html.html"));
+    EXPECT_FALSE(fake().lastFileDialog.confirmOverwrite);
+    // ".html" follows the dialog, so the window asks before replacing the final name.
+    code->setText("new");
+    fake().reset();
+    fake().saveFiles.enqueue(scratch.path() + "/index");
+    fake().answers.enqueue(core::Answer::Cancel);
+    w->fire("N13Click");
+    ASSERT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_EQ(fake().lastMessage().text, "文件“" + scratch.path() + "/index.html”已经存在，要替换它吗？");
+    EXPECT_EQ(testing::fileBytes(scratch.path() + "/index.html"), testing::gbk("<i>岚舟</i>\ry"));
+    fake().saveFiles.enqueue(scratch.path() + "/index");
+    fake().answers.enqueue(core::Answer::Ok);
+    w->fire("N13Click");
+    EXPECT_EQ(testing::fileBytes(scratch.path() + "/index.html"), "new");
     // A file that cannot be written leaves the old one and says so.
     ASSERT_TRUE(QDir().mkpath(scratch.path() + "/ro.html"));
     fake().reset();
@@ -272,6 +290,55 @@ TEST_F(HtmlTest, OpenSaveAndFont) {
     w->fire("N15Click");
     EXPECT_EQ(code->font().family(), "DejaVu Serif");
     EXPECT_EQ(code->font().pointSize(), 15);
+}
+
+// A minified page: one line of many pieces. It opens, colours, pastes and
+// saves exactly, and the editor never holds a paragraph longer than a piece.
+TEST_F(HtmlTest, AMinifiedPageOnOneLineStaysExactInPieces) {
+    testing::ScratchCurrentFolder scratch;
+    QString page;
+    for (int k = 0; page.size() < 5 * core::ExactText::kPieceLength; ++k)
+        page += QString("<p style=\"color:#f30\"><i src=\"%1.jpg\" href=\"#\">店铺%1</i></p>").arg(k);
+    page += "\n";
+    const QString file = scratch.path() + "/min.html";
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(page.toUtf8());
+    }
+    const auto longest = [&] {
+        qsizetype most = 0;
+        for (QTextBlock block = code->document()->begin(); block.isValid(); block = block.next())
+            most = std::max<qsizetype>(most, block.length() - 1);
+        return most;
+    };
+    fake().openFiles.enqueue(file);
+    w->fire("Open2Click");
+    EXPECT_EQ(code->text(), page);
+    EXPECT_GT(code->document()->blockCount(), 5);
+    EXPECT_LE(longest(), core::ExactText::kPieceLength);
+
+    // Every hit is coloured where it stands, also past the first piece.
+    w->fire("actgeExecute");
+    EXPECT_EQ(code->text(), page);
+    QMap<QString, int> coloured;
+    for (const auto& c : code->colours())
+        ++coloured[c.cursor.selectedText()];
+    EXPECT_EQ(coloured.value("src="), page.count(" src="));
+    EXPECT_EQ(coloured.value("style"), page.count("style="));
+    EXPECT_EQ(coloured.value("href="), page.count("href="));
+    EXPECT_EQ(coloured.keys(), QStringList({"href=", "src=", "style"}));
+
+    // Pasted over everything, and saved byte for byte.
+    code->setText("x");
+    caret(0, 1);
+    fake().clipboard = page;
+    w->findChild<QAction*>("Paste1")->trigger();
+    EXPECT_EQ(code->text(), page);
+    EXPECT_LE(longest(), core::ExactText::kPieceLength);
+    fake().saveFiles.enqueue(scratch.path() + "/out");
+    w->fire("N13Click");
+    EXPECT_EQ(testing::fileBytes(scratch.path() + "/out.html"), testing::gbk(page));
 }
 
 } // namespace

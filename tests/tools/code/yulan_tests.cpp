@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
@@ -70,7 +71,7 @@ protected:
         ProgramTest::SetUp();
         w = testing::form("Tfrmyulan");
         w->showForm();
-        editor = w->control<QTextEdit>("redt1");
+        editor = w->control<core::RichEdit>("redt1");
         rg1 = w->control<core::RadioGroup>("rg1");
         rg1->setItemIndex(1);
         QFont font("Cambria");
@@ -100,7 +101,7 @@ protected:
     QAction* action(const QString& name) const { return w->control<QMenu>("pm1")->findChild<QAction*>(name); }
 
     core::Form* w = nullptr;
-    QTextEdit* editor = nullptr;
+    core::RichEdit* editor = nullptr;
     core::RadioGroup* rg1 = nullptr;
 };
 
@@ -125,7 +126,7 @@ TEST(YulanStart, InitialState) {
                     {"btn5", "查找"},         {"btn6", "全部替换"}};
     for (const auto& c : captions)
         EXPECT_EQ(w->text(c.name), c.caption) << c.name;
-    const QFont font = w->control<QTextEdit>("redt1")->font();
+    const QFont font = w->control<core::RichEdit>("redt1")->font();
     EXPECT_EQ(font.family(), "Cambria");
     EXPECT_EQ(font.pixelSize(), 20);
 }
@@ -816,6 +817,27 @@ TEST_F(YulanTest, ReplaceDialog) {
     EXPECT_EQ(code(), "dog dog");
     EXPECT_TRUE(fake().calls.isEmpty());
     dialog->hide();
+}
+
+// The captions of the find and replace dialogs name their fields: the
+// mnemonic shows as an underlined letter (not "&N") and Alt with the letter
+// goes to the field.
+TEST_F(YulanTest, SearchDialogCaptionsLeadToTheirFields) {
+    for (const auto& [item, name] : {std::pair{"Find1", "FindDialog1"}, {"Replace1", "ReplaceDialog1"}}) {
+        action(item)->trigger();
+        auto* dialog = w->findChild<QDialog*>(name);
+        ASSERT_NE(dialog, nullptr) << name;
+        QMap<QString, QWidget*> buddies;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            if (label->text().contains('&')) buddies.insert(label->text(), label->buddy());
+        EXPECT_EQ(buddies.value("查找内容(&N):"), dialog->findChild<QLineEdit*>("findText")) << name;
+        if (QString(name) == "ReplaceDialog1") {
+            EXPECT_EQ(buddies.value("替换为(&P):"), dialog->findChild<QLineEdit*>("replaceText"));
+        }
+        for (auto it = buddies.cbegin(); it != buddies.cend(); ++it)
+            EXPECT_NE(it.value(), nullptr) << it.key().toStdString();
+        dialog->hide();
+    }
 }
 
 } // namespace

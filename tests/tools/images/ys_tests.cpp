@@ -1,4 +1,5 @@
 #include "core/addresses.h"
+#include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
 #include "tests/tools/images/photograph.h"
 #include "tools/images/jpegcodec.h"
@@ -151,6 +152,67 @@ TEST_F(YsTest, SavingAlwaysAppendsJpgAndCancelWritesNothing) {
     w->fire("N2Click"); // cancelled
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
     EXPECT_EQ(QDir(folder.path()).entryList({"*.jpg"}), QStringList({"a.jpg.jpg"}));
+}
+
+// ".jpg" is added after the dialog, so the dialog's own question would be
+// about another name: the window asks about the final one instead.
+TEST_F(YsTest, AnExistingFileUnderTheFinalNameIsReplacedOnlyAfterOk) {
+    open(testing::photograph(200, 150), "photo.jpg");
+    QFile source(folder.filePath("photo.jpg"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray original = source.readAll();
+    source.close();
+
+    // Typed "photo": the final name is the very picture being compressed.
+    fake().reset();
+    fake().answers.enqueue(core::Answer::Cancel);
+    save("photo");
+    ASSERT_EQ(fake().callsOf("saveFile").size(), 1);
+    EXPECT_FALSE(fake().lastFileDialog.confirmOverwrite);
+    const auto questions = fake().callsOf("messageBox");
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0].text, "文件“" + folder.filePath("photo.jpg") + "”已经存在，要替换它吗？");
+    EXPECT_EQ(questions[0].title, "提示信息");
+    EXPECT_EQ(questions[0].owner, "TFrmys");
+    EXPECT_EQ(testing::fileBytes(folder.filePath("photo.jpg")), original);
+
+    fake().reset();
+    fake().answers.enqueue(core::Answer::Ok);
+    const QByteArray replaced = save("photo");
+    EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
+    EXPECT_NE(replaced, original);
+    EXPECT_EQ(w->text("Label3"), tools::sizeText(replaced.size()));
+
+    // A typed name that exists is no question when the final name is free.
+    fake().reset();
+    EXPECT_FALSE(save("photo.jpg").isEmpty());
+    EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
+    EXPECT_EQ(testing::fileBytes(folder.filePath("photo.jpg")), replaced);
+}
+
+TEST_F(YsTest, DialogsStartBesideTheSourceAndOfferPictures) {
+    QTemporaryDir other;
+    const QString path = other.filePath("店铺 主图.png");
+    ASSERT_TRUE(testing::photograph(120, 90).save(path));
+    fake().reset();
+    fake().openFiles.enqueue(path);
+    w->fire("N1Click");
+    settle();
+    ASSERT_EQ(fake().callsOf("openFile").size(), 1);
+    const QString filter = fake().callsOf("openFile")[0].text;
+    EXPECT_TRUE(filter.split(";;").contains("所有文件 (*)")) << filter.toStdString();
+    EXPECT_TRUE(filter.contains("(*.jpg *.jpeg *.png *.bmp *.gif)")) << filter.toStdString();
+
+    // The next picture is looked for where the last one came from.
+    w->fire("N1Click");
+    EXPECT_EQ(fake().callsOf("openFile").last().path, other.path());
+
+    // Saving suggests the source's name with "_压缩" beside it; ".jpg" follows.
+    fake().saveFiles.enqueue(other.filePath("店铺 主图_压缩"));
+    w->fire("N2Click");
+    EXPECT_EQ(fake().callsOf("saveFile").last().path, other.filePath("店铺 主图_压缩"));
+    EXPECT_EQ(fake().callsOf("saveFile").last().text, "jpeg (*.jpg)");
+    EXPECT_TRUE(QFileInfo::exists(other.filePath("店铺 主图_压缩.jpg")));
 }
 
 TEST_F(YsTest, TheEstimateRunsOffTheInterfaceAndTheNewestQualityWins) {
