@@ -58,6 +58,9 @@ struct WindowInfo {
     int order = 0;
     std::optional<Tile> tile = std::nullopt;
     std::optional<ShopPreview> preview = std::nullopt;
+    // A generator's snippet for its sample settings, built without its
+    // window: what the launcher's picture of the module shows.
+    std::function<QString()> sample = nullptr;
 };
 
 struct WindowClass {

@@ -1,3 +1,4 @@
+#include "generators/carousels/lunbo.h"
 #include "tests/generators/carousels/converter_probe.h"
 #include "tests/support/helpers.h"
 
@@ -73,24 +74,50 @@ TEST_F(LunboTest, DefaultsOfTheWindow) {
     EXPECT_EQ(w->text("lbl2"), kWidget);
 }
 
-TEST_F(LunboTest, SnippetsForTwoThreeAndFourSlides) {
+// The snippet from the carousel's fields, without its window.
+TEST(LunboSnippet, TwoThreeAndFourSlides) {
+    generators::LunboInput in;
+    in.pictures = {"p1", "p2", "p3", "p4"};
+    in.links = {"a1", "a2", "a3", "a4"};
+    in.titles = {"t1", "t2", "t3", "t4"};
     const struct {
-        QString count;
+        int slides;
         QString expected;
     } cases[] = {
-        {"2", kHead + slide("p1", "a1", 760) + slide("p2", "a2", 960) + kBar + firstTab(760, "t1") +
-                  laterTab(90, 960, "t2") + "</div></div></div>"},
-        {"3", kHead + slide("p1", "a1", 660) + slide("p2", "a2", 860) + slide("p3", "a3", 1060) + kBar +
-                  firstTab(660, "t1") + laterTab(90, 860, "t2") + laterTab(120, 1060, "t3") +
-                  "</div></div></div>"},
-        {"4", kHead + slide("p1", "a1", 560) + slide("p2", "a2", 760) + slide("p3", "a3", 960) +
-                  slide("p4", "a4", 1160) + kBar + firstTab(560, "t1") + laterTab(90, 760, "t2") +
-                  laterTab(120, 960, "t3") + laterTab(150, 1160, "t4") + "</div></div></div>"},
+        {2, kHead + slide("p1", "a1", 760) + slide("p2", "a2", 960) + kBar + firstTab(760, "t1") +
+                laterTab(90, 960, "t2") + "</div></div></div>"},
+        {3, kHead + slide("p1", "a1", 660) + slide("p2", "a2", 860) + slide("p3", "a3", 1060) + kBar +
+                firstTab(660, "t1") + laterTab(90, 860, "t2") + laterTab(120, 1060, "t3") +
+                "</div></div></div>"},
+        {4, kHead + slide("p1", "a1", 560) + slide("p2", "a2", 760) + slide("p3", "a3", 960) +
+                slide("p4", "a4", 1160) + kBar + firstTab(560, "t1") + laterTab(90, 760, "t2") +
+                laterTab(120, 960, "t3") + laterTab(150, 1160, "t4") + "</div></div></div>"},
     };
     for (const auto& c : cases) {
-        w->setText("cbb1", c.count);
+        in.slides = c.slides;
+        EXPECT_EQ(generators::lunboSnippet(in), c.expected) << c.slides;
+    }
+}
+
+// 生成代码 builds from what the fields hold, each field in its place.
+TEST_F(LunboTest, GenerateBuildsFromTheFields) {
+    generators::LunboInput in;
+    in.height = "520";
+    in.barColour = "#111";
+    in.tabColour = "#222";
+    w->setText("edt14", in.height);
+    w->setText("edt15", in.barColour);
+    w->setText("edt17", in.tabColour);
+    for (int k = 0; k < 4; ++k) {
+        in.pictures[k] = QString("p%1").arg(k + 1);
+        in.links[k] = QString("a%1").arg(k + 1);
+        in.titles[k] = QString("t%1").arg(k + 1);
+    }
+    for (const int slides : {2, 3, 4}) {
+        in.slides = slides;
+        w->setText("cbb1", QString::number(slides));
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), c.expected) << c.count.toStdString();
+        EXPECT_EQ(w->text("mmo1"), generators::lunboSnippet(in)) << slides;
         EXPECT_EQ(fake().lastMessage().text, "代码已生成点击后面的转化通栏！");
         EXPECT_EQ(fake().lastMessage().title, "提示信息");
         EXPECT_EQ(fake().lastMessage().owner, "Tfrmlunbo");
