@@ -80,6 +80,8 @@ public:
 
 signals:
     void finished(const core::Fetched& result);
+};
+
 // Where a file dialog opens and what it asks.
 struct FileDialogOptions {
     // A folder to open in, or a file path: the dialog opens in its folder with its name suggested.
