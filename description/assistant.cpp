@@ -5,6 +5,7 @@
 #include "core/fetch.h"
 #include "core/files.h"
 #include "core/jpegsize.h"
+#include "core/preview.h"
 #include "core/registry.h"
 #include "core/shoppreview.h"
 #include "core/text.h"
@@ -375,9 +376,11 @@ void Tfrmmain::render(const QString& code, bool showPreview) {
 
 void Tfrmmain::preview(const QString& page) {
     core::writeTextFile(previewFile(), page);
+    // The page is laid out at the description's width and scaled to the pane.
+    m_browser->fitWidth(totalWidth().toInt() + core::kPageMargins);
     m_browser->navigate(previewFile());
     // F5 shows in the shop what the pane shows.
-    core::setShownCode(this, code);
+    core::setShownCode(this, page);
 }
 
 void Tfrmmain::addEntry(const QString& question, const QString& suffix) {
