@@ -129,8 +129,11 @@ Tfrmmain::Tfrmmain()
     on(QStringLiteral("N11Click"), [this] {
         const int row = selectedRow();
         if (row < 0) return;
-        // An entry's code goes to the page as lines, each followed by CR LF.
-        preview(core::joinLines(core::textLines(sectionList()->topLevelItem(row)->text(2))));
+        // An entry's code goes to the page as lines, each followed by CR LF;
+        // F5 shows the entry as the list holds it.
+        const QString code = sectionList()->topLevelItem(row)->text(2);
+        preview(core::joinLines(core::textLines(code)));
+        core::setShownCode(this, code);
     });
     on(QStringLiteral("N2Click"), [this] { swapWith(-1); });
     on(QStringLiteral("N3Click"), [this] { swapWith(1); });
