@@ -6,8 +6,6 @@
 
 namespace generators {
 
-namespace navigation {
-
 namespace {
 
 // The marketplace's arrow sprite of the all-categories entry.
@@ -15,7 +13,7 @@ const QString kCategoryArrow = QStringLiteral("https://img.alicdn.com/tps/i1/T18
 
 } // namespace
 
-QString navigationStyle(const NavigationColours& c) {
+QString dhSnippet(const DhInput& c) {
     QString css;
     css += QStringLiteral(".skin-box-bd{background:") + c.bar + QStringLiteral("}");
     css += QStringLiteral(".skin-box-bd .menu-list {background:") + c.bar + QStringLiteral("}");
@@ -56,20 +54,19 @@ QString navigationStyle(const NavigationColours& c) {
     return css;
 }
 
-} // namespace navigation
-
 Tfrmdh::Tfrmdh()
     : core::Form(QStringLiteral("Tfrmdh"), QStringLiteral("默认导航修改")) {
     setClientSize(720, 430);
+    const DhInput defaults;
 
     QGroupBox* layout =
         addGroup(this, QStringLiteral("grp1"), QRect(10, 8, 700, 64), QStringLiteral("布局参数"));
     addCaption(layout, QRect(12, 26, 70, 22), QStringLiteral("文字加粗："));
     addCombo(layout, QStringLiteral("cbb1"), QRect(82, 24, 110, 24), {QStringLiteral("100"), QStringLiteral("600")},
-             QStringLiteral("是否加粗"));
+             defaults.weight);
     addCaption(layout, QRect(210, 26, 70, 22), QStringLiteral("字体大小："));
     addCombo(layout, QStringLiteral("cbb2"), QRect(280, 24, 110, 24),
-             {QStringLiteral("12px"), QStringLiteral("14px"), QStringLiteral("15px")}, QStringLiteral("12px"));
+             {QStringLiteral("12px"), QStringLiteral("14px"), QStringLiteral("15px")}, defaults.size);
     addButton(layout, QStringLiteral("btn1"), QRect(530, 20, 150, 34), QStringLiteral("生成并复制CSS"));
 
     QGroupBox* style =
@@ -78,25 +75,25 @@ Tfrmdh::Tfrmdh()
     const struct {
         QString caption, name, value;
     } fields[] = {
-        {QStringLiteral("整体导航色:#"), QStringLiteral("edt1"), QStringLiteral("#514C46")},
-        {QStringLiteral("导航标签底色:#"), QStringLiteral("edt2"), QStringLiteral("#514C46")},
-        {QStringLiteral("标签间隔色:#"), QStringLiteral("edt18"), QStringLiteral("#514C46")},
-        {QStringLiteral("鼠标划过标签底色:#"), QStringLiteral("edt3"), QStringLiteral("#43BCB3")},
-        {QStringLiteral("标签文字颜色:#"), QStringLiteral("edt4"), QStringLiteral("#fff")},
-        {QStringLiteral("鼠标划过文字颜色:#"), QStringLiteral("edt5"), QStringLiteral("#fff")},
-        {QStringLiteral("所有分类底色:#"), QStringLiteral("edt9"), QStringLiteral("#43BCB3")},
-        {QStringLiteral("鼠标划过分类底色:#"), QStringLiteral("edt8"), QStringLiteral("#43BCB3")},
-        {QStringLiteral("分类文字颜色:#"), QStringLiteral("edt7"), QStringLiteral("#fff")},
-        {QStringLiteral("鼠标划过文字颜色:#"), QStringLiteral("edt6"), QStringLiteral("#fff")},
-        {QStringLiteral("下 拉 底 色:#"), QStringLiteral("edt14"), QStringLiteral("#fff")},
-        {QStringLiteral("下拉边框底色:#"), QStringLiteral("edt10"), QStringLiteral("#fff")},
-        {QStringLiteral("划过下拉菜单底色:#"), QStringLiteral("edt11"), QStringLiteral("#43BCB3")},
-        {QStringLiteral("下拉文字颜色:#"), QStringLiteral("edt12"), QStringLiteral("#1d1d1d")},
-        {QStringLiteral("鼠标划过文字颜色:#"), QStringLiteral("edt13"), QStringLiteral("#fff")},
-        {QStringLiteral("二级文字色:#"), QStringLiteral("edt15"), QStringLiteral("#000")},
-        {QStringLiteral("二级菜单底色:#"), QStringLiteral("edt19"), QStringLiteral("#43BCB3")},
-        {QStringLiteral("滑过二级底色:#"), QStringLiteral("edt16"), QStringLiteral("#000")},
-        {QStringLiteral("鼠标划过二级菜单字色:#"), QStringLiteral("edt17"), QStringLiteral("#fff")},
+        {QStringLiteral("整体导航色:#"), QStringLiteral("edt1"), defaults.bar},
+        {QStringLiteral("导航标签底色:#"), QStringLiteral("edt2"), defaults.tab},
+        {QStringLiteral("标签间隔色:#"), QStringLiteral("edt18"), defaults.tabGap},
+        {QStringLiteral("鼠标划过标签底色:#"), QStringLiteral("edt3"), defaults.tabHover},
+        {QStringLiteral("标签文字颜色:#"), QStringLiteral("edt4"), defaults.tabText},
+        {QStringLiteral("鼠标划过文字颜色:#"), QStringLiteral("edt5"), defaults.tabTextHover},
+        {QStringLiteral("所有分类底色:#"), QStringLiteral("edt9"), defaults.allCats},
+        {QStringLiteral("鼠标划过分类底色:#"), QStringLiteral("edt8"), defaults.allCatsHover},
+        {QStringLiteral("分类文字颜色:#"), QStringLiteral("edt7"), defaults.allCatsText},
+        {QStringLiteral("鼠标划过文字颜色:#"), QStringLiteral("edt6"), defaults.allCatsTextHover},
+        {QStringLiteral("下 拉 底 色:#"), QStringLiteral("edt14"), defaults.drop},
+        {QStringLiteral("下拉边框底色:#"), QStringLiteral("edt10"), defaults.dropBorder},
+        {QStringLiteral("划过下拉菜单底色:#"), QStringLiteral("edt11"), defaults.dropHover},
+        {QStringLiteral("下拉文字颜色:#"), QStringLiteral("edt12"), defaults.dropText},
+        {QStringLiteral("鼠标划过文字颜色:#"), QStringLiteral("edt13"), defaults.dropTextHover},
+        {QStringLiteral("二级文字色:#"), QStringLiteral("edt15"), defaults.second},
+        {QStringLiteral("二级菜单底色:#"), QStringLiteral("edt19"), defaults.secondPanel},
+        {QStringLiteral("滑过二级底色:#"), QStringLiteral("edt16"), defaults.secondHover},
+        {QStringLiteral("鼠标划过二级菜单字色:#"), QStringLiteral("edt17"), defaults.secondTextHover},
     };
     int i = 0;
     for (const auto& f : fields) {
@@ -112,12 +109,12 @@ Tfrmdh::Tfrmdh()
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("btn1Click"), [this] {
-        deliver(QStringLiteral("mmo1"), navigation::navigationStyle(colours()),
+        deliver(QStringLiteral("mmo1"), dhSnippet(input()),
                 QStringLiteral("代码已被复制，店铺后台-指向导航栏-编辑-显示设置-猛粘贴进去！"));
     });
 }
 
-navigation::NavigationColours Tfrmdh::colours() const {
+DhInput Tfrmdh::input() const {
     auto t = [this](const char* name) { return text(QString::fromLatin1(name)); };
     return {t("cbb1"),  t("cbb2"),  t("edt1"),  t("edt2"),  t("edt18"), t("edt3"),  t("edt4"),
             t("edt5"),  t("edt9"),  t("edt8"),  t("edt7"),  t("edt6"),  t("edt14"), t("edt10"),
@@ -128,6 +125,7 @@ QINGWU_WINDOW(
     Tfrmdh,
     {.order = 300,
      .tile = core::Tile{.page = u"ts7", .row = 3, .column = 1, .image = u"img19", .caption = u"默认导航修改"},
-     .preview = core::ShopPreview{.place = core::Place::NavigationStyle}})
+     .preview = core::ShopPreview{.place = core::Place::NavigationStyle},
+     .sample = [] { return dhSnippet(DhInput()); }})
 
 } // namespace generators

@@ -2,16 +2,13 @@
 
 #include "core/messages.h"
 #include "core/registry.h"
+#include "core/text.h"
 
 #include <QGroupBox>
 
 namespace generators {
 
 namespace {
-
-const QString kSampleHeader = QStringLiteral(
-    "<img src=\"https://img.alicdn.com/imgextra/i1/qingwu/dianzhao-950x120.jpg\" width=\"950\" height=\"120\" />");
-const QString kSampleSlide = QStringLiteral("https://img.alicdn.com/imgextra/i2/qingwu/dianzhao-lunbo-250x100.jpg");
 
 // The carousel widget, its 250 x 100 frame lifted into the header.
 const QString kCarouselHead = QStringLiteral(
@@ -38,6 +35,7 @@ const QString kCarouselTail = QStringLiteral(
 Tfrmdianzhaolunbo::Tfrmdianzhaolunbo()
     : core::Form(QStringLiteral("Tfrmdianzhaolunbo"), QStringLiteral("集市店天猫店通用 - 店招带轮播功能")) {
     setClientSize(700, 440);
+    const DianzhaolunboInput defaults;
 
     QGroupBox* output = addGroup(this, QStringLiteral("grp1"), QRect(10, 8, 680, 60), QStringLiteral("输出"));
     addCaption(output, QRect(12, 26, 300, 22), QStringLiteral("轮播小图尺寸：250*100px"));
@@ -46,31 +44,40 @@ Tfrmdianzhaolunbo::Tfrmdianzhaolunbo()
     QGroupBox* header =
         addGroup(this, QStringLiteral("grp2"), QRect(10, 74, 680, 160), QStringLiteral("店招自定义代码"));
     addCaption(header, QRect(12, 22, 300, 20), QStringLiteral("支持自定义HTML代码"));
-    addMemo(header, QStringLiteral("mmo1"), QRect(12, 44, 656, 104), {kSampleHeader});
+    addMemo(header, QStringLiteral("mmo1"), QRect(12, 44, 656, 104), core::textLines(defaults.header));
 
     QGroupBox* slides =
         addGroup(this, QStringLiteral("grp3"), QRect(10, 240, 680, 190), QStringLiteral("小轮播参数"));
     for (int k = 1; k <= 3; ++k) {
         const int y = 26 + 52 * (k - 1);
         addCaption(slides, QRect(12, y + 2, 80, 22), QStringLiteral("图片%1地址：").arg(k));
-        addEdit(slides, QStringLiteral("edt%1").arg(2 * k - 1), QRect(92, y, 576, 24), kSampleSlide);
+        addEdit(slides, QStringLiteral("edt%1").arg(2 * k - 1), QRect(92, y, 576, 24), defaults.pictures[k - 1]);
         addCaption(slides, QRect(12, y + 28, 80, 20), QStringLiteral("链接%1地址：").arg(k));
-        addEdit(slides, QStringLiteral("edt%1").arg(2 * k), QRect(92, y + 26, 576, 22), QStringLiteral("#"));
+        addEdit(slides, QStringLiteral("edt%1").arg(2 * k), QRect(92, y + 26, 576, 22), defaults.links[k - 1]);
     }
 
     addOutputMemo(QStringLiteral("mmo2"), {QStringLiteral("mmo2")});
 
-    on(QStringLiteral("btn1Click"), [this] { deliver(QStringLiteral("mmo2"), snippet(), core::kCopiedForShop); });
+    on(QStringLiteral("btn1Click"), [this] { deliver(QStringLiteral("mmo2"), dianzhaolunboSnippet(input()), core::kCopiedForShop); });
 }
 
-QString Tfrmdianzhaolunbo::snippet() const {
-    QString out = QStringLiteral("<div style=\"height:120px; font-size:14px;\">") + text(QStringLiteral("mmo1"));
+DianzhaolunboInput Tfrmdianzhaolunbo::input() const {
+    DianzhaolunboInput in;
+    in.header = text(QStringLiteral("mmo1"));
+    for (int k = 1; k <= 3; ++k) {
+        in.pictures[k - 1] = text(QStringLiteral("edt%1").arg(2 * k - 1));
+        in.links[k - 1] = text(QStringLiteral("edt%1").arg(2 * k));
+    }
+    return in;
+}
+
+QString dianzhaolunboSnippet(const DianzhaolunboInput& in) {
+    QString out = QStringLiteral("<div style=\"height:120px; font-size:14px;\">") + in.header;
     out += kCarouselHead;
-    for (int k = 1; k <= 3; ++k)
+    for (int k = 0; k < 3; ++k)
         out += QStringLiteral("<div style=\"width:250px; height:100px;background-color:#000; float:left\"><a "
                               "href=\"") +
-               text(QStringLiteral("edt%1").arg(2 * k)) + QStringLiteral("\" target=\"_blank\"><img src=\"") +
-               text(QStringLiteral("edt%1").arg(2 * k - 1)) +
+               in.links.value(k) + QStringLiteral("\" target=\"_blank\"><img src=\"") + in.pictures.value(k) +
                QStringLiteral("\" width=\"250\" height=\"100\"/></a></div>");
     return out + kCarouselTail;
 }
@@ -79,6 +86,7 @@ QINGWU_WINDOW(
     Tfrmdianzhaolunbo,
     {.order = 320,
      .tile = core::Tile{.page = u"ts7", .row = 2, .column = 3, .image = u"img13", .caption = u"店招带轮播"},
-     .preview = core::ShopPreview{.place = core::Place::Sign}})
+     .preview = core::ShopPreview{.place = core::Place::Sign},
+     .sample = [] { return dianzhaolunboSnippet(DianzhaolunboInput()); }})
 
 } // namespace generators

@@ -20,14 +20,14 @@ struct Row {
 
 // One column: its heading fields and its five rows from top to bottom, with
 // their design names and first values.
-struct Column {
+struct ColumnFields {
     int heading, headingColour;
     const char* title;
     const char* titleColour;
     Row rows[5];
 };
 
-const Column kColumns[6] = {
+const ColumnFields kColumns[6] = {
     {16,
      17,
      "所有分类",
@@ -98,6 +98,7 @@ QString pagePath() {
 Tfrmfenlei::Tfrmfenlei()
     : core::Form(QStringLiteral("Tfrmfenlei"), QStringLiteral("首页横向分类")) {
     setClientSize(879, 631);
+    const FenleiInput defaults;
 
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("pgc1"));
@@ -130,15 +131,15 @@ Tfrmfenlei::Tfrmfenlei()
 
     const QString circled = QStringLiteral("①②③④⑤⑥");
     for (int c = 0; c < 6; ++c) {
-        const Column& column = kColumns[c];
+        const ColumnFields& column = kColumns[c];
+        const FenleiInput::Column& start = defaults.columns[c];
         QGroupBox* group = addGroup(params, QStringLiteral("grpcol%1").arg(c + 1),
                                     QRect(6 + 288 * (c % 3), 64 + 268 * (c / 3), 282, 262),
                                     QStringLiteral("第") + circled.mid(c, 1) + QStringLiteral("列从上到下"));
         addCaption(group, QRect(8, 24, 56, 22), QStringLiteral("分类名："));
-        addEdit(group, edt(column.heading), QRect(64, 22, 100, 24), QString::fromUtf8(column.title));
+        addEdit(group, edt(column.heading), QRect(64, 22, 100, 24), start.heading);
         addCaption(group, QRect(172, 24, 40, 22), QStringLiteral("底色："));
-        addEdit(group, edt(column.headingColour), QRect(212, 22, 62, 24),
-                QString::fromUtf8(column.titleColour));
+        addEdit(group, edt(column.headingColour), QRect(212, 22, 62, 24), start.headingColour);
         colorField(edt(column.headingColour));
         QGroupBox* names = addGroup(group, {}, QRect(6, 52, 96, 202), QStringLiteral("名称"));
         QGroupBox* colours = addGroup(group, {}, QRect(104, 52, 72, 202), QStringLiteral("文字色"));
@@ -146,10 +147,10 @@ Tfrmfenlei::Tfrmfenlei()
         for (int r = 0; r < 5; ++r) {
             const Row& row = column.rows[r];
             const int y = 20 + 36 * r;
-            addEdit(names, edt(row.name), QRect(6, y, 84, 24), QString::fromUtf8(row.text));
-            addEdit(colours, edt(row.colour), QRect(6, y, 60, 24), QString::fromUtf8(row.textColour));
+            addEdit(names, edt(row.name), QRect(6, y, 84, 24), start.names[r]);
+            addEdit(colours, edt(row.colour), QRect(6, y, 60, 24), start.colours[r]);
             colorField(edt(row.colour));
-            addEdit(links, edt(row.link), QRect(6, y, 86, 24), QStringLiteral("#"));
+            addEdit(links, edt(row.link), QRect(6, y, 86, 24), start.links[r]);
         }
     }
 
@@ -160,11 +161,11 @@ Tfrmfenlei::Tfrmfenlei()
                                      QStringLiteral("#FF3939")};
     for (int i = 0; i < 5; ++i)
         on(QStringLiteral("rb%1Click").arg(i + 1), [this, colour = presetColours[i]] {
-            for (const Column& column : kColumns)
+            for (const ColumnFields& column : kColumns)
                 setText(edt(column.headingColour), colour);
         });
     on(QStringLiteral("btn3Click"), [this] {
-        setText(QStringLiteral("mmo1"), snippet());
+        setText(QStringLiteral("mmo1"), fenleiSnippet(input()));
         core::makeFolderOf(pagePath());
         core::savePageLines(*this, QStringLiteral("mmo1"), pagePath());
         core::platform().information(this, QStringLiteral("代码已生成，可以点击预览或者复制代码！"));
@@ -179,20 +180,47 @@ Tfrmfenlei::Tfrmfenlei()
     });
 }
 
-QString Tfrmfenlei::snippet() const {
+FenleiInput::FenleiInput() {
+    for (const ColumnFields& column : kColumns) {
+        Column start{QString::fromUtf8(column.title), QString::fromUtf8(column.titleColour), {}, {}, {}};
+        for (const Row& row : column.rows) {
+            start.names << QString::fromUtf8(row.text);
+            start.colours << QString::fromUtf8(row.textColour);
+            start.links << QStringLiteral("#");
+        }
+        columns << start;
+    }
+}
+
+FenleiInput Tfrmfenlei::input() const {
+    FenleiInput in;
+    for (int c = 0; c < 6; ++c) {
+        const ColumnFields& column = kColumns[c];
+        FenleiInput::Column& typed = in.columns[c];
+        typed.heading = text(edt(column.heading));
+        typed.headingColour = text(edt(column.headingColour));
+        for (int r = 0; r < 5; ++r) {
+            typed.names[r] = text(edt(column.rows[r].name));
+            typed.colours[r] = text(edt(column.rows[r].colour));
+            typed.links[r] = text(edt(column.rows[r].link));
+        }
+    }
+    return in;
+}
+
+QString fenleiSnippet(const FenleiInput& in) {
     QString out;
-    for (const Column& column : kColumns) {
+    for (const FenleiInput::Column& column : in.columns) {
         out += QStringLiteral("<div style=\"width:16%; float:left; height:180px; padding-left:0.6%;\"><div "
                               "style=\" height:30px; line-height:30px; background:") +
-               text(edt(column.headingColour)) +
-               QStringLiteral(";text-align:center; color:#FFF; font-size:12px;\">") +
-               text(edt(column.heading)) + QStringLiteral("</div>");
-        for (const Row& row : column.rows)
+               column.headingColour + QStringLiteral(";text-align:center; color:#FFF; font-size:12px;\">") +
+               column.heading + QStringLiteral("</div>");
+        for (int r = 0; r < 5; ++r)
             out += QStringLiteral(
                        " <div style=\" height:30px; line-height:30px; text-align:center;font-size:12px;"
                        "\"><a href=\"") +
-                   text(edt(row.link)) + QStringLiteral("\" target=\"_blank\"><span style=\"color:") +
-                   text(edt(row.colour)) + QStringLiteral("; text-decoration:none\">") + text(edt(row.name)) +
+                   column.links.value(r) + QStringLiteral("\" target=\"_blank\"><span style=\"color:") +
+                   column.colours.value(r) + QStringLiteral("; text-decoration:none\">") + column.names.value(r) +
                    QStringLiteral("</span></a></div>");
         out += QStringLiteral("</div>");
     }
@@ -205,6 +233,7 @@ QINGWU_WINDOW(Tfrmfenlei, {.order = 690,
                                               .column = 2,
                                               .image = u"img25",
                                               .caption = u"首页横向分类"},
-                           .preview = core::ShopPreview{.place = core::Place::Home}})
+                           .preview = core::ShopPreview{.place = core::Place::Home},
+                           .sample = [] { return fenleiSnippet(FenleiInput()); }})
 
 } // namespace generators

@@ -2,6 +2,7 @@
 
 #include "core/preview.h"
 #include "core/registry.h"
+#include "core/text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -32,6 +33,7 @@ QString pagePath() {
 TFrmlouceng::TFrmlouceng()
     : core::Form(QStringLiteral("TFrmlouceng"), QStringLiteral("楼层跳转效果")) {
     setClientSize(812, 589);
+    const LoucengInput defaults;
 
     auto* browserHost = new QWidget(this);
     browserHost->setObjectName(QStringLiteral("wb1"));
@@ -44,9 +46,9 @@ TFrmlouceng::TFrmlouceng()
     const struct {
         QString caption, name, value, unit;
     } barFields[] = {
-        {QStringLiteral("版块高度："), QStringLiteral("edt10"), QStringLiteral("45"), QStringLiteral("px")},
-        {QStringLiteral("文字大小："), QStringLiteral("edt11"), QStringLiteral("18"), {}},
-        {QStringLiteral("文字颜色："), QStringLiteral("edt12"), QStringLiteral("#fff"), {}}};
+        {QStringLiteral("版块高度："), QStringLiteral("edt10"), defaults.height, QStringLiteral("px")},
+        {QStringLiteral("文字大小："), QStringLiteral("edt11"), defaults.textSize, {}},
+        {QStringLiteral("文字颜色："), QStringLiteral("edt12"), defaults.textColour, {}}};
     int y = 26;
     for (const auto& f : barFields) {
         addCaption(bar, QRect(12, y + 2, 70, 22), f.caption);
@@ -62,10 +64,10 @@ TFrmlouceng::TFrmlouceng()
         QString caption, name, value;
         bool colour;
     } backFields[] = {
-        {QStringLiteral("默认背景色："), QStringLiteral("edt1"), QStringLiteral("#ccc"), true},
-        {QStringLiteral("默认背景图："), QStringLiteral("edt2"), QStringLiteral("none"), false},
-        {QStringLiteral("跳转背景色："), QStringLiteral("edt3"), QStringLiteral("#f30"), true},
-        {QStringLiteral("跳转背景图："), QStringLiteral("edt4"), QStringLiteral("none"), false}};
+        {QStringLiteral("默认背景色："), QStringLiteral("edt1"), defaults.back, true},
+        {QStringLiteral("默认背景图："), QStringLiteral("edt2"), defaults.backPicture, false},
+        {QStringLiteral("跳转背景色："), QStringLiteral("edt3"), defaults.marked, true},
+        {QStringLiteral("跳转背景图："), QStringLiteral("edt4"), defaults.markedPicture, false}};
     y = 26;
     for (const auto& f : backFields) {
         addCaption(back, QRect(12, y + 2, 84, 22), f.caption);
@@ -79,11 +81,8 @@ TFrmlouceng::TFrmlouceng()
 
     QGroupBox* names =
         addGroup(this, QStringLiteral("grp3"), QRect(607, 152, 188, 264), QStringLiteral("楼层名称"));
-    const QString floorNames[] = {QStringLiteral("新品发布"), QStringLiteral("清仓处理"),
-                                  QStringLiteral("暑期特卖"), QStringLiteral("掌柜推荐"),
-                                  QStringLiteral("包邮专区")};
     for (int k = 1; k <= 5; ++k)
-        addEdit(names, nameField(k), QRect(12, 26 + 38 * (k - 1), 164, 24), floorNames[k - 1]);
+        addEdit(names, nameField(k), QRect(12, 26 + 38 * (k - 1), 164, 24), defaults.names[k - 1]);
 
     for (int k = 1; k <= 5; ++k)
         addButton(this, QStringLiteral("btn%1").arg(k), QRect(17 + 130 * (k - 1), 428, 122, 34),
@@ -110,29 +109,45 @@ TFrmlouceng::TFrmlouceng()
             button->setPalette(palette);
         });
         on(QStringLiteral("btn%1Click").arg(k), [this, k] {
-            deliver(QStringLiteral("mmo%1").arg(k + 1), floorBar(k),
+            deliver(QStringLiteral("mmo%1").arg(k + 1), loucengSnippet(input(k)),
                     QStringLiteral("该版块的锚点及自定义代码复制成功！"));
         });
     }
     on(QStringLiteral("btn6Click"), [this, browserHost] {
-        setText(QStringLiteral("mmo1"), previewBar());
+        setText(QStringLiteral("mmo1"), loucengPreview(input(1)));
         core::makeFolderOf(pagePath());
         core::savePageLines(*this, QStringLiteral("mmo1"), pagePath());
         core::showPage(m_browser, browserHost, pagePath());
     });
 }
 
-QString TFrmlouceng::floorBar(int floor) const {
-    const QString height = text(QStringLiteral("edt10"));
-    const QString textColour = text(QStringLiteral("edt12"));
-    const QString marked = QStringLiteral("background: url(") + text(QStringLiteral("edt4")) +
-                           QStringLiteral(") ") + text(QStringLiteral("edt3")) + QStringLiteral(" no-repeat");
+LoucengInput TFrmlouceng::input(int floor) const {
+    LoucengInput in;
+    in.floor = floor;
+    in.height = text(QStringLiteral("edt10"));
+    in.textSize = text(QStringLiteral("edt11"));
+    in.textColour = text(QStringLiteral("edt12"));
+    in.back = text(QStringLiteral("edt1"));
+    in.backPicture = text(QStringLiteral("edt2"));
+    in.marked = text(QStringLiteral("edt3"));
+    in.markedPicture = text(QStringLiteral("edt4"));
+    for (int k = 1; k <= 5; ++k)
+        in.names[k - 1] = text(nameField(k));
+    return in;
+}
+
+QString loucengSnippet(const LoucengInput& in) {
+    const int floor = in.floor;
+    const QString& height = in.height;
+    const QString& textColour = in.textColour;
+    const QString marked = QStringLiteral("background: url(") + in.markedPicture +
+                           QStringLiteral(") ") + in.marked + QStringLiteral(" no-repeat");
     QString out =
         QStringLiteral("<a name=\"") + kAnchors[floor - 1] +
         QStringLiteral("\"></a><div style=\"line-height:") + height + QStringLiteral("px; height:") + height +
         QStringLiteral("px;width:100%; font-family:Microsoft YaHei;") + QStringLiteral("font-size:") +
-        text(QStringLiteral("edt11")) + QStringLiteral("px; text-align:center; background: url(") +
-        text(QStringLiteral("edt2")) + QStringLiteral(") ") + text(QStringLiteral("edt1")) +
+        in.textSize + QStringLiteral("px; text-align:center; background: url(") +
+        in.backPicture + QStringLiteral(") ") + in.back +
         QStringLiteral(" no-repeat;color:") + textColour + QStringLiteral("\">");
     for (int j = 1; j <= 5; ++j) {
         if (j == floor) {
@@ -140,42 +155,43 @@ QString TFrmlouceng::floorBar(int floor) const {
                 j == 1
                     ? QStringLiteral("<div style=\"width:20%;") + marked + QStringLiteral("; float:left\">")
                     : QStringLiteral("<div style=\"width:20%;float:left;") + marked + QStringLiteral(";\">");
-            out += text(nameField(j)) + QStringLiteral("</div>");
+            out += in.names.value(j - 1) + QStringLiteral("</div>");
         } else {
             out += QStringLiteral("<a style=\"color:") + textColour +
                    QStringLiteral("; text-decoration:none\"  href=\"#") + kAnchors[j - 1] +
                    QStringLiteral("\">") +
                    (j == 1 ? QStringLiteral("<div style=\"width:20%; float:left\">")
                            : QStringLiteral("<div style=\"width:20%;float:left;\">")) +
-                   text(nameField(j)) + QStringLiteral("</div></a>");
+                   in.names.value(j - 1) + QStringLiteral("</div></a>");
         }
     }
     return out + QStringLiteral("</div>");
 }
 
-QString TFrmlouceng::previewBar() const {
-    const QString height = text(QStringLiteral("edt10"));
+QString loucengPreview(const LoucengInput& in) {
+    const QString& height = in.height;
     QString out = QStringLiteral("<div style=\"line-height:") + height + QStringLiteral("px; height:") +
                   height + QStringLiteral("px;width:100%; font-family:Microsoft YaHei;") +
-                  QStringLiteral("font-size:") + text(QStringLiteral("edt11")) +
-                  QStringLiteral("px; text-align:center; background:url(") + text(QStringLiteral("edt2")) +
-                  QStringLiteral(") ") + text(QStringLiteral("edt1")) + QStringLiteral(" no-repeat;color:") +
-                  text(QStringLiteral("edt12")) + QStringLiteral("\">");
-    out += QStringLiteral("<div style=\"width:20%;background: url(") + text(QStringLiteral("edt4")) +
-           QStringLiteral(") ") + text(QStringLiteral("edt3")) + QStringLiteral(" no-repeat; float:left\">") +
-           text(QStringLiteral("edt5")) + QStringLiteral("</div></a>");
-    out += QStringLiteral("<div style=\"width:20%;float:left;\">") + text(QStringLiteral("edt6")) +
+                  QStringLiteral("font-size:") + in.textSize +
+                  QStringLiteral("px; text-align:center; background:url(") + in.backPicture +
+                  QStringLiteral(") ") + in.back + QStringLiteral(" no-repeat;color:") +
+                  in.textColour + QStringLiteral("\">");
+    out += QStringLiteral("<div style=\"width:20%;background: url(") + in.markedPicture +
+           QStringLiteral(") ") + in.marked + QStringLiteral(" no-repeat; float:left\">") +
+           in.names.value(0) + QStringLiteral("</div></a>");
+    out += QStringLiteral("<div style=\"width:20%;float:left;\">") + in.names.value(1) +
            QStringLiteral("</div>") + QStringLiteral("<div style=\"width:20%;float:left;\">") +
-           text(QStringLiteral("edt7")) + QStringLiteral("</div>") +
-           QStringLiteral("<div style=\"width:19.5%;float:left;\">") + text(QStringLiteral("edt8")) +
+           in.names.value(2) + QStringLiteral("</div>") +
+           QStringLiteral("<div style=\"width:19.5%;float:left;\">") + in.names.value(3) +
            QStringLiteral("</div>") + QStringLiteral("<div style=\"width:20%;float:left;\">") +
-           text(QStringLiteral("edt9")) + QStringLiteral("</div>");
+           in.names.value(4) + QStringLiteral("</div>");
     return out + QStringLiteral("</div>");
 }
 
 Tfrmmaodian::Tfrmmaodian()
     : core::Form(QStringLiteral("Tfrmmaodian"), QStringLiteral(" 锚点")) {
     setClientSize(356, 373);
+    const MaodianInput defaults;
 
     addCaption(this, QRect(12, 10, 332, 22), QStringLiteral("第一步："));
     addCaption(this, QRect(12, 32, 332, 22), QStringLiteral("多个锚点选不同的名称"));
@@ -183,10 +199,10 @@ Tfrmmaodian::Tfrmmaodian()
              {QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three"), QStringLiteral("Four"),
               QStringLiteral("Five"), QStringLiteral("Six"), QStringLiteral("Seven"), QStringLiteral("Eight"),
               QStringLiteral("Nine"), QStringLiteral("Ten")},
-             QStringLiteral("锚点名称"));
+             defaults.anchor);
     addCaption(this, QRect(12, 90, 332, 22),
                QStringLiteral("第二步：输入锚点起点（可以是汉字，也可以是html代码）"));
-    addMemo(this, QStringLiteral("mmo2"), QRect(12, 114, 332, 130));
+    addMemo(this, QStringLiteral("mmo2"), QRect(12, 114, 332, 130), core::textLines(defaults.start));
     addButton(this, QStringLiteral("btn1"), QRect(12, 252, 120, 34), QStringLiteral("复制起点"));
     addCaption(this, QRect(12, 296, 332, 22),
                QStringLiteral("第三步：提取终点，即点击起点后跳转到的锚点位置"));
@@ -196,27 +212,38 @@ Tfrmmaodian::Tfrmmaodian()
     addOutputMemo(QStringLiteral("mmo1"));
 
     on(QStringLiteral("btn1Click"), [this] {
-        deliver(QStringLiteral("mmo3"),
-                QStringLiteral("<a  href=\"#") + text(QStringLiteral("cbb1")) + QStringLiteral("\">") +
-                    text(QStringLiteral("mmo2")) + QStringLiteral("</a>"),
+        deliver(QStringLiteral("mmo3"), maodianStart(input()),
                 QStringLiteral("复制起点成功，可在装修页面进行添加了！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
-        deliver(QStringLiteral("mmo1"),
-                QStringLiteral("<a name=\"") + text(QStringLiteral("cbb1")) + QStringLiteral("\"></a>"),
+        deliver(QStringLiteral("mmo1"), maodianTarget(input()),
                 QStringLiteral("复制跳转点成功，可在装修页面进行添加了！"));
     });
+}
+
+MaodianInput Tfrmmaodian::input() const {
+    return {text(QStringLiteral("cbb1")), text(QStringLiteral("mmo2"))};
+}
+
+QString maodianStart(const MaodianInput& in) {
+    return QStringLiteral("<a  href=\"#") + in.anchor + QStringLiteral("\">") + in.start + QStringLiteral("</a>");
+}
+
+QString maodianTarget(const MaodianInput& in) {
+    return QStringLiteral("<a name=\"") + in.anchor + QStringLiteral("\"></a>");
 }
 
 QINGWU_WINDOW(
     TFrmlouceng,
     {.order = 380,
      .tile = core::Tile{.page = u"ts7", .row = 1, .column = 1, .image = u"img68", .caption = u"楼层跳转"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Home},
+     .sample = [] { return loucengSnippet(LoucengInput()); }})
 QINGWU_WINDOW(
     Tfrmmaodian,
     {.order = 170,
      .tile = core::Tile{.page = u"tsmg2", .row = 1, .column = 2, .image = u"img119", .caption = u"锚点"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Home},
+     .sample = [] { return maodianStart(MaodianInput()); }})
 
 } // namespace generators

@@ -7,20 +7,26 @@
 
 #include <QLabel>
 #include <QTabWidget>
-#include <tuple>
-#include <utility>
 
 namespace tools {
 
 namespace {
 
-const QString kSampleShop = QStringLiteral("https://qingwu360.taobao.com");
+// The keyword links as (word, colour) and the free links as (name, colour, address).
+const char* const kWordEdits[3][2] = {{"edt10", "edt11"}, {"edt13", "edt12"}, {"edt15", "edt14"}};
+const char* const kLinkEdits[3][3] = {
+    {"edt16", "edt17", "edt22"}, {"edt19", "edt18", "edt23"}, {"edt21", "edt20", "edt24"}};
+
+QString latin(const char* name) {
+    return QString::fromLatin1(name);
+}
 
 } // namespace
 
 Tfrmss::Tfrmss()
     : core::Form(QStringLiteral("Tfrmss"), QStringLiteral("店内搜索自动生成器")) {
     setClientSize(762, 463);
+    const SsInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 762, 90), QStringLiteral("店内搜索  热门搜索  价格区间"));
 
     // The output buffer lies under the tab; the user receives the code on the clipboard.
@@ -41,53 +47,42 @@ Tfrmss::Tfrmss()
     };
     QGroupBox* global = addGroup(page, QStringLiteral("grp1"), QRect(6, 6, 360, 118),
                                  QStringLiteral("全局参数，搜索版块高度为50px"));
-    field(global, 10, 22, 70, QStringLiteral("店铺地址："), QStringLiteral("medt1"), 270, kSampleShop);
+    field(global, 10, 22, 70, QStringLiteral("店铺地址："), QStringLiteral("medt1"), 270, defaults.shop);
     addCombo(global, QStringLiteral("cbb1"), QRect(10, 54, 70, 24),
-             {QStringLiteral("0px"), QStringLiteral("1px")}, QStringLiteral("边框"));
-    field(global, 90, 54, 50, QStringLiteral("颜色："), QStringLiteral("edt2"), 70, QStringLiteral("#ccc"));
-    field(global, 220, 54, 60, QStringLiteral("背景色："), QStringLiteral("edt3"), 70,
-          QStringLiteral("#eee"));
-    field(global, 10, 86, 70, QStringLiteral("文字色："), QStringLiteral("edt5"), 70, QStringLiteral("#333"));
+             {QStringLiteral("0px"), QStringLiteral("1px")}, defaults.border);
+    field(global, 90, 54, 50, QStringLiteral("颜色："), QStringLiteral("edt2"), 70, defaults.borderColour);
+    field(global, 220, 54, 60, QStringLiteral("背景色："), QStringLiteral("edt3"), 70, defaults.back);
+    field(global, 10, 86, 70, QStringLiteral("文字色："), QStringLiteral("edt5"), 70, defaults.textColour);
 
     QGroupBox* search =
         addGroup(page, QStringLiteral("grp2"), QRect(372, 6, 366, 118), QStringLiteral("搜索参数"));
-    field(search, 10, 22, 50, QStringLiteral("标题："), QStringLiteral("edt9"), 100,
-          QStringLiteral("店内搜索"));
-    field(search, 170, 22, 90, QStringLiteral("默认关键词："), QStringLiteral("edt1"), 96,
-          QStringLiteral("青梧掌柜"));
-    field(search, 10, 54, 90, QStringLiteral("关键词字色："), QStringLiteral("edt4"), 60,
-          QStringLiteral("#333"));
-    field(search, 170, 54, 80, QStringLiteral("搜索按钮："), QStringLiteral("edt6"), 106,
-          QStringLiteral("搜索"));
-    field(search, 10, 86, 50, QStringLiteral("底色："), QStringLiteral("edt7"), 100, QStringLiteral("#333"));
-    field(search, 170, 86, 80, QStringLiteral("文字颜色："), QStringLiteral("edt8"), 106,
-          QStringLiteral("#fff"));
+    field(search, 10, 22, 50, QStringLiteral("标题："), QStringLiteral("edt9"), 100, defaults.title);
+    field(search, 170, 22, 90, QStringLiteral("默认关键词："), QStringLiteral("edt1"), 96, defaults.keyword);
+    field(search, 10, 54, 90, QStringLiteral("关键词字色："), QStringLiteral("edt4"), 60, defaults.keywordColour);
+    field(search, 170, 54, 80, QStringLiteral("搜索按钮："), QStringLiteral("edt6"), 106, defaults.button);
+    field(search, 10, 86, 50, QStringLiteral("底色："), QStringLiteral("edt7"), 100, defaults.buttonColour);
+    field(search, 170, 86, 80, QStringLiteral("文字颜色："), QStringLiteral("edt8"), 106, defaults.buttonText);
 
     QGroupBox* words =
         addGroup(page, QStringLiteral("grp3"), QRect(6, 128, 260, 118), QStringLiteral("关键词"));
-    const char* wordEdits[][2] = {{"edt10", "edt11"}, {"edt13", "edt12"}, {"edt15", "edt14"}};
-    const QString wordDefaults[] = {QStringLiteral("关键词一"), QStringLiteral("关键词二"),
-                                    QStringLiteral("关键词三")};
     for (int i = 0; i < 3; ++i) {
         const int y = 22 + i * 32;
         addCaption(words, QRect(10, y, 50, 24), QStringLiteral("关键词"));
-        addEdit(words, QString::fromLatin1(wordEdits[i][0]), QRect(60, y, 90, 24), wordDefaults[i]);
+        addEdit(words, latin(kWordEdits[i][0]), QRect(60, y, 90, 24), defaults.words[i]);
         addCaption(words, QRect(156, y, 44, 24), QStringLiteral("颜色："));
-        addEdit(words, QString::fromLatin1(wordEdits[i][1]), QRect(200, y, 50, 24), QStringLiteral("#333"));
+        addEdit(words, latin(kWordEdits[i][1]), QRect(200, y, 50, 24), defaults.wordColours[i]);
     }
 
     QGroupBox* links =
         addGroup(page, QStringLiteral("grp4"), QRect(272, 128, 466, 118), QStringLiteral("自定义链接"));
-    const char* linkEdits[][3] = {
-        {"edt16", "edt17", "edt22"}, {"edt19", "edt18", "edt23"}, {"edt21", "edt20", "edt24"}};
     for (int i = 0; i < 3; ++i) {
         const int y = 22 + i * 32;
         addCaption(links, QRect(10, y, 50, 24), QStringLiteral("标签名"));
-        addEdit(links, QString::fromLatin1(linkEdits[i][0]), QRect(60, y, 80, 24));
+        addEdit(links, latin(kLinkEdits[i][0]), QRect(60, y, 80, 24), defaults.linkNames[i]);
         addCaption(links, QRect(146, y, 44, 24), QStringLiteral("颜色："));
-        addEdit(links, QString::fromLatin1(linkEdits[i][1]), QRect(190, y, 56, 24), QStringLiteral("#333"));
+        addEdit(links, latin(kLinkEdits[i][1]), QRect(190, y, 56, 24), defaults.linkColours[i]);
         addCaption(links, QRect(252, y, 44, 24), QStringLiteral("链接："));
-        addEdit(links, QString::fromLatin1(linkEdits[i][2]), QRect(296, y, 160, 24), QStringLiteral("#"));
+        addEdit(links, latin(kLinkEdits[i][2]), QRect(296, y, 160, 24), defaults.linkAddresses[i]);
     }
 
     addLabel(
@@ -98,45 +93,66 @@ Tfrmss::Tfrmss()
     addButton(page, QStringLiteral("btn1"), QRect(590, 262, 140, 50), QStringLiteral("提取代码"));
 
     on(QStringLiteral("btn1Click"),
-       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo1"), ssSnippet(input()), core::kCopiedForShop); });
 }
 
-QString Tfrmss::snippet() const {
-    const QString shop = text(QStringLiteral("medt1"));
-    const QString textColour = text(QStringLiteral("edt5"));
+SsInput Tfrmss::input() const {
+    SsInput in;
+    in.shop = text(QStringLiteral("medt1"));
+    in.border = text(QStringLiteral("cbb1"));
+    in.borderColour = text(QStringLiteral("edt2"));
+    in.back = text(QStringLiteral("edt3"));
+    in.textColour = text(QStringLiteral("edt5"));
+    in.title = text(QStringLiteral("edt9"));
+    in.keyword = text(QStringLiteral("edt1"));
+    in.keywordColour = text(QStringLiteral("edt4"));
+    in.button = text(QStringLiteral("edt6"));
+    in.buttonColour = text(QStringLiteral("edt7"));
+    in.buttonText = text(QStringLiteral("edt8"));
+    for (int i = 0; i < 3; ++i) {
+        in.words[i] = text(latin(kWordEdits[i][0]));
+        in.wordColours[i] = text(latin(kWordEdits[i][1]));
+        in.linkNames[i] = text(latin(kLinkEdits[i][0]));
+        in.linkColours[i] = text(latin(kLinkEdits[i][1]));
+        in.linkAddresses[i] = text(latin(kLinkEdits[i][2]));
+    }
+    return in;
+}
+
+QString ssSnippet(const SsInput& in) {
+    const QString& shop = in.shop;
+    const QString& textColour = in.textColour;
     const QString search = shop + core::addresses::shopSearchPath;
 
     QString out;
-    out += QStringLiteral("<div style=\"border:") + text(QStringLiteral("cbb1")) + QStringLiteral(" solid ") +
-           text(QStringLiteral("edt2")) +
+    out += QStringLiteral("<div style=\"border:") + in.border + QStringLiteral(" solid ") +
+           in.borderColour +
            QStringLiteral(";line-height:16px;font-size:12px;padding:10px 12px;background-color:") +
-           text(QStringLiteral("edt3"));
+           in.back;
     out +=
         QStringLiteral("\"> <span style=\"float:right;padding-top:3px;margin:0px;line-height:16px;font-size:"
                        "12px;\"><font style=\"color:") +
         textColour + QStringLiteral(";\">") + QStringLiteral(" 热门搜索: </font>");
-    for (const auto& [word, colour] : {std::pair{"edt10", "edt11"}, {"edt13", "edt12"}, {"edt15", "edt14"}}) {
-        const QString k = text(QString::fromLatin1(word));
+    for (int i = 0; i < in.words.size(); ++i) {
+        const QString& k = in.words[i];
         out += QStringLiteral(" &nbsp;&nbsp; <a href=\"") + shop + core::addresses::searchBoxKeywordSearch +
-               k + QStringLiteral("\" style=\"color:") + text(QString::fromLatin1(colour)) +
+               k + QStringLiteral("\" style=\"color:") + in.wordColours.value(i) +
                QStringLiteral(";\" target=\"_blank\">") + k + QStringLiteral("</a>");
     }
-    for (const auto& [name, colour, address] :
-         {std::tuple{"edt16", "edt17", "edt22"}, {"edt19", "edt18", "edt23"}, {"edt21", "edt20", "edt24"}}) {
-        out += QStringLiteral(" &nbsp;&nbsp; <a href=\"") + text(QString::fromLatin1(address)) +
-               QStringLiteral("\" style=\"color:") + text(QString::fromLatin1(colour)) +
-               QStringLiteral(";\" target=\"_blank\">") + text(QString::fromLatin1(name)) +
-               QStringLiteral("</a>");
+    for (int i = 0; i < in.linkNames.size(); ++i) {
+        out += QStringLiteral(" &nbsp;&nbsp; <a href=\"") + in.linkAddresses.value(i) +
+               QStringLiteral("\" style=\"color:") + in.linkColours.value(i) +
+               QStringLiteral(";\" target=\"_blank\">") + in.linkNames[i] + QStringLiteral("</a>");
     }
     out += QStringLiteral("</span><form action=\"") + search +
            QStringLiteral("\" method=\"post\" target=\"_blank\" style=\"padding:0px;margin:0px;\">   "
                           "<input type=\"hidden\" data-info=\"") +
            search + QStringLiteral("\"><span style=\"padding:0px;margin:0px;font-weight:bold;color:") +
-           textColour + QStringLiteral(";\">") + text(QStringLiteral("edt9")) +
+           textColour + QStringLiteral(";\">") + in.title +
            QStringLiteral(": &nbsp;&nbsp;</span><input name=\"keyword\" type=\"text\" value=\"") +
-           text(QStringLiteral("edt1")) +
+           in.keyword +
            QStringLiteral("\" style=\"line-height:16px;font-size:12px;width:150px; color:") +
-           text(QStringLiteral("edt4"));
+           in.keywordColour;
     out +=
         QStringLiteral("\">&nbsp;&nbsp;&nbsp;&nbsp;<span style=\"padding:0px;margin:0px;color:") +
         textColour +
@@ -145,8 +161,8 @@ QString Tfrmss::snippet() const {
                        "&nbsp;") +
         QStringLiteral("<input name=\"highPrice\" type=\"text\"  style=\"line-height:16px;font-size:12px;"
                        "width:50px\">&nbsp;&nbsp;&nbsp;&nbsp;<input type=\"submit\" value=\"") +
-        text(QStringLiteral("edt6")) + QStringLiteral("\" style=\"background-color:") +
-        text(QStringLiteral("edt7")) + QStringLiteral(";color:") + text(QStringLiteral("edt8")) +
+        in.button + QStringLiteral("\" style=\"background-color:") +
+        in.buttonColour + QStringLiteral(";color:") + in.buttonText +
         QStringLiteral(";border:none;margin:0px;padding:4px 10px; _padding:3px 5px 1px 10px;font-size:12px;"
                        "cursor:pointer\">   </form></div>");
     return out;
@@ -158,6 +174,12 @@ QINGWU_WINDOW(Tfrmss, {.order = 740,
                                           .column = 1,
                                           .image = u"img33",
                                           .caption = u"店内搜索"},
-                       .preview = core::ShopPreview{.place = core::Place::Home}})
+                       .preview = core::ShopPreview{.place = core::Place::Home},
+                       // The sample strip has its border.
+                       .sample = [] {
+                           SsInput in;
+                           in.border = QStringLiteral("1px");
+                           return ssSnippet(in);
+                       }})
 
 } // namespace tools

@@ -167,23 +167,23 @@ std::optional<QRect> rectangleOf(const QString& text) {
 Tfrmredian::Tfrmredian()
     : Form(QStringLiteral("Tfrmredian"), QStringLiteral("一图多链接（热点单机版）")) {
     setClientSize(1200, 860);
+    const RedianInput defaults;
 
     // Picture bar.
     addLabel(this, QStringLiteral("lbl19"), QRect(218, 10, 20, 22), QStringLiteral("0"));
     addCombo(this, QStringLiteral("cbb1"), QRect(240, 6, 110, 26),
              {QStringLiteral("990"), QStringLiteral("950"), QStringLiteral("790"), QStringLiteral("750")},
-             QStringLiteral("选择类型"));
+             defaults.width);
     addCaption(this, QRect(360, 10, 70, 22), QStringLiteral("图片地址："));
-    addEdit(this, QStringLiteral("edt1"), QRect(430, 6, 330, 26),
-            QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/hotspot-sample.jpg"));
+    addEdit(this, QStringLiteral("edt1"), QRect(430, 6, 330, 26), defaults.picture);
     QLabel* height =
         addCaption(this, QRect(770, 6, 180, 26), QStringLiteral("图片高度：                   px"));
-    core::putInGaps(height, {addEdit(this, QStringLiteral("edt2"), QRect(838, 6, 70, 26))});
+    core::putInGaps(height, {addEdit(this, QStringLiteral("edt2"), QRect(838, 6, 70, 26), defaults.height)});
     addCombo(this, QStringLiteral("cbb2"), QRect(950, 6, 110, 26),
              {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"), QStringLiteral("four"),
               QStringLiteral("five"), QStringLiteral("six"), QStringLiteral("seven"), QStringLiteral("eight"),
               QStringLiteral("nine"), QStringLiteral("ten")},
-             QStringLiteral("MAP名"));
+             defaults.map);
     addButton(this, QStringLiteral("btn1"), QRect(1070, 4, 120, 30), QStringLiteral("提交图片"));
 
     // The thumbnail strip: two per row, the first opens the intro.
@@ -347,18 +347,30 @@ void Tfrmredian::fill(int layout) {
     }
 }
 
-QString Tfrmredian::code(int layout) const {
+RedianInput Tfrmredian::input(int layout) const {
     const Layout& cells = layouts()[layout - 1];
-    const QString map = text(QStringLiteral("cbb2"));
-    QString out = QStringLiteral("<img src=\"") + text(QStringLiteral("edt1")) +
-                  QStringLiteral("\"  alt=\"\" width=\"") + text(QStringLiteral("cbb1")) +
-                  QStringLiteral("\" height=\"") + text(QStringLiteral("edt2")) +
-                  QStringLiteral("\" usemap=\"#") + map + QStringLiteral("\" border=\"0\"/>");
-    out += QStringLiteral("<map name=\"") + map + QStringLiteral("\">");
-    for (int k = 0; k < cells.cells.size(); ++k)
-        out += QStringLiteral("<area shape=\"rect\" coords=\"") + text(edit(cells.rectangles[k])) +
-               QStringLiteral("\" href=\"") + text(edit(cells.links[k])) +
-               QStringLiteral("\" target=\"_blank\">");
+    RedianInput in;
+    in.picture = text(QStringLiteral("edt1"));
+    in.width = text(QStringLiteral("cbb1"));
+    in.height = text(QStringLiteral("edt2"));
+    in.map = text(QStringLiteral("cbb2"));
+    in.rectangles.clear();
+    in.links.clear();
+    for (int k = 0; k < cells.cells.size(); ++k) {
+        in.rectangles << text(edit(cells.rectangles[k]));
+        in.links << text(edit(cells.links[k]));
+    }
+    return in;
+}
+
+QString redianSnippet(const RedianInput& in) {
+    QString out = QStringLiteral("<img src=\"") + in.picture + QStringLiteral("\"  alt=\"\" width=\"") + in.width +
+                  QStringLiteral("\" height=\"") + in.height + QStringLiteral("\" usemap=\"#") + in.map +
+                  QStringLiteral("\" border=\"0\"/>");
+    out += QStringLiteral("<map name=\"") + in.map + QStringLiteral("\">");
+    for (int k = 0; k < in.rectangles.size(); ++k)
+        out += QStringLiteral("<area shape=\"rect\" coords=\"") + in.rectangles[k] + QStringLiteral("\" href=\"") +
+               in.links.value(k) + QStringLiteral("\" target=\"_blank\">");
     return out + QStringLiteral("</map>");
 }
 
@@ -383,7 +395,7 @@ QString Tfrmredian::outlinedPage(int layout, const QString& code) const {
 }
 
 void Tfrmredian::extract(int layout) {
-    const QString snippet = code(layout);
+    const QString snippet = redianSnippet(input(layout));
     deliver(QStringLiteral("mmo2"), snippet, core::kCopiedForShop);
     core::makeFolderOf(hotspotPage());
     core::writeTextFile(hotspotPage(), core::joinLines({outlinedPage(layout, snippet)}));
@@ -405,6 +417,7 @@ QINGWU_WINDOW(Tfrmredian, {.order = 160,
                                               .column = 1,
                                               .image = u"img105",
                                               .caption = u"一图多链接热点"},
-                           .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+                           .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+                           .sample = [] { return redianSnippet(RedianInput()); }})
 
 } // namespace tools

@@ -3,10 +3,26 @@
 #include "core/form.h"
 
 #include <QMap>
+#include <QStringList>
 
 class QScrollArea;
 
 namespace tools {
+
+// The fields of a hotspot map, as typed; the defaults are the window's.
+struct RedianInput {
+    QString picture = QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/hotspot-sample.jpg"); // edt1
+    QString width = QStringLiteral("选择类型"); // cbb1
+    QString height;                            // edt2
+    QString map = QStringLiteral("MAP名");     // cbb2
+    // The chosen layout's hotspots in order: the rectangles "x1,y1,x2,y2" and
+    // their links (the five of the first layout by default).
+    QStringList rectangles = QStringList(5);
+    QStringList links = QStringList(5);
+};
+
+// The picture with its image map: one area per rectangle.
+QString redianSnippet(const RedianInput& input);
 
 // Hotspot map editor: one picture, a grid of rectangular hotspots over it in
 // one of six fixed layouts, one link per hotspot, emitted as an image map.
@@ -26,7 +42,7 @@ private:
     void submit();
     void fill(int layout);
     void extract(int layout);
-    QString code(int layout) const;
+    RedianInput input(int layout) const;
     QString outlinedPage(int layout, const QString& code) const;
     void showPage(const QString& page);
     QString value(const QString& token) const;

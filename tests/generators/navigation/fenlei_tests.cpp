@@ -1,3 +1,5 @@
+#include "core/registry.h"
+#include "generators/navigation/fenlei.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
 
@@ -64,6 +66,21 @@ const ColumnValues kDefaults[6] = {
     {"流行元素", "#22CFF6", {"懒的要命", "哪吒多好", "三头和六臂", "边抽烟边打字", ""},
      {"#666", "#666", "#694979", "#666", "#666"}, {"#", "#", "#", "#", "#"}},
 };
+
+generators::FenleiInput fenleiInput(const ColumnValues (&columns)[6]) {
+    generators::FenleiInput in;
+    in.columns.clear();
+    for (const auto& c : columns) {
+        generators::FenleiInput::Column column{c.heading, c.colour, {}, {}, {}};
+        for (int r = 0; r < 5; ++r) {
+            column.names << c.names[r];
+            column.colours << c.colours[r];
+            column.links << c.links[r];
+        }
+        in.columns << column;
+    }
+    return in;
+}
 
 class FenleiTest : public testing::ProgramTest {
 protected:
@@ -133,6 +150,7 @@ TEST_F(FenleiTest, DefaultsAndDefaultBlock) {
     w->fire("btn3Click");
     const QString want = block(kDefaults);
     EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(core::windowClass("Tfrmfenlei")->info.sample(), want);
     EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want + "\r\n"));
     ASSERT_EQ(fake().callsOf("information").size(), 1);
     EXPECT_EQ(fake().callsOf("information")[0].text, "代码已生成，可以点击预览或者复制代码！");
@@ -150,17 +168,30 @@ TEST_F(FenleiTest, DefaultsAndDefaultBlock) {
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
 }
 
+// The block from its fields, without its window.
+TEST(FenleiSnippet, FieldsInTheirPlaces) {
+    ColumnValues columns[6];
+    marked(columns);
+    EXPECT_EQ(generators::fenleiSnippet(fenleiInput(columns)), block(columns));
+    EXPECT_EQ(generators::fenleiSnippet(fenleiInput(kDefaults)), block(kDefaults));
+    ColumnValues empty[6];
+    EXPECT_EQ(generators::fenleiSnippet(fenleiInput(empty)), block(empty));
+    EXPECT_EQ(generators::fenleiSnippet(fenleiInput(empty)).count("<span style=\"color:; text-decoration:none\"></span>"),
+              30);
+}
+
 TEST_F(FenleiTest, EachFieldLandsInItsPlace) {
     ColumnValues columns[6];
     marked(columns);
     type(columns);
     w->fire("btn3Click");
-    EXPECT_EQ(w->text("mmo1"), block(columns));
-    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(block(columns) + "\r\n"));
+    const QString want = generators::fenleiSnippet(fenleiInput(columns));
+    EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want + "\r\n"));
     // The copy takes the last generation, not what was typed since.
     w->setText(e(16), "later");
     w->fire("btn1Click");
-    EXPECT_EQ(fake().clipboard, block(columns));
+    EXPECT_EQ(fake().clipboard, want);
     type(kDefaults);
 }
 

@@ -1,3 +1,5 @@
+#include "core/registry.h"
+#include "generators/navigation/fenleitongdao.h"
 #include "tests/support/helpers.h"
 
 #include <QComboBox>
@@ -98,6 +100,32 @@ Channel marked() {
     return v;
 }
 
+generators::FenleitongdaoInput channelInput(const Channel& v) {
+    generators::FenleitongdaoInput in;
+    in.width = v.width;
+    in.middle = v.middle;
+    in.shop = v.shop;
+    in.title = v.title;
+    in.titleBack = v.titleBack;
+    in.titleColour = v.titleText;
+    in.side = v.side;
+    in.textColour = v.text;
+    in.picture = v.picture;
+    in.pictureLink = v.pictureLink;
+    for (int i = 0; i < 3; ++i) {
+        in.topNames[i] = v.top[i][0];
+        in.topLinks[i] = v.top[i][1];
+    }
+    for (int g = 0; g < 5; ++g) {
+        in.groups[g].big = v.big[g];
+        for (int k = 0; k < 7; ++k) {
+            in.groups[g].names[k] = v.links[g][k][0];
+            in.groups[g].links[k] = v.links[g][k][1];
+        }
+    }
+    return in;
+}
+
 class FenleitongdaoTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -158,6 +186,7 @@ TEST_F(FenleitongdaoTest, DefaultsAndDefaultChannel) {
     w->fire("btn2Click");
     const QString want = channel(v);
     EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(core::windowClass("Tfrmfenleitongdao")->info.sample(), want);
     EXPECT_EQ(fake().clipboard, want);
     EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     EXPECT_EQ(fake().lastMessage().text, kCopied);
@@ -167,21 +196,30 @@ TEST_F(FenleitongdaoTest, DefaultsAndDefaultChannel) {
     EXPECT_FALSE(want.contains('\n'));
 }
 
-TEST_F(FenleitongdaoTest, EachFieldLandsInItsPlace) {
-    Channel v = marked();
-    type(v);
-    w->fire("btn2Click");
-    EXPECT_EQ(w->text("mmo1"), channel(v));
-    EXPECT_EQ(fake().clipboard, channel(v));
+// The channel from its fields, without its window.
+TEST(FenleitongdaoSnippet, TypedValues) {
     // A trailing slash is kept as typed; empty names still give their spans.
     Channel slash = marked();
     slash.shop = "https://s.example.com/";
     slash.links[2][3][0] = "";
     slash.big[4] = "";
-    type(slash);
+    Channel tmall = marked();
+    tmall.width = "990";
+    tmall.middle = "640";
+    for (const Channel& v : {marked(), slash, tmall})
+        EXPECT_EQ(generators::fenleitongdaoSnippet(channelInput(v)), channel(v)) << v.width.toStdString();
+    EXPECT_TRUE(generators::fenleitongdaoSnippet(channelInput(slash)).contains("https://s.example.com//search.htm"));
+    const Channel start = defaults("https://qingwu360.taobao.com",
+                                   "https://img.alicdn.com/imgextra/i3/qingwu/fenlei-200x240.jpg");
+    EXPECT_EQ(generators::fenleitongdaoSnippet(generators::FenleitongdaoInput()), channel(start));
+}
+
+TEST_F(FenleitongdaoTest, EachFieldLandsInItsPlace) {
+    Channel v = marked();
+    type(v);
     w->fire("btn2Click");
-    EXPECT_EQ(w->text("mmo1"), channel(slash));
-    EXPECT_TRUE(w->text("mmo1").contains("https://s.example.com//search.htm"));
+    EXPECT_EQ(w->text("mmo1"), generators::fenleitongdaoSnippet(channelInput(v)));
+    EXPECT_EQ(fake().clipboard, w->text("mmo1"));
     type(defaults("https://qingwu360.taobao.com", "x"));
 }
 
@@ -199,7 +237,7 @@ TEST_F(FenleitongdaoTest, ShopTypeSetsTheWidthsBothWays) {
         w->fire("btn2Click");
         v.width = s.width;
         v.middle = s.middle;
-        EXPECT_EQ(w->text("mmo1"), channel(v)) << s.text.toStdString();
+        EXPECT_EQ(w->text("mmo1"), generators::fenleitongdaoSnippet(channelInput(v))) << s.text.toStdString();
     }
     w->control<QComboBox>("cbb1")->setCurrentIndex(1);
     EXPECT_EQ(w->text("lbl17"), "990");

@@ -1,3 +1,5 @@
+#include "core/registry.h"
+#include "generators/navigation/louceng.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
 
@@ -52,6 +54,21 @@ QString previewBar(const Bar& v) {
 const Bar kDefaults{"45", "18", "#fff", "#ccc", "none", "#f30", "none",
                     {"新品发布", "清仓处理", "暑期特卖", "掌柜推荐", "包邮专区"}};
 const Bar kMarked{"H", "S", "#TC", "#BK", "bk.png", "#MK", "mk.png", {"F1", "F2", "F3", "F4", "F5"}};
+
+generators::LoucengInput barInput(const Bar& v, int floor = 1) {
+    generators::LoucengInput in;
+    in.floor = floor;
+    in.height = v.height;
+    in.textSize = v.size;
+    in.textColour = v.textColour;
+    in.back = v.back;
+    in.backPicture = v.backPicture;
+    in.marked = v.mark;
+    in.markedPicture = v.markPicture;
+    for (int k = 0; k < 5; ++k)
+        in.names[k] = v.names[k];
+    return in;
+}
 
 class LoucengTest : public testing::ProgramTest {
 protected:
@@ -115,22 +132,37 @@ TEST_F(LoucengTest, DefaultsAndDefaultBars) {
     }
     // The background pictures go into url() as typed.
     EXPECT_TRUE(fake().clipboard.contains("background: url(none) #ccc no-repeat"));
+    EXPECT_EQ(core::windowClass("TFrmlouceng")->info.sample(), floorBar(kDefaults, 1));
+}
+
+// The bars and the preview from their fields, without the window.
+TEST(LoucengSnippet, EachFloorMarksItselfAndLinksTheOthers) {
+    for (const Bar& v : {kMarked, kDefaults}) {
+        for (int k = 1; k <= 5; ++k)
+            EXPECT_EQ(generators::loucengSnippet(barInput(v, k)), floorBar(v, k)) << k;
+        EXPECT_EQ(generators::loucengPreview(barInput(v)), previewBar(v));
+    }
+    // Floor 3 by hand: links to one, two, four, five; its own cell is marked.
+    const QString third = generators::loucengSnippet(barInput(kMarked, 3));
+    EXPECT_TRUE(third.startsWith("<a name=\"three\"></a>"));
+    for (const QString other : {"#one", "#two", "#four", "#five"})
+        EXPECT_TRUE(third.contains("href=\"" + other + "\"")) << other.toStdString();
+    EXPECT_FALSE(third.contains("href=\"#three\""));
+    EXPECT_TRUE(third.contains("<div style=\"width:20%;float:left;background: url(mk.png) #MK no-repeat;\">F3</div>"));
+    // Sizes are inserted as typed, never parsed.
+    Bar odd = kMarked;
+    odd.height = odd.size = "1e309";
+    EXPECT_EQ(generators::loucengSnippet(barInput(odd, 2)), floorBar(odd, 2));
+    EXPECT_EQ(generators::loucengPreview(barInput(odd)), previewBar(odd));
 }
 
 TEST_F(LoucengTest, EachFloorMarksItselfAndLinksTheOthers) {
     type(kMarked);
     for (int k = 1; k <= 5; ++k) {
         w->fire("btn" + QString::number(k) + "Click");
-        EXPECT_EQ(w->text("mmo" + QString::number(k + 1)), floorBar(kMarked, k)) << k;
-        EXPECT_EQ(fake().clipboard, floorBar(kMarked, k));
+        EXPECT_EQ(w->text("mmo" + QString::number(k + 1)), generators::loucengSnippet(barInput(kMarked, k))) << k;
+        EXPECT_EQ(fake().clipboard, w->text("mmo" + QString::number(k + 1)));
     }
-    // Floor 3 by hand: links to one, two, four, five; its own cell is marked.
-    const QString third = w->text("mmo4");
-    EXPECT_TRUE(third.startsWith("<a name=\"three\"></a>"));
-    for (const QString other : {"#one", "#two", "#four", "#five"})
-        EXPECT_TRUE(third.contains("href=\"" + other + "\"")) << other.toStdString();
-    EXPECT_FALSE(third.contains("href=\"#three\""));
-    EXPECT_TRUE(third.contains("<div style=\"width:20%;float:left;background: url(mk.png) #MK no-repeat;\">F3</div>"));
     type(kDefaults);
 }
 
@@ -157,8 +189,9 @@ TEST_F(LoucengTest, PreviewWritesTheFilesPageAndMakesItsFolder) {
     ASSERT_FALSE(QDir("files").exists());
     type(kMarked);
     w->fire("btn6Click");
-    EXPECT_EQ(w->text("mmo1"), previewBar(kMarked));
-    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(previewBar(kMarked) + "\r\n"));
+    const QString want = generators::loucengPreview(barInput(kMarked));
+    EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want + "\r\n"));
     ASSERT_NE(browser(), nullptr);
     EXPECT_EQ(browser()->parent(), w->control<QWidget>("wb1"));
     EXPECT_EQ(browser()->navigations.last(), page());
@@ -259,25 +292,34 @@ TEST_F(MaodianTest, UntouchedNameAndEmptyStart) {
     EXPECT_EQ(fake().callsOf("messageBox").size(), 2);
 }
 
-TEST_F(MaodianTest, StartsAndTargets) {
+// The start and the target from the fields, without the window.
+TEST(MaodianSnippet, StartsAndTargets) {
     const struct {
         QString name, start, link, anchor;
     } cases[] = {
+        {"锚点名称", "", "<a  href=\"#锚点名称\"></a>", "<a name=\"锚点名称\"></a>"},
         {"Three", "去看看", "<a  href=\"#Three\">去看看</a>", "<a name=\"Three\"></a>"},
         {"my anchor", "<img src=\"x.jpg\">\r\n第二行\n", "<a  href=\"#my anchor\"><img src=\"x.jpg\">\r\n第二行\n</a>",
          "<a name=\"my anchor\"></a>"},
         {"", "", "<a  href=\"#\"></a>", "<a name=\"\"></a>"},
     };
     for (const auto& c : cases) {
-        w->setText("cbb1", c.name);
-        w->setText("mmo2", c.start);
-        w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo3"), c.link);
-        EXPECT_EQ(fake().clipboard, c.link);
-        w->fire("btn2Click");
-        EXPECT_EQ(w->text("mmo1"), c.anchor);
-        EXPECT_EQ(fake().clipboard, c.anchor);
+        EXPECT_EQ(generators::maodianStart({c.name, c.start}), c.link);
+        EXPECT_EQ(generators::maodianTarget({c.name, c.start}), c.anchor);
     }
+    EXPECT_EQ(core::windowClass("Tfrmmaodian")->info.sample(), cases[0].link);
+}
+
+TEST_F(MaodianTest, StartsAndTargets) {
+    const generators::MaodianInput typed{"my anchor", "<img src=\"x.jpg\">\r\n第二行\n"};
+    w->setText("cbb1", typed.anchor);
+    w->setText("mmo2", typed.start);
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo3"), generators::maodianStart(typed));
+    EXPECT_EQ(fake().clipboard, w->text("mmo3"));
+    w->fire("btn2Click");
+    EXPECT_EQ(w->text("mmo1"), generators::maodianTarget(typed));
+    EXPECT_EQ(fake().clipboard, w->text("mmo1"));
     w->control<QComboBox>("cbb1")->setCurrentIndex(1);
     w->fire("btn2Click");
     EXPECT_EQ(fake().clipboard, "<a name=\"Two\"></a>");

@@ -1,3 +1,5 @@
+#include "core/registry.h"
+#include "generators/navigation/footer.h"
 #include "tests/support/helpers.h"
 
 #include <QAbstractButton>
@@ -50,6 +52,33 @@ const Footer kMarkedFooter{"#THEME",
                            "back.png",
                            "favlink",
                            "shoplink"};
+
+generators::DbdmInput footerInput(const Footer& v) {
+    generators::DbdmInput in;
+    in.theme = v.theme;
+    for (int k = 0; k < 4; ++k) {
+        in.linkTexts[k] = v.linkTexts[k];
+        in.linkAddresses[k] = v.linkAddresses[k];
+        in.titles[k] = v.titles[k];
+        in.texts[k] = v.texts[k];
+    }
+    in.favouritePicture = v.favouritePicture;
+    in.backPicture = v.backPicture;
+    in.favouriteLink = v.favouriteLink;
+    in.shopLink = v.shopLink;
+    return in;
+}
+
+// The footer from its fields, without its window.
+TEST(DbdmSnippet, FieldsInTheirPlaces) {
+    Footer themed = kMarkedFooter;
+    themed.theme = "#E87D7D";
+    for (const Footer& v : {kMarkedFooter, themed, Footer{}})
+        EXPECT_EQ(generators::dbdmSnippet(footerInput(v)), footer(v)) << v.theme.toStdString();
+    const QString marked = generators::dbdmSnippet(footerInput(kMarkedFooter));
+    EXPECT_TRUE(marked.endsWith("</div></div></a>"));
+    EXPECT_TRUE(marked.contains(">x2\r\nsecond</dd>"));
+}
 
 class DbdmTest : public testing::ProgramTest {
 protected:
@@ -108,6 +137,7 @@ TEST_F(DbdmTest, DefaultsAndDefaultFooter) {
     fake().reset();
     w->fire("btn1Click");
     EXPECT_EQ(w->text("mmo5"), footer(defaults));
+    EXPECT_EQ(core::windowClass("Tfrmdbdm")->info.sample(), footer(defaults));
     // Generating does not copy; it shows the plain notice.
     EXPECT_FALSE(fake().clipboardSet);
     ASSERT_EQ(fake().callsOf("information").size(), 1);
@@ -123,12 +153,11 @@ TEST_F(DbdmTest, DefaultsAndDefaultFooter) {
 TEST_F(DbdmTest, EachFieldLandsInItsPlace) {
     type(kMarkedFooter);
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo5"), footer(kMarkedFooter));
-    EXPECT_TRUE(w->text("mmo5").endsWith("</div></div></a>"));
-    EXPECT_TRUE(w->text("mmo5").contains(">x2\r\nsecond</dd>"));
+    const QString want = generators::dbdmSnippet(footerInput(kMarkedFooter));
+    EXPECT_EQ(w->text("mmo5"), want);
     w->setText("edt7", "#later");
     w->fire("btn3Click");
-    EXPECT_EQ(fake().clipboard, footer(kMarkedFooter));
+    EXPECT_EQ(fake().clipboard, want);
 }
 
 TEST_F(DbdmTest, ThemeButtonsWriteTheThemeColour) {
@@ -143,7 +172,7 @@ TEST_F(DbdmTest, ThemeButtonsWriteTheThemeColour) {
         w->fire("btn1Click");
         Footer v = kMarkedFooter;
         v.theme = t.colour;
-        EXPECT_EQ(w->text("mmo5"), footer(v));
+        EXPECT_EQ(w->text("mmo5"), generators::dbdmSnippet(footerInput(v)));
     }
     // The theme field is a plain edit.
     EXPECT_FALSE(w->hasHandler("edt7DblClick"));
@@ -178,6 +207,30 @@ QString animatedFooter(const AnimatedFooter& v) {
            title + v.titles[2] + "：</div> <div>" + v.texts[2] + "</div></div>" + "<a href=\"" + v.favouriteLink +
            "\" target=\"_blank\"><div style=\"width:100px; height:100px;margin-left:30px;float:left\"></div></a>"
            "</div></div>";
+}
+
+generators::DonghuadibuInput animatedInput(const AnimatedFooter& v) {
+    generators::DonghuadibuInput in;
+    in.width = v.width;
+    in.highlight = v.highlight;
+    in.background = v.background;
+    in.favouriteLink = v.favouriteLink;
+    for (int k = 0; k < 3; ++k) {
+        in.titles[k] = v.titles[k];
+        in.texts[k] = v.texts[k];
+    }
+    return in;
+}
+
+// The footer from its fields, without its window.
+TEST(DonghuadibuSnippet, WidthsAndTypedValues) {
+    AnimatedFooter v{"950", "#HL", "bg.gif", "favlink", {"A", "B", "C"}, {"ta", "tb\nline", ""}};
+    AnimatedFooter tmall = v;
+    tmall.width = "990";
+    for (const AnimatedFooter& c : {v, tmall, AnimatedFooter{}})
+        EXPECT_EQ(generators::donghuadibuSnippet(animatedInput(c)), animatedFooter(c)) << c.width.toStdString();
+    EXPECT_TRUE(generators::donghuadibuSnippet(animatedInput(tmall))
+                    .startsWith("<div style=\"width:990px; height: 241px;"));
 }
 
 class DonghuadibuTest : public testing::ProgramTest {
@@ -226,6 +279,7 @@ TEST_F(DonghuadibuTest, DefaultsAndDefaultFooter) {
         EXPECT_EQ(w->text("mmo" + QString::number(k + 1)), defaults.texts[k]);
     w->fire("btn1Click");
     EXPECT_EQ(w->text("mmo4"), animatedFooter(defaults));
+    EXPECT_EQ(core::windowClass("TFrmdonghuadibu")->info.sample(), animatedFooter(defaults));
     EXPECT_EQ(fake().clipboard, animatedFooter(defaults));
     EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
@@ -243,13 +297,9 @@ TEST_F(DonghuadibuTest, ShopTypeAndTypedValues) {
         EXPECT_EQ(w->text("lbl2"), s.width);
         w->fire("btn1Click");
         v.width = s.width;
-        EXPECT_EQ(w->text("mmo4"), animatedFooter(v)) << s.shop.toStdString();
-        EXPECT_EQ(fake().clipboard, animatedFooter(v));
+        EXPECT_EQ(w->text("mmo4"), generators::donghuadibuSnippet(animatedInput(v))) << s.shop.toStdString();
+        EXPECT_EQ(fake().clipboard, w->text("mmo4"));
     }
-    w->setText("cbb1", "天猫店");
-    w->fire("btn1Click");
-    EXPECT_TRUE(fake().clipboard.startsWith("<div style=\"width:990px; height: 241px;"));
-    w->setText("cbb1", "集市店");
 }
 
 TEST_F(DonghuadibuTest, ColourFieldAndThumbnail) {

@@ -1,3 +1,8 @@
+#include "core/registry.h"
+#include "generators/navigation/daohangdaisousuo.h"
+#include "generators/navigation/dh.h"
+#include "generators/navigation/dianzhaolunbo.h"
+#include "generators/navigation/dzdh.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
 
@@ -44,6 +49,24 @@ QString headerTabs(const HeaderTabs& v) {
            v.favouriteColour + "\"><a href=\"" + v.favouriteLink +
            "\" target=\"_blank\"><span style=\"color:#FFF; text-decoration:none\">收藏店铺</span></a></div>";
     return out;
+}
+
+generators::DzdhInput dzdhInput(const HeaderTabs& v) {
+    generators::DzdhInput in;
+    in.picture = v.picture;
+    in.gap = v.gap;
+    in.favouriteColour = v.favouriteColour;
+    in.tabColour = v.tabColour;
+    in.favouriteLink = v.favouriteLink;
+    in.names = v.names;
+    in.links = v.links;
+    return in;
+}
+
+// The descriptor's sample: the snippet of the window's defaults.
+QString sampleOf(const char* window) {
+    const core::WindowClass* found = core::windowClass(window);
+    return found && found->info.sample ? found->info.sample() : QString();
 }
 
 const QStringList kDefaultTabNames = {"首页",     "全部分类", "店铺动态", "微淘主页", "促销专区",
@@ -116,6 +139,7 @@ TEST_F(DzdhTest, DefaultsAndDefaultPage) {
     const QString want = headerTabs(
         {picture, "#000", "#000", "#000", "#", kDefaultTabNames, QStringList(9, "#")});
     EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(sampleOf("Tfrmdzdh"), want);
     EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want + "\r\n"));
     // Generating neither copies nor speaks.
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
@@ -127,29 +151,33 @@ TEST_F(DzdhTest, DefaultsAndDefaultPage) {
     EXPECT_EQ(browser()->navigations.last(), page());
 }
 
-TEST_F(DzdhTest, PagesForTypedValues) {
+// The header from its fields, without its window.
+TEST(DzdhSnippet, TypedValues) {
     HeaderTabs empties = marked();
     empties.names = QStringList(9, "");
     HeaderTabs lined = marked();
     lined.picture = "a b.jpg ";
     lined.names[8] = "名<b>";
     const HeaderTabs cases[] = {marked(), empties, lined};
-    for (const HeaderTabs& v : cases) {
-        type(v);
-        w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), headerTabs(v));
-        EXPECT_EQ(testing::fileBytes(page()), testing::gbk(headerTabs(v) + "\r\n"));
-        EXPECT_EQ(browser()->navigations.last(), page());
-    }
+    for (const HeaderTabs& v : cases)
+        EXPECT_EQ(generators::dzdhSnippet(dzdhInput(v)), headerTabs(v)) << v.names[8].toStdString();
     // Nine tabs even when every name is empty.
-    type(empties);
+    const QString nameless = generators::dzdhSnippet(dzdhInput(empties));
+    EXPECT_EQ(nameless.count("width:94px"), 9);
+    EXPECT_EQ(nameless.count("text-decoration:none\"></span>"), 9);
+}
+
+// 生成代码 builds from what the fields hold, saves the page and shows it.
+TEST_F(DzdhTest, PagesForTypedValues) {
+    type(marked());
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo1").count("width:94px"), 9);
-    EXPECT_EQ(w->text("mmo1").count("text-decoration:none\"></span>"), 9);
+    const QString want = generators::dzdhSnippet(dzdhInput(marked()));
+    EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want + "\r\n"));
+    EXPECT_EQ(browser()->navigations.last(), page());
     // Generating twice yields the same text.
-    const QString first = w->text("mmo1");
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo1"), first);
+    EXPECT_EQ(w->text("mmo1"), want);
 }
 
 TEST_F(DzdhTest, CopyTakesTheLastGeneration) {
@@ -251,6 +279,13 @@ const QMap<QString, QString> kNavigationDefaults = {
     {"edt12", "#1d1d1d"}, {"edt13", "#fff"},    {"edt15", "#000"},    {"edt19", "#43BCB3"}, {"edt16", "#000"},
     {"edt17", "#fff"}};
 
+generators::DhInput dhInput(const QMap<QString, QString>& v) {
+    auto c = [&](const char* name) { return v.value(name); };
+    return {c("cbb1"),  c("cbb2"),  c("edt1"),  c("edt2"),  c("edt18"), c("edt3"),  c("edt4"),
+            c("edt5"),  c("edt9"),  c("edt8"),  c("edt7"),  c("edt6"),  c("edt14"), c("edt10"),
+            c("edt11"), c("edt12"), c("edt13"), c("edt15"), c("edt19"), c("edt16"), c("edt17")};
+}
+
 class DhTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -280,17 +315,23 @@ TEST_F(DhTest, DefaultsAndDefaultStyle) {
     // The untouched weight prompt is written as the weight.
     EXPECT_TRUE(want.contains(";font-weight:是否加粗;font-size:12px}"));
     EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(sampleOf("Tfrmdh"), want);
     EXPECT_EQ(fake().clipboard, want);
     EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     EXPECT_EQ(fake().lastMessage().text, "代码已被复制，店铺后台-指向导航栏-编辑-显示设置-猛粘贴进去！");
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
 }
 
-// Every field a distinct marker, so a swapped field shows; then single fields.
-TEST_F(DhTest, EachFieldLandsInItsRules) {
+QMap<QString, QString> markedNavigation() {
     QMap<QString, QString> marked;
     for (auto it = kNavigationDefaults.begin(); it != kNavigationDefaults.end(); ++it)
         marked[it.key()] = "v-" + it.key();
+    return marked;
+}
+
+// The style sheet from its fields, without its window: every field a distinct
+// marker, so a swapped field shows; then single fields.
+TEST(DhSnippet, EachFieldLandsInItsRules) {
     QMap<QString, QString> picked = kNavigationDefaults;
     picked["cbb1"] = "600";
     picked["cbb2"] = "15px";
@@ -300,23 +341,28 @@ TEST_F(DhTest, EachFieldLandsInItsRules) {
     QMap<QString, QString> empty;
     for (auto it = kNavigationDefaults.begin(); it != kNavigationDefaults.end(); ++it)
         empty[it.key()] = "";
-    const QMap<QString, QString> cases[] = {marked, picked, typed, empty, kNavigationDefaults};
+    const QMap<QString, QString> cases[] = {markedNavigation(), picked, typed, empty, kNavigationDefaults};
     for (const auto& v : cases) {
-        type(v);
-        fake().reset();
-        w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), navigationCss(v)) << v.value("edt1").toStdString();
-        EXPECT_EQ(fake().clipboard, navigationCss(v));
-        EXPECT_FALSE(fake().clipboard.contains("\n"));
+        EXPECT_EQ(generators::dhSnippet(dhInput(v)), navigationCss(v)) << v.value("edt1").toStdString();
+        EXPECT_FALSE(generators::dhSnippet(dhInput(v)).contains("\n"));
     }
     // One field at a time, each from the defaults.
     for (auto it = kNavigationDefaults.begin(); it != kNavigationDefaults.end(); ++it) {
         QMap<QString, QString> one = kNavigationDefaults;
         one[it.key()] = "#one";
-        type(one);
-        w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), navigationCss(one)) << it.key().toStdString();
+        EXPECT_EQ(generators::dhSnippet(dhInput(one)), navigationCss(one)) << it.key().toStdString();
     }
+    EXPECT_EQ(generators::dhSnippet(generators::DhInput()), navigationCss(kNavigationDefaults));
+}
+
+// The button builds from what the fields hold, each field in its place.
+TEST_F(DhTest, EachFieldLandsInItsRules) {
+    type(markedNavigation());
+    fake().reset();
+    w->fire("btn1Click");
+    const QString want = generators::dhSnippet(dhInput(markedNavigation()));
+    EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(fake().clipboard, want);
     type(kNavigationDefaults);
 }
 
@@ -368,6 +414,18 @@ QString searchBar(const SearchBar& v) {
            "value=\"搜索\">";
     out += "</form></div></div></div>";
     return out;
+}
+
+generators::DaohangdaisousuoInput searchInput(const SearchBar& v) {
+    generators::DaohangdaisousuoInput in;
+    in.shop = v.shop;
+    in.bar = v.bar;
+    in.first = v.first;
+    in.keyword = v.keyword;
+    in.header = v.header;
+    in.names = v.names;
+    in.links = v.links;
+    return in;
 }
 
 const QStringList kSearchTabNames = {"全部分类", "首页", "店铺活动", "新春促销", "精品推荐", "买家必读", "品牌故事"};
@@ -424,35 +482,44 @@ TEST_F(DaohangTest, DefaultsAndDefaultSnippet) {
                              kSearchTabNames, QStringList(7, "#")};
     w->fire("btn1Click");
     EXPECT_EQ(w->text("mmo1"), searchBar(defaults));
+    EXPECT_EQ(sampleOf("TFrmdaohangdaisousuo"), searchBar(defaults));
     EXPECT_EQ(fake().clipboard, searchBar(defaults));
     EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
 }
 
-TEST_F(DaohangTest, Snippets) {
+// The bar from its fields, without its window.
+TEST(DaohangSnippet, TypedValues) {
     SearchBar slash = markedSearch();
     slash.shop = "https://shop1.example.com/"; // two slashes before the path; nothing is removed
     SearchBar lines = markedSearch();
     lines.header = "<p>a\r\nb\nc\rd</p>\r\n";
     SearchBar empty{"", "", "", "", "", QStringList(7, ""), QStringList(7, "")};
     const SearchBar cases[] = {markedSearch(), slash, lines, empty};
-    for (const SearchBar& v : cases) {
+    for (const SearchBar& v : cases)
+        EXPECT_EQ(generators::daohangdaisousuoSnippet(searchInput(v)), searchBar(v)) << v.shop.toStdString();
+    EXPECT_TRUE(generators::daohangdaisousuoSnippet(searchInput(slash))
+                    .contains("action=\"https://shop1.example.com//search.htm?search=y&v=1\""));
+    // The header memo's line breaks are kept exactly; the fields add none.
+    const QString lined = generators::daohangdaisousuoSnippet(searchInput(lines));
+    EXPECT_TRUE(lined.contains("<p>a\r\nb\nc\rd</p>\r\n</div>"));
+    EXPECT_EQ(lined.count("\n"), 3);
+}
+
+TEST_F(DaohangTest, Snippets) {
+    SearchBar lines = markedSearch();
+    lines.header = "<p>a\r\nb\nc\rd</p>\r\n";
+    for (const SearchBar& v : {markedSearch(), lines}) {
         type(v);
         fake().reset();
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), searchBar(v)) << v.shop.toStdString();
-        EXPECT_EQ(fake().clipboard, searchBar(v));
+        EXPECT_EQ(w->text("mmo1"), generators::daohangdaisousuoSnippet(searchInput(v)));
+        EXPECT_EQ(fake().clipboard, w->text("mmo1"));
         EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
     }
-    type(slash);
-    w->fire("btn1Click");
-    EXPECT_TRUE(w->text("mmo1").contains("action=\"https://shop1.example.com//search.htm?search=y&v=1\""));
-    // The header memo's line breaks are kept exactly; the fields add none.
-    type(lines);
-    w->fire("btn1Click");
+    // The memo's line breaks reach the snippet as they are.
     EXPECT_TRUE(w->text("mmo1").contains("<p>a\r\nb\nc\rd</p>\r\n</div>"));
-    EXPECT_EQ(w->text("mmo1").count("\n"), 3);
     testing::form("Tfrmindex")->fire("img17Click");
     EXPECT_TRUE(w->isVisible());
     w->close();
@@ -498,6 +565,14 @@ QString headerCarousel(const HeaderCarousel& v) {
     return out;
 }
 
+generators::DianzhaolunboInput carouselInput(const HeaderCarousel& v) {
+    generators::DianzhaolunboInput in;
+    in.header = v.header;
+    in.pictures = v.pictures;
+    in.links = v.links;
+    return in;
+}
+
 class DianzhaolunboTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -534,29 +609,34 @@ TEST_F(DianzhaolunboTest, DefaultsAndDefaultSnippet) {
     const HeaderCarousel defaults{w->text("mmo1"), QStringList(3, sample), QStringList(3, "#")};
     w->fire("btn1Click");
     EXPECT_EQ(w->text("mmo2"), headerCarousel(defaults));
+    EXPECT_EQ(sampleOf("Tfrmdianzhaolunbo"), headerCarousel(defaults));
     EXPECT_EQ(fake().clipboard, headerCarousel(defaults));
     EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
     EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
 }
 
-TEST_F(DianzhaolunboTest, Snippets) {
+// The header with its carousel from the fields, without the window.
+TEST(DianzhaolunboSnippet, TypedValues) {
     const HeaderCarousel cases[] = {
         {"<img src=\"mine.jpg\">", {"p1", "p2", "p3"}, {"l1", "l2", "l3"}},
         {"", {"p1", "p2", "p3"}, {"l1", "l2", "l3"}}, // only the carousel in the block
         {"line1\r\nline2\r\n", {"", "", ""}, {"", "", ""}},
     };
-    for (const auto& v : cases) {
-        type(v);
-        fake().reset();
-        w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo2"), headerCarousel(v)) << v.header.toStdString();
-        EXPECT_EQ(fake().clipboard, headerCarousel(v));
-        EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
-    }
-    type(cases[1]);
+    for (const auto& v : cases)
+        EXPECT_EQ(generators::dianzhaolunboSnippet(carouselInput(v)), headerCarousel(v)) << v.header.toStdString();
+    EXPECT_TRUE(generators::dianzhaolunboSnippet(carouselInput(cases[1]))
+                    .startsWith("<div style=\"height:120px; font-size:14px;\"><div style=\"width:250px; "
+                                "height:100px; position:relative;"));
+}
+
+TEST_F(DianzhaolunboTest, Snippets) {
+    const HeaderCarousel v{"<img src=\"mine.jpg\">\r\n", {"p1", "p2", "p3"}, {"l1", "l2", "l3"}};
+    type(v);
+    fake().reset();
     w->fire("btn1Click");
-    EXPECT_TRUE(w->text("mmo2").startsWith(
-        "<div style=\"height:120px; font-size:14px;\"><div style=\"width:250px; height:100px; position:relative;"));
+    EXPECT_EQ(w->text("mmo2"), generators::dianzhaolunboSnippet(carouselInput(v)));
+    EXPECT_EQ(fake().clipboard, w->text("mmo2"));
+    EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以到店铺的自定义进行粘贴了！");
     testing::form("Tfrmindex")->fire("img13Click");
     EXPECT_TRUE(w->isVisible());
     w->close();

@@ -1,5 +1,7 @@
 #include "tests/generators/carousels/page_files.h"
+#include "core/registry.h"
 #include "tests/support/helpers.h"
+#include "tools/code/sousuokuang.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -105,9 +107,38 @@ TEST_F(SousuokuangTest, CopyingBeforeABuildCopiesNothing) {
     }
 }
 
-TEST_F(SousuokuangTest, SearchBoxCombinationAndPreviewBySizes) {
-    markers();
-    w->setText("edtreci", "一 | 二|\r\n三");
+// The fields of markers() with the given sizes and hot words.
+tools::SousuokuangInput markedInput(const QString& tw, const QString& bw, const QString& f, const QString& p,
+                                    const QString& bh, const QString& tm, const QString& rm,
+                                    const QString& hot = "一 | 二|\r\n三") {
+    tools::SousuokuangInput in;
+    in.shop = "http://s.example";
+    in.height = "H35";
+    in.keyword = "<K>";
+    in.keywordColour = "<kc>";
+    in.colour = "<C>";
+    in.hotWords = hot;
+    in.hotColour = "<hc>";
+    in.fieldWidth = tw;
+    in.fieldColour = "<tc>";
+    in.frame = f;
+    in.fieldPicture = "<tp>";
+    in.fieldPictureWidth = p;
+    in.buttonWidth = bw;
+    in.buttonText = "<bt>";
+    in.buttonTextColour = "<btc>";
+    in.buttonPicture = "<bp>";
+    in.codeWidth = "<BW>";
+    in.codeHeight = bh;
+    in.code = "<own/>";
+    in.right = rm;
+    in.top = tm;
+    return in;
+}
+
+// The search box, its preview page and the combined code from the fields,
+// without the window.
+TEST(SousuokuangSnippet, SearchBoxCombinationAndPreviewBySizes) {
     const struct {
         QString tw, bw, f, p, bh, tm, rm;
         QString boxWidth, top, right, fieldWidth, previewWidth;
@@ -119,9 +150,7 @@ TEST_F(SousuokuangTest, SearchBoxCombinationAndPreviewBySizes) {
         {"200", "75", "0", "0", "10", "20", "0", "275", "5", "0", "200", "200"},
     };
     for (const auto& c : cases) {
-        sizes(c.tw, c.bw, c.f, c.p, c.bh, c.tm, c.rm);
-        fake().reset();
-        w->fire("btntiaoshiClick");
+        tools::SousuokuangInput in = markedInput(c.tw, c.bw, c.f, c.p, c.bh, c.tm, c.rm);
         const QString box = form(c.f, c.p, c.bw, "width:" + c.fieldWidth + "px;line-height:H35px", "line-height:");
         const QString layer = "<div style=\"width:<BW>px;height:" + c.bh + "px;overflow:hidden\"><own/>" +
                               "<div style=\"width:" + c.boxWidth + "px; height:H35px;position:relative;top:" +
@@ -130,26 +159,78 @@ TEST_F(SousuokuangTest, SearchBoxCombinationAndPreviewBySizes) {
             "<style>body { background-image: url(" + QString() + "BG);padding-left:7px;padding-top:2px;}</style>" +
             layer + form(c.f, c.p, c.bw, "width:" + c.previewWidth + "px; height:H35px", "height:") +
             "<div style=\"font-size:12px;margin-top:-10px;\">" + kHot + "</div></div></div>";
+
+        const core::Built built = tools::sousuokuangBox(in);
+        EXPECT_FALSE(built.failure);
+        EXPECT_TRUE(built.updates.isEmpty()); // an http address stays as it is
+        EXPECT_EQ(built.snippet, box + kHot) << c.tw.toStdString() << c.p.toStdString();
         // The sample background is the implementer's; the rest is exact.
-        QStringDecoder decoder("GB18030");
-        QString written = decoder.decode(testing::fileBytes(scratch.path() + "/files.html"));
-        const qsizetype from = written.indexOf("url(") + 4, to = written.indexOf(");padding-left");
+        QString shown = tools::sousuokuangPage(in);
+        const qsizetype from = shown.indexOf("url(") + 4, to = shown.indexOf(");padding-left");
         ASSERT_GT(to, from);
-        written.replace(from, to - from, "BG");
-        EXPECT_EQ(written, page) << c.tw.toStdString() << c.p.toStdString();
-        EXPECT_FALSE(fake().clipboardSet);
-
-        w->fire("btnsousuokuangClick");
-        EXPECT_EQ(fake().clipboard, box + kHot);
-        EXPECT_EQ(fake().lastMessage().text, "搜索框生成并提取成功！");
-
-        w->fire("btntiquClick");
-        EXPECT_EQ(fake().clipboard, layer + box + kHot + "</div></div>");
-        EXPECT_EQ(fake().lastMessage().text, "搜索框与自定义代码结合生成并提取完毕！");
+        EXPECT_EQ(shown.replace(from, to - from, "BG"), page) << c.tw.toStdString() << c.p.toStdString();
+        in.box = built.snippet;
+        EXPECT_EQ(tools::sousuokuangSnippet(in), layer + box + kHot + "</div></div>");
     }
+}
+
+TEST(SousuokuangSnippet, AnHttpsAddressIsWrittenBackBeforeTheSizesAreRead) {
+    tools::SousuokuangInput in = markedInput("200", "75", "0", "0", "150", "0", "0", "");
+    in.shop = "https://s.example";
+    const core::Built built = tools::sousuokuangBox(in);
+    ASSERT_EQ(built.updates.size(), 1);
+    EXPECT_EQ(built.updates[0].control, "edtdizhi");
+    EXPECT_EQ(built.updates[0].text, "http://s.example");
+    EXPECT_EQ(built.snippet, form("0", "0", "75", "width:200px;line-height:H35px", "line-height:") + kNoHot);
+    EXPECT_TRUE(tools::sousuokuangPage(in).contains("<form action=\"http://s.example/search.htm"));
+    // A size that does not parse fails after the address was written back.
+    in.buttonWidth = "abc";
+    const core::Built failed = tools::sousuokuangBox(in);
+    ASSERT_TRUE(failed.failure);
+    EXPECT_EQ(*failed.failure, "'abc' is not a valid integer value");
+    EXPECT_TRUE(failed.snippet.isEmpty());
+    ASSERT_EQ(failed.updates.size(), 1);
+    EXPECT_EQ(failed.updates[0].text, "http://s.example");
+}
+
+// The descriptor's sample: "调试效果" then "提取代码" on the window's defaults.
+TEST(SousuokuangSnippet, SampleIsTheDefaultsBuiltAndCombined) {
+    const tools::SousuokuangInput defaults;
+    const QString sample = core::windowClass("Tfrmsousuokuang")->info.sample();
+    EXPECT_TRUE(sample.startsWith("<div style=\"width:950px;height:150px;overflow:hidden\">" + defaults.code +
+                                  "<div style=\"width:275px; height:35px;position:relative;top:-155px;right:0px;"
+                                  "float:right\"><form action=\"http://qingwu360.taobao.com/search.htm"));
+    EXPECT_TRUE(sample.endsWith("</div>\r\n</div></div>"));
+    EXPECT_EQ(sample.count("热搜："), 1);
+}
+
+TEST_F(SousuokuangTest, SearchBoxCombinationAndPreviewBySizes) {
+    markers();
+    w->setText("edtreci", "一 | 二|\r\n三");
+    sizes("200", "75", "2", "20", "150", "0", "0");
+    tools::SousuokuangInput in = markedInput("200", "75", "2", "20", "150", "0", "0");
+    in.code = w->text("mmozidingyi");
+    fake().reset();
+    w->fire("btntiaoshiClick");
+    const QString box = tools::sousuokuangBox(in).snippet;
+    EXPECT_EQ(w->text("mmo1"), box);
+    QStringDecoder decoder("GB18030");
+    EXPECT_EQ(decoder.decode(testing::fileBytes(scratch.path() + "/files.html")), tools::sousuokuangPage(in));
+    EXPECT_FALSE(fake().clipboardSet);
+
+    w->fire("btnsousuokuangClick");
+    EXPECT_EQ(fake().clipboard, box);
+    EXPECT_EQ(fake().lastMessage().text, "搜索框生成并提取成功！");
+
+    in.box = box;
+    w->fire("btntiquClick");
+    EXPECT_EQ(fake().clipboard, tools::sousuokuangSnippet(in));
+    EXPECT_EQ(w->text("mmo2"), tools::sousuokuangSnippet(in));
+    EXPECT_EQ(fake().lastMessage().text, "搜索框与自定义代码结合生成并提取完毕！");
+
     const auto browsers = w->findChildren<testing::FakeBrowser*>();
     ASSERT_EQ(browsers.size(), 1);
-    // The notice page first, then the preview page of each build.
+    // The notice page first, then the preview page of the build.
     EXPECT_TRUE(browsers[0]->navigations.first().startsWith("https://"));
     EXPECT_EQ(browsers[0]->navigations.last(), scratch.path() + "/files.html");
 }
@@ -164,6 +245,14 @@ TEST_F(SousuokuangTest, EmptyHotWordsAndHttpsAddress) {
     w->fire("btnsousuokuangClick");
     EXPECT_EQ(fake().clipboard,
               form("0", "0", "75", "width:200px;line-height:H35px", "line-height:") + kNoHot);
+    // A failing build still writes the address back, and keeps the last box.
+    w->setText("edtdizhi", "https://s.example");
+    w->setText("edtanniukuan", "abc");
+    fake().reset();
+    w->fire("btntiaoshiClick");
+    EXPECT_EQ(fake().lastMessage().text, "'abc' is not a valid integer value");
+    EXPECT_EQ(w->text("edtdizhi"), "http://s.example");
+    EXPECT_EQ(w->text("mmo1"), form("0", "0", "75", "width:200px;line-height:H35px", "line-height:") + kNoHot);
 }
 
 TEST_F(SousuokuangTest, ANumberThatDoesNotParseKeepsTheSearchBox) {

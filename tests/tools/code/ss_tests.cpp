@@ -1,4 +1,6 @@
+#include "core/registry.h"
 #include "tests/support/helpers.h"
+#include "tools/code/ss.h"
 
 #include <gtest/gtest.h>
 
@@ -69,16 +71,32 @@ TEST_F(SsTest, DefaultsGiveSixLinksWithEmptyFreeNames) {
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
 }
 
-TEST_F(SsTest, EveryFieldLandsInItsPlace) {
-    const QStringList fields = {"medt1", "cbb1",  "edt2",  "edt3",  "edt5",  "edt9",  "edt1",  "edt4",
-                                "edt6",  "edt7",  "edt8",  "edt10", "edt11", "edt13", "edt12", "edt15",
-                                "edt14", "edt16", "edt17", "edt22", "edt19", "edt18", "edt23", "edt21",
-                                "edt20", "edt24"};
-    for (const QString& f : fields)
-        w->setText(f, f == "medt1" ? "http://s.example" : f == "cbb1" ? "1px" : "<" + f + ">");
-    w->fire("btn1Click");
+// Every field a distinct marker, as the window would hold them.
+tools::SsInput markedInput() {
+    tools::SsInput in;
+    in.shop = "http://s.example";
+    in.border = "1px";
+    in.borderColour = "<edt2>";
+    in.back = "<edt3>";
+    in.textColour = "<edt5>";
+    in.title = "<edt9>";
+    in.keyword = "<edt1>";
+    in.keywordColour = "<edt4>";
+    in.button = "<edt6>";
+    in.buttonColour = "<edt7>";
+    in.buttonText = "<edt8>";
+    in.words = {"<edt10>", "<edt13>", "<edt15>"};
+    in.wordColours = {"<edt11>", "<edt12>", "<edt14>"};
+    in.linkNames = {"<edt16>", "<edt19>", "<edt21>"};
+    in.linkColours = {"<edt17>", "<edt18>", "<edt20>"};
+    in.linkAddresses = {"<edt22>", "<edt23>", "<edt24>"};
+    return in;
+}
+
+// The strip from its fields, without its window.
+TEST(SsSnippet, EveryFieldLandsInItsPlace) {
     const QString shop = "http://s.example";
-    EXPECT_EQ(w->text("mmo1"),
+    EXPECT_EQ(tools::ssSnippet(markedInput()),
               expected("1px", "<edt2>", "<edt3>", "<edt5>",
                        {{shop + "/search.htm?keyword=<edt10>", "<edt11>", "<edt10>"},
                         {shop + "/search.htm?keyword=<edt13>", "<edt12>", "<edt13>"},
@@ -87,6 +105,28 @@ TEST_F(SsTest, EveryFieldLandsInItsPlace) {
                         {"<edt23>", "<edt18>", "<edt19>"},
                         {"<edt24>", "<edt20>", "<edt21>"}},
                        shop, "<edt9>", "<edt1>", "<edt4>", "<edt6>", "<edt7>", "<edt8>"));
+    // The descriptor's sample: the defaults with a one-pixel border.
+    const QString sampleShop = tools::SsInput().shop;
+    EXPECT_EQ(core::windowClass("Tfrmss")->info.sample(),
+              expected("1px", "#ccc", "#eee", "#333",
+                       {{sampleShop + "/search.htm?keyword=关键词一", "#333", "关键词一"},
+                        {sampleShop + "/search.htm?keyword=关键词二", "#333", "关键词二"},
+                        {sampleShop + "/search.htm?keyword=关键词三", "#333", "关键词三"},
+                        {"#", "#333", ""},
+                        {"#", "#333", ""},
+                        {"#", "#333", ""}},
+                       sampleShop, "店内搜索", "青梧掌柜", "#333", "搜索", "#333", "#fff"));
+}
+
+TEST_F(SsTest, EveryFieldLandsInItsPlace) {
+    const QStringList fields = {"medt1", "cbb1",  "edt2",  "edt3",  "edt5",  "edt9",  "edt1",  "edt4",
+                                "edt6",  "edt7",  "edt8",  "edt10", "edt11", "edt13", "edt12", "edt15",
+                                "edt14", "edt16", "edt17", "edt22", "edt19", "edt18", "edt23", "edt21",
+                                "edt20", "edt24"};
+    for (const QString& f : fields)
+        w->setText(f, f == "medt1" ? "http://s.example" : f == "cbb1" ? "1px" : "<" + f + ">");
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1"), tools::ssSnippet(markedInput()));
     // A second build replaces the buffer, it never appends.
     w->fire("btn1Click");
     EXPECT_EQ(w->text("mmo1").count("<form"), 1);

@@ -1,5 +1,7 @@
 #include "core/files.h"
+#include "core/registry.h"
 #include "tests/support/helpers.h"
+#include "tools/images/redian.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -259,6 +261,32 @@ QString expectedCode(const QString& picture, const QString& w, const QString& h,
     return out + "</map>";
 }
 
+// The map from its fields, without the window: one area per rectangle.
+TEST(RedianSnippet, OneAreaPerRectangle) {
+    const struct {
+        QStringList rectangles, links;
+    } cases[] = {
+        {{"0,0,333,400", "333,0,666,400", "666,0,1000,400"}, {"a", "b", "c"}},
+        {{"R1", "R2", "R3", "R4", "R5"}, {"L1", "L2", "L3", "L4", "L5"}},
+        {QStringList(12), QStringList(12)},
+    };
+    for (const auto& c : cases) {
+        tools::RedianInput in;
+        in.picture = "P.jpg";
+        in.width = "1000";
+        in.height = "400";
+        in.map = "one";
+        in.rectangles = c.rectangles;
+        in.links = c.links;
+        EXPECT_EQ(tools::redianSnippet(in), expectedCode("P.jpg", "1000", "400", "one", c.rectangles, c.links))
+            << c.rectangles.size();
+    }
+    // The descriptor's sample: the window's defaults, five empty hotspots of the first layout.
+    const tools::RedianInput defaults;
+    EXPECT_EQ(core::windowClass("Tfrmredian")->info.sample(),
+              expectedCode(defaults.picture, "选择类型", "", "MAP名", QStringList(5), QStringList(5)));
+}
+
 TEST_F(RedianTest, ExtractLayoutFiveAsTheExampleSays) {
     w->setText("edt1", "P.jpg");
     submit(5, "1000", "400");
@@ -303,7 +331,14 @@ TEST_F(RedianTest, EachExtractButtonUsesItsOwnLayoutsFields) {
         }
         fake().reset();
         w->fire(QString("btn%1Click").arg(buttons[layout]));
-        EXPECT_EQ(fake().clipboard, expectedCode("PIC", "WW", "HH", "MM", rectangles, links)) << layout;
+        tools::RedianInput in;
+        in.picture = "PIC";
+        in.width = "WW";
+        in.height = "HH";
+        in.map = "MM";
+        in.rectangles = rectangles;
+        in.links = links;
+        EXPECT_EQ(fake().clipboard, tools::redianSnippet(in)) << layout;
     }
 }
 
