@@ -225,7 +225,7 @@ QINGWU_WINDOW(Tfrmdbdm, {.order = 710,
                                             .column = 1,
                                             .image = u"img32",
                                             .caption = u"底部信息"},
-                         .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+                         .preview = core::ShopPreview{.place = core::Place::Home},
                          .sample = [] { return dbdmSnippet(DbdmInput()); }})
 QINGWU_WINDOW(TFrmdonghuadibu,
               {.order = 700,
