@@ -4,6 +4,7 @@
 #include "app/catalogue.h"
 #include "app/windows.h"
 #include "core/files.h"
+#include "core/form.h"
 #include "core/registry.h"
 #include "tests/support/helpers.h"
 
@@ -89,6 +90,25 @@ TEST(Registry, TilesLieOnTheCataloguesPagesEachInASlotOfItsOwn) {
         ASSERT_NE(core::windowClass(slot.target), nullptr) << slot.image.toStdString();
         EXPECT_EQ(QString::fromUtf16(core::windowClass(slot.target)->info.tile->image), slot.image);
     }
+}
+
+// A descriptor names only controls its window has: the shop-type choice and
+// the box a generator fills without copying it.
+TEST(Registry, APreviewNamesControlsOfItsWindow) {
+    int previews = 0;
+    for (const core::WindowClass* windowClass : core::windowClasses()) {
+        const std::optional<core::ShopPreview>& preview = windowClass->info.preview;
+        if (!preview) continue;
+        ++previews;
+        core::Form* window = testing::form(windowClass->name);
+        ASSERT_NE(window, nullptr);
+        for (const char16_t* control : {preview->shopType, preview->output}) {
+            if (!control) continue;
+            EXPECT_NE(window->findChild<QObject*>(QString::fromUtf16(control)), nullptr)
+                << windowClass->name.toStdString() << " has no " << QString::fromUtf16(control).toStdString();
+        }
+    }
+    EXPECT_GT(previews, 60);
 }
 
 // The folders of the program's sources and what each may include: the core
