@@ -12,28 +12,27 @@ namespace generators {
 TfrmBJHD::TfrmBJHD()
     : core::Form(QStringLiteral("TfrmBJHD"), QStringLiteral("背景交替模块")) {
     setClientSize(764, 738);
+    const BjhdInput defaults;
 
     QGroupBox* output =
         addGroup(this, QStringLiteral("grp1"), QRect(12, 10, 740, 64), QStringLiteral("输出"));
     addCombo(output, QStringLiteral("cbb1"), QRect(12, 26, 100, 24),
-             {QStringLiteral("专业版"), QStringLiteral("基础版")}, QStringLiteral("专业版"));
+             {QStringLiteral("专业版"), QStringLiteral("基础版")}, defaults.edition);
     addCaption(output, QRect(126, 28, 230, 22), QStringLiteral("版块宽度：1920px      版块高度："));
-    addEdit(output, QStringLiteral("edt1"), QRect(356, 26, 60, 24), QStringLiteral("500"));
+    addEdit(output, QStringLiteral("edt1"), QRect(356, 26, 60, 24), defaults.height);
     addCaption(output, QRect(420, 28, 20, 22), QStringLiteral("px"));
 
     QGroupBox* back =
         addGroup(this, QStringLiteral("grp2"), QRect(12, 82, 740, 84), QStringLiteral("大背景图片地址"));
-    addEdit(back, QStringLiteral("edt2"), QRect(12, 24, 716, 24),
-            pagewidgets::samplePicture(QStringLiteral("alternate-back-1920x500.jpg")));
+    addEdit(back, QStringLiteral("edt2"), QRect(12, 24, 716, 24), defaults.background);
     addCaption(back, QRect(12, 54, 716, 22), QStringLiteral("备注：1920宽，高度自拟，双击清空"));
 
     QGroupBox* top =
         addGroup(this, QStringLiteral("grp3"), QRect(12, 174, 740, 116), QStringLiteral("顶层小图参数"));
     addCaption(top, QRect(12, 26, 70, 22), QStringLiteral("图片地址："));
-    addEdit(top, QStringLiteral("edt3"), QRect(82, 24, 646, 24),
-            pagewidgets::samplePicture(QStringLiteral("alternate-top-1920x500.png")));
+    addEdit(top, QStringLiteral("edt3"), QRect(82, 24, 646, 24), defaults.topPicture);
     addCaption(top, QRect(12, 56, 70, 22), QStringLiteral("图片链接："));
-    addEdit(top, QStringLiteral("edt5"), QRect(82, 54, 646, 24), QStringLiteral("#"));
+    addEdit(top, QStringLiteral("edt5"), QRect(82, 54, 646, 24), defaults.topLink);
     addCaption(top, QRect(12, 86, 716, 22), QStringLiteral("中间镂空png图片宽度 1920px "));
 
     QGroupBox* middle = addGroup(this, QStringLiteral("grp4"), QRect(12, 298, 740, 370),
@@ -49,43 +48,53 @@ TfrmBJHD::TfrmBJHD()
     addOutputMemo(QStringLiteral("mmo2"), {QStringLiteral("mmo2")});
 
     on(QStringLiteral("edt2DblClick"), [this] { setText(QStringLiteral("edt2"), QString()); });
-    on(QStringLiteral("btn1Click"), [this] {
-        setText(QStringLiteral("mmo1"), QStringLiteral("<a href=\"") + text(QStringLiteral("edt5")) +
-                                            QStringLiteral("\" target=\"_blank\">") +
-                                            QStringLiteral("<img src=\"") + text(QStringLiteral("edt3")) +
-                                            QStringLiteral("\" alt=\" HD_01.png\" width=\"1920\" height=\"") +
-                                            text(QStringLiteral("edt1")) + QStringLiteral("\"/></a>"));
-    });
-    on(QStringLiteral("btn2Click"), [this] {
-        const QString p = text(QStringLiteral("edt1"));
-        // The basic edition's custom module sits 120 px further right; a typed
-        // edition is taken as the professional one.
-        const QString offset = text(QStringLiteral("cbb1")) == QStringLiteral("基础版")
-                                   ? QStringLiteral("1070")
-                                   : QStringLiteral("950");
-        deliver(
-            QStringLiteral("mmo2"),
-            QStringLiteral("<div data-title=\"") + pagewidgets::kCredit +
-                QStringLiteral("\" style=\"height:") + p + QStringLiteral("px;\">") +
-                QStringLiteral("<div class=\"footer-more-trigger\" style=\"left:50%;width:1920px;height:") +
-                p + QStringLiteral("px;right:auto;top:auto;padding:0;border:none;z-index:1;\">") +
-                QStringLiteral("<div class=\"footer-more-trigger\" style=\"left:-") + offset +
-                QStringLiteral("px;top:0px;border:none;padding:0;\">") +
-                QStringLiteral("<div style=\"height:") + p +
-                QStringLiteral("px;width:1920px;background:url(") + text(QStringLiteral("edt2")) +
-                QStringLiteral(
-                    ");background-repeat:no-repeat;background-position:center;background-attachment:"
-                    "fixed;\">") +
-                QStringLiteral("<div style=\"width:1920px; height:") + p + QStringLiteral("px;\">") +
-                text(QStringLiteral("mmo1")) + QStringLiteral("</div></div></div></div></div>"),
-            core::kCopiedForShop);
-    });
+    on(QStringLiteral("btn1Click"), [this] { setText(QStringLiteral("mmo1"), bjhdMiddle(input())); });
+    on(QStringLiteral("btn2Click"),
+       [this] { deliver(QStringLiteral("mmo2"), bjhdSnippet(input()), core::kCopiedForShop); });
+}
+
+BjhdInput TfrmBJHD::input() const {
+    BjhdInput in;
+    in.edition = text(QStringLiteral("cbb1"));
+    in.height = text(QStringLiteral("edt1"));
+    in.background = text(QStringLiteral("edt2"));
+    in.topPicture = text(QStringLiteral("edt3"));
+    in.topLink = text(QStringLiteral("edt5"));
+    in.middle = text(QStringLiteral("mmo1"));
+    return in;
+}
+
+QString bjhdMiddle(const BjhdInput& in) {
+    return QStringLiteral("<a href=\"") + in.topLink + QStringLiteral("\" target=\"_blank\">") +
+           QStringLiteral("<img src=\"") + in.topPicture +
+           QStringLiteral("\" alt=\" HD_01.png\" width=\"1920\" height=\"") + in.height +
+           QStringLiteral("\"/></a>");
+}
+
+QString bjhdSnippet(const BjhdInput& in) {
+    const QString& p = in.height;
+    // The basic edition's custom module sits 120 px further right; a typed
+    // edition is taken as the professional one.
+    const QString offset =
+        in.edition == QStringLiteral("基础版") ? QStringLiteral("1070") : QStringLiteral("950");
+    return QStringLiteral("<div data-title=\"") + pagewidgets::kCredit +
+           QStringLiteral("\" style=\"height:") + p + QStringLiteral("px;\">") +
+           QStringLiteral("<div class=\"footer-more-trigger\" style=\"left:50%;width:1920px;height:") + p +
+           QStringLiteral("px;right:auto;top:auto;padding:0;border:none;z-index:1;\">") +
+           QStringLiteral("<div class=\"footer-more-trigger\" style=\"left:-") + offset +
+           QStringLiteral("px;top:0px;border:none;padding:0;\">") + QStringLiteral("<div style=\"height:") +
+           p + QStringLiteral("px;width:1920px;background:url(") + in.background +
+           QStringLiteral(");background-repeat:no-repeat;background-position:center;background-attachment:"
+                          "fixed;\">") +
+           QStringLiteral("<div style=\"width:1920px; height:") + p + QStringLiteral("px;\">") + in.middle +
+           QStringLiteral("</div></div></div></div></div>");
 }
 
 QINGWU_WINDOW(
     TfrmBJHD,
     {.order = 80,
      .tile = core::Tile{.page = u"tsmg1", .row = 3, .column = 2, .image = u"img117", .caption = u"背景交替"},
-     .preview = core::ShopPreview{.place = core::Place::Wide, .output = u"mmo1"}})
+     .preview = core::ShopPreview{.place = core::Place::Wide, .output = u"mmo1"},
+     .sample = [] { return bjhdMiddle(BjhdInput()); }})
 
 } // namespace generators

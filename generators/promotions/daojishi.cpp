@@ -2,6 +2,7 @@
 
 #include "core/preview.h"
 #include "core/registry.h"
+#include "core/text.h"
 #include "generators/promotions/shared.h"
 
 #include <QGroupBox>
@@ -11,8 +12,6 @@ namespace generators {
 
 namespace {
 
-const QString kSampleBox = QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/countdown-358x92.png");
-const QString kSamplePoster = QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/poster-1920x400.jpg");
 const QString kBuilt = QStringLiteral("你真是天才，继续往下操作吧！");
 
 // One counter cell: its style tail, unit class, digits, unit and closing texts.
@@ -48,6 +47,7 @@ const QString kCredit = QStringLiteral("青梧美工全屏倒计时");
 Tfrmdaojishi::Tfrmdaojishi()
     : core::Form(QStringLiteral("Tfrmdaojishi"), QStringLiteral("全屏倒计时")) {
     setClientSize(1338, 685);
+    const DaojishiInput defaults;
 
     auto* view = new QWidget(this);
     view->setObjectName(QStringLiteral("wb1"));
@@ -62,18 +62,17 @@ Tfrmdaojishi::Tfrmdaojishi()
 
     QGroupBox* timer =
         addGroup(this, QStringLiteral("grp1"), QRect(6, 6, 279, 160), QStringLiteral("倒计时设置"));
-    row(timer, 24, QStringLiteral("结束时间："), QStringLiteral("edt1"), QStringLiteral("2014-11-12"));
-    row(timer, 56, QStringLiteral("高度："), QStringLiteral("edt2"), QStringLiteral("92"),
-        QStringLiteral("px"));
-    row(timer, 88, QStringLiteral("背景图："), QStringLiteral("edt3"), kSampleBox);
+    row(timer, 24, QStringLiteral("结束时间："), QStringLiteral("edt1"), defaults.end);
+    row(timer, 56, QStringLiteral("高度："), QStringLiteral("edt2"), defaults.height, QStringLiteral("px"));
+    row(timer, 88, QStringLiteral("背景图："), QStringLiteral("edt3"), defaults.boxPicture);
     addButton(timer, QStringLiteral("btn1"), QRect(10, 120, 120, 32), QStringLiteral("生成倒计时"));
     addButton(timer, QStringLiteral("btn7"), QRect(140, 120, 60, 32), QStringLiteral("预览"));
     addButton(timer, QStringLiteral("btn5"), QRect(206, 120, 64, 32), QStringLiteral("单独提取"));
 
     QGroupBox* poster =
         addGroup(this, QStringLiteral("grp2"), QRect(6, 174, 279, 124), QStringLiteral("海报设置"));
-    row(poster, 24, QStringLiteral("图片地址："), QStringLiteral("edt6"), kSamplePoster);
-    row(poster, 56, QStringLiteral("高度："), QStringLiteral("edt5"), QStringLiteral("400"),
+    row(poster, 24, QStringLiteral("图片地址："), QStringLiteral("edt6"), defaults.poster);
+    row(poster, 56, QStringLiteral("高度："), QStringLiteral("edt5"), defaults.posterHeight,
         QStringLiteral("px"));
     addCaption(poster, QRect(10, 90, 70, 22), QStringLiteral("宽度："));
     addCaption(poster, QRect(80, 90, 150, 22), QStringLiteral("1920"));
@@ -81,10 +80,8 @@ Tfrmdaojishi::Tfrmdaojishi()
 
     QGroupBox* place =
         addGroup(this, QStringLiteral("grp3"), QRect(6, 306, 279, 160), QStringLiteral("位置调试"));
-    row(place, 24, QStringLiteral("居顶："), QStringLiteral("edt4"), QStringLiteral("0"),
-        QStringLiteral("px"));
-    row(place, 56, QStringLiteral("居左："), QStringLiteral("edt7"), QStringLiteral("0"),
-        QStringLiteral("px"));
+    row(place, 24, QStringLiteral("居顶："), QStringLiteral("edt4"), defaults.top, QStringLiteral("px"));
+    row(place, 56, QStringLiteral("居左："), QStringLiteral("edt7"), defaults.left, QStringLiteral("px"));
     addButton(place, QStringLiteral("btn6"), QRect(10, 92, 80, 32), QStringLiteral("调试"));
     addButton(place, QStringLiteral("btn4"), QRect(100, 92, 110, 32), QStringLiteral("确定该位置"));
     QLabel* help = addLabel(place, QStringLiteral("lbl12"), QRect(220, 98, 40, 22), QStringLiteral("帮助"));
@@ -95,12 +92,12 @@ Tfrmdaojishi::Tfrmdaojishi()
         addGroup(this, QStringLiteral("grp4"), QRect(6, 474, 279, 90), QStringLiteral("输出"));
     addButton(output, QStringLiteral("btn3"), QRect(10, 28, 259, 44), QStringLiteral("生成并提取代码"));
 
-    addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
+    addOutputMemo(QStringLiteral("mmo1"), core::textLines(defaults.countdown));
     addOutputMemo(QStringLiteral("mmo2"), {QStringLiteral("mmo2")});
     addOutputMemo(QStringLiteral("mmo3"), {QStringLiteral("mmo3")});
 
     const auto build = [this] {
-        setText(QStringLiteral("mmo1"), countdown());
+        setText(QStringLiteral("mmo1"), daojishiCountdown(input()));
         message(kBuilt);
     };
     on(QStringLiteral("btn1Click"), build);
@@ -119,7 +116,7 @@ Tfrmdaojishi::Tfrmdaojishi()
         copyOut(QStringLiteral("mmo1"), QStringLiteral("代码已被复制，可以粘贴到您的自定义布局中了！"));
     });
     on(QStringLiteral("btn6Click"), [this] {
-        setText(QStringLiteral("mmo3"), positionPage());
+        setText(QStringLiteral("mmo3"), daojishiPositionPage(input()));
         core::savePageLines(*this, QStringLiteral("mmo3"), core::sharedPreviewPage());
         core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), core::sharedPreviewPage());
     });
@@ -129,22 +126,34 @@ Tfrmdaojishi::Tfrmdaojishi()
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先点击生成倒计时，再生成并提取代码！")))
             return;
         deliver(
-            QStringLiteral("mmo2"), fullScreen(),
+            QStringLiteral("mmo2"), daojishiFullScreen(input()),
             QStringLiteral("代码已被复制，可以粘贴到店铺自定义了，如果是基础版请粘贴到190版块的自定义中！"));
     });
 }
 
-QString Tfrmdaojishi::countdown() const {
-    const QString h = text(QStringLiteral("edt2"));
+DaojishiInput Tfrmdaojishi::input() const {
+    DaojishiInput in;
+    in.end = text(QStringLiteral("edt1"));
+    in.height = text(QStringLiteral("edt2"));
+    in.boxPicture = text(QStringLiteral("edt3"));
+    in.poster = text(QStringLiteral("edt6"));
+    in.posterHeight = text(QStringLiteral("edt5"));
+    in.top = text(QStringLiteral("edt4"));
+    in.left = text(QStringLiteral("edt7"));
+    in.countdown = text(QStringLiteral("mmo1"));
+    return in;
+}
+
+QString daojishiCountdown(const DaojishiInput& in) {
+    const QString& h = in.height;
     QString out;
     out += QStringLiteral("<div class=\"most-footer footer-more-trigger J_TWidget\" data-type=\"countdown\" "
                           "style=\"z-index:5;background-color:transparent;top:") +
-           text(QStringLiteral("edt4")) + QStringLiteral("px;left:") + text(QStringLiteral("edt7")) +
-           QStringLiteral("px;width:358px;height:") + h + QStringLiteral("px;background-image:url(") +
-           text(QStringLiteral("edt3")) + QStringLiteral(");");
+           in.top + QStringLiteral("px;left:") + in.left + QStringLiteral("px;width:358px;height:") + h +
+           QStringLiteral("px;background-image:url(") + in.boxPicture + QStringLiteral(");");
     out += QStringLiteral("background-repeat:no-repeat;border:0;padding:0;\"data-widget-type=\"Countdown\" "
                           "data-widget-config=\"{'endTime':'") +
-           text(QStringLiteral("edt1"));
+           in.end;
     out += QStringLiteral(
         "  00:00:00','interval': 1000, 'timeRunCls': '.time-run', 'timeUnitCls':{'d': "
         "'.ks-d','h': '.ks-h','m': '.ks-m','s': '.ks-s','i': '.ks-i'},'minDigit': 1,'timeEndCls': "
@@ -158,8 +167,8 @@ QString Tfrmdaojishi::countdown() const {
     return out;
 }
 
-QString Tfrmdaojishi::fullScreen() const {
-    const QString p = text(QStringLiteral("edt5"));
+QString daojishiFullScreen(const DaojishiInput& in) {
+    const QString& p = in.posterHeight;
     QString out;
     out += QStringLiteral("<div class=\"ReDazu\" data-title=\"") + kCredit +
            QStringLiteral("\" style=\"width:950px;height:") + p + QStringLiteral("px;\"> ");
@@ -169,25 +178,22 @@ QString Tfrmdaojishi::fullScreen() const {
            QStringLiteral("px;border:0;padding:0;top:0;left:0;background-color:transparent;\">");
     out += QStringLiteral("<div class=\"most-footer footer-more-trigger\" "
                           "style=\"border:0;padding:0;width:1920px;height:") +
-           p + QStringLiteral("px;top:auto;left:-485px;background-color:;background-image:url(") +
-           text(QStringLiteral("edt6")) +
+           p + QStringLiteral("px;top:auto;left:-485px;background-color:;background-image:url(") + in.poster +
            QStringLiteral(");background-repeat:no-repeat;background-position:center "
                           "top;background-attachment:scroll;\"></div>");
-    out += text(QStringLiteral("mmo1"));
+    out += in.countdown;
     out += QStringLiteral("</div></div></div>");
     return out;
 }
 
-QString Tfrmdaojishi::positionPage() const {
+QString daojishiPositionPage(const DaojishiInput& in) {
     QString out;
-    out += QStringLiteral("<div style=\"background:url(") + text(QStringLiteral("edt6")) +
+    out += QStringLiteral("<div style=\"background:url(") + in.poster +
            QStringLiteral("); width:1920px; height:400px;\"> ");
     out += QStringLiteral("<div style=\"margin-left:485px; width:950px;\">");
-    out += QStringLiteral("<div style=\"margin-top:") + text(QStringLiteral("edt4")) +
-           QStringLiteral("px; margin-left:") + text(QStringLiteral("edt7")) +
-           QStringLiteral("px;\"> <img src=\"") + text(QStringLiteral("edt3")) +
-           QStringLiteral("\"  height=\"") + text(QStringLiteral("edt2")) +
-           QStringLiteral("\" width=\"358\"  alt=\"\"/></div>");
+    out += QStringLiteral("<div style=\"margin-top:") + in.top + QStringLiteral("px; margin-left:") +
+           in.left + QStringLiteral("px;\"> <img src=\"") + in.boxPicture + QStringLiteral("\"  height=\"") +
+           in.height + QStringLiteral("\" width=\"358\"  alt=\"\"/></div>");
     out += QStringLiteral("</div></div>");
     return out;
 }
@@ -198,6 +204,7 @@ QINGWU_WINDOW(Tfrmdaojishi, {.order = 730,
                                                 .column = 3,
                                                 .image = u"img11",
                                                 .caption = u"全屏倒计时"},
-                             .preview = core::ShopPreview{.place = core::Place::Home, .output = u"mmo1"}})
+                             .preview = core::ShopPreview{.place = core::Place::Home, .output = u"mmo1"},
+                             .sample = [] { return daojishiCountdown(DaojishiInput()); }})
 
 } // namespace generators

@@ -49,6 +49,7 @@ const QTime kTimeOfDay(1, 1, 25);
 TFrmjieridaojishi::TFrmjieridaojishi()
     : core::Form(QStringLiteral("TFrmjieridaojishi"), QStringLiteral("节日倒计时，适合集市店及天猫店")) {
     setClientSize(950, 276);
+    const JieridaojishiInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 950, 110), QStringLiteral("节日倒计时"));
 
     QGroupBox* params =
@@ -58,16 +59,15 @@ TFrmjieridaojishi::TFrmjieridaojishi()
         addCaption(params, QRect(x, y + 2, 100, 22), caption);
         addEdit(params, name, QRect(x + 100, y, width, 24), value);
     };
-    field(12, 24, QStringLiteral("节日背景色："), QStringLiteral("edt1"), QStringLiteral("#B10000"), 100);
-    field(262, 24, QStringLiteral("节日文字色："), QStringLiteral("edt2"), QStringLiteral("#FFF"), 100);
-    field(512, 24, QStringLiteral("倒计时背景色："), QStringLiteral("edt3"), QStringLiteral("#FEF5CB"), 100);
-    field(12, 58, QStringLiteral("倒计时文字色："), QStringLiteral("edt4"), QStringLiteral("#B10000"), 100);
+    field(12, 24, QStringLiteral("节日背景色："), QStringLiteral("edt1"), defaults.nameBack, 100);
+    field(262, 24, QStringLiteral("节日文字色："), QStringLiteral("edt2"), defaults.nameText, 100);
+    field(512, 24, QStringLiteral("倒计时背景色："), QStringLiteral("edt3"), defaults.back, 100);
+    field(12, 58, QStringLiteral("倒计时文字色："), QStringLiteral("edt4"), defaults.text, 100);
     addCaption(params, QRect(262, 60, 100, 22), QStringLiteral("倒计时时间："));
     promotions::addDatePicker(params, QStringLiteral("dtp1"), QRect(362, 58, 130, 24),
-                              QDateTime(QDate(2015, 3, 1), kTimeOfDay), QStringLiteral("yyyy-MM-dd"));
-    field(512, 58, QStringLiteral("节日名："), QStringLiteral("edt6"), QStringLiteral("青梧节"), 100);
-    field(12, 92, QStringLiteral("倒计时结束语："), QStringLiteral("edt5"),
-          QStringLiteral("令人振奋的日子到了，祝您快乐！~"), 350);
+                              QDateTime(defaults.day, kTimeOfDay), QStringLiteral("yyyy-MM-dd"));
+    field(512, 58, QStringLiteral("节日名："), QStringLiteral("edt6"), defaults.name, 100);
+    field(12, 92, QStringLiteral("倒计时结束语："), QStringLiteral("edt5"), defaults.endText, 350);
     addCaption(params, QRect(512, 94, 200, 22), QStringLiteral("版块高度：100px"));
 
     QGroupBox* output =
@@ -79,26 +79,35 @@ TFrmjieridaojishi::TFrmjieridaojishi()
         colorField(QLatin1String(colour));
 
     on(QStringLiteral("btn1Click"),
-       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo1"), jieridaojishiSnippet(input()), core::kCopiedForShop); });
 }
 
-QString TFrmjieridaojishi::snippet() const {
-    const QString end =
-        core::dateTimeText(QDateTime(control<QDateTimeEdit>(QStringLiteral("dtp1"))->date(), kTimeOfDay));
+JieridaojishiInput TFrmjieridaojishi::input() const {
+    JieridaojishiInput in;
+    in.nameBack = text(QStringLiteral("edt1"));
+    in.nameText = text(QStringLiteral("edt2"));
+    in.back = text(QStringLiteral("edt3"));
+    in.text = text(QStringLiteral("edt4"));
+    in.day = control<QDateTimeEdit>(QStringLiteral("dtp1"))->date();
+    in.endText = text(QStringLiteral("edt5"));
+    in.name = text(QStringLiteral("edt6"));
+    return in;
+}
+
+QString jieridaojishiSnippet(const JieridaojishiInput& in) {
+    const QString end = core::dateTimeText(QDateTime(in.day, kTimeOfDay));
     QString out;
-    out += QStringLiteral("<div style=\"background-color:") + text(QStringLiteral("edt3")) +
-           QStringLiteral("; height:100px; color:") + text(QStringLiteral("edt4")) +
-           QStringLiteral("; font-family:arial; \">");
+    out += QStringLiteral("<div style=\"background-color:") + in.back +
+           QStringLiteral("; height:100px; color:") + in.text + QStringLiteral("; font-family:arial; \">");
     out += QStringLiteral("<span style=\" width:190px; height:100px; text-align:center; line-height:100px;"
                           "font-size:36px;font-weight:700; float:left; background-color:") +
-           text(QStringLiteral("edt1")) + QStringLiteral("; color:") + text(QStringLiteral("edt2")) +
-           QStringLiteral("; font-family:Microsoft Yahei\">") + text(QStringLiteral("edt6")) +
-           QStringLiteral("</span>");
+           in.nameBack + QStringLiteral("; color:") + in.nameText +
+           QStringLiteral("; font-family:Microsoft Yahei\">") + in.name + QStringLiteral("</span>");
     out += QStringLiteral(
                " <div class=\"J_TWidget\" data-widget-type=\"Countdown\"  data-widget-config=\"{\r\n     "
                "'endTime': '") +
            end;
-    out += kCountdownBody + text(QStringLiteral("edt5"));
+    out += kCountdownBody + in.endText;
     out += QStringLiteral("</div><div class=\"ks-countdown-end\"></div></div>");
     return out;
 }
@@ -107,6 +116,7 @@ QINGWU_WINDOW(
     TFrmjieridaojishi,
     {.order = 350,
      .tile = core::Tile{.page = u"ts7", .row = 4, .column = 2, .image = u"img35", .caption = u"节日倒计时"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Home},
+     .sample = [] { return jieridaojishiSnippet(JieridaojishiInput()); }})
 
 } // namespace generators

@@ -3,6 +3,7 @@
 #include "core/account.h"
 #include "core/preview.h"
 #include "core/registry.h"
+#include "core/text.h"
 #include "generators/promotions/shared.h"
 #include "generators/promotions/wangwang.h"
 
@@ -13,30 +14,40 @@ namespace generators {
 
 namespace {
 
-const QString kSampleAccount = QStringLiteral("青梧美工");
-
 // One agent: the name field and the field with the agent's button code, and
 // the button that pastes into it.
 struct Agent {
-    QString name, code, paste, defaultName;
+    QString name, code, paste;
 };
 
 const std::array<Agent, 3> kPreSales = {{
-    {QStringLiteral("edt2"), QStringLiteral("edt8"), QStringLiteral("btn1"), QStringLiteral("香蕉")},
-    {QStringLiteral("edt3"), QStringLiteral("edt9"), QStringLiteral("btn6"), QStringLiteral("西瓜")},
-    {QStringLiteral("edt4"), QStringLiteral("edt10"), QStringLiteral("btn7"), QStringLiteral("菠萝")},
+    {QStringLiteral("edt2"), QStringLiteral("edt8"), QStringLiteral("btn1")},
+    {QStringLiteral("edt3"), QStringLiteral("edt9"), QStringLiteral("btn6")},
+    {QStringLiteral("edt4"), QStringLiteral("edt10"), QStringLiteral("btn7")},
 }};
 const std::array<Agent, 3> kAfterSales = {{
-    {QStringLiteral("edt5"), QStringLiteral("edt11"), QStringLiteral("btn8"), QStringLiteral("香蕉")},
-    {QStringLiteral("edt6"), QStringLiteral("edt12"), QStringLiteral("btn9"), QStringLiteral("西瓜")},
-    {QStringLiteral("edt7"), QStringLiteral("edt13"), QStringLiteral("btn10"), QStringLiteral("菠萝")},
+    {QStringLiteral("edt5"), QStringLiteral("edt11"), QStringLiteral("btn8")},
+    {QStringLiteral("edt6"), QStringLiteral("edt12"), QStringLiteral("btn9")},
+    {QStringLiteral("edt7"), QStringLiteral("edt13"), QStringLiteral("btn10")},
 }};
+
+// The agents' blocks: each name, then its button code.
+QString agentBlocks(const QStringList& names, const QStringList& codes) {
+    QString out;
+    for (int r = 0; r < 3; ++r)
+        out += QStringLiteral("<div style=\"float:left; width:45px; line-height:30px;text-align:right;\">") +
+               names[r] +
+               QStringLiteral("</div><div style=\"float:left; line-height:30px; margin-top:0px;\">") +
+               codes[r] + QStringLiteral("</div>");
+    return out;
+}
 
 } // namespace
 
 Tfrmkefu::Tfrmkefu()
     : core::Form(QStringLiteral("Tfrmkefu"), QStringLiteral("旺旺客服")) {
     setClientSize(967, 420);
+    const KefuInput defaults;
     core::addPreviewPicture(this, QRect(8, 6, 951, 80), QStringLiteral("旺旺客服"));
 
     QGroupBox* global =
@@ -45,10 +56,10 @@ Tfrmkefu::Tfrmkefu()
     addRadio(global, QStringLiteral("rb2"), QRect(100, 22, 80, 22), QStringLiteral("灰色系"));
     addRadio(global, QStringLiteral("rb3"), QRect(188, 22, 80, 22), QStringLiteral("蓝色系"));
     addCaption(global, QRect(300, 22, 84, 22), QStringLiteral("自定义色值："));
-    addEdit(global, QStringLiteral("edt1"), QRect(384, 20, 100, 24), QStringLiteral("#999"));
+    addEdit(global, QStringLiteral("edt1"), QRect(384, 20, 100, 24), defaults.colour);
 
-    const QString sample = wangwang::marketplaceButton(core::encodedAccount(kSampleAccount));
-    auto agents = [&](const QString& name, int x, const QString& caption, const std::array<Agent, 3>& list) {
+    auto agents = [&](const QString& name, int x, const QString& caption, const std::array<Agent, 3>& list,
+                      const QStringList& names, const QStringList& codes) {
         QGroupBox* group = addGroup(this, name, QRect(x, 150, 400, 168), caption);
         addCaption(group, QRect(40, 20, 80, 20), QStringLiteral("客服名字"));
         addCaption(group, QRect(130, 20, 200, 20), QStringLiteral("旺旺代码"));
@@ -56,18 +67,19 @@ Tfrmkefu::Tfrmkefu()
         for (int r = 0; r < 3; ++r) {
             const int y = 44 + 40 * r;
             addCaption(group, QRect(12, y + 2, 24, 22), rows[r]);
-            addEdit(group, list[r].name, QRect(40, y, 80, 24), list[r].defaultName);
-            addEdit(group, list[r].code, QRect(130, y, 200, 24), sample);
+            addEdit(group, list[r].name, QRect(40, y, 80, 24), names[r]);
+            addEdit(group, list[r].code, QRect(130, y, 200, 24), codes[r]);
             addButton(group, list[r].paste, QRect(338, y, 52, 24), QStringLiteral("粘贴"));
         }
     };
-    agents(QStringLiteral("grp2"), 8, QStringLiteral("售前客服"), kPreSales);
-    agents(QStringLiteral("grp3"), 414, QStringLiteral("售后客服"), kAfterSales);
+    agents(QStringLiteral("grp2"), 8, QStringLiteral("售前客服"), kPreSales, defaults.preNames,
+           defaults.preCodes);
+    agents(QStringLiteral("grp3"), 414, QStringLiteral("售后客服"), kAfterSales, defaults.afterNames,
+           defaults.afterCodes);
 
     QGroupBox* hours =
         addGroup(this, QStringLiteral("grp4"), QRect(820, 150, 139, 168), QStringLiteral("工作时间文字"));
-    addMemo(hours, QStringLiteral("mmo7"), QRect(8, 22, 123, 136),
-            {QStringLiteral("工作时间：8:00-24:00("), QStringLiteral("节假日不休息)")});
+    addMemo(hours, QStringLiteral("mmo7"), QRect(8, 22, 123, 136), core::textLines(defaults.hours));
 
     addButton(this, QStringLiteral("btn2"), QRect(540, 328, 130, 40), QStringLiteral("生成代码"));
     addButton(this, QStringLiteral("btn3"), QRect(680, 328, 130, 40), QStringLiteral("预览效果"));
@@ -102,7 +114,7 @@ Tfrmkefu::Tfrmkefu()
     }
 
     on(QStringLiteral("btn2Click"), [this] {
-        setText(QStringLiteral("mmo8"), snippet());
+        setText(QStringLiteral("mmo8"), kefuSnippet(input()));
         core::savePageLines(*this, QStringLiteral("mmo8"), core::sharedPreviewPage());
     });
     on(QStringLiteral("btn3Click"), [this] {
@@ -115,18 +127,27 @@ Tfrmkefu::Tfrmkefu()
     });
 }
 
-QString Tfrmkefu::snippet() const {
-    const QString colour = text(QStringLiteral("edt1"));
-    auto agents = [this](const std::array<Agent, 3>& list) {
-        QString out;
-        for (const Agent& agent : list)
-            out +=
-                QStringLiteral("<div style=\"float:left; width:45px; line-height:30px;text-align:right;\">") +
-                text(agent.name) +
-                QStringLiteral("</div><div style=\"float:left; line-height:30px; margin-top:0px;\">") +
-                text(agent.code) + QStringLiteral("</div>");
-        return out;
-    };
+KefuInput::KefuInput()
+    : preNames({QStringLiteral("香蕉"), QStringLiteral("西瓜"), QStringLiteral("菠萝")})
+    , preCodes(3, wangwang::marketplaceButton(core::encodedAccount(wangwang::kSampleAccount)))
+    , afterNames(preNames)
+    , afterCodes(preCodes) {}
+
+KefuInput Tfrmkefu::input() const {
+    KefuInput in;
+    in.colour = text(QStringLiteral("edt1"));
+    for (int r = 0; r < 3; ++r) {
+        in.preNames[r] = text(kPreSales[r].name);
+        in.preCodes[r] = text(kPreSales[r].code);
+        in.afterNames[r] = text(kAfterSales[r].name);
+        in.afterCodes[r] = text(kAfterSales[r].code);
+    }
+    in.hours = text(QStringLiteral("mmo7"));
+    return in;
+}
+
+QString kefuSnippet(const KefuInput& in) {
+    const QString& colour = in.colour;
     QString out;
     out += QStringLiteral("<span style=\"color:#666\"><div style=\"font-size:12px; height:30px;\"><div "
                           "style=\"font-size:24px; font-family:impact; float:left;\"> <span style=\"color:") +
@@ -134,12 +155,12 @@ QString Tfrmkefu::snippet() const {
     out += QStringLiteral(" <div style=\"float:left; width:60px; line-height:30px; background:") + colour +
            QStringLiteral(";text-align:center; margin-right:0px; margin-left:60px;\"><span "
                           "style=\"color:#fff\">售前客服</span></div>");
-    out += agents(kPreSales);
+    out += agentBlocks(in.preNames, in.preCodes);
     out += QStringLiteral(" <div style=\"float:left; width:60px; line-height:30px; background:") + colour +
            QStringLiteral("; color:#FFF; text-align:center; margin-right:0px;margin-left:60px;\"><span "
                           "style=\"color:#fff\">售后客服</span></div>");
-    out += agents(kAfterSales);
-    out += QStringLiteral("<div style=\"float:right;line-height:30px;\">") + text(QStringLiteral("mmo7")) +
+    out += agentBlocks(in.afterNames, in.afterCodes);
+    out += QStringLiteral("<div style=\"float:right;line-height:30px;\">") + in.hours +
            QStringLiteral("</div></div></span>");
     return out;
 }
@@ -150,6 +171,7 @@ QINGWU_WINDOW(Tfrmkefu, {.order = 720,
                                             .column = 2,
                                             .image = u"img24",
                                             .caption = u"旺旺客服"},
-                         .preview = core::ShopPreview{.place = core::Place::Home}})
+                         .preview = core::ShopPreview{.place = core::Place::Home},
+                         .sample = [] { return kefuSnippet(KefuInput()); }})
 
 } // namespace generators

@@ -24,13 +24,10 @@ QString field(int k, Part part) {
 Tfrmpaihangbang::Tfrmpaihangbang()
     : core::Form(QStringLiteral("Tfrmpaihangbang"), QStringLiteral("190销售排行榜")) {
     setClientSize(866, 572);
+    const PaihangbangInput defaults;
 
     const QString groups[] = {QStringLiteral("第一组"), QStringLiteral("第二组"), QStringLiteral("第三组"),
                               QStringLiteral("第四组"), QStringLiteral("第五组")};
-    const QString titles[] = {QStringLiteral("NO.1 累计售出100件"), QStringLiteral("NO.2 累计售出100件"),
-                              QStringLiteral("NO.3累计售出100件"), QStringLiteral("NO.4 累计售出100件"),
-                              QStringLiteral("NO.5 累计售出100件")};
-    const QString sample = pagewidgets::samplePicture(QStringLiteral("top-seller-168x168.jpg"));
     for (int k = 1; k <= 5; ++k) {
         const int x = 8 + 428 * ((k - 1) % 2);
         const int y = 8 + 150 * ((k - 1) / 2);
@@ -38,7 +35,8 @@ Tfrmpaihangbang::Tfrmpaihangbang()
             addGroup(this, QStringLiteral("grp%1").arg(k), QRect(x, y, 422, 144), groups[k - 1]);
         const QString captions[] = {QStringLiteral("标题名："), QStringLiteral("图片地址："),
                                     QStringLiteral("图片链接："), QStringLiteral("价格：")};
-        const QString values[] = {titles[k - 1], sample, QStringLiteral("#"), QStringLiteral("125.00")};
+        const QString values[] = {defaults.titles[k - 1], defaults.pictures[k - 1], defaults.links[k - 1],
+                                  defaults.prices[k - 1]};
         for (int part = Title; part <= Price; ++part) {
             const int row = 22 + 29 * (part - 1);
             addCaption(group, QRect(10, row + 2, 70, 22), captions[part - 1]);
@@ -67,10 +65,29 @@ Tfrmpaihangbang::Tfrmpaihangbang()
     });
     on(QStringLiteral("grp6MouseEnter"), [panel] { panel->hide(); });
     on(QStringLiteral("btn2Click"),
-       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo1"), paihangbangSnippet(input()), core::kCopiedForShop); });
 }
 
-QString Tfrmpaihangbang::snippet() const {
+PaihangbangInput::PaihangbangInput()
+    : titles({QStringLiteral("NO.1 累计售出100件"), QStringLiteral("NO.2 累计售出100件"),
+              QStringLiteral("NO.3累计售出100件"), QStringLiteral("NO.4 累计售出100件"),
+              QStringLiteral("NO.5 累计售出100件")})
+    , pictures(5, pagewidgets::samplePicture(QStringLiteral("top-seller-168x168.jpg")))
+    , links(5, QStringLiteral("#"))
+    , prices(5, QStringLiteral("125.00")) {}
+
+PaihangbangInput Tfrmpaihangbang::input() const {
+    PaihangbangInput in;
+    for (int k = 1; k <= 5; ++k) {
+        in.titles[k - 1] = text(field(k, Title));
+        in.pictures[k - 1] = text(field(k, Picture));
+        in.links[k - 1] = text(field(k, Link));
+        in.prices[k - 1] = text(field(k, Price));
+    }
+    return in;
+}
+
+QString paihangbangSnippet(const PaihangbangInput& in) {
     QString out =
         QStringLiteral("<div style=\"width:188px; border:#CCC 1px dotted; color:#333;font-size:14px; \"") +
         QStringLiteral("class=\"J_TWidget\"  data-widget-type=\"Accordion\"  data-widget-config=\"{\r\n"
@@ -86,13 +103,13 @@ QString Tfrmpaihangbang::snippet() const {
                    : QStringLiteral("</div><div class=\"kavri_21_2\"  style=\"display:none\"><a href=\"");
         out += QStringLiteral("<div class=\"kavri_21_1\" style=\"line-height:45px; text-align:center; "
                               "border-bottom:#CCC 1px dotted;cursor:pointer;\">") +
-               text(field(k, Title)) + panel + text(field(k, Link)) +
+               in.titles[k - 1] + panel + in.links[k - 1] +
                QStringLiteral("\" target=\"_blank\"><img style=\"margin:10px;\" src=\"") +
-               text(field(k, Picture)) + QStringLiteral("\" width=\"168\" height=\"168\"/></a>") +
+               in.pictures[k - 1] + QStringLiteral("\" width=\"168\" height=\"168\"/></a>") +
                QStringLiteral(
                    "<div style=\"line-height:30px; height:40px;text-align:center; border-bottom:#CCC 1px "
                    "dotted\">特惠价:<span style=\"color:#F00\"> ") +
-               text(field(k, Price)) + QStringLiteral("</span></div></div>");
+               in.prices[k - 1] + QStringLiteral("</span></div></div>");
     }
     return out + QStringLiteral("</div>");
 }
@@ -103,6 +120,7 @@ QINGWU_WINDOW(Tfrmpaihangbang, {.order = 390,
                                                    .column = 3,
                                                    .image = u"img22",
                                                    .caption = u"190销售排行榜"},
-                                .preview = core::ShopPreview{.place = core::Place::Side}})
+                                .preview = core::ShopPreview{.place = core::Place::Side},
+                                .sample = [] { return paihangbangSnippet(PaihangbangInput()); }})
 
 } // namespace generators

@@ -9,18 +9,16 @@ namespace generators {
 Tfrmsale::Tfrmsale()
     : core::Form(QStringLiteral("Tfrmsale"), QStringLiteral("购物车")) {
     setClientSize(404, 308);
+    const SaleInput defaults;
 
     const struct {
         const char* name;
         QString caption, value;
     } fields[] = {
-        {"edt1", QStringLiteral("购物车图片："),
-         pagewidgets::samplePicture(QStringLiteral("cart-120x31.png"))},
-        {"edt2", QStringLiteral("宽度："), QStringLiteral("120")},
-        {"edt3", QStringLiteral("高度："), QStringLiteral("31")},
-        {"edt4", QStringLiteral("宝贝地址："),
-         QStringLiteral(
-             "https://item.taobao.com/item.htm?spm=a1z10.1-c.w4004.1&id=520131415926&scene=taobao_shop")},
+        {"edt1", QStringLiteral("购物车图片："), defaults.picture},
+        {"edt2", QStringLiteral("宽度："), defaults.width},
+        {"edt3", QStringLiteral("高度："), defaults.height},
+        {"edt4", QStringLiteral("宝贝地址："), defaults.item},
     };
     int y = 20;
     for (const auto& field : fields) {
@@ -31,22 +29,37 @@ Tfrmsale::Tfrmsale()
     addButton(this, QStringLiteral("btn1"), QRect(106, 200, 180, 40), QStringLiteral("生成并复制"));
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
-    on(QStringLiteral("btn1Click"), [this] {
-        deliver(QStringLiteral("mmo1"),
-                QStringLiteral("<a class=\"J_CartPluginTrigger\" href=\"") + text(QStringLiteral("edt4")) +
-                    QStringLiteral("\" target=\"_blank\" title=\"加入购物车\">") +
-                    QStringLiteral("<img style=\"width:") + text(QStringLiteral("edt2")) +
-                    QStringLiteral("px;height:") + text(QStringLiteral("edt3")) +
-                    QStringLiteral("px;\" src=\"") + text(QStringLiteral("edt1")) + QStringLiteral("\"/>") +
-                    QStringLiteral("</a>"),
-                core::kCopiedForShop);
-    });
+    on(QStringLiteral("btn1Click"),
+       [this] { deliver(QStringLiteral("mmo1"), saleSnippet(input()), core::kCopiedForShop); });
+}
+
+SaleInput Tfrmsale::input() const {
+    SaleInput in;
+    in.picture = text(QStringLiteral("edt1"));
+    in.width = text(QStringLiteral("edt2"));
+    in.height = text(QStringLiteral("edt3"));
+    in.item = text(QStringLiteral("edt4"));
+    return in;
+}
+
+QString saleSnippet(const SaleInput& in) {
+    return QStringLiteral("<a class=\"J_CartPluginTrigger\" href=\"") + in.item +
+           QStringLiteral("\" target=\"_blank\" title=\"加入购物车\">") +
+           QStringLiteral("<img style=\"width:") + in.width + QStringLiteral("px;height:") + in.height +
+           QStringLiteral("px;\" src=\"") + in.picture + QStringLiteral("\"/>") + QStringLiteral("</a>");
 }
 
 QINGWU_WINDOW(
     Tfrmsale,
     {.order = 180,
      .tile = core::Tile{.page = u"tsmg2", .row = 1, .column = 3, .image = u"img121", .caption = u"购物车"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Home},
+     .sample = [] {
+         SaleInput in;
+         in.picture = QStringLiteral("http://sample.invalid/cart.png");
+         in.width = QStringLiteral("240");
+         in.height = QStringLiteral("62");
+         return saleSnippet(in);
+     }})
 
 } // namespace generators

@@ -32,6 +32,7 @@ QString reviewField(int k, ReviewField f) {
 TFrmxiu::TFrmxiu()
     : core::Form(QStringLiteral("TFrmxiu"), QStringLiteral("买家秀 天猫 集市 750 均通用")) {
     setClientSize(1169, 364);
+    const XiuInput defaults;
 
     QTabWidget* pages = pagewidgets::addPages(
         this, QRect(0, 0, 1169, 364), {QStringLiteral("   参数设置   "), QStringLiteral("   买家秀参照   ")});
@@ -43,11 +44,11 @@ TFrmxiu::TFrmxiu()
     QGroupBox* block =
         addGroup(settings, QStringLiteral("grp1"), QRect(8, 6, 1147, 56), QStringLiteral("参数设置"));
     addCaption(block, QRect(10, 24, 70, 22), QStringLiteral("滚动速度："));
-    addEdit(block, QStringLiteral("edt31"), QRect(80, 22, 50, 24), QStringLiteral("3"));
+    addEdit(block, QStringLiteral("edt31"), QRect(80, 22, 50, 24), defaults.speed);
     addCaption(block, QRect(150, 24, 84, 22), QStringLiteral("显示框高度："));
-    addEdit(block, QStringLiteral("edt32"), QRect(234, 22, 60, 24), QStringLiteral("300"));
+    addEdit(block, QStringLiteral("edt32"), QRect(234, 22, 60, 24), defaults.height);
     addCaption(block, QRect(314, 24, 70, 22), QStringLiteral("版块名称："));
-    addEdit(block, QStringLiteral("edt33"), QRect(384, 22, 120, 24), QStringLiteral("买家秀"));
+    addEdit(block, QStringLiteral("edt33"), QRect(384, 22, 120, 24), defaults.name);
     addButton(block, QStringLiteral("btn1"), QRect(700, 18, 130, 32), QStringLiteral("清空重来"));
     addButton(block, QStringLiteral("btn2"), QRect(840, 18, 130, 32), QStringLiteral("生成代码"));
     addButton(block, QStringLiteral("btn3"), QRect(980, 18, 130, 32), QStringLiteral("预览效果"));
@@ -55,13 +56,8 @@ TFrmxiu::TFrmxiu()
     const QString captions[] = {QStringLiteral("标题%1："),     QStringLiteral("评语%1："),
                                 QStringLiteral("买家名%1："),   QStringLiteral("宝贝图地址%1："),
                                 QStringLiteral("宝贝链接%1："), QStringLiteral("价格%1：")};
-    const QString defaults[] = {QStringLiteral("宝贝标题信息"),
-                                QStringLiteral("本次购物很开心，卖家服务周到，认真讲解！，产品质量不错，摸起"
-                                               "来很舒适，穿起来也很大气档次，很感谢！"),
-                                QStringLiteral("岚舟设计"),
-                                pagewidgets::samplePicture(QStringLiteral("buyer-show-50x50.jpg")),
-                                QStringLiteral("#"),
-                                QStringLiteral("49.0")};
+    const QStringList* values[] = {&defaults.titles,   &defaults.reviews, &defaults.buyers,
+                                   &defaults.pictures, &defaults.links,   &defaults.prices};
     // Two rows per review: title and review; buyer, picture, link and price.
     const struct {
         int row, captionLeft, captionWidth, editWidth;
@@ -73,11 +69,12 @@ TFrmxiu::TFrmxiu()
             const int y = 66 + 50 * (k - 1) + 24 * place.row;
             addCaption(settings, QRect(place.captionLeft, y + 1, place.captionWidth, 22), captions[f].arg(k));
             addEdit(settings, reviewField(k, ReviewField(f)),
-                    QRect(place.captionLeft + place.captionWidth, y, place.editWidth, 22), defaults[f]);
+                    QRect(place.captionLeft + place.captionWidth, y, place.editWidth, 22),
+                    (*values[f])[k - 1]);
         }
     }
 
-    addHolder(QStringLiteral("lbl10"), QStringLiteral("240"));
+    addHolder(QStringLiteral("lbl10"), defaults.marqueeHeight);
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     // The marquee runs 60 px lower than its cell.
@@ -94,7 +91,7 @@ TFrmxiu::TFrmxiu()
         setText(QStringLiteral("edt33"), QStringLiteral("买家秀"));
     });
     on(QStringLiteral("btn2Click"),
-       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo1"), xiuSnippet(input()), core::kCopiedForShop); });
     on(QStringLiteral("btn3Click"), [this] {
         if (!needOutput(QStringLiteral("mmo1"), QStringLiteral("请先生成代码，再预览效果！"))) return;
         const QString page = core::workingPage(QStringLiteral("files.html"));
@@ -103,20 +100,48 @@ TFrmxiu::TFrmxiu()
     });
 }
 
-QString TFrmxiu::snippet() const {
+XiuInput::XiuInput()
+    : titles(5, QStringLiteral("宝贝标题信息"))
+    , reviews(5, QStringLiteral(
+                     "本次购物很开心，卖家服务周到，认真讲解！，产品质量不错，摸起来很舒适，穿起来也很大"
+                     "气档次，很感谢！"))
+    , buyers(5, QStringLiteral("岚舟设计"))
+    , pictures(5, pagewidgets::samplePicture(QStringLiteral("buyer-show-50x50.jpg")))
+    , links(5, QStringLiteral("#"))
+    , prices(5, QStringLiteral("49.0")) {}
+
+XiuInput TFrmxiu::input() const {
+    XiuInput in;
+    in.speed = text(QStringLiteral("edt31"));
+    in.height = text(QStringLiteral("edt32"));
+    in.name = text(QStringLiteral("edt33"));
+    in.marqueeHeight = text(QStringLiteral("lbl10"));
+    for (int k = 1; k <= 5; ++k) {
+        in.titles[k - 1] = text(reviewField(k, Title));
+        in.reviews[k - 1] = text(reviewField(k, Review));
+        in.buyers[k - 1] = text(reviewField(k, Buyer));
+        in.pictures[k - 1] = text(reviewField(k, Picture));
+        in.links[k - 1] = text(reviewField(k, Link));
+        in.prices[k - 1] = text(reviewField(k, Price));
+    }
+    return in;
+}
+
+QString xiuSnippet(const XiuInput& in) {
     QString out =
         QStringLiteral("<table width=\"100%\" border=\"2\" bordercolor=\"#CC0000\" cellspacing=\"0\" "
                        "cellpadding=\"0\" ><tr><th height=\"40\" bgcolor=\"#CC0000\" scope=\"col\" ><span "
                        "style=\"color:#FFF; font-size:16px; font-weight:700\">") +
-        text(QStringLiteral("edt33")) + QStringLiteral("</span></th>") + QStringLiteral("</tr>") +
-        QStringLiteral("<tr>");
-    out += QStringLiteral("<td height=\"") + text(QStringLiteral("edt32")) +
-           QStringLiteral("\" valign=\"middle\">") +
-           QStringLiteral("<marquee style=\" padding:15px;\" height=\"") + text(QStringLiteral("lbl10")) +
-           QStringLiteral("\"  scrollAmount=") + text(QStringLiteral("edt31")) +
-           QStringLiteral(" direction=up>");
+        in.name + QStringLiteral("</span></th>") + QStringLiteral("</tr>") + QStringLiteral("<tr>");
+    out += QStringLiteral("<td height=\"") + in.height + QStringLiteral("\" valign=\"middle\">") +
+           QStringLiteral("<marquee style=\" padding:15px;\" height=\"") + in.marqueeHeight +
+           QStringLiteral("\"  scrollAmount=") + in.speed + QStringLiteral(" direction=up>");
     for (int k = 1; k <= 5; ++k) {
-        const auto f = [&](ReviewField field) { return text(reviewField(k, field)); };
+        const auto f = [&](ReviewField field) {
+            const QStringList* fields[] = {&in.titles,   &in.reviews, &in.buyers,
+                                           &in.pictures, &in.links,   &in.prices};
+            return (*fields[field])[k - 1];
+        };
         out +=
             QStringLiteral("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><th "
                            "align=\"left\" scope=\"col\" style=\"font-weight:100\">") +
@@ -146,6 +171,7 @@ QINGWU_WINDOW(
     TFrmxiu,
     {.order = 660,
      .tile = core::Tile{.page = u"tstuiyi1", .row = 1, .column = 2, .image = u"img28", .caption = u"买家秀"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Home},
+     .sample = [] { return xiuSnippet(XiuInput()); }})
 
 } // namespace generators

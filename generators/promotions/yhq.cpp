@@ -18,22 +18,17 @@ namespace {
 // The fields of one coupon.
 struct Coupon {
     QString caption, background, amount, picture, title, link, condition;
-    QString backgroundText, amountText, conditionText;
 };
 
 const std::array<Coupon, 4> kCoupons = {{
     {QStringLiteral("第一张"), QStringLiteral("edt1"), QStringLiteral("edt2"), QStringLiteral("edt3"),
-     QStringLiteral("edt4"), QStringLiteral("edt5"), QStringLiteral("edt22"), QStringLiteral("#099"),
-     QStringLiteral("10"), QStringLiteral("购物满100元使用")},
+     QStringLiteral("edt4"), QStringLiteral("edt5"), QStringLiteral("edt22")},
     {QStringLiteral("第二张"), QStringLiteral("edt6"), QStringLiteral("edt7"), QStringLiteral("edt8"),
-     QStringLiteral("edt9"), QStringLiteral("edt10"), QStringLiteral("edt11"), QStringLiteral("#099"),
-     QStringLiteral("20"), QStringLiteral("购物满200元使用")},
+     QStringLiteral("edt9"), QStringLiteral("edt10"), QStringLiteral("edt11")},
     {QStringLiteral("第三张"), QStringLiteral("edt18"), QStringLiteral("edt19"), QStringLiteral("edt20"),
-     QStringLiteral("edt23"), QStringLiteral("edt24"), QStringLiteral("edt25"), QStringLiteral("#099"),
-     QStringLiteral("50"), QStringLiteral("购物满500元使用")},
+     QStringLiteral("edt23"), QStringLiteral("edt24"), QStringLiteral("edt25")},
     {QStringLiteral("第四张"), QStringLiteral("edt12"), QStringLiteral("edt13"), QStringLiteral("edt14"),
-     QStringLiteral("edt15"), QStringLiteral("edt16"), QStringLiteral("edt17"), QStringLiteral("#099"),
-     QStringLiteral("80"), QStringLiteral("购物满1000元使用")},
+     QStringLiteral("edt15"), QStringLiteral("edt16"), QStringLiteral("edt17")},
 }};
 
 struct Preset {
@@ -58,6 +53,7 @@ const QString kNextOpening =
 Tfrmyhq::Tfrmyhq()
     : core::Form(QStringLiteral("Tfrmyhq"), QStringLiteral("店铺优惠券")) {
     setClientSize(987, 502);
+    const YhqInput defaults;
 
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("pgc1"));
@@ -94,19 +90,19 @@ Tfrmyhq::Tfrmyhq()
                  {kPresets[0].name, kPresets[1].name, kPresets[2].name, kPresets[3].name, kPresets[4].name},
                  QStringLiteral("默认风格"));
     addCaption(global, QRect(180, 24, 70, 22), QStringLiteral("文字颜色："));
-    addEdit(global, QStringLiteral("edt21"), QRect(250, 22, 100, 24), QStringLiteral("#FF9"));
+    addEdit(global, QStringLiteral("edt21"), QRect(250, 22, 100, 24), defaults.textColour);
 
     for (int k = 0; k < 4; ++k) {
         const Coupon& c = kCoupons[k];
         QGroupBox* group = addGroup(params, QStringLiteral("grp%1").arg(k + 2),
                                     QRect(10 + 240 * k, 118, 232, 250), c.caption);
         const std::array<std::pair<QString, std::pair<QString, QString>>, 6> rows = {{
-            {QStringLiteral("底色："), {c.background, c.backgroundText}},
-            {QStringLiteral("金额："), {c.amount, c.amountText}},
-            {QStringLiteral("背景图："), {c.picture, QStringLiteral("#")}},
-            {QStringLiteral("标题："), {c.title, QStringLiteral("领取优惠券")}},
-            {QStringLiteral("链接："), {c.link, QStringLiteral("#")}},
-            {QStringLiteral("说明："), {c.condition, c.conditionText}},
+            {QStringLiteral("底色："), {c.background, defaults.backgrounds[k]}},
+            {QStringLiteral("金额："), {c.amount, defaults.amounts[k]}},
+            {QStringLiteral("背景图："), {c.picture, defaults.pictures[k]}},
+            {QStringLiteral("标题："), {c.title, defaults.titles[k]}},
+            {QStringLiteral("链接："), {c.link, defaults.links[k]}},
+            {QStringLiteral("说明："), {c.condition, defaults.conditions[k]}},
         }};
         for (int r = 0; r < 6; ++r) {
             addCaption(group, QRect(10, 24 + 36 * r, 60, 22), rows[r].first);
@@ -135,15 +131,7 @@ Tfrmyhq::Tfrmyhq()
     connect(presets, &QComboBox::activated, this, [this] { dispatch(QStringLiteral("cbb1Change")); });
 
     on(QStringLiteral("btn2Click"), [this, pages, preview] {
-        // The strip is written coupon by coupon into the memo.
-        setText(QStringLiteral("mmo1"), QStringLiteral("<div style=\"width:100%; color:") +
-                                            text(QStringLiteral("edt21")) + QStringLiteral("\" >") +
-                                            couponBlock(0));
-        for (int k = 1; k < 4; ++k) {
-            QString strip = text(QStringLiteral("mmo1")) + couponBlock(k);
-            if (k == 3) strip += QStringLiteral("</div>");
-            setText(QStringLiteral("mmo1"), strip);
-        }
+        setText(QStringLiteral("mmo1"), yhqSnippet(input()));
         core::savePageLines(*this, QStringLiteral("mmo1"), core::sharedPreviewPage());
         pages->setCurrentWidget(preview);
         core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), core::sharedPreviewPage());
@@ -155,31 +143,57 @@ Tfrmyhq::Tfrmyhq()
     });
 }
 
-QString Tfrmyhq::couponBlock(int coupon) const {
-    const Coupon& c = kCoupons[coupon];
-    QString out;
-    out += QStringLiteral("<a style=\" text-decoration:none;color:") + text(QStringLiteral("edt21")) +
-           QStringLiteral("\" href=\"") + text(c.link) + QStringLiteral("\">");
-    out += (coupon == 0 ? kFirstOpening : kNextOpening) + text(c.picture) + QStringLiteral(") ") +
-           text(c.background) + QStringLiteral("\">");
-    out +=
-        QStringLiteral("<div style=\"float:left; margin-top:30px; font-family:Microsoft yahei; "
-                       "font-size:20px;margin-left:10px;\">￥</div><div style=\"float:left; font-size:60px; "
-                       "height:100px; line-height:100px;font-family:Microsoft yahei; font-weight:700\">") +
-        text(c.amount) + QStringLiteral("</div>");
-    out += QStringLiteral("<div style=\"float:left;font-family:Microsoft yahei;margin-top:27px; "
-                          "margin-left:10px;font-weight:100;font-size:20px\">") +
-           text(c.title) + QStringLiteral("</div>");
-    out += QStringLiteral("<div style=\"float:left;font-family:verdana;margin-top:2px; margin-left:10px; "
-                          "font-size:12px\">") +
-           text(c.condition) + QStringLiteral(" </div> </div></a>");
-    return out;
+YhqInput::YhqInput()
+    : backgrounds(4, QStringLiteral("#099"))
+    , amounts({QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50"), QStringLiteral("80")})
+    , pictures(4, QStringLiteral("#"))
+    , titles(4, QStringLiteral("领取优惠券"))
+    , links(4, QStringLiteral("#"))
+    , conditions({QStringLiteral("购物满100元使用"), QStringLiteral("购物满200元使用"),
+                  QStringLiteral("购物满500元使用"), QStringLiteral("购物满1000元使用")}) {}
+
+YhqInput Tfrmyhq::input() const {
+    YhqInput in;
+    in.textColour = text(QStringLiteral("edt21"));
+    for (int k = 0; k < 4; ++k) {
+        const Coupon& c = kCoupons[k];
+        in.backgrounds[k] = text(c.background);
+        in.amounts[k] = text(c.amount);
+        in.pictures[k] = text(c.picture);
+        in.titles[k] = text(c.title);
+        in.links[k] = text(c.link);
+        in.conditions[k] = text(c.condition);
+    }
+    return in;
+}
+
+QString yhqSnippet(const YhqInput& in) {
+    QString out = QStringLiteral("<div style=\"width:100%; color:") + in.textColour + QStringLiteral("\" >");
+    for (int k = 0; k < 4; ++k) {
+        out += QStringLiteral("<a style=\" text-decoration:none;color:") + in.textColour +
+               QStringLiteral("\" href=\"") + in.links[k] + QStringLiteral("\">");
+        out += (k == 0 ? kFirstOpening : kNextOpening) + in.pictures[k] + QStringLiteral(") ") +
+               in.backgrounds[k] + QStringLiteral("\">");
+        out += QStringLiteral(
+                   "<div style=\"float:left; margin-top:30px; font-family:Microsoft yahei; "
+                   "font-size:20px;margin-left:10px;\">￥</div><div style=\"float:left; font-size:60px; "
+                   "height:100px; line-height:100px;font-family:Microsoft yahei; font-weight:700\">") +
+               in.amounts[k] + QStringLiteral("</div>");
+        out += QStringLiteral("<div style=\"float:left;font-family:Microsoft yahei;margin-top:27px; "
+                              "margin-left:10px;font-weight:100;font-size:20px\">") +
+               in.titles[k] + QStringLiteral("</div>");
+        out += QStringLiteral("<div style=\"float:left;font-family:verdana;margin-top:2px; margin-left:10px; "
+                              "font-size:12px\">") +
+               in.conditions[k] + QStringLiteral(" </div> </div></a>");
+    }
+    return out + QStringLiteral("</div>");
 }
 
 QINGWU_WINDOW(
     Tfrmyhq,
     {.order = 410,
      .tile = core::Tile{.page = u"ts7", .row = 4, .column = 1, .image = u"img14", .caption = u"店铺优惠券"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Home},
+     .sample = [] { return yhqSnippet(YhqInput()); }})
 
 } // namespace generators

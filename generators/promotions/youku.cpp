@@ -15,6 +15,7 @@ namespace generators {
 Tfrmyouku::Tfrmyouku()
     : core::Form(QStringLiteral("Tfrmyouku"), QStringLiteral("优酷视频代码编辑器")) {
     setClientSize(1095, 537);
+    const YoukuInput defaults;
 
     // The fields on the left; the browser takes the rest.
     auto* panel = new QWidget(this);
@@ -29,12 +30,11 @@ Tfrmyouku::Tfrmyouku()
     layout->addWidget(view, 1);
 
     addCaption(panel, QRect(10, 12, 90, 22), QStringLiteral("视频短地址："));
-    addEdit(panel, QStringLiteral("edt1"), QRect(10, 36, 280, 24),
-            QStringLiteral("https://v.youku.com/v_show/id_XNDc4MjQ1NjI0MA==.html"));
+    addEdit(panel, QStringLiteral("edt1"), QRect(10, 36, 280, 24), defaults.address);
     addCaption(panel, QRect(10, 72, 70, 22), QStringLiteral("视频宽度："));
-    addEdit(panel, QStringLiteral("edt6"), QRect(80, 70, 60, 24), QStringLiteral("500"));
+    addEdit(panel, QStringLiteral("edt6"), QRect(80, 70, 60, 24), defaults.width);
     addCaption(panel, QRect(150, 72, 70, 22), QStringLiteral("视频高度："));
-    addEdit(panel, QStringLiteral("edt7"), QRect(220, 70, 60, 24), QStringLiteral("500"));
+    addEdit(panel, QStringLiteral("edt7"), QRect(220, 70, 60, 24), defaults.height);
     addButton(panel, QStringLiteral("btn1"), QRect(10, 106, 135, 36), QStringLiteral("调试视频"));
     addButton(panel, QStringLiteral("btn2"), QRect(155, 106, 135, 36), QStringLiteral("复制代码"));
     addMemo(panel, QStringLiteral("mmo1"), QRect(10, 152, 280, 200));
@@ -48,24 +48,13 @@ Tfrmyouku::Tfrmyouku()
             "的短地址是 https://v.youku.com/v_show/id_XNDc4MjQ1NjI0MA==.html"));
     example->setWordWrap(true);
 
-    addHolder(QStringLiteral("edt4"), QStringLiteral("https://v.youku.com/v_show/id_"));
-    addHolder(QStringLiteral("edt2"), QStringLiteral("https://player.youku.com/player.php/sid/"));
+    addHolder(QStringLiteral("edt4"), defaults.pagePrefix);
+    addHolder(QStringLiteral("edt2"), defaults.playerPrefix);
     addHolder(QStringLiteral("edt3"), QStringLiteral("edt3"));
     addHolder(QStringLiteral("edt5"), QString());
 
     on(QStringLiteral("btn1Click"), [this] {
-        QString player = text(QStringLiteral("edt1"));
-        const QString pagePrefix = text(QStringLiteral("edt4"));
-        if (!pagePrefix.isEmpty())
-            player.replace(pagePrefix, text(QStringLiteral("edt2")), Qt::CaseSensitive);
-        setText(QStringLiteral("edt3"), player);
-        setText(QStringLiteral("edt5"), player.replace(QStringLiteral(".html"), QStringLiteral("/v.swf")));
-        setText(QStringLiteral("mmo1"),
-                QStringLiteral("<embed src=\"") + text(QStringLiteral("edt5")) +
-                    QStringLiteral("\" quality=\"high\" width=\"") + text(QStringLiteral("edt6")) +
-                    QStringLiteral("\" height=\"") + text(QStringLiteral("edt7")) +
-                    QStringLiteral("\" align=\"middle\" type=\"application/x-shockwave-flash\" "
-                                   "allowscriptaccess=\"never\" flashvars=\"scene=taobao_shop\"> </embed>"));
+        setText(QStringLiteral("mmo1"), core::applyBuilt(*this, youkuSnippet(input())));
         const QString page = core::workingPage(QStringLiteral("files.html"));
         core::savePageLines(*this, QStringLiteral("mmo1"), page);
         core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), page);
@@ -77,12 +66,37 @@ Tfrmyouku::Tfrmyouku()
     });
 }
 
+YoukuInput Tfrmyouku::input() const {
+    YoukuInput in;
+    in.address = text(QStringLiteral("edt1"));
+    in.width = text(QStringLiteral("edt6"));
+    in.height = text(QStringLiteral("edt7"));
+    in.pagePrefix = text(QStringLiteral("edt4"));
+    in.playerPrefix = text(QStringLiteral("edt2"));
+    return in;
+}
+
+core::Built youkuSnippet(const YoukuInput& in) {
+    return core::build([&](core::Built& b) {
+        QString player = in.address;
+        if (!in.pagePrefix.isEmpty()) player.replace(in.pagePrefix, in.playerPrefix, Qt::CaseSensitive);
+        b.update(QStringLiteral("edt3"), player);
+        const QString movie = player.replace(QStringLiteral(".html"), QStringLiteral("/v.swf"));
+        b.update(QStringLiteral("edt5"), movie);
+        b.snippet = QStringLiteral("<embed src=\"") + movie + QStringLiteral("\" quality=\"high\" width=\"") +
+                    in.width + QStringLiteral("\" height=\"") + in.height +
+                    QStringLiteral("\" align=\"middle\" type=\"application/x-shockwave-flash\" "
+                                   "allowscriptaccess=\"never\" flashvars=\"scene=taobao_shop\"> </embed>");
+    });
+}
+
 QINGWU_WINDOW(Tfrmyouku, {.order = 750,
                           .tile = core::Tile{.page = u"tstuiyi1",
                                              .row = 4,
                                              .column = 2,
                                              .image = u"img110",
                                              .caption = u"优酷视频"},
-                          .preview = core::ShopPreview{.place = core::Place::Home}})
+                          .preview = core::ShopPreview{.place = core::Place::Home},
+                          .sample = [] { return youkuSnippet(YoukuInput()).snippet; }})
 
 } // namespace generators

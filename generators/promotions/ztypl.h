@@ -2,7 +2,26 @@
 
 #include "core/form.h"
 
+#include <QStringList>
+
 namespace generators {
+
+// The fields of the picture with comments, as typed; the defaults are the window's.
+struct ZtyplInput {
+    bool dashedLine = true;                     // until 关闭顶部虚线 (rb3) is chosen
+    QString width = QStringLiteral("950px");    // lbl1, set by the shop type
+    QString colour = QStringLiteral("#FF4400"); // edt3, of the titles and buttons
+    QString mainPicture;                        // medt1
+    QString mainLink = QStringLiteral("#");     // medt2
+    // The five comments, in order: picture, title, text, button text and button link.
+    QStringList pictures, titles, texts, buttonTexts, buttonLinks;
+
+    ZtyplInput();
+};
+
+// The block: the dashed line, the main picture on the left and the five
+// comments on the right.
+QString ztyplSnippet(const ZtyplInput& input);
 
 // A 350 x 350 product picture on the left and five buyer comments with
 // buttons on the right, as wide as the shop's page.
@@ -12,10 +31,10 @@ public:
     Tfrmztypl();
 
 private:
-    QString snippet() const;
+    ZtyplInput input() const;
 
-    // The dashed line over the block; "关闭顶部虚线" removes it for the rest of the run.
-    QString m_dashedLine = QStringLiteral("<div style=\"height:10px;border-bottom:#999 1px dashed;\"></div>");
+    // "关闭顶部虚线" removes the dashed line over the block for the rest of the run.
+    bool m_dashedLine = true;
 };
 
 } // namespace generators

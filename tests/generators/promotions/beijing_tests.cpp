@@ -1,3 +1,4 @@
+#include "generators/promotions/beijing.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
 #include <QPlainTextEdit>
@@ -22,22 +23,37 @@ TEST_F(BeijingTest, StartsEmptyAndCopiesNothingBeforeABuild) {
     EXPECT_NE(fake().lastMessage().text, "复制代码成功，请粘贴在，导航 - 编辑 - 显示空白处！");
 }
 
+// The rule from the picture field, without the window.
+TEST(BeijingSnippet, FixedOrScrollingWithThePage) {
+    const struct {
+        bool fixed;
+        QString rule;
+    } cases[] = {
+        {true, "body{background-image:url(http://p/x 1.jpg);background-repeat:no-repeat;"
+               "background-position:center;background-attachment:fixed;}"},
+        {false, "body{background-image:url(http://p/x 1.jpg);background-repeat:no-repeat;"
+                "background-position:center;background-position:top;}"},
+    };
+    generators::BeijingInput in;
+    in.picture = "http://p/x 1.jpg";
+    for (const auto& c : cases) {
+        in.fixed = c.fixed;
+        EXPECT_EQ(generators::beijingSnippet(in), c.rule) << c.fixed;
+    }
+}
+
 TEST_F(BeijingTest, EachButtonWritesItsRuleWithoutCopying) {
     const struct {
         const char* button;
-        QString rule;
-    } cases[] = {
-        {"btn1Click", "body{background-image:url(http://p/x 1.jpg);background-repeat:no-repeat;"
-                      "background-position:center;background-attachment:fixed;}"},
-        {"btn3Click", "body{background-image:url(http://p/x 1.jpg);background-repeat:no-repeat;"
-                      "background-position:center;background-position:top;}"},
-        {"btn1Click", "body{background-image:url(http://p/x 1.jpg);background-repeat:no-repeat;"
-                      "background-position:center;background-attachment:fixed;}"},
-    };
-    w->setText("edt1", "http://p/x 1.jpg");
+        bool fixed;
+    } cases[] = {{"btn1Click", true}, {"btn3Click", false}, {"btn1Click", true}};
+    generators::BeijingInput in;
+    in.picture = "http://p/x 1.jpg";
+    w->setText("edt1", in.picture);
     for (const auto& c : cases) {
         w->fire(c.button);
-        EXPECT_EQ(w->text("mmo1"), c.rule) << c.button;
+        in.fixed = c.fixed;
+        EXPECT_EQ(w->text("mmo1"), generators::beijingSnippet(in)) << c.button;
     }
     EXPECT_FALSE(fake().clipboardSet);
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());

@@ -1,3 +1,4 @@
+#include "generators/promotions/bjhd.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
@@ -56,37 +57,62 @@ TEST_F(BjhdTest, DefaultsAndTheMiddlePartFromTheTopPicture) {
     testing::expectCopied(fake(), "TfrmBJHD", snippet, testing::kShopCopied);
 }
 
-TEST_F(BjhdTest, TheEditionSetsTheTopLayerOffset) {
+// The middle part and the block from the fields, without the window.
+TEST(BjhdSnippet, TheMiddlePartFromTheTopPicture) {
+    generators::BjhdInput in;
+    in.topLink = "LINK";
+    in.topPicture = "TOP";
+    in.height = "H3";
+    EXPECT_EQ(generators::bjhdMiddle(in), top("LINK", "TOP", "H3"));
+}
+
+TEST(BjhdSnippet, TheEditionSetsTheTopLayerOffset) {
     const struct {
         QString edition, offset;
     } cases[] = {{"基础版", "1070"}, {"专业版", "950"}, {"天猫版", "950"}, {"", "950"}};
-    w->setText("edt1", "P7");
-    w->setText("edt2", "BACK");
-    w->setText("mmo1", "<b>typed</b>\r\n");
+    generators::BjhdInput in;
+    in.height = "P7";
+    in.background = "BACK";
+    in.middle = "<b>typed</b>\r\n";
     for (const auto& c : cases) {
-        fake().reset();
-        w->setText("cbb1", c.edition);
-        w->fire("btn2Click");
-        testing::expectCopied(fake(), "TfrmBJHD", block("P7", c.offset, "BACK", "<b>typed</b>\r\n"),
-                              testing::kShopCopied);
+        in.edition = c.edition;
+        EXPECT_EQ(generators::bjhdSnippet(in), block("P7", c.offset, "BACK", "<b>typed</b>\r\n"))
+            << c.edition.toStdString();
     }
+    in.background = "";
+    EXPECT_EQ(generators::bjhdSnippet(in), block("P7", "950", "", "<b>typed</b>\r\n"));
 }
 
-TEST_F(BjhdTest, TheMiddlePartIsRebuiltFromTheFieldsAndADoubleClickEmptiesTheBackground) {
-    w->setText("edt5", "LINK");
-    w->setText("edt3", "TOP");
-    w->setText("edt1", "H3");
+// 生成代码 and 提取代码 build from what the fields hold, each field in its place.
+TEST_F(BjhdTest, TheButtonsBuildFromTheFields) {
+    generators::BjhdInput in;
+    in.height = "P7";
+    in.background = "BACK";
+    in.topPicture = "TOP";
+    in.topLink = "LINK";
+    w->setText("edt1", in.height);
+    w->setText("edt2", in.background);
+    w->setText("edt3", in.topPicture);
+    w->setText("edt5", in.topLink);
+    for (const QString edition : {"基础版", "专业版", "天猫版", ""}) {
+        fake().reset();
+        in.edition = edition;
+        w->setText("cbb1", edition);
+        in.middle = "<b>typed</b>\r\n";
+        w->setText("mmo1", in.middle);
+        w->fire("btn2Click");
+        testing::expectCopied(fake(), "TfrmBJHD", generators::bjhdSnippet(in), testing::kShopCopied);
+    }
     w->setText("mmo1", "old");
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo1"), top("LINK", "TOP", "H3"));
+    EXPECT_EQ(w->text("mmo1"), generators::bjhdMiddle(in));
+}
 
+TEST_F(BjhdTest, ADoubleClickEmptiesTheBackground) {
     w->setText("edt2", "BACK");
     auto* back = w->control<QLineEdit>("edt2");
     QTest::mouseDClick(back, Qt::LeftButton);
     EXPECT_EQ(w->text("edt2"), "");
-    w->setText("cbb1", "专业版");
-    w->fire("btn2Click");
-    EXPECT_EQ(fake().clipboard, block("H3", "950", "", top("LINK", "TOP", "H3")));
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "core/messages.h"
+#include "generators/promotions/daojishi.h"
+#include "generators/promotions/jieridaojishi.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/generators/promotions/locale_guard.h"
 #include "tests/support/helpers.h"
@@ -63,6 +65,33 @@ protected:
     core::Form* w = nullptr;
 };
 
+// The strip from the fields, without the window: the countdown ends at the
+// initial time of the chosen day, in the desktop's formats.
+TEST(JieridaojishiSnippet, TheEndIsTheChosenDayAtTheInitialTimeOfDay) {
+    const Holiday typed{"NB", "NT", "SB", "ST", "END", "NAME"};
+    generators::JieridaojishiInput in;
+    in.nameBack = typed.nameBack;
+    in.nameText = typed.nameText;
+    in.back = typed.back;
+    in.text = typed.text;
+    in.endText = typed.endText;
+    in.name = typed.name;
+    const struct {
+        const char* locale;
+        QDate day;
+        QString end;
+    } cases[] = {
+        {"C", QDate(2015, 3, 1), "2015-03-01 01:01:25"},   {"zh_CN", QDate(2015, 3, 1), "2015-3-1 01:01:25"},
+        {"de_DE", QDate(2015, 3, 1), "01.03.15 01:01:25"}, {"C", QDate(2025, 12, 24), "2025-12-24 01:01:25"},
+        {"C", QDate(2030, 1, 1), "2030-01-01 01:01:25"},
+    };
+    for (const auto& c : cases) {
+        testing::DesktopLocale desktop{QLocale(QString::fromLatin1(c.locale))};
+        in.day = c.day;
+        EXPECT_EQ(generators::jieridaojishiSnippet(in), holidayStrip(typed, c.end)) << c.locale;
+    }
+}
+
 TEST_F(JieriTest, DefaultsEndAtTheInitialTimeOfDay) {
     EXPECT_EQ(w->windowTitle(), "节日倒计时，适合集市店及天猫店");
     const Holiday defaults{"#B10000", "#FFF", "#FEF5CB", "#B10000", "令人振奋的日子到了，祝您快乐！~",
@@ -78,39 +107,41 @@ TEST_F(JieriTest, DefaultsEndAtTheInitialTimeOfDay) {
     EXPECT_EQ(picker()->displayFormat(), "yyyy-MM-dd");
     EXPECT_EQ(w->text("mmo1"), "");
 
-    const struct {
-        const char* locale;
-        QString end;
-    } cases[] = {
-        {"C", "2015-03-01 01:01:25"}, {"zh_CN", "2015-3-1 01:01:25"}, {"de_DE", "01.03.15 01:01:25"}};
-    for (const auto& c : cases) {
-        testing::DesktopLocale desktop{QLocale(QString::fromLatin1(c.locale))};
+    for (const char* locale : {"C", "zh_CN", "de_DE"}) {
+        testing::DesktopLocale desktop{QLocale(QString::fromLatin1(locale))};
         fake().reset();
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), holidayStrip(defaults, c.end)) << c.locale;
-        EXPECT_EQ(fake().clipboard, holidayStrip(defaults, c.end));
+        const QString expected = generators::jieridaojishiSnippet(generators::JieridaojishiInput());
+        EXPECT_EQ(w->text("mmo1"), expected) << locale;
+        EXPECT_EQ(fake().clipboard, expected);
         EXPECT_EQ(fake().lastMessage().text, core::kCopiedForShop);
         EXPECT_EQ(fake().lastMessage().title, "提示信息");
         EXPECT_EQ(fake().lastMessage().owner, "TFrmjieridaojishi");
     }
 }
 
+// 提取代码 builds from what the fields hold and the day the picker shows.
 TEST_F(JieriTest, FieldsLandInTheirPlacesAndTheDayCanChange) {
-    const Holiday typed{"NB", "NT", "SB", "ST", "END", "NAME"};
-    w->setText("edt1", typed.nameBack);
-    w->setText("edt2", typed.nameText);
-    w->setText("edt3", typed.back);
-    w->setText("edt4", typed.text);
-    w->setText("edt5", typed.endText);
-    w->setText("edt6", typed.name);
+    generators::JieridaojishiInput in;
+    in.nameBack = "NB";
+    in.nameText = "NT";
+    in.back = "SB";
+    in.text = "ST";
+    in.endText = "END";
+    in.name = "NAME";
+    w->setText("edt1", in.nameBack);
+    w->setText("edt2", in.nameText);
+    w->setText("edt3", in.back);
+    w->setText("edt4", in.text);
+    w->setText("edt5", in.endText);
+    w->setText("edt6", in.name);
     const QDate before = picker()->date();
     testing::DesktopLocale desktop{QLocale::c()};
-    // Only the day changes: the countdown ends at the initial time of that day.
-    for (const auto& [day, end] : {std::pair{QDate(2025, 12, 24), "2025-12-24 01:01:25"},
-                                   {QDate(2030, 1, 1), "2030-01-01 01:01:25"}}) {
+    for (const QDate day : {QDate(2025, 12, 24), QDate(2030, 1, 1)}) {
         picker()->setDate(day);
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), holidayStrip(typed, end));
+        in.day = day;
+        EXPECT_EQ(w->text("mmo1"), generators::jieridaojishiSnippet(in));
     }
     picker()->setDate(before);
 }
@@ -247,25 +278,69 @@ TEST_F(DaojishiTest, DefaultsAndStepsPressedBeforeTheCountdownIsBuilt) {
     EXPECT_FALSE(fake().clipboardSet);
 }
 
+generators::DaojishiInput boxInput(const Box& b) {
+    generators::DaojishiInput in;
+    in.end = b.end;
+    in.height = b.height;
+    in.boxPicture = b.picture;
+    in.top = b.top;
+    in.left = b.left;
+    return in;
+}
+
+// The three texts from the fields, without the window.
+TEST(DaojishiSnippet, CountdownFullScreenAndPositionPage) {
+    const Box typed{"E-DATE", "H7", "BOXPIC", "T3", "L5"};
+    generators::DaojishiInput in = boxInput(typed);
+    in.posterHeight = "P9";
+    in.poster = "POSTER";
+    EXPECT_EQ(generators::daojishiCountdown(in), countdownBox(typed));
+
+    in.countdown = "<b>built</b>";
+    const QString out = generators::daojishiFullScreen(in);
+    const QString credit = out.section("data-title=\"", 1).section('"', 0, 0);
+    EXPECT_FALSE(credit.isEmpty());
+    EXPECT_EQ(out, fullScreen(credit, "P9", "POSTER", "<b>built</b>"));
+    // Before a countdown is built the placeholder stands in.
+    EXPECT_EQ(generators::daojishiFullScreen(generators::DaojishiInput()),
+              fullScreen(credit, "400", generators::DaojishiInput().poster, "mmo1\r\n"));
+
+    // The preview's poster stays 400 px high.
+    EXPECT_EQ(generators::daojishiPositionPage(in), positionPage("POSTER", "T3", "L5", "BOXPIC", "H7"));
+}
+
+// An empty date leaves two blanks before midnight; hostile sizes go in as typed.
+TEST(DaojishiSnippet, NothingIsParsedOrReformatted) {
+    const char* hostile[] = {"", "abc", "2147483648", "-2147483648", "1e309", "NaN", "1,5"};
+    for (const char* value : hostile) {
+        const Box b{"", value, "P", value, value};
+        const QString built = generators::daojishiCountdown(boxInput(b));
+        EXPECT_EQ(built, countdownBox(b)) << value;
+        EXPECT_TRUE(built.contains("{'endTime':'  00:00:00'"));
+    }
+}
+
 TEST_F(DaojishiTest, CountdownAndFullScreenOutputWithTypedValues) {
     const Box typed{"E-DATE", "H7", "BOXPIC", "T3", "L5"};
     type(typed);
     w->setText("edt5", "P9");
     w->setText("edt6", "POSTER");
+    generators::DaojishiInput in = boxInput(typed);
+    in.posterHeight = "P9";
+    in.poster = "POSTER";
     for (const char* button : {"btn1Click", "btn4Click"}) {
         w->setText("mmo1", "old");
         fake().reset();
         w->fire(button);
-        EXPECT_EQ(w->text("mmo1"), countdownBox(typed)) << button;
+        EXPECT_EQ(w->text("mmo1"), generators::daojishiCountdown(in)) << button;
         EXPECT_EQ(fake().lastMessage().text, kBuilt);
     }
 
     fake().reset();
     w->fire("btn3Click");
+    in.countdown = generators::daojishiCountdown(in);
     const QString out = w->text("mmo2");
-    const QString credit = out.section("data-title=\"", 1).section('"', 0, 0);
-    EXPECT_FALSE(credit.isEmpty());
-    EXPECT_EQ(out, fullScreen(credit, "P9", "POSTER", countdownBox(typed)));
+    EXPECT_EQ(out, generators::daojishiFullScreen(in));
     EXPECT_EQ(fake().clipboard, out);
     EXPECT_EQ(fake().lastMessage().text, kFinal);
     EXPECT_EQ(fake().lastMessage().owner, "Tfrmdaojishi");
@@ -277,42 +352,39 @@ TEST_F(DaojishiTest, CountdownAndFullScreenOutputWithTypedValues) {
     EXPECT_EQ(fake().callsOf("messageBox")[0].text,
               "如果你是美工，且懂得HTML的div布局可以单独提取代码，后自己加工，反之可以忽略此按钮！呵呵");
     EXPECT_EQ(fake().callsOf("messageBox")[0].title, "提示信息框");
-    EXPECT_EQ(fake().clipboard, countdownBox(typed));
+    EXPECT_EQ(fake().clipboard, in.countdown);
     EXPECT_EQ(fake().lastMessage().text, "代码已被复制，可以粘贴到您的自定义布局中了！");
     EXPECT_EQ(fake().lastMessage().title, "提示信息");
 
     // The preview writes the countdown as the page.
     w->fire("btn7Click");
-    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(countdownBox(typed) + "\r\n"));
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(in.countdown + "\r\n"));
     ASSERT_NE(browser(), nullptr);
     EXPECT_EQ(browser()->parent(), w->control<QWidget>("wb1"));
     EXPECT_EQ(browser()->navigations.last(), page());
+
+    // What the user typed into the countdown's box is what goes into the output.
+    w->setText("mmo1", "<i>typed</i>");
+    w->fire("btn3Click");
+    in.countdown = "<i>typed</i>";
+    EXPECT_EQ(w->text("mmo2"), generators::daojishiFullScreen(in));
 }
 
-TEST_F(DaojishiTest, NothingIsParsedOrReformatted) {
-    // An empty date leaves two blanks before midnight; hostile sizes go in as typed.
-    const char* hostile[] = {"", "abc", "2147483648", "-2147483648", "1e309", "NaN", "1,5"};
-    for (const char* value : hostile) {
-        const Box b{"", value, "P", value, value};
-        type(b);
-        w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), countdownBox(b)) << value;
-        EXPECT_TRUE(w->text("mmo1").contains("{'endTime':'  00:00:00'"));
-    }
+TEST_F(DaojishiTest, AVeryLongSizeIsCutToTheEditsLength) {
     // An edit keeps at most its maximum length of a very long text.
     Box b{"2030-01-01", QString(200000, QChar('9')), "P", "0", "0"};
     type(b);
     b.height = w->text("edt2");
     EXPECT_FALSE(b.height.isEmpty());
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo1"), countdownBox(b));
+    EXPECT_EQ(w->text("mmo1"), generators::daojishiCountdown(boxInput(b)));
 }
 
 TEST_F(DaojishiTest, PositionPreviewChangesOnlyThePreview) {
     const Box typed{"2030-01-01", "92", "BOXPIC", "0", "0"};
     type(typed);
     w->setText("edt6", "POSTER");
-    w->setText("edt5", "777"); // the preview's poster stays 400 px high
+    w->setText("edt5", "777");
     w->fire("btn1Click");
     const QString built = w->text("mmo1");
 
@@ -320,7 +392,10 @@ TEST_F(DaojishiTest, PositionPreviewChangesOnlyThePreview) {
     w->setText("edt7", "640");
     const int before = shown();
     w->fire("btn6Click");
-    const QString preview = positionPage("POSTER", "120", "640", "BOXPIC", "92");
+    generators::DaojishiInput in = boxInput({"2030-01-01", "92", "BOXPIC", "120", "640"});
+    in.poster = "POSTER";
+    in.posterHeight = "777";
+    const QString preview = generators::daojishiPositionPage(in);
     EXPECT_EQ(w->text("mmo3"), preview);
     EXPECT_EQ(testing::fileBytes(page()), testing::gbk(preview + "\r\n"));
     ASSERT_NE(browser(), nullptr);
@@ -330,7 +405,7 @@ TEST_F(DaojishiTest, PositionPreviewChangesOnlyThePreview) {
 
     // "确定该位置" takes the offsets into the countdown.
     w->fire("btn4Click");
-    EXPECT_EQ(w->text("mmo1"), countdownBox({"2030-01-01", "92", "BOXPIC", "120", "640"}));
+    EXPECT_EQ(w->text("mmo1"), generators::daojishiCountdown(in));
 }
 
 TEST_F(DaojishiTest, HelpAndAPreviewThatCannotBeWritten) {

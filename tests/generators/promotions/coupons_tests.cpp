@@ -1,4 +1,6 @@
 #include "core/messages.h"
+#include "generators/promotions/danpinyouhuiquan.h"
+#include "generators/promotions/yhq.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/generators/promotions/locale_guard.h"
@@ -118,18 +120,40 @@ TEST_F(YhqTest, DefaultsAndCopyBeforeAnyBuild) {
     EXPECT_EQ(w->text("mmo1").count("background: url(#) #099\">"), 4);
 }
 
+const std::array<Coupon, 4> kTyped = {{
+    {"B1", "N1", "U1", "T1", "L1", "S1"},
+    {"B2", "N2", "U2", "T2", "L2", "S2"},
+    {"B3", "N3", "U3", "T3", "L3", "S3"},
+    {"B4", "N4", "U4", "T4", "L4", "S4"},
+}};
+
+generators::YhqInput couponInput(const QString& textColour, const std::array<Coupon, 4>& coupons) {
+    generators::YhqInput in;
+    in.textColour = textColour;
+    for (int k = 0; k < 4; ++k) {
+        in.backgrounds[k] = coupons[k].background;
+        in.amounts[k] = coupons[k].amount;
+        in.pictures[k] = coupons[k].picture;
+        in.titles[k] = coupons[k].title;
+        in.links[k] = coupons[k].link;
+        in.conditions[k] = coupons[k].condition;
+    }
+    return in;
+}
+
+// The strip from the fields, without the window.
+TEST(YhqSnippet, EachCouponTakesItsOwnFields) {
+    EXPECT_EQ(generators::yhqSnippet(couponInput("TC", kTyped)), strip("TC", kTyped));
+    EXPECT_EQ(generators::yhqSnippet(couponInput("", kDefaults)), strip("", kDefaults));
+}
+
+// 生成预览 builds from what the fields hold, each field in its place.
 TEST_F(YhqTest, PreviewWritesThePageAndShowsItWithoutCopying) {
-    const std::array<Coupon, 4> typed = {{
-        {"B1", "N1", "U1", "T1", "L1", "S1"},
-        {"B2", "N2", "U2", "T2", "L2", "S2"},
-        {"B3", "N3", "U3", "T3", "L3", "S3"},
-        {"B4", "N4", "U4", "T4", "L4", "S4"},
-    }};
-    type(typed);
+    type(kTyped);
     w->setText("edt21", "TC");
     pages()->setCurrentIndex(0);
     w->fire("btn2Click");
-    const QString expected = strip("TC", typed);
+    const QString expected = generators::yhqSnippet(couponInput("TC", kTyped));
     EXPECT_EQ(w->text("mmo1"), expected);
     EXPECT_EQ(testing::fileBytes(page()), testing::gbk(expected + "\r\n"));
     EXPECT_EQ(pages()->currentIndex(), 1);
@@ -305,40 +329,69 @@ TEST_F(DanpinTest, DefaultsGiveTheBlockEndingAtNoonOfTheChosenDay) {
     EXPECT_EQ(fake().lastMessage().owner, "Tfrmdanpinyouhuiquan");
 }
 
-TEST_F(DanpinTest, FieldsLandInTheirPlacesAndTheDayFollowsTheDesktop) {
+generators::DanpinyouhuiquanInput singleInput(const Single& s) {
+    generators::DanpinyouhuiquanInput in;
+    in.picture = s.picture;
+    in.link = s.link;
+    in.amount = s.amount;
+    in.claim = s.claim;
+    in.title = s.title;
+    in.colour = s.colour;
+    in.endText = s.endText;
+    return in;
+}
+
+// The block from the fields, without the window: the day follows the desktop.
+TEST(DanpinyouhuiquanSnippet, FieldsLandInTheirPlacesAndTheDayFollowsTheDesktop) {
     const Single typed{"P", "L", "A", "C", "T", "K", "E"};
-    type(typed);
+    generators::DanpinyouhuiquanInput in = singleInput(typed);
     const struct {
         const char* locale;
-        QDateTime picked;
-        QString day;
+        QDate day;
+        QString written;
     } cases[] = {
-        {"C", QDateTime(QDate(2015, 2, 26), QTime(11, 27, 16)), "2015-02-26"},
-        // The time the picker shows is ignored: always noon.
-        {"C", QDateTime(QDate(2024, 12, 3), QTime(23, 59, 59)), "2024-12-03"},
-        {"C", QDateTime(QDate(2024, 12, 3), QTime(0, 0, 0)), "2024-12-03"},
-        {"zh_CN", QDateTime(QDate(2015, 2, 26), QTime(11, 27, 16)), "2015-2-26"},
-        {"zh_CN", QDateTime(QDate(2024, 12, 3), QTime(8, 0, 0)), "2024-12-3"},
+        {"C", QDate(2015, 2, 26), "2015-02-26"},
+        {"C", QDate(2024, 12, 3), "2024-12-03"},
+        {"zh_CN", QDate(2015, 2, 26), "2015-2-26"},
+        {"zh_CN", QDate(2024, 12, 3), "2024-12-3"},
         // Separators other than "/" are written as they are.
-        {"de_DE", QDateTime(QDate(2015, 2, 26), QTime(11, 27, 16)), "26.02.15"},
+        {"de_DE", QDate(2015, 2, 26), "26.02.15"},
     };
     for (const auto& c : cases) {
         testing::DesktopLocale desktop{QLocale(QString::fromLatin1(c.locale))};
-        picker()->setDateTime(c.picked);
-        fake().reset();
-        w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), block(typed, c.day)) << c.locale;
-        EXPECT_EQ(fake().clipboard, block(typed, c.day)) << c.locale;
+        in.endDay = c.day;
+        EXPECT_EQ(generators::danpinyouhuiquanSnippet(in), block(typed, c.written)) << c.locale;
     }
 
     // An empty end message leaves the end container empty.
+    testing::DesktopLocale desktop{QLocale::c()};
+    in.endDay = QDate(2015, 2, 26);
+    in.endText = "";
     Single bare = typed;
     bare.endText = "";
-    type(bare);
+    EXPECT_EQ(generators::danpinyouhuiquanSnippet(in), block(bare, "2015-02-26"));
+    EXPECT_TRUE(
+        generators::danpinyouhuiquanSnippet(in).contains("<div class=\"ks-countdown-end\"></div>\r\n"));
+}
+
+// 提取代码 builds from what the fields hold and the day the picker shows,
+// whatever its time of day.
+TEST_F(DanpinTest, FieldsLandInTheirPlacesAndTheTimeOfDayIsIgnored) {
+    const Single typed{"P", "L", "A", "C", "T", "K", "E"};
+    type(typed);
+    generators::DanpinyouhuiquanInput in = singleInput(typed);
     testing::DesktopLocale desktop{QLocale::c()};
-    w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo1"), block(bare, "2015-02-26"));
-    EXPECT_TRUE(w->text("mmo1").contains("<div class=\"ks-countdown-end\"></div>\r\n"));
+    for (const QDateTime& picked :
+         {QDateTime(QDate(2015, 2, 26), QTime(11, 27, 16)), QDateTime(QDate(2024, 12, 3), QTime(23, 59, 59)),
+          QDateTime(QDate(2024, 12, 3), QTime(0, 0, 0))}) {
+        picker()->setDateTime(picked);
+        fake().reset();
+        w->fire("btn1Click");
+        in.endDay = picked.date();
+        EXPECT_EQ(w->text("mmo1"), generators::danpinyouhuiquanSnippet(in))
+            << picked.toString().toStdString();
+        EXPECT_EQ(fake().clipboard, generators::danpinyouhuiquanSnippet(in));
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "generators/promotions/jianfeng.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
 #include <QRadioButton>
@@ -61,30 +62,60 @@ TEST_F(JianfengTest, NothingHappensUntilAShopTypeAndAGapAreChosen) {
     EXPECT_EQ(w->text("mmo2"), tmall("380", "400", "20", ""));
 }
 
+// The wrapper from the choices and fields, without the window.
+TEST(JianfengSnippet, EachShopTypeAndGapWrapsTheCode) {
+    const struct {
+        int shop, gap;
+        QString height, code, snippet;
+    } cases[] = {
+        {0, 0, "400", "<p>A</p>", market("390", "400", "10", "<p>A</p>")},
+        {0, 1, "400", "<p>B</p>\r\n", market("380", "400", "20", "<p>B</p>\r\n")},
+        {1, 0, "355.5", "C", tmall("345.5", "355.5", "10", "C")},
+        {1, 1, "15", "", tmall("-5", "15", "20", "")},
+        // Nothing is built until both are chosen.
+        {-1, 0, "400", "X", QString()},
+        {0, -1, "400", "X", QString()},
+    };
+    for (const auto& c : cases) {
+        generators::JianfengInput in;
+        in.shop = c.shop;
+        in.gap = c.gap;
+        in.height = c.height;
+        in.code = c.code;
+        EXPECT_EQ(generators::jianfengSnippet(in), c.snippet) << c.shop << c.gap;
+        EXPECT_EQ(generators::jianfengSnippet(in).isNull(), c.snippet.isNull()) << c.shop << c.gap;
+    }
+}
+
+// 提交转化 wraps what the fields hold, each choice and field in its place, and
+// names the gap in its notice.
 TEST_F(JianfengTest, EachShopTypeAndGapWrapsTheCode) {
     const struct {
         const char* shop;
         const char* gap;
-        QString height, code, snippet, notice;
+        int shopIndex, gapIndex;
+        QString notice;
     } cases[] = {
-        {"rb1", "rb3", "400", "<p>A</p>", market("390", "400", "10", "<p>A</p>"),
-         "-10 代码已被复制，可以到店铺的自定义进行粘贴了！"},
-        {"rb1", "rb4", "400", "<p>B</p>\r\n", market("380", "400", "20", "<p>B</p>\r\n"),
-         "-20 代码已被复制，可以到店铺的自定义进行粘贴了！"},
-        {"rb2", "rb3", "355.5", "C", tmall("345.5", "355.5", "10", "C"),
-         "-10 代码已被复制，可以到店铺的自定义进行粘贴了！"},
-        {"rb2", "rb4", "15", "", tmall("-5", "15", "20", ""),
-         "-20 代码已被复制，可以到店铺的自定义进行粘贴了！"},
+        {"rb1", "rb3", 0, 0, "-10 代码已被复制，可以到店铺的自定义进行粘贴了！"},
+        {"rb1", "rb4", 0, 1, "-20 代码已被复制，可以到店铺的自定义进行粘贴了！"},
+        {"rb2", "rb3", 1, 0, "-10 代码已被复制，可以到店铺的自定义进行粘贴了！"},
+        {"rb2", "rb4", 1, 1, "-20 代码已被复制，可以到店铺的自定义进行粘贴了！"},
     };
+    generators::JianfengInput in;
+    in.height = "355.5";
+    in.code = "<p>B</p>\r\n";
+    w->setText("edt1", in.height);
+    w->setText("mmo1", in.code);
     for (const auto& c : cases) {
         fake().reset();
         check(c.shop);
         check(c.gap);
-        w->setText("edt1", c.height);
-        w->setText("mmo1", c.code);
+        in.shop = c.shopIndex;
+        in.gap = c.gapIndex;
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo2"), c.snippet) << c.shop << c.gap;
-        testing::expectCopied(fake(), "TFrmjianfeng", c.snippet, c.notice);
+        const QString snippet = generators::jianfengSnippet(in);
+        EXPECT_EQ(w->text("mmo2"), snippet) << c.shop << c.gap;
+        testing::expectCopied(fake(), "TFrmjianfeng", snippet, c.notice);
     }
 }
 

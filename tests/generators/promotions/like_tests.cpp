@@ -1,3 +1,4 @@
+#include "generators/promotions/like.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
 namespace {
@@ -34,15 +35,38 @@ TEST_F(LikeTest, DefaultsGiveTheSampleShareButtonWithTheSloganLineBreak) {
     testing::expectCopied(fake(), "Tfrmlike", snippet, testing::kShopCopied);
 }
 
-TEST_F(LikeTest, FieldsGoToTheirPlacesAsTyped) {
-    w->setText("edt1", "BG");
-    w->setText("edt2", "W9");
-    w->setText("edt3", "H8");
-    w->setText("edt4", "ID7");
-    w->setText("mmo1", "one\r\ntwo");
+// The share button from the fields, without the window.
+TEST(LikeSnippet, FieldsGoToTheirPlacesAsTyped) {
+    const struct {
+        QString picture, width, height, item, slogan;
+    } cases[] = {{"BG", "W9", "H8", "ID7", "one\r\ntwo"}, {"", "", "", "", ""}};
+    for (const auto& c : cases) {
+        generators::LikeInput in;
+        in.picture = c.picture;
+        in.width = c.width;
+        in.height = c.height;
+        in.item = c.item;
+        in.slogan = c.slogan;
+        EXPECT_EQ(generators::likeSnippet(in), share(c.item, c.slogan, c.width, c.height, c.picture));
+    }
+}
+
+// 生成并复制代码 builds from what the fields hold, each field in its place.
+TEST_F(LikeTest, GenerateBuildsFromTheFields) {
+    generators::LikeInput in;
+    in.picture = "BG";
+    in.width = "W9";
+    in.height = "H8";
+    in.item = "ID7";
+    in.slogan = "one\r\ntwo";
+    w->setText("edt1", in.picture);
+    w->setText("edt2", in.width);
+    w->setText("edt3", in.height);
+    w->setText("edt4", in.item);
+    w->setText("mmo1", in.slogan);
     w->fire("btn1Click");
-    testing::expectCopied(fake(), "Tfrmlike", share("ID7", "one\r\ntwo", "W9", "H8", "BG"),
-                          testing::kShopCopied);
+    EXPECT_EQ(w->text("mmo2"), generators::likeSnippet(in));
+    testing::expectCopied(fake(), "Tfrmlike", generators::likeSnippet(in), testing::kShopCopied);
 }
 
 TEST_F(LikeTest, HelpTellsWhereTheIdIs) {

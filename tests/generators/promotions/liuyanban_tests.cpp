@@ -1,3 +1,4 @@
+#include "generators/promotions/liuyanban.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
@@ -61,15 +62,40 @@ TEST_F(LiuyanbanTest, DefaultsCentreTheCommentArea) {
     testing::expectCopied(fake(), "TFrmliuyanban", snippet, testing::kShopCopied);
 }
 
+// The board from the fields, without the window.
+TEST(LiuyanbanSnippet, FieldsGoToTheirPlaces) {
+    generators::LiuyanbanInput in;
+    in.width = "810";
+    in.height = "520";
+    in.picture = "BG";
+    in.colour = "COL";
+    in.areaWidth = "600";
+    in.areaHeight = "300";
+    in.top = "110";
+    in.left = "105";
+    in.shop = "S.example";
+    EXPECT_EQ(generators::liuyanbanSnippet(in),
+              board("810", "520", "BG", "COL", "300", "600", "110", "105", "S.example"));
+}
+
+// 生成代码并复制 builds from what the fields hold, the area centred in the block.
 TEST_F(LiuyanbanTest, FieldsGoToTheirPlaces) {
-    w->setText("edt3", "BG");
-    w->setText("edt4", "COL");
-    w->setText("edt7", "S.example");
-    sizes("810", "520", "600", "300");
+    generators::LiuyanbanInput in;
+    in.picture = "BG";
+    in.colour = "COL";
+    in.shop = "S.example";
+    in.width = "810";
+    in.height = "520";
+    in.areaWidth = "600";
+    in.areaHeight = "300";
+    in.top = "110";
+    in.left = "105";
+    w->setText("edt3", in.picture);
+    w->setText("edt4", in.colour);
+    w->setText("edt7", in.shop);
+    sizes(in.width, in.height, in.areaWidth, in.areaHeight);
     w->fire("btn1Click");
-    testing::expectCopied(fake(), "TFrmliuyanban",
-                          board("810", "520", "BG", "COL", "300", "600", "110", "105", "S.example"),
-                          testing::kShopCopied);
+    testing::expectCopied(fake(), "TFrmliuyanban", generators::liuyanbanSnippet(in), testing::kShopCopied);
 }
 
 TEST_F(LiuyanbanTest, PlacementsSetTheOffsets) {

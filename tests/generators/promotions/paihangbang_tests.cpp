@@ -1,3 +1,4 @@
+#include "generators/promotions/paihangbang.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
 #include <QApplication>
@@ -68,22 +69,43 @@ TEST_F(PaihangbangTest, DefaultsGiveFiveProductsWithTheFirstOpen) {
     testing::expectCopied(fake(), "Tfrmpaihangbang", list(products), testing::kShopCopied);
 }
 
-TEST_F(PaihangbangTest, EachProductTakesItsOwnFields) {
-    QList<Product> products;
+// Five products, each of its own fields, the first one open.
+generators::PaihangbangInput markedProducts(QList<Product>& products) {
+    generators::PaihangbangInput in;
     for (int k = 0; k < 5; ++k) {
         const Product p{QString("T%1").arg(k + 1), QString("P%1").arg(k + 1), QString("L%1").arg(k + 1),
                         QString("M%1").arg(k + 1)};
-        w->setText(kFields[k][0], p.title);
-        w->setText(kFields[k][1], p.picture);
-        w->setText(kFields[k][2], p.link);
-        w->setText(kFields[k][3], p.price);
+        in.titles[k] = p.title;
+        in.pictures[k] = p.picture;
+        in.links[k] = p.link;
+        in.prices[k] = p.price;
         products << p;
     }
+    return in;
+}
+
+TEST(PaihangbangSnippet, EachProductTakesItsOwnFields) {
+    QList<Product> products;
+    const generators::PaihangbangInput in = markedProducts(products);
+    EXPECT_EQ(generators::paihangbangSnippet(in), list(products));
+}
+
+// 提取代码 builds from what the fields hold, each field in its place.
+TEST_F(PaihangbangTest, EachProductTakesItsOwnFields) {
+    QList<Product> products;
+    const generators::PaihangbangInput in = markedProducts(products);
+    for (int k = 0; k < 5; ++k) {
+        w->setText(kFields[k][0], in.titles[k]);
+        w->setText(kFields[k][1], in.pictures[k]);
+        w->setText(kFields[k][2], in.links[k]);
+        w->setText(kFields[k][3], in.prices[k]);
+    }
     w->fire("btn2Click");
-    testing::expectCopied(fake(), "Tfrmpaihangbang", list(products), testing::kShopCopied);
+    testing::expectCopied(fake(), "Tfrmpaihangbang", generators::paihangbangSnippet(in),
+                          testing::kShopCopied);
     // Generating again without changes gives the same text.
     w->fire("btn2Click");
-    EXPECT_EQ(w->text("mmo1"), list(products));
+    EXPECT_EQ(w->text("mmo1"), generators::paihangbangSnippet(in));
 }
 
 TEST_F(PaihangbangTest, TheExampleShowsOverTheButtonAndHidesOverTheOutputGroup) {

@@ -42,4 +42,39 @@ TEST_F(PromotionsOpeningTest, ThumbnailsShowTheirWindows) {
     }
 }
 
+// Every generator of the family gives the snippet of its sample settings
+// without a window.
+TEST_F(PromotionsOpeningTest, EveryGeneratorHasASampleSnippet) {
+    const char* generators[] = {"Tfrmbeijing",
+                                "TfrmBJHD",
+                                "TFrmjianfeng",
+                                "Tfrmlike",
+                                "Tfrmtext",
+                                "Tfrmww",
+                                "Tfrmgxww",
+                                "Tfrmwangwangqun",
+                                "Tfrmsale",
+                                "TFrmjieridaojishi",
+                                "Tfrmdanpinyouhuiquan",
+                                "Tfrmpaihangbang",
+                                "TFrmzhanggui",
+                                "Tfrmyhq",
+                                "TFrmxiu",
+                                "Tfrmztypl",
+                                "TFrmliuyanban",
+                                "Tfrmkefu",
+                                "Tfrmdaojishi",
+                                "Tfrmyouku",
+                                "Tfrmxiala"};
+    for (const char* name : generators) {
+        const core::WindowClass* window = core::windowClass(name);
+        ASSERT_NE(window, nullptr) << name;
+        ASSERT_TRUE(window->info.preview) << name;
+        ASSERT_TRUE(window->info.sample) << name;
+        const QString sample = window->info.sample();
+        EXPECT_FALSE(sample.isEmpty()) << name;
+        EXPECT_EQ(window->info.sample(), sample) << name; // the same each time
+    }
+}
+
 } // namespace

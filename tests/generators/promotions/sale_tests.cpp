@@ -1,3 +1,4 @@
+#include "generators/promotions/sale.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
 namespace {
@@ -31,20 +32,35 @@ TEST_F(SaleTest, DefaultsGiveTheSampleCartButton) {
     testing::expectCopied(fake(), "Tfrmsale", snippet, testing::kShopCopied);
 }
 
-TEST_F(SaleTest, FieldsGoToTheirPlacesAsTyped) {
+// The cart button from the fields, without the window.
+TEST(SaleSnippet, FieldsGoToTheirPlacesAsTyped) {
     const struct {
         QString picture, width, height, link;
     } cases[] = {{"PIC", "W1", "H2", "LINK?a=1&b=2"}, {"", "", "", ""}, {" p ", "abc", "1e309", "\"q\""}};
     for (const auto& c : cases) {
-        fake().reset();
-        w->setText("edt1", c.picture);
-        w->setText("edt2", c.width);
-        w->setText("edt3", c.height);
-        w->setText("edt4", c.link);
-        w->fire("btn1Click");
-        testing::expectCopied(fake(), "Tfrmsale", cart(c.link, c.width, c.height, c.picture),
-                              testing::kShopCopied);
+        generators::SaleInput in;
+        in.picture = c.picture;
+        in.width = c.width;
+        in.height = c.height;
+        in.item = c.link;
+        EXPECT_EQ(generators::saleSnippet(in), cart(c.link, c.width, c.height, c.picture));
     }
+}
+
+// 生成并复制 builds from what the fields hold, each field in its place.
+TEST_F(SaleTest, GenerateBuildsFromTheFields) {
+    generators::SaleInput in;
+    in.picture = "PIC";
+    in.width = "W1";
+    in.height = "H2";
+    in.item = "LINK?a=1&b=2";
+    w->setText("edt1", in.picture);
+    w->setText("edt2", in.width);
+    w->setText("edt3", in.height);
+    w->setText("edt4", in.item);
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1"), generators::saleSnippet(in));
+    testing::expectCopied(fake(), "Tfrmsale", generators::saleSnippet(in), testing::kShopCopied);
 }
 
 } // namespace

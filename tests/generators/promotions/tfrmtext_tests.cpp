@@ -1,3 +1,4 @@
+#include "generators/promotions/text.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
@@ -106,6 +107,81 @@ TEST_F(TextTest, DefaultsGiveARightwardDottedStripWithThePromptAsSpeed) {
     testing::expectCopied(fake(), "Tfrmtext", snippet, testing::kShopCopied);
 }
 
+// The strip from the fields, without the window: the markers of typeMarkers().
+generators::TextInput markers() {
+    generators::TextInput in;
+    in.textColour = "C1";
+    in.background = "B3";
+    in.border = "R4";
+    in.borderWidth = "2px";
+    in.fontSize = "16px";
+    in.speed = "2";
+    in.height = "31";
+    in.text1 = "T6";
+    in.link1 = "L5";
+    in.text2 = "T7";
+    in.link2 = "L8";
+    return in;
+}
+
+TEST(TextSnippet, OneMarqueeInTheChosenDirection) {
+    const struct {
+        QString direction, style;
+    } cases[] = {{"left", "solid"}, {"up", "dashed"}, {"down", "dotted"}, {"right", "solid"}};
+    generators::TextInput in = markers();
+    in.pattern = "两边到中间"; // not read for one marquee
+    for (const auto& c : cases) {
+        in.direction = c.direction;
+        in.borderStyle = c.style;
+        EXPECT_EQ(generators::textSnippet(in),
+                  strip("B3", "R4", "2px", c.style, "16px", "31") +
+                      "<marquee height=31 scrollAmount=2 direction=" + c.direction + ">" +
+                      anchor("C1", "L5", "T6") + "</marquee></div>")
+            << c.direction.toStdString();
+    }
+}
+
+TEST(TextSnippet, TwoMarqueesFollowThePattern) {
+    generators::TextInput in = markers();
+    in.twoWay = true;
+    in.borderStyle = "dashed";
+    const QString open = strip("B3", "R4", "2px", "dashed", "16px", "31");
+    const QString a1 = anchor("C1", "L5", "T6");
+    const QString a2 = anchor("C1", "L8", "T7");
+    const struct {
+        QString pattern, code;
+    } cases[] = {
+        {"两边到中间", open + "<MARQUEE  height=31 scrollAmount=2 direction=right width=50%>" + a1 +
+                           "</MARQUEE><MARQUEE  height=31 scrollAmount=2 width=50%>" + a2 +
+                           "</MARQUEE></div>"},
+        {"中间到两边", open + "<MARQUEE height=31 scrollAmount=2 width=50%>" + a1 +
+                           "</MARQUEE><MARQUEE height=31  scrollAmount=2 width=50% direction=right>" + a2 +
+                           "</MARQUEE>"},
+        {"上下到中间", open + "<MARQUEE scrollAmount=2 direction=down height=15>" + a1 +
+                           "</MARQUEE><MARQUEE scrollAmount=2 direction=up height=15>" + a2 + "</MARQUEE>"},
+        {"中间到上下", open + "<MARQUEE scrollAmount=2 direction=up height=15>" + a1 +
+                           "</MARQUEE><MARQUEE scrollAmount=2 direction=down height=15>" + a2 + "</MARQUEE>"},
+        // No pattern of the four: nothing is built.
+        {"", QString()},
+        {"两边", QString()},
+    };
+    for (const auto& c : cases) {
+        in.pattern = c.pattern;
+        EXPECT_EQ(generators::textSnippet(in), c.code) << c.pattern.toStdString();
+        EXPECT_EQ(generators::textSnippet(in).isNull(), c.code.isNull()) << c.pattern.toStdString();
+    }
+    // Half the height is truncated toward zero.
+    const struct { QString h, half; } halves[] = {{"30", "15"}, {"1", "0"}, {"-31", "-15"}, {"0x20", "16"}};
+    in.pattern = "上下到中间";
+    for (const auto& c : halves) {
+        in.height = c.h;
+        EXPECT_TRUE(generators::textSnippet(in).contains("direction=down height=" + c.half + ">"))
+            << c.h.toStdString();
+    }
+}
+
+// 调试 builds from what the fields hold, the direction and the border style
+// following the items picked last: a typed text or the prompt keeps them.
 TEST_F(TextTest, DirectionAndBorderStyleFollowThePickedItemsAndKeepTheLastOnOtherTexts) {
     typeMarkers();
     click("rb1");
@@ -117,53 +193,32 @@ TEST_F(TextTest, DirectionAndBorderStyleFollowThePickedItemsAndKeepTheLastOnOthe
         {"向左走", "边框类型", "right", "solid"}, // a typed text and the prompt keep the last values
         {"从下向上", "", "up", "solid"},
     };
+    generators::TextInput in = markers();
     for (const auto& step : steps) {
         w->setText("cbb1", step.direction);
         w->setText("cbb4", step.style);
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), strip("B3", "R4", "2px", step.s, "16px", "31") +
-                                       "<marquee height=31 scrollAmount=2 direction=" + step.d + ">" +
-                                       anchor("C1", "L5", "T6") + "</marquee></div>")
+        in.direction = step.d;
+        in.borderStyle = step.s;
+        EXPECT_EQ(w->text("mmo1"), generators::textSnippet(in))
             << step.direction.toStdString() << " " << step.style.toStdString();
     }
 }
 
-TEST_F(TextTest, TwoMarqueesFollowThePattern) {
+TEST_F(TextTest, TwoMarqueesBuildFromTheSecondTextAndThePattern) {
     typeMarkers();
     w->setText("cbb4", "虚线");
     click("rb2");
-    const QString open = strip("B3", "R4", "2px", "dashed", "16px", "31");
-    const QString a1 = anchor("C1", "L5", "T6");
-    const QString a2 = anchor("C1", "L8", "T7");
-    const struct {
-        QString pattern, height, code;
-    } cases[] = {
-        {"两边到中间", "31",
-         open + "<MARQUEE  height=31 scrollAmount=2 direction=right width=50%>" + a1 +
-             "</MARQUEE><MARQUEE  height=31 scrollAmount=2 width=50%>" + a2 + "</MARQUEE></div>"},
-        {"中间到两边", "31",
-         open + "<MARQUEE height=31 scrollAmount=2 width=50%>" + a1 +
-             "</MARQUEE><MARQUEE height=31  scrollAmount=2 width=50% direction=right>" + a2 + "</MARQUEE>"},
-        {"上下到中间", "31",
-         open + "<MARQUEE scrollAmount=2 direction=down height=15>" + a1 +
-             "</MARQUEE><MARQUEE scrollAmount=2 direction=up height=15>" + a2 + "</MARQUEE>"},
-        {"中间到上下", "31",
-         open + "<MARQUEE scrollAmount=2 direction=up height=15>" + a1 +
-             "</MARQUEE><MARQUEE scrollAmount=2 direction=down height=15>" + a2 + "</MARQUEE>"},
-    };
-    for (const auto& c : cases) {
-        w->setText("cbb6", c.pattern);
+    generators::TextInput in = markers();
+    in.twoWay = true;
+    in.borderStyle = "dashed";
+    for (const QString pattern : {"两边到中间", "中间到两边", "上下到中间", "中间到上下"}) {
+        w->setText("cbb6", pattern);
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), c.code) << c.pattern.toStdString();
-        EXPECT_EQ(testing::fileBytes(page()), testing::gbk(c.code + "\r\n"));
-    }
-    // Half the height is truncated toward zero.
-    const struct { QString h, half; } halves[] = {{"30", "15"}, {"1", "0"}, {"-31", "-15"}, {"0x20", "16"}};
-    w->setText("cbb6", "上下到中间");
-    for (const auto& c : halves) {
-        w->setText("edt2", c.h);
-        w->fire("btn1Click");
-        EXPECT_TRUE(w->text("mmo1").contains("direction=down height=" + c.half + ">")) << c.h.toStdString();
+        in.pattern = pattern;
+        const QString code = generators::textSnippet(in);
+        EXPECT_EQ(w->text("mmo1"), code) << pattern.toStdString();
+        EXPECT_EQ(testing::fileBytes(page()), testing::gbk(code + "\r\n"));
     }
 }
 

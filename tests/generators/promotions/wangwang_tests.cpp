@@ -1,5 +1,7 @@
 #include "core/addresses.h"
 #include "core/messages.h"
+#include "generators/promotions/kefu.h"
+#include "generators/promotions/wangwang.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/support/helpers.h"
 
@@ -42,6 +44,23 @@ QString styleButton(const QString& e, const QString& s) {
 
 class WangwangTest : public testing::ProgramTest {};
 
+// The button from the account, without the window: the encoded account is
+// written back first.
+TEST(WwSnippet, AccountButtonInTwoStyles) {
+    for (const auto& a : kAccounts) {
+        for (const int style : {1, 2}) {
+            generators::WwInput in;
+            in.account = a.name;
+            in.style = style;
+            const core::Built built = generators::wwSnippet(in);
+            EXPECT_EQ(built.snippet, styleButton(a.encoded, QString::number(style))) << a.name.toStdString();
+            ASSERT_EQ(built.updates.size(), 1);
+            EXPECT_EQ(built.updates[0].control, "edt2");
+            EXPECT_EQ(built.updates[0].text, a.encoded);
+        }
+    }
+}
+
 TEST_F(WangwangTest, AccountButtonInTwoStyles) {
     core::Form* w = testing::form("Tfrmww");
     EXPECT_EQ(w->windowTitle(), "青梧掌柜旺旺代码生成");
@@ -50,23 +69,49 @@ TEST_F(WangwangTest, AccountButtonInTwoStyles) {
     EXPECT_EQ(w->text("mmo1"), "mmo1\r\n");
     EXPECT_TRUE(w->control<QLineEdit>("edt2")->isHidden());
 
-    for (const auto& a : kAccounts) {
-        w->setText("edt1", a.name);
-        for (const auto& [button, style, notice] :
-             {std::tuple{"btn1Click", "1", "代码已被复制！"}, {"btn2Click", "2", "代码已被复制了！"}}) {
-            fake().reset();
-            w->fire(button);
-            EXPECT_EQ(w->text("edt2"), a.encoded) << a.name.toStdString();
-            EXPECT_EQ(w->text("mmo1"), styleButton(a.encoded, style)) << a.name.toStdString() << button;
-            EXPECT_EQ(fake().clipboard, styleButton(a.encoded, style));
-            EXPECT_EQ(fake().lastMessage().text, notice);
-            EXPECT_EQ(fake().lastMessage().title, "提示信息");
-            EXPECT_EQ(fake().lastMessage().owner, "Tfrmww");
-        }
+    generators::WwInput in;
+    in.account = "青梧:海报";
+    w->setText("edt1", in.account);
+    for (const auto& [button, style, notice] :
+         {std::tuple{"btn1Click", 1, "代码已被复制！"}, {"btn2Click", 2, "代码已被复制了！"}}) {
+        fake().reset();
+        w->setText("edt2", "edt2");
+        w->fire(button);
+        in.style = style;
+        const core::Built built = generators::wwSnippet(in);
+        EXPECT_EQ(w->text("edt2"), built.updates[0].text) << button;
+        EXPECT_EQ(w->text("mmo1"), built.snippet) << button;
+        EXPECT_EQ(fake().clipboard, built.snippet);
+        EXPECT_EQ(fake().lastMessage().text, notice);
+        EXPECT_EQ(fake().lastMessage().title, "提示信息");
+        EXPECT_EQ(fake().lastMessage().owner, "Tfrmww");
     }
 }
 
 // ---------------------------------------------------------------- Tfrmgxww
+
+TEST(GxwwSnippet, PictureButtonAndBareLink) {
+    for (const auto& a : kAccounts) {
+        generators::GxwwInput in;
+        in.account = a.name;
+        in.picture = "PIC";
+        const core::Built picture = generators::gxwwSnippet(in);
+        EXPECT_EQ(picture.snippet, "<a target=\"_blank\" href=\"" + chatBase() +
+                                       "/webww/ww.php?ver=3&touid=" + a.encoded +
+                                       "&siteid=cntaobao&s=2&charset=utf-8\" ><img border=\"0\" src=\"PIC\" "
+                                       "alt=\"点击这里给我发消息\" /></a>");
+        ASSERT_EQ(picture.updates.size(), 1);
+        EXPECT_EQ(picture.updates[0].control, "edt2");
+        EXPECT_EQ(picture.updates[0].text, a.encoded);
+
+        in.linkOnly = true;
+        const core::Built link = generators::gxwwSnippet(in);
+        EXPECT_EQ(link.snippet, chatBase() + "/webww/ww.php?ver=3&touid=" + a.encoded +
+                                    "&siteid=cntaobao&s=2&charset=utf-8");
+        ASSERT_EQ(link.updates.size(), 1);
+        EXPECT_EQ(link.updates[0].text, a.encoded);
+    }
+}
 
 TEST_F(WangwangTest, PictureButtonAndBareLink) {
     core::Form* w = testing::form("Tfrmgxww");
@@ -76,26 +121,20 @@ TEST_F(WangwangTest, PictureButtonAndBareLink) {
     EXPECT_EQ(w->text("edt2"), "edt2");
     EXPECT_EQ(w->text("mmo1"), "mmo1\r\n");
 
-    for (const auto& a : kAccounts) {
-        w->setText("edt1", a.name);
-        w->setText("edt3", "PIC");
+    generators::GxwwInput in;
+    in.account = "my shop~1";
+    in.picture = "PIC";
+    w->setText("edt1", in.account);
+    w->setText("edt3", in.picture);
+    for (const auto& [button, linkOnly] : {std::pair{"btn2Click", false}, {"btn1Click", true}}) {
         fake().reset();
-        w->fire("btn2Click");
-        const QString picture = "<a target=\"_blank\" href=\"" + chatBase() +
-                                "/webww/ww.php?ver=3&touid=" + a.encoded +
-                                "&siteid=cntaobao&s=2&charset=utf-8\" ><img border=\"0\" src=\"PIC\" "
-                                "alt=\"点击这里给我发消息\" /></a>";
-        EXPECT_EQ(w->text("edt2"), a.encoded);
-        EXPECT_EQ(w->text("mmo1"), picture);
-        EXPECT_EQ(fake().clipboard, picture);
-        EXPECT_EQ(fake().lastMessage().text, "代码已被复制了！");
-
-        fake().reset();
-        w->fire("btn1Click");
-        const QString link =
-            chatBase() + "/webww/ww.php?ver=3&touid=" + a.encoded + "&siteid=cntaobao&s=2&charset=utf-8";
-        EXPECT_EQ(w->text("mmo1"), link);
-        EXPECT_EQ(fake().clipboard, link);
+        w->setText("edt2", "edt2");
+        w->fire(button);
+        in.linkOnly = linkOnly;
+        const core::Built built = generators::gxwwSnippet(in);
+        EXPECT_EQ(w->text("edt2"), built.updates[0].text) << button;
+        EXPECT_EQ(w->text("mmo1"), built.snippet) << button;
+        EXPECT_EQ(fake().clipboard, built.snippet);
         EXPECT_EQ(fake().lastMessage().text, "代码已被复制了！");
         EXPECT_EQ(fake().lastMessage().owner, "Tfrmgxww");
     }
@@ -120,24 +159,41 @@ TEST_F(WangwangTest, GroupPictureLink) {
     w->fire("btn1Click");
     EXPECT_EQ(w->text("mmo1"), defaults);
 
-    // The group number goes in as typed, not encoded; sizes are not parsed.
+    // 提取代码 builds from what the fields hold, each field in its place.
+    generators::WangwangqunInput in;
+    in.group = "ID 1:2";
+    in.picture = "PIC";
+    in.width = "W";
+    in.height = "H";
+    in.caption = "ALT";
+    w->setText("edt1", in.group);
+    w->setText("edt2", in.picture);
+    w->setText("edt3", in.width);
+    w->setText("edt4", in.height);
+    w->setText("edt5", in.caption);
+    fake().reset();
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1"), generators::wangwangqunSnippet(in));
+    EXPECT_EQ(fake().clipboard, generators::wangwangqunSnippet(in));
+    EXPECT_EQ(fake().lastMessage().text, kCopied);
+    EXPECT_EQ(fake().lastMessage().owner, "Tfrmwangwangqun");
+}
+
+// The group number goes in as typed, not encoded; sizes are not parsed.
+TEST(WangwangqunSnippet, FieldsGoInAsTyped) {
     for (const auto& [id, width, height] :
          {std::tuple{"ID 1:2", "W", "H"}, {"", "", ""}, {"9", "2147483648", "1e309"}}) {
-        w->setText("edt1", id);
-        w->setText("edt2", "PIC");
-        w->setText("edt3", width);
-        w->setText("edt4", height);
-        w->setText("edt5", "ALT");
-        fake().reset();
-        w->fire("btn1Click");
-        const QString expected = "<a href=\"" + chatBase() +
-                                 "/go/act/other/wwgroup.php?uid=1&tribeid=" + QString(id) +
-                                 "\" target=\"_blank\"><img src=\"PIC\" alt=\"ALT\" width=\"" + width +
-                                 "\" height=\"" + height + "\"></a>";
-        EXPECT_EQ(w->text("mmo1"), expected);
-        EXPECT_EQ(fake().clipboard, expected);
-        EXPECT_EQ(fake().lastMessage().text, kCopied);
-        EXPECT_EQ(fake().lastMessage().owner, "Tfrmwangwangqun");
+        generators::WangwangqunInput in;
+        in.group = id;
+        in.picture = "PIC";
+        in.width = width;
+        in.height = height;
+        in.caption = "ALT";
+        EXPECT_EQ(generators::wangwangqunSnippet(in),
+                  "<a href=\"" + chatBase() + "/go/act/other/wwgroup.php?uid=1&tribeid=" + QString(id) +
+                      "\" target=\"_blank\"><img src=\"PIC\" alt=\"ALT\" "
+                      "width=\"" +
+                      width + "\" height=\"" + height + "\"></a>");
     }
 }
 
@@ -231,20 +287,41 @@ TEST_F(KefuTest, DefaultsAndTheBarWithThem) {
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
 }
 
-TEST_F(KefuTest, FieldsLandInTheirPlacesThenPreviewAndCopy) {
-    w->setText("edt1", "C");
+// The bar from the fields, without the window.
+TEST(KefuSnippet, FieldsLandInTheirPlaces) {
+    generators::KefuInput in;
+    in.colour = "C";
     QString pre, after;
     for (int r = 0; r < 3; ++r) {
-        w->setText(kPre[r].name, QString("PN%1").arg(r));
-        w->setText(kPre[r].code, QString("PW%1").arg(r));
-        w->setText(kAfter[r].name, QString("AN%1").arg(r));
-        w->setText(kAfter[r].code, QString("AW%1").arg(r));
+        in.preNames[r] = QString("PN%1").arg(r);
+        in.preCodes[r] = QString("PW%1").arg(r);
+        in.afterNames[r] = QString("AN%1").arg(r);
+        in.afterCodes[r] = QString("AW%1").arg(r);
         pre += agentBlock(QString("PN%1").arg(r), QString("PW%1").arg(r));
         after += agentBlock(QString("AN%1").arg(r), QString("AW%1").arg(r));
     }
-    w->setText("mmo7", "HOURS");
+    in.hours = "HOURS";
+    EXPECT_EQ(generators::kefuSnippet(in), bar("C", pre, after, "HOURS"));
+}
+
+TEST_F(KefuTest, FieldsLandInTheirPlacesThenPreviewAndCopy) {
+    generators::KefuInput in;
+    in.colour = "C";
+    w->setText("edt1", in.colour);
+    for (int r = 0; r < 3; ++r) {
+        in.preNames[r] = QString("PN%1").arg(r);
+        in.preCodes[r] = QString("PW%1").arg(r);
+        in.afterNames[r] = QString("AN%1").arg(r);
+        in.afterCodes[r] = QString("AW%1").arg(r);
+        w->setText(kPre[r].name, in.preNames[r]);
+        w->setText(kPre[r].code, in.preCodes[r]);
+        w->setText(kAfter[r].name, in.afterNames[r]);
+        w->setText(kAfter[r].code, in.afterCodes[r]);
+    }
+    in.hours = "HOURS";
+    w->setText("mmo7", in.hours);
     w->fire("btn2Click");
-    const QString expected = bar("C", pre, after, "HOURS");
+    const QString expected = generators::kefuSnippet(in);
     EXPECT_EQ(w->text("mmo8"), expected);
     EXPECT_EQ(testing::fileBytes(page()), testing::gbk(expected + "\r\n"));
 

@@ -1,3 +1,4 @@
+#include "generators/promotions/xiala.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
 namespace {
@@ -46,16 +47,33 @@ TEST_F(XialaTest, SuggestedWidthFollowsTheBoxWidthButStaysOutOfTheCode) {
     EXPECT_EQ(w->text("lbl5"), "580");
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
 
-    w->setText("edt2", "W1");
-    w->setText("edt3", "H2");
-    w->setText("edt1", "C3");
-    w->setText("mmo1", "<p>a</p>\r\n<img src=\"x\">");
+    // 提取代码 builds from what the fields hold, each field in its place.
+    generators::XialaInput in;
+    in.width = "W1";
+    in.height = "H2";
+    in.border = "C3";
+    in.content = "<p>a</p>\r\n<img src=\"x\">";
+    w->setText("edt2", in.width);
+    w->setText("edt3", in.height);
+    w->setText("edt1", in.border);
+    w->setText("mmo1", in.content);
     fake().reset();
     w->fire("btn1Click");
-    const QString snippet = box("W1", "H2", "C3", "<p>a</p>\r\n<img src=\"x\">");
+    const QString snippet = generators::xialaSnippet(in);
     EXPECT_EQ(w->text("mmo2"), snippet);
     testing::expectCopied(fake(), "Tfrmxiala", snippet, testing::kShopCopied);
     EXPECT_FALSE(snippet.contains("580"));
+}
+
+// The box from the fields, without the window.
+TEST(XialaSnippet, FieldsGoToTheirPlacesAsTyped) {
+    generators::XialaInput in;
+    in.width = "W1";
+    in.height = "H2";
+    in.border = "C3";
+    in.content = "<p>a</p>\r\n<img src=\"x\">";
+    EXPECT_EQ(generators::xialaSnippet(in), box("W1", "H2", "C3", "<p>a</p>\r\n<img src=\"x\">"));
+    EXPECT_EQ(generators::xialaSnippet(generators::XialaInput()), box("950", "300", "#ccc", ""));
 }
 
 TEST_F(XialaTest, AWidthThatIsNoNumberFailsAndKeepsTheSuggestion) {

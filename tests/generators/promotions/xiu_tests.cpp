@@ -1,3 +1,4 @@
+#include "generators/promotions/xiu.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
@@ -107,22 +108,51 @@ TEST_F(XiuTest, DefaultsGiveFiveSampleReviews) {
     EXPECT_EQ(fake().callsOf("open").first().address, page());
 }
 
-TEST_F(XiuTest, EachReviewTakesItsOwnFields) {
-    QList<Review> reviews;
+// Five reviews, each of its own markers.
+generators::XiuInput markedReviews(QList<Review>& reviews) {
+    generators::XiuInput in;
     for (int k = 0; k < 5; ++k) {
         const Review r{QString("T%1").arg(k + 1), QString("R%1").arg(k + 1), QString("B%1").arg(k + 1),
                        QString("I%1").arg(k + 1), QString("A%1").arg(k + 1), QString("M%1").arg(k + 1)};
-        const QString values[] = {r.title, r.review, r.buyer, r.picture, r.link, r.price};
-        for (int f = 0; f < 6; ++f)
-            w->setText(kFields[k][f], values[f]);
+        in.titles[k] = r.title;
+        in.reviews[k] = r.review;
+        in.buyers[k] = r.buyer;
+        in.pictures[k] = r.picture;
+        in.links[k] = r.link;
+        in.prices[k] = r.price;
         reviews << r;
     }
-    w->setText("edt31", "S31");
-    w->setText("edt33", "N33");
-    w->setText("edt32", "410");
-    EXPECT_EQ(w->text("lbl10"), "350");
+    in.speed = "S31";
+    in.name = "N33";
+    in.height = "410";
+    in.marqueeHeight = "350";
+    return in;
+}
+
+// The show from the fields, without the window.
+TEST(XiuSnippet, EachReviewTakesItsOwnFields) {
+    QList<Review> reviews;
+    const generators::XiuInput in = markedReviews(reviews);
+    EXPECT_EQ(generators::xiuSnippet(in), show("N33", "410", "350", "S31", reviews));
+}
+
+// 生成代码 builds from what the fields hold, each field in its place, the
+// marquee as high as the cell less 60.
+TEST_F(XiuTest, EachReviewTakesItsOwnFields) {
+    QList<Review> reviews;
+    const generators::XiuInput in = markedReviews(reviews);
+    for (int k = 0; k < 5; ++k) {
+        const QString values[] = {in.titles[k],   in.reviews[k], in.buyers[k],
+                                  in.pictures[k], in.links[k],   in.prices[k]};
+        for (int f = 0; f < 6; ++f)
+            w->setText(kFields[k][f], values[f]);
+    }
+    w->setText("edt31", in.speed);
+    w->setText("edt33", in.name);
+    w->setText("edt32", in.height);
+    EXPECT_EQ(w->text("lbl10"), in.marqueeHeight);
     w->fire("btn2Click");
-    testing::expectCopied(fake(), "TFrmxiu", show("N33", "410", "350", "S31", reviews), testing::kShopCopied);
+    testing::expectCopied(fake(), "TFrmxiu", generators::xiuSnippet(in), testing::kShopCopied);
 }
 
 TEST_F(XiuTest, TheMarqueeFollowsTheCellHeight) {

@@ -1,3 +1,4 @@
+#include "generators/promotions/youku.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
@@ -65,31 +66,62 @@ TEST_F(YoukuTest, DefaultsTurnThePageAddressIntoThePlayerAddress) {
     testing::expectCopied(fake(), "Tfrmyouku", embed(player, "500", "500"), testing::kShopCopied);
 }
 
-TEST_F(YoukuTest, ConversionReplacesEveryPrefixAndEveryPageEnding) {
-    w->setText("edt4", "http://v.example/v_show/id_");
-    w->setText("edt2", "http://p.example/player.php/sid/");
+// The conversion and the embed from the fields, without the window.
+TEST(YoukuSnippet, ConversionReplacesEveryPrefixAndEveryPageEnding) {
+    generators::YoukuInput in;
+    in.pagePrefix = "http://v.example/v_show/id_";
+    in.playerPrefix = "http://p.example/player.php/sid/";
+    in.width = "W1";
+    in.height = "H2";
     const struct {
-        QString address, player;
+        QString address, converted, player;
     } cases[] = {
-        {"http://v.example/v_show/id_ABC==.html", "http://p.example/player.php/sid/ABC==/v.swf"},
+        {"http://v.example/v_show/id_ABC==.html", "http://p.example/player.php/sid/ABC==.html",
+         "http://p.example/player.php/sid/ABC==/v.swf"},
         // Without the page prefix only the ending changes.
-        {"http://other.example/x.html", "http://other.example/x/v.swf"},
+        {"http://other.example/x.html", "http://other.example/x.html", "http://other.example/x/v.swf"},
         // The prefix match is case-sensitive.
-        {"HTTP://V.EXAMPLE/V_SHOW/ID_A.html", "HTTP://V.EXAMPLE/V_SHOW/ID_A/v.swf"},
+        {"HTTP://V.EXAMPLE/V_SHOW/ID_A.html", "HTTP://V.EXAMPLE/V_SHOW/ID_A.html",
+         "HTTP://V.EXAMPLE/V_SHOW/ID_A/v.swf"},
         {"http://v.example/v_show/id_A.html#http://v.example/v_show/id_B.html",
+         "http://p.example/player.php/sid/A.html#http://p.example/player.php/sid/B.html",
          "http://p.example/player.php/sid/A/v.swf#http://p.example/player.php/sid/B/v.swf"},
-        {"", ""},
+        {"", "", ""},
     };
-    w->setText("edt6", "W1");
-    w->setText("edt7", "H2");
     for (const auto& c : cases) {
-        w->setText("edt1", c.address);
-        w->fire("btn1Click");
-        EXPECT_EQ(w->text("edt5"), c.player) << c.address.toStdString();
-        EXPECT_EQ(w->text("mmo1"), embed(c.player, "W1", "H2"));
-        EXPECT_EQ(testing::fileBytes(page()), testing::gbk(embed(c.player, "W1", "H2") + "\r\n"));
-        EXPECT_EQ(browser()->navigations.last(), page());
+        in.address = c.address;
+        const core::Built built = generators::youkuSnippet(in);
+        EXPECT_EQ(built.snippet, embed(c.player, "W1", "H2")) << c.address.toStdString();
+        ASSERT_EQ(built.updates.size(), 2);
+        EXPECT_EQ(built.updates[0].control, "edt3");
+        EXPECT_EQ(built.updates[0].text, c.converted);
+        EXPECT_EQ(built.updates[1].control, "edt5");
+        EXPECT_EQ(built.updates[1].text, c.player);
+        EXPECT_FALSE(built.failure);
     }
+}
+
+// 调试视频 builds from what the fields hold, writes the hidden addresses back
+// and shows the page it saves.
+TEST_F(YoukuTest, TryingBuildsFromTheFields) {
+    generators::YoukuInput in;
+    in.pagePrefix = "http://v.example/v_show/id_";
+    in.playerPrefix = "http://p.example/player.php/sid/";
+    in.address = "http://v.example/v_show/id_ABC==.html";
+    in.width = "W1";
+    in.height = "H2";
+    w->setText("edt4", in.pagePrefix);
+    w->setText("edt2", in.playerPrefix);
+    w->setText("edt1", in.address);
+    w->setText("edt6", in.width);
+    w->setText("edt7", in.height);
+    w->fire("btn1Click");
+    const core::Built built = generators::youkuSnippet(in);
+    EXPECT_EQ(w->text("edt3"), built.updates[0].text);
+    EXPECT_EQ(w->text("edt5"), built.updates[1].text);
+    EXPECT_EQ(w->text("mmo1"), built.snippet);
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(built.snippet + "\r\n"));
+    EXPECT_EQ(browser()->navigations.last(), page());
 }
 
 TEST_F(YoukuTest, AFailedPageWriteIsReportedAfterTheCodeIsBuilt) {

@@ -1,3 +1,4 @@
+#include "generators/promotions/zhanggui.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
@@ -121,8 +122,35 @@ TEST_F(ZhangguiTest, DefaultsAndThePreviewOfTheDefaultNote) {
     testing::expectCopied(fake(), "TFrmzhanggui", table(n), "代码已被复制了！");
 }
 
+// Marker values, one per field, so that a swapped field shows.
+const Note kMarkers{"P1", "T6", "T7", "line one\r\nline two", "P8", "T2", "C11", "M4", "G5",
+                    "C9", "L3", "B10"};
+
+generators::ZhangguiInput markerInput() {
+    generators::ZhangguiInput in;
+    in.picture = kMarkers.picture;
+    in.leftTitle = kMarkers.leftTitle;
+    in.rightTitle = kMarkers.rightTitle;
+    in.note = kMarkers.note;
+    in.productPicture = kMarkers.productPicture;
+    in.productTitle = kMarkers.productTitle;
+    in.colour = kMarkers.colour;
+    in.price = kMarkers.price;
+    in.tag = kMarkers.tag;
+    in.buttonColour = kMarkers.buttonColour;
+    in.link = kMarkers.link;
+    in.button = kMarkers.button;
+    return in;
+}
+
+// The note from the fields, without the window.
+TEST(ZhangguiSnippet, EveryFieldGoesToItsPlace) {
+    EXPECT_EQ(generators::zhangguiSnippet(markerInput()), table(kMarkers));
+}
+
+// 生成预览 builds from what the fields hold, each field in its place.
 TEST_F(ZhangguiTest, EveryFieldGoesToItsPlace) {
-    const Note n{"P1", "T6", "T7", "line one\r\nline two", "P8", "T2", "C11", "M4", "G5", "C9", "L3", "B10"};
+    const Note& n = kMarkers;
     for (const auto& [name, value] : {std::pair{"edt1", n.picture},
                                       {"edt6", n.leftTitle},
                                       {"edt7", n.rightTitle},
@@ -138,12 +166,13 @@ TEST_F(ZhangguiTest, EveryFieldGoesToItsPlace) {
         w->setText(name, value);
     pages()->setCurrentIndex(0);
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo2"), table(n));
-    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(table(n) + "\r\n"));
+    const QString snippet = generators::zhangguiSnippet(markerInput());
+    EXPECT_EQ(w->text("mmo2"), snippet);
+    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(snippet + "\r\n"));
     EXPECT_EQ(pages()->currentIndex(), 2);
     EXPECT_EQ(browser()->navigations.last(), page());
     w->fire("btn2Click");
-    testing::expectCopied(fake(), "TFrmzhanggui", table(n), "代码已被复制了！");
+    testing::expectCopied(fake(), "TFrmzhanggui", snippet, "代码已被复制了！");
 }
 
 TEST_F(ZhangguiTest, AFailedPageWriteKeepsTheTabAndTheBrowser) {

@@ -1,3 +1,4 @@
+#include "generators/promotions/ztypl.h"
 #include "tests/generators/carousels/page_files.h"
 #include "tests/generators/promotions/pagewidgets_checks.h"
 
@@ -128,8 +129,45 @@ TEST_F(ZtyplTest, DefaultsGiveTheDashedLineAndFiveSampleComments) {
     testing::expectCopied(fake(), "Tfrmztypl", snippet, testing::kShopCopied);
 }
 
+// The markers of typeMarkers(), as an input.
+generators::ZtyplInput markerInput(QList<Comment>& comments) {
+    generators::ZtyplInput in;
+    for (int k = 0; k < 5; ++k) {
+        const Comment c{QString("P%1").arg(k + 1), QString("T%1").arg(k + 1), QString("X%1\r\ny").arg(k + 1),
+                        QString("B%1").arg(k + 1), QString("L%1").arg(k + 1)};
+        in.pictures[k] = c.picture;
+        in.titles[k] = c.title;
+        in.texts[k] = c.text;
+        in.buttonTexts[k] = c.buttonText;
+        in.buttonLinks[k] = c.buttonLink;
+        comments << c;
+    }
+    in.mainPicture = "MAIN";
+    in.mainLink = "MLINK";
+    in.colour = "C3";
+    return in;
+}
+
+// The block from the fields, without the window.
+TEST(ZtyplSnippet, EveryFieldGoesToItsPlaceWithOrWithoutTheDashedLine) {
+    const struct {
+        bool dashed;
+        QString width, line;
+    } cases[] = {{true, "990px", kDashed}, {true, "950px", kDashed}, {false, "990px", ""}, {false, "W", ""}};
+    QList<Comment> comments;
+    generators::ZtyplInput in = markerInput(comments);
+    for (const auto& c : cases) {
+        in.dashedLine = c.dashed;
+        in.width = c.width;
+        EXPECT_EQ(generators::ztyplSnippet(in), block(c.line, c.width, "C3", "MLINK", "MAIN", comments))
+            << c.dashed << c.width.toStdString();
+    }
+}
+
 TEST_F(ZtyplTest, ShopTypeSetsTheWidthAndEveryFieldGoesToItsPlace) {
-    const QList<Comment> comments = typeMarkers();
+    typeMarkers();
+    QList<Comment> comments;
+    generators::ZtyplInput in = markerInput(comments);
     const struct {
         const char* radio;
         QString width;
@@ -138,7 +176,8 @@ TEST_F(ZtyplTest, ShopTypeSetsTheWidthAndEveryFieldGoesToItsPlace) {
         fake().reset();
         w->control<QRadioButton>(c.radio)->click();
         w->fire("btn1Click");
-        const QString snippet = block(kDashed, c.width, "C3", "MLINK", "MAIN", comments);
+        in.width = c.width;
+        const QString snippet = generators::ztyplSnippet(in);
         EXPECT_EQ(w->text("mmo6"), snippet) << c.radio;
         EXPECT_EQ(testing::fileBytes(page()), testing::gbk(snippet + "\r\n"));
         w->fire("btn3Click");
@@ -157,15 +196,20 @@ TEST_F(ZtyplTest, AFailedPageWriteShowsTheErrorInsteadOfTheNotice) {
 
 // Runs last: the dashed line stays away for the rest of the run.
 TEST_F(ZtyplTest, ClosingTheDashedLineLastsForTheRun) {
-    const QList<Comment> comments = typeMarkers();
+    typeMarkers();
     w->control<QRadioButton>("rb2")->click();
     w->control<QRadioButton>("rb3")->click();
     EXPECT_TRUE(w->control<QRadioButton>("rb2")->isChecked()); // a separate choice
+    QList<Comment> marked;
+    generators::ZtyplInput in = markerInput(marked);
+    in.dashedLine = false;
+    in.width = "990px";
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo6"), block("", "990px", "C3", "MLINK", "MAIN", comments));
+    EXPECT_EQ(w->text("mmo6"), generators::ztyplSnippet(in));
     w->control<QRadioButton>("rb1")->click();
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo6"), block("", "950px", "C3", "MLINK", "MAIN", comments));
+    in.width = "950px";
+    EXPECT_EQ(w->text("mmo6"), generators::ztyplSnippet(in));
 }
 
 } // namespace
