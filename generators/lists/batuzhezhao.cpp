@@ -68,15 +68,14 @@ Tfrmbatuzhezhao::Tfrmbatuzhezhao()
     QGroupBox* settings =
         addGroup(this, QStringLiteral("grp9"), QRect(8, 410, 784, 84), QStringLiteral("整体输出参数"));
     addShopCombo(settings, QRect(10, 20, 80, 24));
-    addShopSizes(settings, QPoint(98, 22), 4,
-                 {{QStringLiteral("lbl10"), defaults.width, QStringLiteral("990"),
-                   QStringLiteral("版块宽度：")},
-                  {QStringLiteral("lbl11"), QStringLiteral("335"), QStringLiteral("335"),
-                   QStringLiteral("版块高度：")},
-                  {QStringLiteral("lbl12"), defaults.leftWidth, QStringLiteral("306"),
-                   QStringLiteral("左图宽度：")},
-                  {QStringLiteral("lbl13"), QStringLiteral("165"), QStringLiteral("165"),
-                   QStringLiteral("右图宽度：")}});
+    addShopSizes(
+        settings, QPoint(98, 22), 4,
+        {{QStringLiteral("lbl10"), defaults.width, QStringLiteral("990"), QStringLiteral("版块宽度：")},
+         {QStringLiteral("lbl11"), QStringLiteral("335"), QStringLiteral("335"),
+          QStringLiteral("版块高度：")},
+         {QStringLiteral("lbl12"), defaults.leftWidth, QStringLiteral("306"), QStringLiteral("左图宽度：")},
+         {QStringLiteral("lbl13"), QStringLiteral("165"), QStringLiteral("165"),
+          QStringLiteral("右图宽度：")}});
     addCaption(settings, QRect(98, 50, 150, 22), QStringLiteral("小图尺寸：165*165px"));
     QWidget* reference =
         addButton(settings, QStringLiteral("btn1"), QRect(632, 18, 60, 28), QStringLiteral("参照"));
@@ -143,18 +142,19 @@ QString batuzhezhaoSnippet(const BatuzhezhaoInput& in) {
                              : k == 8 ? QStringLiteral("\" width=\"165\" height=\"335\"")
                                       : QStringLiteral("\" width=\"165\" height=\"165\"");
         out += kHead.of(tileClass(k)) + QStringLiteral("<a href=\"") + in.links[k - 1] +
-               QStringLiteral("\" target=\"_blank\">") + QStringLiteral("<img src=\"") + in.backs[k - 1] + size +
-               QStringLiteral(" alt=\"\"></a></div>");
+               QStringLiteral("\" target=\"_blank\">") + QStringLiteral("<img src=\"") + in.backs[k - 1] +
+               size + QStringLiteral(" alt=\"\"></a></div>");
     }
     return out;
 }
 
-QINGWU_WINDOW(Tfrmbatuzhezhao,
-              {.order = 530,
-               .tile =
-                   core::Tile{
-                       .page = u"ts8", .row = 5, .column = 1, .image = u"img125", .caption = u"八图遮罩翻转"},
-               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
-               .sample = [] { return batuzhezhaoSnippet(BatuzhezhaoInput()); }})
+QINGWU_WINDOW(Tfrmbatuzhezhao, {.order = 530,
+                                .tile = core::Tile{.page = u"ts8",
+                                                   .row = 5,
+                                                   .column = 1,
+                                                   .image = u"img125",
+                                                   .caption = u"八图遮罩翻转"},
+                                .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+                                .sample = [] { return batuzhezhaoSnippet(BatuzhezhaoInput()); }})
 
 } // namespace generators

@@ -131,8 +131,8 @@ QString danhang1Snippet(const Danhang1Input& in) {
                    "background-color:#999\"><img src=\" ") +
                c->picture + QStringLiteral("\" /></div></a>");
         out +=
-            QStringLiteral("<div style=\"height:50px;font-size:18px; color:") +
-            in.tagColour + QStringLiteral(";float:left; width:10%; background-color:") + in.tagBackground +
+            QStringLiteral("<div style=\"height:50px;font-size:18px; color:") + in.tagColour +
+            QStringLiteral(";float:left; width:10%; background-color:") + in.tagBackground +
             QStringLiteral("; text-align:center; margin-right:5%; padding:10px; line-height:22px;\">") +
             c->tag +
             QStringLiteral("</div><div style=\"float:left; width:70%\"><div style=\" "

@@ -18,8 +18,8 @@ struct Danhang1Input {
     QString font = QStringLiteral("Microsoft YaHei"); // cbb1
     QString tagColour = QStringLiteral("#fff");       // edt10
     QString tagBackground = QStringLiteral("#F30");   // edt9
-    Danhang1Column left;  // edt1 to edt4, mmo1
-    Danhang1Column right; // edt5 to edt8, mmo2
+    Danhang1Column left;                              // edt1 to edt4, mmo1
+    Danhang1Column right;                             // edt5 to edt8, mmo2
 
     Danhang1Input();
 };

@@ -7,8 +7,9 @@ namespace generators {
 // The fields of the side-column flip picture as typed; the defaults are the
 // window's.
 struct Fanzhuan190Input {
-    QString picture = QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/side-flip-180x180.png"); // edt1
-    QString link;                                                                                        // edt2
+    QString picture =
+        QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/side-flip-180x180.png"); // edt1
+    QString link;                                                                          // edt2
 };
 
 // The picture in the shop skin's frame, turned by 90 degrees, as a link.

@@ -52,9 +52,8 @@ Fanzhuan950Input TFrm950fanzhuan::input() const {
 QString fanzhuan950Snippet(const Fanzhuan950Input& in) {
     const QString& h = in.height;
     return QStringLiteral("<div class=\"rkfcEd2\" style=\"overflow:hidden;height:") + h +
-           QStringLiteral("px;float:left;width:950px;\">") + QStringLiteral("<img  src=\"") +
-           in.front + QStringLiteral("\" style=\"float:none;margin:0px;\"  />") + kPopupHead +
-           QStringLiteral("\r\n") +
+           QStringLiteral("px;float:left;width:950px;\">") + QStringLiteral("<img  src=\"") + in.front +
+           QStringLiteral("\" style=\"float:none;margin:0px;\"  />") + kPopupHead + QStringLiteral("\r\n") +
            QStringLiteral("<div class=\"ks-contentbox\" style=\"width:950px;height:") + h +
            QStringLiteral("px;overflow:hidden;\">") +
            QStringLiteral("<a data-spm-anchor-id=\"a1z10.1.w5003-2708181516.2\" "

@@ -6,10 +6,11 @@ namespace generators {
 
 // The fields of the 950 px flip as typed; the defaults are the window's.
 struct Fanzhuan950Input {
-    QString height = QStringLiteral("400");                                                       // edt3
-    QString front = QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/flip-950x400-front.jpg"); // edt1
-    QString back = QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/flip-950x400-back.jpg");   // edt2
-    QString link = QStringLiteral("#");                                                           // edt4
+    QString height = QStringLiteral("400"); // edt3
+    QString front =
+        QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/flip-950x400-front.jpg");           // edt1
+    QString back = QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/flip-950x400-back.jpg"); // edt2
+    QString link = QStringLiteral("#");                                                               // edt4
 };
 
 // The front picture and the popup that covers it with the back picture as a link.

@@ -188,8 +188,8 @@ QString jianianhuaSnippet(const JianianhuaInput& in) {
     const QString& v = in.pictureHeight;
     const QString& u = in.cardHeight;
     const QString& accent = in.accent;
-    QString out = QStringLiteral("<div style=\"width:") + in.width + QStringLiteral("px; height:") + in.height +
-                  QStringLiteral("px; background:") + in.background +
+    QString out = QStringLiteral("<div style=\"width:") + in.width + QStringLiteral("px; height:") +
+                  in.height + QStringLiteral("px; background:") + in.background +
                   QStringLiteral("; padding:10px 0;font-family: Microsoft yahei; text-align:center\">");
     for (int k = 1; k <= 8; ++k) {
         out += QStringLiteral("<a href=\"") + in.links[k - 1] +

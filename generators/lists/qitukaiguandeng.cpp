@@ -93,14 +93,13 @@ QString qitukaiguandengSnippet(const QitukaiguandengInput& in) {
                   QStringLiteral("px; height:") + h + QStringLiteral("px;\">");
     // The pictures.
     out += QStringLiteral("<div style=\"width:") + h + QStringLiteral("px; height:") + s +
-           QStringLiteral("px; float:left;\"><img src=\"") + in.pictures[0] +
-           QStringLiteral("\" width=\"") + h + QStringLiteral("\" height=\"") + s +
-           QStringLiteral("\" /></div>");
+           QStringLiteral("px; float:left;\"><img src=\"") + in.pictures[0] + QStringLiteral("\" width=\"") +
+           h + QStringLiteral("\" height=\"") + s + QStringLiteral("\" /></div>");
     for (int k = 2; k <= 7; ++k)
         out += QStringLiteral("<div style=\"width:") + s + QStringLiteral("px; height:") + s +
                QStringLiteral("px; float:left;") + margin(k) + QStringLiteral("\"><img src=\"") +
-               in.pictures[k - 1] + QStringLiteral("\"  width=\"") + s +
-               QStringLiteral("\" height=\"") + s + QStringLiteral("\"/></div>");
+               in.pictures[k - 1] + QStringLiteral("\"  width=\"") + s + QStringLiteral("\" height=\"") + s +
+               QStringLiteral("\"/></div>");
     out += QStringLiteral("</div>");
     // The masks, moved up over the pictures.
     out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:") + h +
@@ -115,9 +114,10 @@ QString qitukaiguandengSnippet(const QitukaiguandengInput& in) {
     out += QStringLiteral("</div>");
     // Each popup shows its tile undimmed, as a link.
     for (int k = 1; k <= 7; ++k)
-        out += kHead.of(QStringLiteral("kavri_24_%1").arg(k)) + QStringLiteral("<div style=\"width:") + width(k) +
-               QStringLiteral("px; height:") + s + QStringLiteral("px;\">") + QStringLiteral("<a href=\"") +
-               in.links[k - 1] + QStringLiteral("\" target=\"_blank\"><img src=\"") + in.pictures[k - 1] +
+        out += kHead.of(QStringLiteral("kavri_24_%1").arg(k)) + QStringLiteral("<div style=\"width:") +
+               width(k) + QStringLiteral("px; height:") + s + QStringLiteral("px;\">") +
+               QStringLiteral("<a href=\"") + in.links[k - 1] +
+               QStringLiteral("\" target=\"_blank\"><img src=\"") + in.pictures[k - 1] +
                QStringLiteral("\" width=\"") + width(k) + QStringLiteral("\" height=\"") + s +
                QStringLiteral("\" /></a></div></div>");
     return out + QStringLiteral("</div>");

@@ -116,8 +116,7 @@ QString qituzhuanquSnippet(const QituzhuanquInput& in) {
             "<div style=\" font-family:Microsoft Yahei; font-size:14px; line-height:30px; padding:10px "
             "20px;\">") +
         in.text + QStringLiteral("</div>") + QStringLiteral("<a style=\"text-decoration:none\" href=\"") +
-        in.zoneLink +
-        QStringLiteral("\" target=\"_blank\">") +
+        in.zoneLink + QStringLiteral("\" target=\"_blank\">") +
         QStringLiteral("<div style=\" font-family:Microsoft Yahei; font-size:16px; "
                        "line-height:40px;background-color:#F30; "
                        "color:#FFF; width:150px; text-align:center; margin-left:22px; "

@@ -14,8 +14,8 @@ struct QituzhuanquInput {
     // Picture k (from 0): edt(2k+1), its link edt(2k+2).
     QStringList pictures, links;
     QString title = QStringLiteral("风格T恤婉转你的青春"); // edt15
-    QString text;                                 // mmo1
-    QString zoneLink = QStringLiteral("#");       // edt16
+    QString text;                                          // mmo1
+    QString zoneLink = QStringLiteral("#");                // edt16
 
     QituzhuanquInput();
 };

@@ -37,8 +37,8 @@ QString rowLabel(int row) {
 
 // The popup head for the class "kavri" + number + row.
 hover::PopupHead popupHead() {
-    return {hover::kPopupHead.open + QStringLiteral("kavri"), hover::kPopupHead.align + QStringLiteral("kavri"),
-            hover::kPopupHead.close};
+    return {hover::kPopupHead.open + QStringLiteral("kavri"),
+            hover::kPopupHead.align + QStringLiteral("kavri"), hover::kPopupHead.close};
 }
 
 // The picture of one side, sized like the cell.
@@ -151,7 +151,8 @@ RowFlipForm::RowFlipForm(const QString& className, RowFlipBack back, const QStri
 }
 
 QString RowFlipForm::backField(int row) const {
-    return (m_back == RowFlipBack::CustomHtml ? QStringLiteral("mmofan%1") : QStringLiteral("edtfan%1")).arg(row);
+    return (m_back == RowFlipBack::CustomHtml ? QStringLiteral("mmofan%1") : QStringLiteral("edtfan%1"))
+        .arg(row);
 }
 
 RowFlipInput RowFlipForm::input() const {
@@ -190,8 +191,8 @@ core::Built rowFlipSnippet(const RowFlipInput& in) {
         QString popups;
         for (int row = 1; row <= n; ++row) {
             const QString cls = in.classNumber + QString::number(row);
-            fronts += QStringLiteral("<div class=\"kavri") + cls + QStringLiteral("\" style=\"width:") + width +
-                      QStringLiteral("px;height:") + height +
+            fronts += QStringLiteral("<div class=\"kavri") + cls + QStringLiteral("\" style=\"width:") +
+                      width + QStringLiteral("px;height:") + height +
                       (row == 1 ? QStringLiteral("px;float:left;\" >")
                                 : QStringLiteral("px;float:left;margin-left:10px; \" >")) +
                       sized(in.fronts[row - 1], width, height) + QStringLiteral("</div>");
@@ -247,8 +248,9 @@ QString sample(RowFlipInput in) {
 
 // A custom back for the sample: a block of colour with a call to buy.
 QString sampleBack(const QString& colour, const QString& words) {
-    return QStringLiteral("<div style=\"height:300px;background:%1;color:#fff;font-size:30px;font-weight:bold;"
-                          "text-align:center;line-height:300px\">%2</div>")
+    return QStringLiteral(
+               "<div style=\"height:300px;background:%1;color:#fff;font-size:30px;font-weight:bold;"
+               "text-align:center;line-height:300px\">%2</div>")
         .arg(colour, words);
 }
 

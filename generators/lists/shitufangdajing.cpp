@@ -55,7 +55,8 @@ Tfrmshitufangdajing::Tfrmshitufangdajing()
     addButton(output, QStringLiteral("btn2"), QRect(620, 20, 74, 30), QStringLiteral("提取代码"));
 
     addReferencePanel(reference, output, QRect(60, 40, 600, 380), QStringLiteral("十图放大镜功能"));
-    addPopupHolders(QStringLiteral("lbl10"), QStringLiteral("lbl11"), QStringLiteral("lbl12"), hover::kPopupHead);
+    addPopupHolders(QStringLiteral("lbl10"), QStringLiteral("lbl11"), QStringLiteral("lbl12"),
+                    hover::kPopupHead);
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("lbl9Click"), [this] {
@@ -89,8 +90,8 @@ QString shitufangdajingSnippet(const ShitufangdajingInput& in) {
                (k % 5 == 0 ? QStringLiteral("px; float:left;background-color: #CCC\"><img src=\"")
                            : QStringLiteral(
                                  "px; float:left; margin-right:10px; background-color: #CCC\"><img src=\"")) +
-               in.pictures[k - 1] + QStringLiteral("\" width=\"") + s +
-               QStringLiteral("\" height=\"") + s + QStringLiteral("\"/></div>");
+               in.pictures[k - 1] + QStringLiteral("\" width=\"") + s + QStringLiteral("\" height=\"") + s +
+               QStringLiteral("\"/></div>");
     };
 
     QString out = QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:") + s +
@@ -104,11 +105,12 @@ QString shitufangdajingSnippet(const ShitufangdajingInput& in) {
         out += tile(k);
     out += QStringLiteral("</div>");
     for (int k = 1; k <= 10; ++k)
-        out += hover::kPopupHead.of(QStringLiteral("kavri_28_%1").arg(k)) + QStringLiteral("<div style=\"width:") +
-               z + QStringLiteral("px; height:") + z + QStringLiteral("px; background-color: #CCC\">") +
-               QStringLiteral("<a href=\"") + in.links[k - 1] + QStringLiteral("\" target=\"_blank\"><img src=\"") +
-               in.pictures[k - 1] + QStringLiteral("\"  width=\"") + z +
-               QStringLiteral("\" height=\"") + z + QStringLiteral("\"/></a></div></div>");
+        out += hover::kPopupHead.of(QStringLiteral("kavri_28_%1").arg(k)) +
+               QStringLiteral("<div style=\"width:") + z + QStringLiteral("px; height:") + z +
+               QStringLiteral("px; background-color: #CCC\">") + QStringLiteral("<a href=\"") +
+               in.links[k - 1] + QStringLiteral("\" target=\"_blank\"><img src=\"") + in.pictures[k - 1] +
+               QStringLiteral("\"  width=\"") + z + QStringLiteral("\" height=\"") + z +
+               QStringLiteral("\"/></a></div></div>");
     return out;
 }
 

@@ -117,10 +117,10 @@ QString situtongSnippet(const SitutongInput& in) {
         out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:300px; float:left;") +
                margin(k) + QStringLiteral("\">");
         out += QStringLiteral("<div style=\"width:") + w +
-               QStringLiteral("px; height:250px; background-color:#CCC\"><a href=\"") +
-               in.links[k - 1] + QStringLiteral("\" target=\"_blank\">") +
-               QStringLiteral("<img style=\"border:0px\" src=\"") + in.pictures[k - 1] +
-               QStringLiteral("\" width=\"") + w + QStringLiteral("\" height=\"250\" /></a></div>");
+               QStringLiteral("px; height:250px; background-color:#CCC\"><a href=\"") + in.links[k - 1] +
+               QStringLiteral("\" target=\"_blank\">") + QStringLiteral("<img style=\"border:0px\" src=\"") +
+               in.pictures[k - 1] + QStringLiteral("\" width=\"") + w +
+               QStringLiteral("\" height=\"250\" /></a></div>");
         out += QStringLiteral("<div style=\"width:") + w +
                QStringLiteral("px; height:50px; font-family:Microsoft Yahei; font-size:16px; "
                               "background-color:#EAEAEA\">");

@@ -13,7 +13,7 @@ namespace generators {
 // The fields of the four-product list as the window holds them; the defaults
 // are the window's (an ordinary shop's home page).
 struct SitutongInput {
-    QString width = QStringLiteral("470");     // lbl3, a product's width
+    QString width = QStringLiteral("470");      // lbl3, a product's width
     QString tagColour = QStringLiteral("#093"); // edt17
     // Product k (from 0): edt(4k+1), edt(4k+2), edt(4k+3), edt(4k+4).
     QStringList pictures, links, titles, introductions;

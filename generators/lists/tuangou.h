@@ -13,14 +13,14 @@ namespace generators {
 // The fields of the group-buy cards as the window holds them; the defaults
 // are the window's (an ordinary shop).
 struct TuangouInput {
-    QString cardWidth = QStringLiteral("208");       // lbl17
-    QString cardHeight = QStringLiteral("310");      // lbl14, the picture's height and 104
-    QString pictureWidth = QStringLiteral("205");    // lbl13
-    QString pictureHeight = QStringLiteral("206");   // edt20
-    QString colour = QStringLiteral("#F30");         // edt1, the picture's frame and the price bar
-    QString buttonColour = QStringLiteral("#FF0");   // edt2
+    QString cardWidth = QStringLiteral("208");         // lbl17
+    QString cardHeight = QStringLiteral("310");        // lbl14, the picture's height and 104
+    QString pictureWidth = QStringLiteral("205");      // lbl13
+    QString pictureHeight = QStringLiteral("206");     // edt20
+    QString colour = QStringLiteral("#F30");           // edt1, the picture's frame and the price bar
+    QString buttonColour = QStringLiteral("#FF0");     // edt2
     QString buttonTextColour = QStringLiteral("#c00"); // edt3
-    QString buttonCaption = QStringLiteral("参团");  // edt21
+    QString buttonCaption = QStringLiteral("参团");    // edt21
     // Card k (from 0); its fields are listed in the window.
     QStringList pictures, links, titles, prices;
 

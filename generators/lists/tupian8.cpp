@@ -107,8 +107,8 @@ QString tupian8Snippet(const Tupian8Input& in) {
                QStringLiteral("<div style=\"line-height:30px; height:30px; background-color: #EAEAEA; "
                               "padding-right:8px;\">") +
                QStringLiteral("<span style=\"float:right; font-size:14px\">") + in.prices[k - 1] +
-               QStringLiteral("</span><span style=\"padding:0px 10px; background-color:") +
-               in.tagColour + QStringLiteral("; float:left; color:#FFF\">") + in.words[k - 1] +
+               QStringLiteral("</span><span style=\"padding:0px 10px; background-color:") + in.tagColour +
+               QStringLiteral("; float:left; color:#FFF\">") + in.words[k - 1] +
                QStringLiteral("</span></div></div></a>");
     }
     return out;

@@ -23,8 +23,8 @@ const QString kCaptionBar =
 XijiewutuInput::XijiewutuInput()
     : picture(lists::samplePicture(QStringLiteral("detail-large.jpg")))
     , captions({QStringLiteral("时尚肩带设计"), QStringLiteral("精致衣角设计"), QStringLiteral("时尚衣橱")})
-    , body(core::joinLines({QStringLiteral("新疆长绒棉纤维细长，手感柔软顺滑，"),
-                            QStringLiteral("透气吸汗，久穿不起球。")})) {
+    , body(core::joinLines(
+          {QStringLiteral("新疆长绒棉纤维细长，手感柔软顺滑，"), QStringLiteral("透气吸汗，久穿不起球。")})) {
     for (int i = 1; i <= 3; ++i)
         smallPictures << lists::samplePicture(QStringLiteral("detail-small-%1.jpg").arg(i));
 }
@@ -59,8 +59,10 @@ Tfrmxijiewutu::Tfrmxijiewutu()
     for (int i = 1; i <= 3; ++i) {
         const int y = 20 + 30 * i;
         addCaption(pictures, QRect(10, y + 2, 76, 22), QStringLiteral("小图地址%1：").arg(i));
-        addEdit(pictures, QStringLiteral("edt%1").arg(i + 1), QRect(86, y, 440, 24), defaults.smallPictures[i - 1]);
-        addEdit(pictures, QStringLiteral("edt%1").arg(i + 7), QRect(534, y, 140, 24), defaults.captions[i - 1]);
+        addEdit(pictures, QStringLiteral("edt%1").arg(i + 1), QRect(86, y, 440, 24),
+                defaults.smallPictures[i - 1]);
+        addEdit(pictures, QStringLiteral("edt%1").arg(i + 7), QRect(534, y, 140, 24),
+                defaults.captions[i - 1]);
     }
 
     QGroupBox* texts =
@@ -104,8 +106,8 @@ QString xijiewutuSnippet(const XijiewutuInput& in) {
            QStringLiteral("\" alt=\" \"/></div>");
     out += QStringLiteral(
                "<div style=\"width:245px; height:245px; float:left; margin-left:10px; overflow:hidden\">") +
-           QStringLiteral("<img src=\"") + in.smallPictures[0] + QStringLiteral("\" alt=\" \"/>") + kCaptionBar +
-           in.captions[0] + QStringLiteral("</div></div>");
+           QStringLiteral("<img src=\"") + in.smallPictures[0] + QStringLiteral("\" alt=\" \"/>") +
+           kCaptionBar + in.captions[0] + QStringLiteral("</div></div>");
     out += QStringLiteral(
                "<div style=\"width:245px; height:245px; float:left; margin-left:10px;overflow:hidden\"><img "
                "src=\"") +
@@ -126,9 +128,8 @@ QString xijiewutuSnippet(const XijiewutuInput& in) {
            in.body + QStringLiteral("</div></div>");
     out += QStringLiteral("<div style=\"width:245px; height:245px; float:left; "
                           "margin-left:10px;margin-top:10px;overflow:hidden\">") +
-           QStringLiteral("<img src=\"") + in.smallPictures[2] + QStringLiteral("\" alt=\" 1_09\"/>") + kCaptionBar +
-           in.captions[2] +
-           QStringLiteral("</div></div></div></a>");
+           QStringLiteral("<img src=\"") + in.smallPictures[2] + QStringLiteral("\" alt=\" 1_09\"/>") +
+           kCaptionBar + in.captions[2] + QStringLiteral("</div></div></div></a>");
     return out;
 }
 

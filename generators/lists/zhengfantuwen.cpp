@@ -35,10 +35,11 @@ struct Row {
     QString indent;      // left margin of the buy button
 };
 const Row& row(int pictures) {
-    static const Row four{QStringLiteral("230"),
-                          QStringLiteral("240"),
-                          {QStringLiteral("0"), QStringLiteral("240"), QStringLiteral("480"), QStringLiteral("720")},
-                          QStringLiteral("79px")};
+    static const Row four{
+        QStringLiteral("230"),
+        QStringLiteral("240"),
+        {QStringLiteral("0"), QStringLiteral("240"), QStringLiteral("480"), QStringLiteral("720")},
+        QStringLiteral("79px")};
     static const Row three{QStringLiteral("310"),
                            QStringLiteral("323"),
                            {QStringLiteral("0"), QStringLiteral("320"), QStringLiteral("640")},
@@ -182,14 +183,14 @@ QString pictureBlock(const ZhengfanTuwenInput& in, int k) {
            QStringLiteral("; text-decoration:none\" href=\"") + in.links[k - 1] +
            QStringLiteral("\" target=\"_blank\"><div class=\"") + cls +
            QStringLiteral("\" data-title=\"鼠标滑动效果\" style=\"z-index:") + QString::number(k + 1) +
-           QStringLiteral(";top:0px;left:") + row(in.pictures).lefts[k - 1] + QStringLiteral("px;width:") + w +
-           QStringLiteral("px;height:") + h +
+           QStringLiteral(";top:0px;left:") + row(in.pictures).lefts[k - 1] + QStringLiteral("px;width:") +
+           w + QStringLiteral("px;height:") + h +
            QStringLiteral(
                "px;border:0;padding:0;background:none;\"><div class=\"footer-more\" style=\"width:") +
            w + QStringLiteral("px;height:") + h +
            QStringLiteral("px;float:none;padding:0;right:auto;top:0;left:0;\"><img src=\"") +
-           in.pictureAddresses[k - 1] + QStringLiteral("\" width=\"") + w + QStringLiteral("px\" height=\"") + h +
-           QStringLiteral("px\" alt=\"\"><span class=\"footer-more-panel\" style=\"width:") + w +
+           in.pictureAddresses[k - 1] + QStringLiteral("\" width=\"") + w + QStringLiteral("px\" height=\"") +
+           h + QStringLiteral("px\" alt=\"\"><span class=\"footer-more-panel\" style=\"width:") + w +
            QStringLiteral("px;height:") + h +
            QStringLiteral("px;border:0;padding:0;background:none;bottom:auto;right:auto;top:0;left:0;\">") +
            QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:") + h +
@@ -220,8 +221,8 @@ QString zhengfanTuwenSnippet(const ZhengfanTuwenInput& in) {
            QStringLiteral("px;height:") + h +
            QStringLiteral("px;border:0;padding:0;top:auto;left:auto;background:none;\">");
     out += QStringLiteral("<div class=\"") + cls + QStringLiteral("\" style=\"width:") + width +
-           QStringLiteral("px;height:") + h + QStringLiteral("px;border:0;padding:0;top:0;left:") +
-           in.shift + QStringLiteral("px;background:none;\">");
+           QStringLiteral("px;height:") + h + QStringLiteral("px;border:0;padding:0;top:0;left:") + in.shift +
+           QStringLiteral("px;background:none;\">");
     // The 1920 px background strip, centred on the block.
     out +=
         QStringLiteral("<div class=\"") + cls +

@@ -10,16 +10,16 @@ namespace generators {
 // defaults are the window's (no shop type chosen yet: an ordinary shop's
 // sizes).
 struct ZhengfanTuwenInput {
-    int pictures = 4;                      // 3 or 4: the window
-    QString width = QStringLiteral("950"); // lbl2, the block
-    QString pictureWidth;                  // lbl3
-    QString height = QStringLiteral("350");            // edt1, the pictures and the block
-    QString background = QStringLiteral("none");       // edt14, the 1920 px strip's colour
-    QString backgroundPicture = QStringLiteral("none"); // edt15, its picture
-    QString panelColour = QStringLiteral("#000");      // edt20
-    QString textColour = QStringLiteral("#fff");       // edt21
+    int pictures = 4;                                                    // 3 or 4: the window
+    QString width = QStringLiteral("950");                               // lbl2, the block
+    QString pictureWidth;                                                // lbl3
+    QString height = QStringLiteral("350");                              // edt1, the pictures and the block
+    QString background = QStringLiteral("none");                         // edt14, the 1920 px strip's colour
+    QString backgroundPicture = QStringLiteral("none");                  // edt15, its picture
+    QString panelColour = QStringLiteral("#000");                        // edt20
+    QString textColour = QStringLiteral("#fff");                         // edt21
     QString trigger = QStringLiteral("most-footer footer-more-trigger"); // lbl12, the skin's trigger class
-    QString shift = QStringLiteral("0");               // lbl13, the third container's left offset
+    QString shift = QStringLiteral("0"); // lbl13, the third container's left offset
     // Picture k (from 0): edt(3k+2), edt(3k+3), edt(3k+4), edt(16+k).
     QStringList pictureAddresses, texts, links, prices;
 

@@ -37,8 +37,8 @@ QString carouselHead() {
     return QStringLiteral("<div class=\"J_TWidget\"  data-widget-type=\"Carousel\"  \r\n"
                           "data-widget-config=\"{'effect': 'scrollx',\r\n") +
            kIndent + QStringLiteral("'navCls':'kavri_124nav',\r\n") + kIndent +
-           QStringLiteral("'contentCls':'kavri_124cont',\r\n") + kIndent + QStringLiteral("'autoplay':'true'\r\n") +
-           QString(35, QLatin1Char(' ')) + QStringLiteral("}\">");
+           QStringLiteral("'contentCls':'kavri_124cont',\r\n") + kIndent +
+           QStringLiteral("'autoplay':'true'\r\n") + QString(35, QLatin1Char(' ')) + QStringLiteral("}\">");
 }
 
 } // namespace
@@ -87,9 +87,11 @@ Tfrmzuobiaoqian::Tfrmzuobiaoqian()
         for (int i = 1; i <= 3; ++i) {
             const int y = 10 + 66 * (i - 1);
             addCaption(page, QRect(10, y + 2, 50, 22), QStringLiteral("图片%1：").arg(i));
-            addEdit(page, field(slot(g, i).picture), QRect(60, y, 410, 24), defaults.pictures[3 * (g - 1) + i - 1]);
+            addEdit(page, field(slot(g, i).picture), QRect(60, y, 410, 24),
+                    defaults.pictures[3 * (g - 1) + i - 1]);
             addCaption(page, QRect(10, y + 30, 50, 22), QStringLiteral("链接%1：").arg(i));
-            addEdit(page, field(slot(g, i).link), QRect(60, y + 28, 410, 24), defaults.links[3 * (g - 1) + i - 1]);
+            addEdit(page, field(slot(g, i).link), QRect(60, y + 28, 410, 24),
+                    defaults.links[3 * (g - 1) + i - 1]);
         }
     }
 
@@ -135,15 +137,16 @@ ZuobiaoqianInput Tfrmzuobiaoqian::input() const {
 
 QString zuobiaoqianSnippet(const ZuobiaoqianInput& in) {
     QString out = carouselHead();
-    out += QStringLiteral("<div style=\"width:") + in.width + QStringLiteral("px; height:400px; background-color:") +
-           in.blockColour + QStringLiteral("\">");
+    out += QStringLiteral("<div style=\"width:") + in.width +
+           QStringLiteral("px; height:400px; background-color:") + in.blockColour + QStringLiteral("\">");
     out +=
         QStringLiteral("<div style=\"float:left; width:") + in.columnWidth +
         QStringLiteral("px;height:400px; text-align:center; font-size:14px; color:#FFF;background-color:") +
-        in.columnColour + QStringLiteral("; \">") + QStringLiteral("<div style=\"height:100px; background-color:") +
-        in.titleColour + QStringLiteral(";line-height:100px; font-family: Microsoft yahei; font-size:20px\">") +
-        QStringLiteral("<strong>") + in.title + QStringLiteral("</strong>") +
-        QStringLiteral("</div>") + QStringLiteral("<div style=\"height:20px;\"></div>");
+        in.columnColour + QStringLiteral("; \">") +
+        QStringLiteral("<div style=\"height:100px; background-color:") + in.titleColour +
+        QStringLiteral(";line-height:100px; font-family: Microsoft yahei; font-size:20px\">") +
+        QStringLiteral("<strong>") + in.title + QStringLiteral("</strong>") + QStringLiteral("</div>") +
+        QStringLiteral("<div style=\"height:20px;\"></div>");
     out += QStringLiteral("<div class=\"kavri_124nav\">");
     for (int g = 1; g <= 4; ++g)
         out += QStringLiteral("<div style=\"line-height:50px;cursor:pointer;\">") + in.groups[g - 1] +

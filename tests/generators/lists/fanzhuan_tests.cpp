@@ -97,9 +97,7 @@ TEST(Fanzhuan950Snippet, FieldsAsTyped) {
 }
 
 TEST(Fanzhuan190Snippet, FieldsAsTyped) {
-    const struct {
-        QString p, l;
-    } cases[] = {{"P1", "L2"}, {"P1", ""}, {"", "a\"b c"}};
+    const struct { QString p, l; } cases[] = {{"P1", "L2"}, {"P1", ""}, {"", "a\"b c"}};
     for (const auto& c : cases)
         EXPECT_EQ(generators::fanzhuan190Snippet({.picture = c.p, .link = c.l}), flip190(c.p, c.l));
 }

@@ -184,9 +184,7 @@ TEST(BatuzhezhaoSnippet, SizesOfBothShops) {
         in.backs[k - 1] = "b" + n(k);
         in.links[k - 1] = "l" + n(k);
     }
-    const struct {
-        QString W, L;
-    } cases[] = {{"950", "266"}, {"990", "306"}, {"", ""}};
+    const struct { QString W, L; } cases[] = {{"950", "266"}, {"990", "306"}, {"", ""}};
     for (const auto& c : cases) {
         in.width = c.W;
         in.leftWidth = c.L;
@@ -302,9 +300,7 @@ TEST(QitukaiguandengSnippet, SizesOfBothShops) {
         in.pictures[k - 1] = "p" + n(k);
         in.links[k - 1] = "l" + n(k);
     }
-    const struct {
-        QString W, H, S;
-    } cases[] = {{"950", "470", "230"}, {"990", "490", "240"}};
+    const struct { QString W, H, S; } cases[] = {{"950", "470", "230"}, {"990", "490", "240"}};
     for (const auto& c : cases) {
         in.width = c.W;
         in.height = c.H;
@@ -313,9 +309,10 @@ TEST(QitukaiguandengSnippet, SizesOfBothShops) {
     }
     // The ordinary shop, as the window starts: the wide tile is 470 by 230 and the masks move up by 470.
     const QString snippet = generators::qitukaiguandengSnippet(generators::QitukaiguandengInput());
-    EXPECT_TRUE(snippet.contains("<div class=\"kavri_24_1\" style=\"width:470px; height:230px; float:left; "
-                                 "background-color:#000;filter:alpha(Opacity=30); opacity: 0.3;cursor:pointer; "
-                                 "\"></div>"));
+    EXPECT_TRUE(
+        snippet.contains("<div class=\"kavri_24_1\" style=\"width:470px; height:230px; float:left; "
+                         "background-color:#000;filter:alpha(Opacity=30); opacity: 0.3;cursor:pointer; "
+                         "\"></div>"));
     EXPECT_TRUE(snippet.contains("position:relative; left:auto; top:-470px\">"));
     EXPECT_TRUE(snippet.endsWith("\" width=\"230\" height=\"230\" /></a></div></div></div>"));
 }

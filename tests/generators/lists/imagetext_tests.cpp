@@ -51,7 +51,8 @@ QString twoColumns(const QString& font, const QString& tagColour, const QString&
 const Column kLeft{"PL", "LL", "TL", "HL", "a\r\nb"};
 const Column kRight{"PR", "LR", "TR", "HR", "c\nd"};
 
-generators::Danhang1Input twoInput(const QString& font, const QString& tagColour, const QString& tagBackground) {
+generators::Danhang1Input twoInput(const QString& font, const QString& tagColour,
+                                   const QString& tagBackground) {
     generators::Danhang1Input in;
     in.font = font;
     in.tagColour = tagColour;

@@ -181,9 +181,9 @@ TEST(RowFlipWidth, TruncatedWidthOfOnePicture) {
     const struct {
         int count;
         QString total, width;
-    } cases[] = {{0, "950", "310"}, {1, "950", "230"}, {0, "990", "323"}, {1, "990", "240"},
-                 {0, "952", "310"}, {1, "33", "0"},    {0, "10.9", "-3"}, {1, " 1030.5 ", "250"},
-                 {-1, "990", "?????"}};
+    } cases[] = {{0, "950", "310"}, {1, "950", "230"},      {0, "990", "323"},
+                 {1, "990", "240"}, {0, "952", "310"},      {1, "33", "0"},
+                 {0, "10.9", "-3"}, {1, " 1030.5 ", "250"}, {-1, "990", "?????"}};
     for (const auto& c : cases) {
         generators::RowFlipInput in;
         in.count = c.count;
@@ -325,7 +325,8 @@ TEST(RowFlipSnippet, BothBacksCountsAndClassNumbers) {
 TEST_P(RowFlipTest, Snippets) {
     typeRows();
     const bool custom = GetParam().custom;
-    generators::RowFlipInput in(custom ? generators::RowFlipBack::CustomHtml : generators::RowFlipBack::Picture);
+    generators::RowFlipInput in(custom ? generators::RowFlipBack::CustomHtml
+                                       : generators::RowFlipBack::Picture);
     for (int i = 1; i <= 4; ++i) {
         in.fronts[i - 1] = "f" + n(i);
         in.backs[i - 1] = custom ? "<p>html" + n(i) + "</p>" : "b" + n(i);
