@@ -29,11 +29,25 @@ QString tileClass(int k) {
 const QString kColumn =
     QStringLiteral("<div style=\"width:165px; height:335px; float:left; margin-left:6px;\">");
 
+const hover::PopupHead kHead{
+    QStringLiteral(
+        "<div class=\"J_TWidget hidden\" data-widget-type=\"Popup\" data-widget-config=\"{'trigger':'."),
+    QStringLiteral("', 'align':{'node':'."), QStringLiteral("','offset':[0,0], 'points':['cc','cc'] } }\">")};
+
 } // namespace
+
+BatuzhezhaoInput::BatuzhezhaoInput() {
+    for (int k = 1; k <= 8; ++k) {
+        fronts << QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/mask-front-%1.jpg").arg(k);
+        backs << QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/mask-back-%1.jpg").arg(k);
+        links << QStringLiteral("#");
+    }
+}
 
 Tfrmbatuzhezhao::Tfrmbatuzhezhao()
     : hover::HoverForm(QStringLiteral("Tfrmbatuzhezhao"), QStringLiteral("八图遮罩翻转")) {
     setClientSize(800, 500);
+    const BatuzhezhaoInput defaults;
     const QString captions[] = {QStringLiteral("左边图"), QStringLiteral("位置2"), QStringLiteral("位置3"),
                                 QStringLiteral("位置4"),  QStringLiteral("位置5"), QStringLiteral("位置6"),
                                 QStringLiteral("位置7"),  QStringLiteral("右边图")};
@@ -44,52 +58,57 @@ Tfrmbatuzhezhao::Tfrmbatuzhezhao()
                                     QRect(8 + 396 * column, 8 + 100 * row, 388, 94), captions[k - 1]);
         const TileFields fields = tileFields(k);
         addCaption(group, QRect(10, 18, 60, 22), QStringLiteral("正面图："));
-        addEdit(group, fields.front, QRect(70, 16, 308, 22),
-                QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/mask-front-%1.jpg").arg(k));
+        addEdit(group, fields.front, QRect(70, 16, 308, 22), defaults.fronts[k - 1]);
         addCaption(group, QRect(10, 42, 60, 22), QStringLiteral("反面图："));
-        addEdit(group, fields.back, QRect(70, 40, 308, 22),
-                QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/mask-back-%1.jpg").arg(k));
+        addEdit(group, fields.back, QRect(70, 40, 308, 22), defaults.backs[k - 1]);
         addCaption(group, QRect(10, 66, 60, 22), QStringLiteral("链接："));
-        addEdit(group, fields.link, QRect(70, 64, 308, 22), QStringLiteral("#"));
+        addEdit(group, fields.link, QRect(70, 64, 308, 22), defaults.links[k - 1]);
     }
 
     QGroupBox* settings =
         addGroup(this, QStringLiteral("grp9"), QRect(8, 410, 784, 84), QStringLiteral("整体输出参数"));
     addShopCombo(settings, QRect(10, 20, 80, 24));
-    addShopSizes(settings, QPoint(98, 22), 4,
-                 {{QStringLiteral("lbl10"), QStringLiteral("950"), QStringLiteral("990"),
-                   QStringLiteral("版块宽度：")},
-                  {QStringLiteral("lbl11"), QStringLiteral("335"), QStringLiteral("335"),
-                   QStringLiteral("版块高度：")},
-                  {QStringLiteral("lbl12"), QStringLiteral("266"), QStringLiteral("306"),
-                   QStringLiteral("左图宽度：")},
-                  {QStringLiteral("lbl13"), QStringLiteral("165"), QStringLiteral("165"),
-                   QStringLiteral("右图宽度：")}});
+    addShopSizes(
+        settings, QPoint(98, 22), 4,
+        {{QStringLiteral("lbl10"), defaults.width, QStringLiteral("990"), QStringLiteral("版块宽度：")},
+         {QStringLiteral("lbl11"), QStringLiteral("335"), QStringLiteral("335"),
+          QStringLiteral("版块高度：")},
+         {QStringLiteral("lbl12"), defaults.leftWidth, QStringLiteral("306"), QStringLiteral("左图宽度：")},
+         {QStringLiteral("lbl13"), QStringLiteral("165"), QStringLiteral("165"),
+          QStringLiteral("右图宽度：")}});
     addCaption(settings, QRect(98, 50, 150, 22), QStringLiteral("小图尺寸：165*165px"));
     QWidget* reference =
         addButton(settings, QStringLiteral("btn1"), QRect(632, 18, 60, 28), QStringLiteral("参照"));
     addButton(settings, QStringLiteral("btn2"), QRect(698, 18, 78, 28), QStringLiteral("提取代码"));
 
     addReferencePanel(reference, settings, QRect(100, 40, 600, 360), QStringLiteral("八图遮罩翻转"));
-    addHolder(
-        QStringLiteral("lbl14"),
-        QStringLiteral(
-            "<div class=\"J_TWidget hidden\" data-widget-type=\"Popup\" data-widget-config=\"{'trigger':'."));
-    addHolder(QStringLiteral("lbl15"), QStringLiteral("', 'align':{'node':'."));
-    addHolder(QStringLiteral("lbl16"), QStringLiteral("','offset':[0,0], 'points':['cc','cc'] } }\">"));
+    addPopupHolders(QStringLiteral("lbl14"), QStringLiteral("lbl15"), QStringLiteral("lbl16"), kHead);
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     // The reference panel starts hidden.
     on(QStringLiteral("FormCreate"), [this] { control(QStringLiteral("pnl1"))->hide(); });
     on(QStringLiteral("btn2Click"),
-       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo1"), batuzhezhaoSnippet(input()), core::kCopiedForShop); });
     fire(QStringLiteral("FormCreate"));
 }
 
-QString Tfrmbatuzhezhao::snippet() const {
-    const QString w = text(QStringLiteral("lbl10"));
-    const QString l = text(QStringLiteral("lbl12"));
-    auto front = [this](int k) { return text(tileFields(k).front); };
+BatuzhezhaoInput Tfrmbatuzhezhao::input() const {
+    BatuzhezhaoInput in;
+    in.width = text(QStringLiteral("lbl10"));
+    in.leftWidth = text(QStringLiteral("lbl12"));
+    for (int k = 1; k <= 8; ++k) {
+        const TileFields fields = tileFields(k);
+        in.fronts[k - 1] = text(fields.front);
+        in.backs[k - 1] = text(fields.back);
+        in.links[k - 1] = text(fields.link);
+    }
+    return in;
+}
+
+QString batuzhezhaoSnippet(const BatuzhezhaoInput& in) {
+    const QString& w = in.width;
+    const QString& l = in.leftWidth;
+    auto front = [&](int k) { return in.fronts[k - 1]; };
     // Square k of the three middle columns: the upper one of a column keeps a
     // 6 px gap below; the squares from 5 on have a blank before the picture.
     auto square = [&](int k) {
@@ -122,20 +141,20 @@ QString Tfrmbatuzhezhao::snippet() const {
         const QString size = k == 1 ? QStringLiteral("\" width=\"") + l + QStringLiteral("\" height=\"335\"")
                              : k == 8 ? QStringLiteral("\" width=\"165\" height=\"335\"")
                                       : QStringLiteral("\" width=\"165\" height=\"165\"");
-        out += hover::popupHead(this, QStringLiteral("lbl14"), QStringLiteral("lbl15"),
-                                QStringLiteral("lbl16"), tileClass(k)) +
-               QStringLiteral("<a href=\"") + text(tileFields(k).link) +
-               QStringLiteral("\" target=\"_blank\">") + QStringLiteral("<img src=\"") +
-               text(tileFields(k).back) + size + QStringLiteral(" alt=\"\"></a></div>");
+        out += kHead.of(tileClass(k)) + QStringLiteral("<a href=\"") + in.links[k - 1] +
+               QStringLiteral("\" target=\"_blank\">") + QStringLiteral("<img src=\"") + in.backs[k - 1] +
+               size + QStringLiteral(" alt=\"\"></a></div>");
     }
     return out;
 }
 
-QINGWU_WINDOW(Tfrmbatuzhezhao,
-              {.order = 530,
-               .tile =
-                   core::Tile{
-                       .page = u"ts8", .row = 5, .column = 1, .image = u"img125", .caption = u"八图遮罩翻转"},
-               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+QINGWU_WINDOW(Tfrmbatuzhezhao, {.order = 530,
+                                .tile = core::Tile{.page = u"ts8",
+                                                   .row = 5,
+                                                   .column = 1,
+                                                   .image = u"img125",
+                                                   .caption = u"八图遮罩翻转"},
+                                .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+                                .sample = [] { return batuzhezhaoSnippet(BatuzhezhaoInput()); }})
 
 } // namespace generators

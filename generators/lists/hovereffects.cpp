@@ -9,15 +9,11 @@
 
 namespace generators::hover {
 
-const QString kPopupOpen = QStringLiteral(
-    "<div class=\"J_TWidget hidden\" data-widget-type=\"Popup\" \r\ndata-widget-config=\"{ 'trigger':'.");
-const QString kPopupAlign = QStringLiteral("',\r\n 'align':{ 'node':'.");
-const QString kPopupClose = QStringLiteral("',\r\n 'offset':[0,0], \r\n'points':['cc','cc'] }\r\n }\">");
-
-QString popupHead(const core::Form* form, const QString& open, const QString& align, const QString& close,
-                  const QString& cls) {
-    return form->text(open) + cls + form->text(align) + cls + form->text(close);
-}
+const PopupHead kPopupHead{
+    QStringLiteral(
+        "<div class=\"J_TWidget hidden\" data-widget-type=\"Popup\" \r\ndata-widget-config=\"{ 'trigger':'."),
+    QStringLiteral("',\r\n 'align':{ 'node':'."),
+    QStringLiteral("',\r\n 'offset':[0,0], \r\n'points':['cc','cc'] }\r\n }\">")};
 
 bool marketShop(const QString& comboText) {
     return comboText == QStringLiteral("集市店");
@@ -98,6 +94,13 @@ void HoverForm::followShopType(const QList<ShopSize>& sizes) {
         for (const ShopSize& size : m_shopSizes)
             setText(size.label, market ? size.market : size.other);
     });
+}
+
+void HoverForm::addPopupHolders(const QString& open, const QString& align, const QString& close,
+                                const PopupHead& head) {
+    addHolder(open, head.open);
+    addHolder(align, head.align);
+    addHolder(close, head.close);
 }
 
 void HoverForm::addReferencePanel(QWidget* button, QWidget* group, const QRect& geometry,

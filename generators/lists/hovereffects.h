@@ -11,16 +11,16 @@ class QWidget;
 
 namespace generators::hover {
 
-// The popup head with line breaks, in three parts: a head for class c is
-// open + c + align + c + close. The popup is triggered by the element of class
-// c and centred on it.
-extern const QString kPopupOpen;
-extern const QString kPopupAlign;
-extern const QString kPopupClose;
+// A popup head in three parts, as a window holds it in three hidden labels.
+struct PopupHead {
+    QString open, align, close;
+    // The head for the element of class `cls`: open + cls + align + cls + close.
+    QString of(const QString& cls) const { return open + cls + align + cls + close; }
+};
 
-// The head for class `cls` from the three holder controls of a window.
-QString popupHead(const core::Form* form, const QString& open, const QString& align, const QString& close,
-                  const QString& cls);
+// The popup head with line breaks: the popup is triggered by the element of
+// class c and centred on it.
+extern const PopupHead kPopupHead;
 
 // The shop type of a combo text: "集市店" is the ordinary shop, any other
 // text counts as a Tmall shop.
@@ -60,6 +60,9 @@ protected:
     // The same for sizes the window only keeps: hidden labels, never shown.
     // Both kinds may be added to one window; "cbb1Change" writes them all.
     void addHiddenShopSizes(const QList<ShopSize>& sizes);
+    // The three hidden labels that hold a popup head.
+    void addPopupHolders(const QString& open, const QString& align, const QString& close,
+                         const PopupHead& head);
     // The hidden panel "pnl1" with a reference picture of the layout: shown
     // while the pointer moves over `button`, hidden again over `group`.
     void addReferencePanel(QWidget* button, QWidget* group, const QRect& geometry, const QString& caption);

@@ -40,9 +40,20 @@ struct Edition {
 
 } // namespace
 
+JianianhuaInput::JianianhuaInput() {
+    for (int k = 1; k <= 8; ++k) {
+        pictures << lists::samplePicture(QStringLiteral("carnival-%1.jpg").arg(k));
+        links << QStringLiteral("#");
+        titles << QStringLiteral("淘宝嘉年华页面仿照设计");
+        tags << QStringLiteral("嘉年华");
+        prices << QStringLiteral("49.00");
+    }
+}
+
 TFrmjianianhua::TFrmjianianhua()
     : core::Form(QStringLiteral("TFrmjianianhua"), QStringLiteral("仿淘宝嘉年华，图片列表排列")) {
     setClientSize(800, 560);
+    const JianianhuaInput defaults;
     auto* pages = new QTabWidget(this);
     pages->setGeometry(0, 0, 800, 560);
     auto* settings = new QWidget;
@@ -56,11 +67,11 @@ TFrmjianianhua::TFrmjianianhua()
     const struct {
         const char* name;
         QString caption, value;
-    } sizes[] = {{"lbl3", QStringLiteral("图片宽度："), QStringLiteral("205")},
-                 {"lbl4", QStringLiteral("图片高度："), QStringLiteral("205")},
-                 {"lbl8", QStringLiteral("模块宽度："), QStringLiteral("950")},
-                 {"lbl10", QStringLiteral("模块高度："), QStringLiteral("700")},
-                 {"lbl12", QStringLiteral("单元占位高度："), QStringLiteral("320")}};
+    } sizes[] = {{"lbl3", QStringLiteral("图片宽度："), defaults.pictureWidth},
+                 {"lbl4", QStringLiteral("图片高度："), defaults.pictureHeight},
+                 {"lbl8", QStringLiteral("模块宽度："), defaults.width},
+                 {"lbl10", QStringLiteral("模块高度："), defaults.height},
+                 {"lbl12", QStringLiteral("单元占位高度："), defaults.cardHeight}};
     for (int i = 0; i < 5; ++i) {
         addCaption(settings, QRect(230 + 100 * i, 10, i == 4 ? 86 : 64, 22), sizes[i].caption);
         addLabel(settings, QString::fromLatin1(sizes[i].name),
@@ -70,26 +81,25 @@ TFrmjianianhua::TFrmjianianhua()
 
     addCaption(settings, QRect(10, 40, 56, 22), QStringLiteral("背景色："));
     addEdit(settings, QStringLiteral("edt1"), QRect(66, 38, 24, 24))->setReadOnly(true);
-    addEdit(settings, QStringLiteral("edt44"), QRect(94, 38, 70, 24), QStringLiteral("#fc0"));
+    addEdit(settings, QStringLiteral("edt44"), QRect(94, 38, 70, 24), defaults.background);
     addCaption(settings, QRect(176, 40, 56, 22), QStringLiteral("文字色："));
     addEdit(settings, QStringLiteral("edt43"), QRect(232, 38, 24, 24))->setReadOnly(true);
-    addEdit(settings, QStringLiteral("edt45"), QRect(260, 38, 70, 24), QStringLiteral("#f33"));
+    addEdit(settings, QStringLiteral("edt45"), QRect(260, 38, 70, 24), defaults.accent);
     addEdit(settings, QStringLiteral("edt42"), QRect(344, 38, 80, 24), QStringLiteral("嘉年华"));
     addButton(settings, QStringLiteral("btn1"), QRect(428, 36, 70, 28), QStringLiteral("一键标签"));
 
     for (int k = 1; k <= 8; ++k) {
         const int y = 72 + 52 * (k - 1);
         addCaption(settings, QRect(10, y + 2, 76, 22), QStringLiteral("图片地址%1：").arg(k));
-        addEdit(settings, picture(k), QRect(86, y, 380, 24),
-                lists::samplePicture(QStringLiteral("carnival-%1.jpg").arg(k)));
+        addEdit(settings, picture(k), QRect(86, y, 380, 24), defaults.pictures[k - 1]);
         addCaption(settings, QRect(476, y + 2, 50, 22), QStringLiteral("链接%1：").arg(k));
-        addEdit(settings, link(k), QRect(526, y, 264, 24), QStringLiteral("#"));
+        addEdit(settings, link(k), QRect(526, y, 264, 24), defaults.links[k - 1]);
         addCaption(settings, QRect(10, y + 26, 50, 22), QStringLiteral("标题%1：").arg(k));
-        addEdit(settings, title(k), QRect(60, y + 24, 250, 24), QStringLiteral("淘宝嘉年华页面仿照设计"));
+        addEdit(settings, title(k), QRect(60, y + 24, 250, 24), defaults.titles[k - 1]);
         addCaption(settings, QRect(320, y + 26, 50, 22), QStringLiteral("标签%1：").arg(k));
-        addEdit(settings, tag(k), QRect(370, y + 24, 120, 24), QStringLiteral("嘉年华"));
+        addEdit(settings, tag(k), QRect(370, y + 24, 120, 24), defaults.tags[k - 1]);
         addCaption(settings, QRect(500, y + 26, 50, 22), QStringLiteral("价格%1：").arg(k));
-        addEdit(settings, price(k), QRect(550, y + 24, 100, 24), QStringLiteral("49.00"));
+        addEdit(settings, price(k), QRect(550, y + 24, 100, 24), defaults.prices[k - 1]);
     }
     addButton(settings, QStringLiteral("btn2"), QRect(480, 496, 90, 32), QStringLiteral("清空"));
     addButton(settings, QStringLiteral("btn3"), QRect(580, 496, 110, 32), QStringLiteral("生成/复制代码"));
@@ -102,7 +112,7 @@ TFrmjianianhua::TFrmjianianhua()
     resetColours();
 
     const Edition editions[] = {
-        {"rb1", QStringLiteral("205"), QStringLiteral("950"), QStringLiteral("700"), QStringLiteral("320")},
+        {"rb1", defaults.pictureWidth, defaults.width, defaults.height, defaults.cardHeight},
         {"rb2", QStringLiteral("215"), QStringLiteral("990"), QStringLiteral("740"), QStringLiteral("330")}};
     for (const Edition& e : editions)
         on(QString::fromLatin1(e.radio) + QStringLiteral("Click"), [this, e] {
@@ -135,7 +145,7 @@ TFrmjianianhua::TFrmjianianhua()
         resetColours();
     });
     on(QStringLiteral("btn3Click"), [this] {
-        setText(QStringLiteral("mmo1"), snippet());
+        setText(QStringLiteral("mmo1"), jianianhuaSnippet(input()));
         lists::writePreviewPage(this, QStringLiteral("mmo1"));
         copyOut(QStringLiteral("mmo1"), core::kCopiedForShop);
     });
@@ -147,43 +157,62 @@ TFrmjianianhua::TFrmjianianhua()
 }
 
 void TFrmjianianhua::resetColours() {
-    setText(QStringLiteral("edt45"), QStringLiteral("#f33"));
-    setText(QStringLiteral("edt44"), QStringLiteral("#fc0"));
+    const JianianhuaInput defaults;
+    setText(QStringLiteral("edt45"), defaults.accent);
+    setText(QStringLiteral("edt44"), defaults.background);
     core::paintField(control<QLineEdit>(QStringLiteral("edt1")), QColor(255, 204, 0), true);
     core::paintField(control<QLineEdit>(QStringLiteral("edt43")), QColor(255, 50, 0), true);
 }
 
-QString TFrmjianianhua::snippet() const {
-    const QString w = text(QStringLiteral("lbl3"));
-    const QString v = text(QStringLiteral("lbl4"));
-    const QString u = text(QStringLiteral("lbl12"));
-    const QString accent = text(QStringLiteral("edt45"));
-    QString out = QStringLiteral("<div style=\"width:") + text(QStringLiteral("lbl8")) +
-                  QStringLiteral("px; height:") + text(QStringLiteral("lbl10")) +
-                  QStringLiteral("px; background:") + text(QStringLiteral("edt44")) +
+JianianhuaInput TFrmjianianhua::input() const {
+    JianianhuaInput in;
+    in.pictureWidth = text(QStringLiteral("lbl3"));
+    in.pictureHeight = text(QStringLiteral("lbl4"));
+    in.width = text(QStringLiteral("lbl8"));
+    in.height = text(QStringLiteral("lbl10"));
+    in.cardHeight = text(QStringLiteral("lbl12"));
+    in.background = text(QStringLiteral("edt44"));
+    in.accent = text(QStringLiteral("edt45"));
+    for (int k = 1; k <= 8; ++k) {
+        in.pictures[k - 1] = text(picture(k));
+        in.links[k - 1] = text(link(k));
+        in.titles[k - 1] = text(title(k));
+        in.tags[k - 1] = text(tag(k));
+        in.prices[k - 1] = text(price(k));
+    }
+    return in;
+}
+
+QString jianianhuaSnippet(const JianianhuaInput& in) {
+    const QString& w = in.pictureWidth;
+    const QString& v = in.pictureHeight;
+    const QString& u = in.cardHeight;
+    const QString& accent = in.accent;
+    QString out = QStringLiteral("<div style=\"width:") + in.width + QStringLiteral("px; height:") +
+                  in.height + QStringLiteral("px; background:") + in.background +
                   QStringLiteral("; padding:10px 0;font-family: Microsoft yahei; text-align:center\">");
     for (int k = 1; k <= 8; ++k) {
-        out += QStringLiteral("<a href=\"") + text(link(k)) +
+        out += QStringLiteral("<a href=\"") + in.links[k - 1] +
                QStringLiteral("\" target=\"_blank\" style=\"text-decoration:none\" >");
         out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:") + u +
                QStringLiteral("px; float:left; background:#fff; margin-left:10px; padding:10px;") +
                (k >= 5 ? QStringLiteral("margin-top:10px; ") : QString()) + QStringLiteral("\">");
         out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:") + v +
                QStringLiteral("px; overflow:hidden\">");
-        out += QStringLiteral("<img style=\"border:none;\" src=\"") + text(picture(k)) +
+        out += QStringLiteral("<img style=\"border:none;\" src=\"") + in.pictures[k - 1] +
                QStringLiteral("\" width=\"") + w + QStringLiteral("\" height=\"") + v +
                QStringLiteral(" \" alt=\"岚舟设计工作室\">");
         out += QStringLiteral("</div>");
         out += QStringLiteral("<div style=\"width:") + w +
                QStringLiteral("px;overflow:hidden; font-size:14px; margin-top:15px; color:#666\">") +
-               text(title(k)) + QStringLiteral("</div>");
+               in.titles[k - 1] + QStringLiteral("</div>");
         out += QStringLiteral("<div style=\"width:") + w +
                QStringLiteral(
                    "px;height:50px; line-height:40px;  overflow:hidden; font-size:14px;font-weight:100; "
                    "color:") +
-               accent + QStringLiteral("\">") + text(tag(k)) +
+               accent + QStringLiteral("\">") + in.tags[k - 1] +
                QStringLiteral("<span style=\"font-size:12px\">￥</span><span style=\"font-size:18px\">") +
-               text(price(k)) + QStringLiteral("</span></div>");
+               in.prices[k - 1] + QStringLiteral("</span></div>");
         out += QStringLiteral("<div style=\"width:") + w +
                QStringLiteral(
                    "px; height:35px; overflow:hidden; font-size:16px; line-height:35px; font-weight:700; "
@@ -198,6 +227,7 @@ QINGWU_WINDOW(
     TFrmjianianhua,
     {.order = 620,
      .tile = core::Tile{.page = u"ts6", .row = 4, .column = 3, .image = u"img54", .caption = u"仿嘉年华列表"},
-     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"lbl8"}})
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"lbl8"},
+     .sample = [] { return jianianhuaSnippet(JianianhuaInput()); }})
 
 } // namespace generators

@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/preview.h"
 #include "core/registry.h"
+#include "core/text.h"
 #include "generators/lists/productlists.h"
 
 #include <QGroupBox>
@@ -27,9 +28,20 @@ QString margin(int k) {
 
 } // namespace
 
+QituzhuanquInput::QituzhuanquInput()
+    : text(core::joinLines({QStringLiteral("纯棉T恤柔软透气，简约的版型搭配清新的色彩，"),
+                            QStringLiteral("无论上班还是出游都能轻松穿出青春活力，"),
+                            QStringLiteral("多款新品限时特惠中。")})) {
+    for (int k = 1; k <= 7; ++k) {
+        pictures << lists::samplePicture(QStringLiteral("seven-zone-%1.jpg").arg(k));
+        links << QStringLiteral("#");
+    }
+}
+
 Tfrmqituzhuanqu::Tfrmqituzhuanqu()
     : hover::HoverForm(QStringLiteral("Tfrmqituzhuanqu"), QStringLiteral("七图专区版")) {
     setClientSize(720, 520);
+    const QituzhuanquInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 720, 90), QStringLiteral("七图专区"));
 
     QGroupBox* pictures =
@@ -37,31 +49,27 @@ Tfrmqituzhuanqu::Tfrmqituzhuanqu()
     for (int k = 1; k <= 7; ++k) {
         const int y = 20 + 32 * (k - 1);
         addCaption(pictures, QRect(10, y + 2, 80, 22), QStringLiteral("图片%1地址：").arg(k));
-        addEdit(pictures, hover::tilePictureField(k), QRect(90, y, 380, 24),
-                lists::samplePicture(QStringLiteral("seven-zone-%1.jpg").arg(k)));
+        addEdit(pictures, hover::tilePictureField(k), QRect(90, y, 380, 24), defaults.pictures[k - 1]);
         addCaption(pictures, QRect(480, y + 2, 66, 22), QStringLiteral("链接地址："));
-        addEdit(pictures, hover::tileLinkField(k), QRect(546, y, 148, 24), QStringLiteral("#"));
+        addEdit(pictures, hover::tileLinkField(k), QRect(546, y, 148, 24), defaults.links[k - 1]);
     }
 
     QGroupBox* zone =
         addGroup(this, QStringLiteral("grp3"), QRect(8, 352, 704, 100), QStringLiteral("专区参数"));
     addCaption(zone, QRect(10, 22, 80, 22), QStringLiteral("大标题信息："));
-    addEdit(zone, QStringLiteral("edt15"), QRect(90, 20, 250, 24), QStringLiteral("风格T恤婉转你的青春"));
+    addEdit(zone, QStringLiteral("edt15"), QRect(90, 20, 250, 24), defaults.title);
     addCaption(zone, QRect(350, 22, 66, 22), QStringLiteral("链接地址："));
-    addEdit(zone, QStringLiteral("edt16"), QRect(416, 20, 278, 24), QStringLiteral("#"));
+    addEdit(zone, QStringLiteral("edt16"), QRect(416, 20, 278, 24), defaults.zoneLink);
     addCaption(zone, QRect(10, 50, 80, 22), QStringLiteral("副标题信息："));
-    addMemo(zone, QStringLiteral("mmo1"), QRect(90, 48, 604, 46),
-            {QStringLiteral("纯棉T恤柔软透气，简约的版型搭配清新的色彩，"),
-             QStringLiteral("无论上班还是出游都能轻松穿出青春活力，"),
-             QStringLiteral("多款新品限时特惠中。")});
+    addMemo(zone, QStringLiteral("mmo1"), QRect(90, 48, 604, 46), core::textLines(defaults.text));
 
     QGroupBox* output =
         addGroup(this, QStringLiteral("grp1"), QRect(8, 458, 704, 56), QStringLiteral("输出"));
     addShopCombo(output, QRect(10, 22, 80, 24));
     addShopSizes(output, QPoint(100, 24), 1,
-                 {{QStringLiteral("lbl2"), QStringLiteral("310"), QStringLiteral("323"),
+                 {{QStringLiteral("lbl2"), defaults.pictureWidth, QStringLiteral("323"),
                    QStringLiteral("图片宽度：")}});
-    addHiddenShopSizes({{QStringLiteral("lbl5"), QStringLiteral("950"), QStringLiteral("990"), QString()}});
+    addHiddenShopSizes({{QStringLiteral("lbl5"), defaults.width, QStringLiteral("990"), QString()}});
     addCaption(output, QRect(220, 24, 110, 22), QStringLiteral("图片高度：400px"));
     QWidget* reference =
         addButton(output, QStringLiteral("btn2"), QRect(470, 16, 100, 34), QStringLiteral("参照图"));
@@ -70,17 +78,30 @@ Tfrmqituzhuanqu::Tfrmqituzhuanqu()
     addOutputMemo(QStringLiteral("mmo2"), {QStringLiteral("mmo2")});
 
     on(QStringLiteral("btn1Click"),
-       [this] { deliver(QStringLiteral("mmo2"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo2"), qituzhuanquSnippet(input()), core::kCopiedForShop); });
 }
 
-QString Tfrmqituzhuanqu::snippet() const {
-    const QString w = text(QStringLiteral("lbl2"));
+QituzhuanquInput Tfrmqituzhuanqu::input() const {
+    QituzhuanquInput in;
+    in.width = text(QStringLiteral("lbl5"));
+    in.pictureWidth = text(QStringLiteral("lbl2"));
+    for (int k = 1; k <= 7; ++k) {
+        in.pictures[k - 1] = text(hover::tilePictureField(k));
+        in.links[k - 1] = text(hover::tileLinkField(k));
+    }
+    in.title = text(QStringLiteral("edt15"));
+    in.text = text(QStringLiteral("mmo1"));
+    in.zoneLink = text(QStringLiteral("edt16"));
+    return in;
+}
+
+QString qituzhuanquSnippet(const QituzhuanquInput& in) {
+    const QString& w = in.pictureWidth;
     auto picture = [&](int k) {
         return QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:400px; float:left") +
-               margin(k) + QStringLiteral("\">") + QStringLiteral("<a href=\"") +
-               text(hover::tileLinkField(k)) +
-               QStringLiteral("\" target=\"_blank\"><img style=\"border:0px\"  src=\"") +
-               text(hover::tilePictureField(k)) + QStringLiteral("\" alt=\" \"") +
+               margin(k) + QStringLiteral("\">") + QStringLiteral("<a href=\"") + in.links[k - 1] +
+               QStringLiteral("\" target=\"_blank\"><img style=\"border:0px\"  src=\"") + in.pictures[k - 1] +
+               QStringLiteral("\" alt=\" \"") +
                (k == 2 ? QString() : QStringLiteral(" width=\"") + w + QStringLiteral("\"")) +
                QStringLiteral(" height=\"400\"/></a></div>");
     };
@@ -90,19 +111,18 @@ QString Tfrmqituzhuanqu::snippet() const {
             "background-color: #EAEAEA\">") +
         QStringLiteral("<div style=\" font-family:Microsoft Yahei; font-size:36px; line-height:100px; "
                        "border-bottom:#CCC 1px solid;margin:20px;\">") +
-        text(QStringLiteral("edt15")) + QStringLiteral("</div>") +
+        in.title + QStringLiteral("</div>") +
         QStringLiteral(
             "<div style=\" font-family:Microsoft Yahei; font-size:14px; line-height:30px; padding:10px "
             "20px;\">") +
-        text(QStringLiteral("mmo1")) + QStringLiteral("</div>") +
-        QStringLiteral("<a style=\"text-decoration:none\" href=\"") + text(QStringLiteral("edt16")) +
-        QStringLiteral("\" target=\"_blank\">") +
+        in.text + QStringLiteral("</div>") + QStringLiteral("<a style=\"text-decoration:none\" href=\"") +
+        in.zoneLink + QStringLiteral("\" target=\"_blank\">") +
         QStringLiteral("<div style=\" font-family:Microsoft Yahei; font-size:16px; "
                        "line-height:40px;background-color:#F30; "
                        "color:#FFF; width:150px; text-align:center; margin-left:22px; "
                        "margin-top:15px;\">进入专区</div></a>") +
         QStringLiteral("</div>");
-    return QStringLiteral("<div style=\"width:") + text(QStringLiteral("lbl5")) +
+    return QStringLiteral("<div style=\"width:") + in.width +
            QStringLiteral("px; height:1220px; color:#333\">") + picture(1) + picture(2) + picture(3) +
            picture(4) + zone + picture(5) + picture(6) + picture(7) + QStringLiteral("</div>");
 }
@@ -111,6 +131,7 @@ QINGWU_WINDOW(
     Tfrmqituzhuanqu,
     {.order = 630,
      .tile = core::Tile{.page = u"ts6", .row = 5, .column = 1, .image = u"img59", .caption = u"七图专区"},
-     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+     .sample = [] { return qituzhuanquSnippet(QituzhuanquInput()); }})
 
 } // namespace generators

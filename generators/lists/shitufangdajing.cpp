@@ -11,20 +11,27 @@
 
 namespace generators {
 
+ShitufangdajingInput::ShitufangdajingInput() {
+    for (int k = 1; k <= 10; ++k) {
+        pictures << QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/magnifier-%1.jpg").arg(k);
+        links << QStringLiteral("#");
+    }
+}
+
 Tfrmshitufangdajing::Tfrmshitufangdajing()
     : hover::HoverForm(QStringLiteral("Tfrmshitufangdajing"), QStringLiteral("十图放大镜功能")) {
     setClientSize(720, 560);
+    const ShitufangdajingInput defaults;
     QGroupBox* pictures =
         addGroup(this, QStringLiteral("grp2"), QRect(8, 8, 704, 430), QStringLiteral("图片参数"));
     for (int k = 1; k <= 10; ++k) {
         const int y = 20 + 40 * (k - 1);
         addCaption(pictures, QRect(10, y, 84, 22),
                    QStringLiteral("图片%1地址：").arg(k, 2, 10, QLatin1Char('0')));
-        addEdit(pictures, hover::tilePictureField(k), QRect(94, y, 330, 24),
-                QStringLiteral("https://img.alicdn.com/imgextra/i1/qingwu/magnifier-%1.jpg").arg(k));
+        addEdit(pictures, hover::tilePictureField(k), QRect(94, y, 330, 24), defaults.pictures[k - 1]);
         addCaption(pictures, QRect(434, y, 84, 22),
                    QStringLiteral("链接%1地址：").arg(k, 2, 10, QLatin1Char('0')));
-        addEdit(pictures, hover::tileLinkField(k), QRect(518, y, 176, 24), QStringLiteral("#"));
+        addEdit(pictures, hover::tileLinkField(k), QRect(518, y, 176, 24), defaults.links[k - 1]);
     }
 
     QGroupBox* output =
@@ -32,13 +39,13 @@ Tfrmshitufangdajing::Tfrmshitufangdajing()
     addShopCombo(output, QRect(10, 22, 80, 24));
     addShopSizes(
         output, QPoint(100, 24), 4,
-        {{QStringLiteral("lbl3"), QStringLiteral("950"), QStringLiteral("990"), QStringLiteral("版块宽度：")},
+        {{QStringLiteral("lbl3"), defaults.width, QStringLiteral("990"), QStringLiteral("版块宽度：")},
          {QStringLiteral("lbl4"), QStringLiteral("374"), QStringLiteral("390"), QStringLiteral("版块高度：")},
-         {QStringLiteral("lbl5"), QStringLiteral("182"), QStringLiteral("190"), QStringLiteral("图片宽度：")},
+         {QStringLiteral("lbl5"), defaults.tile, QStringLiteral("190"), QStringLiteral("图片宽度：")},
          {QStringLiteral("lbl6"), QStringLiteral("182"), QStringLiteral("190"),
           QStringLiteral("图片高度：")}});
     addCaption(output, QRect(100, 56, 70, 22), QStringLiteral("放大图宽："));
-    addEdit(output, QStringLiteral("edt21"), QRect(170, 54, 50, 24), QStringLiteral("320"));
+    addEdit(output, QStringLiteral("edt21"), QRect(170, 54, 50, 24), defaults.zoom);
     addCaption(output, QRect(230, 56, 300, 22),
                QStringLiteral("十图放大镜，放大后图像大小可设置，设置宽，高度自动"));
     hover::styleAsLink(
@@ -48,9 +55,8 @@ Tfrmshitufangdajing::Tfrmshitufangdajing()
     addButton(output, QStringLiteral("btn2"), QRect(620, 20, 74, 30), QStringLiteral("提取代码"));
 
     addReferencePanel(reference, output, QRect(60, 40, 600, 380), QStringLiteral("十图放大镜功能"));
-    addHolder(QStringLiteral("lbl10"), hover::kPopupOpen);
-    addHolder(QStringLiteral("lbl11"), hover::kPopupAlign);
-    addHolder(QStringLiteral("lbl12"), hover::kPopupClose);
+    addPopupHolders(QStringLiteral("lbl10"), QStringLiteral("lbl11"), QStringLiteral("lbl12"),
+                    hover::kPopupHead);
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("lbl9Click"), [this] {
@@ -58,13 +64,25 @@ Tfrmshitufangdajing::Tfrmshitufangdajing()
             setText(QStringLiteral("edt%1").arg(i), QString());
     });
     on(QStringLiteral("btn2Click"),
-       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo1"), shitufangdajingSnippet(input()), core::kCopiedForShop); });
 }
 
-QString Tfrmshitufangdajing::snippet() const {
-    const QString w = text(QStringLiteral("lbl3"));
-    const QString s = text(QStringLiteral("lbl5"));
-    const QString z = text(QStringLiteral("edt21"));
+ShitufangdajingInput Tfrmshitufangdajing::input() const {
+    ShitufangdajingInput in;
+    in.width = text(QStringLiteral("lbl3"));
+    in.tile = text(QStringLiteral("lbl5"));
+    in.zoom = text(QStringLiteral("edt21"));
+    for (int k = 1; k <= 10; ++k) {
+        in.pictures[k - 1] = text(hover::tilePictureField(k));
+        in.links[k - 1] = text(hover::tileLinkField(k));
+    }
+    return in;
+}
+
+QString shitufangdajingSnippet(const ShitufangdajingInput& in) {
+    const QString& w = in.width;
+    const QString& s = in.tile;
+    const QString& z = in.zoom;
     // The last tile of a row has no gap on its right.
     auto tile = [&](int k) {
         return QStringLiteral("<div class=\"") + QStringLiteral("kavri_28_%1").arg(k) +
@@ -72,8 +90,8 @@ QString Tfrmshitufangdajing::snippet() const {
                (k % 5 == 0 ? QStringLiteral("px; float:left;background-color: #CCC\"><img src=\"")
                            : QStringLiteral(
                                  "px; float:left; margin-right:10px; background-color: #CCC\"><img src=\"")) +
-               text(hover::tilePictureField(k)) + QStringLiteral("\" width=\"") + s +
-               QStringLiteral("\" height=\"") + s + QStringLiteral("\"/></div>");
+               in.pictures[k - 1] + QStringLiteral("\" width=\"") + s + QStringLiteral("\" height=\"") + s +
+               QStringLiteral("\"/></div>");
     };
 
     QString out = QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:") + s +
@@ -87,13 +105,12 @@ QString Tfrmshitufangdajing::snippet() const {
         out += tile(k);
     out += QStringLiteral("</div>");
     for (int k = 1; k <= 10; ++k)
-        out += hover::popupHead(this, QStringLiteral("lbl10"), QStringLiteral("lbl11"),
-                                QStringLiteral("lbl12"), QStringLiteral("kavri_28_%1").arg(k)) +
+        out += hover::kPopupHead.of(QStringLiteral("kavri_28_%1").arg(k)) +
                QStringLiteral("<div style=\"width:") + z + QStringLiteral("px; height:") + z +
                QStringLiteral("px; background-color: #CCC\">") + QStringLiteral("<a href=\"") +
-               text(hover::tileLinkField(k)) + QStringLiteral("\" target=\"_blank\"><img src=\"") +
-               text(hover::tilePictureField(k)) + QStringLiteral("\"  width=\"") + z +
-               QStringLiteral("\" height=\"") + z + QStringLiteral("\"/></a></div></div>");
+               in.links[k - 1] + QStringLiteral("\" target=\"_blank\"><img src=\"") + in.pictures[k - 1] +
+               QStringLiteral("\"  width=\"") + z + QStringLiteral("\" height=\"") + z +
+               QStringLiteral("\"/></a></div></div>");
     return out;
 }
 
@@ -101,6 +118,7 @@ QINGWU_WINDOW(
     Tfrmshitufangdajing,
     {.order = 470,
      .tile = core::Tile{.page = u"ts8", .row = 3, .column = 1, .image = u"img60", .caption = u"十图放大镜"},
-     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+     .sample = [] { return shitufangdajingSnippet(ShitufangdajingInput()); }})
 
 } // namespace generators

@@ -26,11 +26,26 @@ QString field(int number) {
     return QStringLiteral("edt%1").arg(number);
 }
 
+// The left margins of the first card and of the others, held in the hidden
+// labels "lbl15" and "lbl18".
+const QString kFirstMargin = QStringLiteral("0");
+const QString kMargin = QStringLiteral("10");
+
 } // namespace
+
+TuangouInput::TuangouInput() {
+    for (int k = 1; k <= 4; ++k) {
+        pictures << lists::samplePicture(QStringLiteral("group-buy-%1.jpg").arg(k));
+        links << QStringLiteral("#");
+        titles << QStringLiteral("店铺装修实战入门到精通视频淘宝美工自学教程");
+        prices << QStringLiteral("89.00");
+    }
+}
 
 Tfrmtuangou::Tfrmtuangou()
     : core::Form(QStringLiteral("Tfrmtuangou"), QStringLiteral("仿团购促销列表")) {
     setClientSize(760, 470);
+    const TuangouInput defaults;
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("pgc1"));
     pages->setGeometry(0, 0, 760, 470);
@@ -42,11 +57,11 @@ Tfrmtuangou::Tfrmtuangou()
     addCombo(settings, QStringLiteral("cbb1"), QRect(10, 10, 70, 24),
              {QStringLiteral("天猫"), QStringLiteral("集市")}, QStringLiteral("集市"));
     addCaption(settings, QRect(92, 12, 64, 22), QStringLiteral("颜色风格："));
-    addEdit(settings, QStringLiteral("edt1"), QRect(156, 10, 70, 24), QStringLiteral("#F30"));
+    addEdit(settings, QStringLiteral("edt1"), QRect(156, 10, 70, 24), defaults.colour);
     addCaption(settings, QRect(236, 12, 64, 22), QStringLiteral("按钮底色："));
-    addEdit(settings, QStringLiteral("edt2"), QRect(300, 10, 70, 24), QStringLiteral("#FF0"));
+    addEdit(settings, QStringLiteral("edt2"), QRect(300, 10, 70, 24), defaults.buttonColour);
     addCaption(settings, QRect(380, 12, 76, 22), QStringLiteral("按钮文字色："));
-    addEdit(settings, QStringLiteral("edt3"), QRect(456, 10, 70, 24), QStringLiteral("#c00"));
+    addEdit(settings, QStringLiteral("edt3"), QRect(456, 10, 70, 24), defaults.buttonTextColour);
     addButton(settings, QStringLiteral("btn1"), QRect(630, 6, 110, 32), QStringLiteral("确认预览"));
 
     for (int k = 1; k <= 4; ++k) {
@@ -54,35 +69,33 @@ Tfrmtuangou::Tfrmtuangou()
                                     QRect(8, 44 + 80 * (k - 1), 736, 76), QStringLiteral("产品%1").arg(k));
         const Card c = card(k);
         addCaption(group, QRect(10, 20, 50, 22), QStringLiteral("产品图："));
-        addEdit(group, field(c.picture), QRect(60, 18, 400, 24),
-                lists::samplePicture(QStringLiteral("group-buy-%1.jpg").arg(k)));
+        addEdit(group, field(c.picture), QRect(60, 18, 400, 24), defaults.pictures[k - 1]);
         addCaption(group, QRect(470, 20, 40, 22), QStringLiteral("链接："));
-        addEdit(group, field(c.link), QRect(510, 18, 216, 24), QStringLiteral("#"));
+        addEdit(group, field(c.link), QRect(510, 18, 216, 24), defaults.links[k - 1]);
         addCaption(group, QRect(10, 48, 50, 22), QStringLiteral("标题："));
-        addEdit(group, field(c.title), QRect(60, 46, 400, 24),
-                QStringLiteral("店铺装修实战入门到精通视频淘宝美工自学教程"));
+        addEdit(group, field(c.title), QRect(60, 46, 400, 24), defaults.titles[k - 1]);
         addCaption(group, QRect(470, 48, 40, 22), QStringLiteral("价格："));
-        addEdit(group, field(c.price), QRect(510, 46, 216, 24), QStringLiteral("89.00"));
+        addEdit(group, field(c.price), QRect(510, 46, 216, 24), defaults.prices[k - 1]);
     }
 
     addCaption(settings, QRect(10, 374, 60, 22), QStringLiteral("图片高度"));
-    addEdit(settings, QStringLiteral("edt20"), QRect(70, 372, 50, 24), QStringLiteral("206"));
+    addEdit(settings, QStringLiteral("edt20"), QRect(70, 372, 50, 24), defaults.pictureHeight);
     addCaption(settings, QRect(122, 374, 20, 22), QStringLiteral("px"));
     addCaption(settings, QRect(150, 374, 60, 22), QStringLiteral("按钮名称"));
-    addEdit(settings, QStringLiteral("edt21"), QRect(210, 372, 60, 24), QStringLiteral("参团"));
+    addEdit(settings, QStringLiteral("edt21"), QRect(210, 372, 60, 24), defaults.buttonCaption);
     const struct {
         const char* name;
         QString caption, value;
-    } sizes[] = {{"lbl13", QStringLiteral("图片宽度:"), QStringLiteral("205")},
-                 {"lbl14", QStringLiteral("板块高度:"), QStringLiteral("310")},
-                 {"lbl17", QStringLiteral("板块宽度:"), QStringLiteral("208")}};
+    } sizes[] = {{"lbl13", QStringLiteral("图片宽度:"), defaults.pictureWidth},
+                 {"lbl14", QStringLiteral("板块高度:"), defaults.cardHeight},
+                 {"lbl17", QStringLiteral("板块宽度:"), defaults.cardWidth}};
     for (int i = 0; i < 3; ++i) {
         addCaption(settings, QRect(290 + 120 * i, 374, 64, 22), sizes[i].caption);
         addLabel(settings, QString::fromLatin1(sizes[i].name), QRect(354 + 120 * i, 374, 40, 22),
                  sizes[i].value);
     }
-    addHolder(QStringLiteral("lbl15"), QStringLiteral("0"));
-    addHolder(QStringLiteral("lbl18"), QStringLiteral("10"));
+    addHolder(QStringLiteral("lbl15"), kFirstMargin);
+    addHolder(QStringLiteral("lbl18"), kMargin);
 
     auto* view = new QWidget(preview);
     view->setObjectName(QStringLiteral("wb1"));
@@ -107,7 +120,7 @@ Tfrmtuangou::Tfrmtuangou()
     colorField(QStringLiteral("edt2"));
     colorField(QStringLiteral("edt3"));
     on(QStringLiteral("btn1Click"), [this, pages, preview] {
-        setText(QStringLiteral("mmo1"), snippet());
+        setText(QStringLiteral("mmo1"), tuangouSnippet(input()));
         const QString page = lists::writePreviewPage(this, QStringLiteral("mmo1"));
         pages->setCurrentWidget(preview);
         core::showPage(m_browser, control<QWidget>(QStringLiteral("wb1")), page);
@@ -119,38 +132,57 @@ Tfrmtuangou::Tfrmtuangou()
     });
 }
 
-QString Tfrmtuangou::snippet() const {
-    const QString c = text(QStringLiteral("lbl17"));
+TuangouInput Tfrmtuangou::input() const {
+    TuangouInput in;
+    in.cardWidth = text(QStringLiteral("lbl17"));
+    in.cardHeight = text(QStringLiteral("lbl14"));
+    in.pictureWidth = text(QStringLiteral("lbl13"));
+    in.pictureHeight = text(QStringLiteral("edt20"));
+    in.colour = text(QStringLiteral("edt1"));
+    in.buttonColour = text(QStringLiteral("edt2"));
+    in.buttonTextColour = text(QStringLiteral("edt3"));
+    in.buttonCaption = text(QStringLiteral("edt21"));
+    for (int k = 1; k <= 4; ++k) {
+        const Card c = card(k);
+        in.pictures[k - 1] = text(field(c.picture));
+        in.links[k - 1] = text(field(c.link));
+        in.titles[k - 1] = text(field(c.title));
+        in.prices[k - 1] = text(field(c.price));
+    }
+    return in;
+}
+
+QString tuangouSnippet(const TuangouInput& in) {
+    const QString& c = in.cardWidth;
     const QString b = QString::number(qint64(core::parseInt(c)) + 1);
-    const QString p = text(QStringLiteral("lbl13"));
-    const QString h = text(QStringLiteral("edt20"));
-    const QString colour = text(QStringLiteral("edt1"));
+    const QString& p = in.pictureWidth;
+    const QString& h = in.pictureHeight;
+    const QString& colour = in.colour;
     QString out;
     for (int k = 1; k <= 4; ++k) {
-        const Card card = generators::card(k);
-        const QString link = text(field(card.link));
+        const QString& link = in.links[k - 1];
         out += QStringLiteral("<div style=\" background:#FFF ;width:") + c + QStringLiteral("px; height:") +
-               text(QStringLiteral("lbl14")) + QStringLiteral("px; float:left; margin:0px 0px 10px ") +
-               text(k == 1 ? QStringLiteral("lbl15") : QStringLiteral("lbl18")) +
+               in.cardHeight + QStringLiteral("px; float:left; margin:0px 0px 10px ") +
+               (k == 1 ? kFirstMargin : kMargin) +
                QStringLiteral("px;font-family: Microsoft yahei; border:#DFDFDF 1px solid; padding:10px; "
                               "margin-left::0px\"><div style=\"height:55px; width:") +
-               p + QStringLiteral("px; font-size:16px; color:#666\">") + text(field(card.title)) +
+               p + QStringLiteral("px; font-size:16px; color:#666\">") + in.titles[k - 1] +
                QStringLiteral("</div><div style=\"border:") + colour + QStringLiteral(" 2px solid; height:") +
                h + QStringLiteral("px; overflow:hidden; width:") + p + QStringLiteral("px\"><a href=\"") +
-               link + QStringLiteral("\"><img style=\"border:none\"  src=\"") + text(field(card.picture)) +
+               link + QStringLiteral("\"><img style=\"border:none\"  src=\"") + in.pictures[k - 1] +
                QStringLiteral("\" width=\"") + p + QStringLiteral("\" /></a></div><div style=\"background:") +
                colour + QStringLiteral("; height:45px;width:") + b +
                QStringLiteral(
                    "px\"><div style=\" color:#FFF; font-size:26px; font-weight:600; line-height:45px; "
                    "float:left; padding-left:10px; font-family:arial\"><span style=\"font-size:14px;"
                    "font-family: Microsoft yahei; \">￥</span>") +
-               text(field(card.price)) + QStringLiteral("</div><a style=\"color:") +
-               text(QStringLiteral("edt3")) + QStringLiteral("; text-decoration:none\" href=\"") + link +
-               QStringLiteral("\"><div style=\"background:") + text(QStringLiteral("edt2")) +
+               in.prices[k - 1] + QStringLiteral("</div><a style=\"color:") + in.buttonTextColour +
+               QStringLiteral("; text-decoration:none\" href=\"") + link +
+               QStringLiteral("\"><div style=\"background:") + in.buttonColour +
                QStringLiteral(
                    ";font-size:16px;font-weight:600;float:right; padding:4px 10px 4px 10px; margin-top:8px; "
                    "margin-right:10px;\">") +
-               text(QStringLiteral("edt21")) + QStringLiteral("</div></a></div></div>");
+               in.buttonCaption + QStringLiteral("</div></a></div></div>");
     }
     return out;
 }
@@ -161,6 +193,7 @@ QINGWU_WINDOW(Tfrmtuangou, {.order = 610,
                                                .column = 2,
                                                .image = u"img53",
                                                .caption = u"仿团购促销列表"},
-                            .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+                            .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+                            .sample = [] { return tuangouSnippet(TuangouInput()); }})
 
 } // namespace generators

@@ -1,4 +1,6 @@
 #include "app/windows.h"
+#include "generators/lists/fanzhuan190.h"
+#include "generators/lists/fanzhuan950.h"
 #include "tests/support/helpers.h"
 
 #include <gtest/gtest.h>
@@ -70,26 +72,34 @@ TEST_F(FlipTest, Flip950DefaultsAndDefaultSnippet) {
 
     w->fire("btn1Click");
     expectDelivered(w, "mmo2", flip950("400", w->text("edt1"), w->text("edt2"), "#"));
-}
+    EXPECT_EQ(fake().clipboard, core::windowClass("TFrm950fanzhuan")->info.sample());
 
-TEST_F(FlipTest, Flip950Snippets) {
-    core::Form* w = testing::form("TFrm950fanzhuan");
-    const struct {
-        QString h, f, b, l;
-    } cases[] = {{"512", "F1", "B2", "L4"}, {"", "", "", ""}, {"4 0 0", "a\"b", "x y", "http://l/?a=1&b=2"}};
-    for (const auto& c : cases) {
-        fake().reset();
-        w->setText("edt3", c.h);
-        w->setText("edt1", c.f);
-        w->setText("edt2", c.b);
-        w->setText("edt4", c.l);
-        w->fire("btn1Click");
-        expectDelivered(w, "mmo2", flip950(c.h, c.f, c.b, c.l));
-    }
-    // Pressing twice without changes gives the same text.
+    // Each field in its place; pressing twice without changes gives the same text.
+    fake().reset();
+    w->setText("edt3", "512");
+    w->setText("edt1", "F1");
+    w->setText("edt2", "B2");
+    w->setText("edt4", "L4");
+    w->fire("btn1Click");
+    expectDelivered(w, "mmo2", flip950("512", "F1", "B2", "L4"));
     const QString first = fake().clipboard;
     w->fire("btn1Click");
     EXPECT_EQ(fake().clipboard, first);
+}
+
+TEST(Fanzhuan950Snippet, FieldsAsTyped) {
+    const struct {
+        QString h, f, b, l;
+    } cases[] = {{"512", "F1", "B2", "L4"}, {"", "", "", ""}, {"4 0 0", "a\"b", "x y", "http://l/?a=1&b=2"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(generators::fanzhuan950Snippet({.height = c.h, .front = c.f, .back = c.b, .link = c.l}),
+                  flip950(c.h, c.f, c.b, c.l));
+}
+
+TEST(Fanzhuan190Snippet, FieldsAsTyped) {
+    const struct { QString p, l; } cases[] = {{"P1", "L2"}, {"P1", ""}, {"", "a\"b c"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(generators::fanzhuan190Snippet({.picture = c.p, .link = c.l}), flip190(c.p, c.l));
 }
 
 TEST_F(FlipTest, Flip190DefaultsAndSnippets) {
@@ -105,6 +115,7 @@ TEST_F(FlipTest, Flip190DefaultsAndSnippets) {
     // An empty link yields href="".
     w->fire("btn1Click");
     expectDelivered(w, "mmo1", flip190(w->text("edt1"), ""));
+    EXPECT_EQ(fake().clipboard, core::windowClass("Tfrmfanzhuan190")->info.sample());
     EXPECT_TRUE(fake().clipboard.contains("href=\"\""));
 
     fake().reset();

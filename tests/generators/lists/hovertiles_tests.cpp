@@ -1,3 +1,6 @@
+#include "generators/lists/batuzhezhao.h"
+#include "generators/lists/qitukaiguandeng.h"
+#include "generators/lists/shitufangdajing.h"
 #include "tests/support/helpers.h"
 
 #include <QComboBox>
@@ -47,6 +50,11 @@ protected:
                     << labels[i].toStdString() << " " << shop.toStdString();
         }
         w->setText("cbb1", "集市店");
+    }
+    // The launcher's picture of the module is the snippet of the window's defaults.
+    void expectSample(core::Form* w, const QString& generate) {
+        w->fire(generate);
+        EXPECT_EQ(w->text("mmo1"), core::windowClass(w->objectName())->info.sample());
     }
     void movePointer(QWidget* widget) {
         QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), widget->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
@@ -163,17 +171,41 @@ TEST_F(TilesTest, EightTilesDefaults) {
     expectOutput(w);
     EXPECT_TRUE(w->control("pnl1")->isHidden());
     EXPECT_TRUE(w->hasHandler("FormCreate"));
+    expectSample(w, "btn2Click");
 }
 
-TEST_F(TilesTest, EightTilesSnippetsAndShopSizes) {
+// The snippet from the tiles' fields and the shop's sizes, without the window.
+TEST(BatuzhezhaoSnippet, SizesOfBothShops) {
+    generators::BatuzhezhaoInput in;
+    EXPECT_EQ(in.width, "950");
+    EXPECT_EQ(in.leftWidth, "266");
+    for (int k = 1; k <= 8; ++k) {
+        in.fronts[k - 1] = "f" + n(k);
+        in.backs[k - 1] = "b" + n(k);
+        in.links[k - 1] = "l" + n(k);
+    }
+    const struct { QString W, L; } cases[] = {{"950", "266"}, {"990", "306"}, {"", ""}};
+    for (const auto& c : cases) {
+        in.width = c.W;
+        in.leftWidth = c.L;
+        EXPECT_EQ(generators::batuzhezhaoSnippet(in), eightTiles(c.W, c.L)) << c.W.toStdString();
+    }
+}
+
+// 提取代码 builds from what the fields and the size labels hold, each in its place.
+TEST_F(TilesTest, EightTilesShopSizesAndFields) {
     core::Form* w = testing::form("Tfrmbatuzhezhao");
     expectShopSizes(w, {"lbl10", "lbl11", "lbl12", "lbl13"}, {"950", "335", "266", "165"},
                     {"990", "335", "306", "165"});
+    generators::BatuzhezhaoInput in;
     for (int k = 1; k <= 8; ++k) {
         const int f = kEightFirstField[k - 1];
-        w->setText("edt" + n(f), "f" + n(k));
-        w->setText("edt" + n(f + 1), "b" + n(k));
-        w->setText("edt" + n(f + 2), "l" + n(k));
+        in.fronts[k - 1] = "f" + n(k);
+        in.backs[k - 1] = "b" + n(k);
+        in.links[k - 1] = "l" + n(k);
+        w->setText("edt" + n(f), in.fronts[k - 1]);
+        w->setText("edt" + n(f + 1), in.backs[k - 1]);
+        w->setText("edt" + n(f + 2), in.links[k - 1]);
     }
     const struct {
         QString shop, W, L;
@@ -181,8 +213,10 @@ TEST_F(TilesTest, EightTilesSnippetsAndShopSizes) {
     for (const auto& c : cases) {
         fake().reset();
         w->setText("cbb1", c.shop);
+        in.width = c.W;
+        in.leftWidth = c.L;
         w->fire("btn2Click");
-        expectDelivered(w, eightTiles(c.W, c.L));
+        expectDelivered(w, generators::batuzhezhaoSnippet(in));
     }
 }
 
@@ -257,15 +291,42 @@ TEST_F(TilesTest, SevenTilesDefaults) {
         EXPECT_TRUE(w->control(h.name)->isHidden());
     }
     expectOutput(w);
+    expectSample(w, "btn1Click");
 }
 
-TEST_F(TilesTest, SevenTilesSnippetsAndShopSizes) {
+TEST(QitukaiguandengSnippet, SizesOfBothShops) {
+    generators::QitukaiguandengInput in;
+    for (int k = 1; k <= 7; ++k) {
+        in.pictures[k - 1] = "p" + n(k);
+        in.links[k - 1] = "l" + n(k);
+    }
+    const struct { QString W, H, S; } cases[] = {{"950", "470", "230"}, {"990", "490", "240"}};
+    for (const auto& c : cases) {
+        in.width = c.W;
+        in.height = c.H;
+        in.tile = c.S;
+        EXPECT_EQ(generators::qitukaiguandengSnippet(in), sevenTiles(c.W, c.H, c.S)) << c.W.toStdString();
+    }
+    // The ordinary shop, as the window starts: the wide tile is 470 by 230 and the masks move up by 470.
+    const QString snippet = generators::qitukaiguandengSnippet(generators::QitukaiguandengInput());
+    EXPECT_TRUE(
+        snippet.contains("<div class=\"kavri_24_1\" style=\"width:470px; height:230px; float:left; "
+                         "background-color:#000;filter:alpha(Opacity=30); opacity: 0.3;cursor:pointer; "
+                         "\"></div>"));
+    EXPECT_TRUE(snippet.contains("position:relative; left:auto; top:-470px\">"));
+    EXPECT_TRUE(snippet.endsWith("\" width=\"230\" height=\"230\" /></a></div></div></div>"));
+}
+
+TEST_F(TilesTest, SevenTilesShopSizesAndFields) {
     core::Form* w = testing::form("Tfrmqitukaiguandeng");
     expectShopSizes(w, {"lbl2", "lbl3", "lbl4", "lbl5", "lbl6", "lbl7"},
                     {"950", "470", "470", "230", "230", "230"}, {"990", "490", "490", "240", "240", "240"});
+    generators::QitukaiguandengInput in;
     for (int k = 1; k <= 7; ++k) {
-        w->setText("edt" + n(2 * k - 1), "p" + n(k));
-        w->setText("edt" + n(2 * k), "l" + n(k));
+        in.pictures[k - 1] = "p" + n(k);
+        in.links[k - 1] = "l" + n(k);
+        w->setText("edt" + n(2 * k - 1), in.pictures[k - 1]);
+        w->setText("edt" + n(2 * k), in.links[k - 1]);
     }
     const struct {
         QString shop, W, H, S;
@@ -273,18 +334,13 @@ TEST_F(TilesTest, SevenTilesSnippetsAndShopSizes) {
     for (const auto& c : cases) {
         fake().reset();
         w->setText("cbb1", c.shop);
+        in.width = c.W;
+        in.height = c.H;
+        in.tile = c.S;
         w->fire("btn1Click");
-        expectDelivered(w, sevenTiles(c.W, c.H, c.S));
+        expectDelivered(w, generators::qitukaiguandengSnippet(in));
     }
-    // The ordinary shop: the wide tile is 470 by 230 and the masks move up by 470.
     w->setText("cbb1", "集市店");
-    w->fire("btn1Click");
-    EXPECT_TRUE(fake().clipboard.contains(
-        "<div class=\"kavri_24_1\" style=\"width:470px; height:230px; float:left; "
-        "background-color:#000;filter:alpha(Opacity=30); opacity: 0.3;cursor:pointer; "
-        "\"></div>"));
-    EXPECT_TRUE(fake().clipboard.contains("position:relative; left:auto; top:-470px\">"));
-    EXPECT_TRUE(fake().clipboard.endsWith("\" width=\"230\" height=\"230\" /></a></div></div></div>"));
     openFromLauncher("img63", w);
 }
 
@@ -346,27 +402,52 @@ TEST_F(TilesTest, TenTilesDefaults) {
     }
     expectOutput(w);
     EXPECT_TRUE(w->control("pnl1")->isHidden());
+    expectSample(w, "btn2Click");
 }
 
-TEST_F(TilesTest, TenTilesSnippetsAndShopSizes) {
+TEST(ShitufangdajingSnippet, SizesOfBothShopsAndTheZoom) {
+    generators::ShitufangdajingInput in;
+    for (int k = 1; k <= 10; ++k) {
+        in.pictures[k - 1] = "p" + n(k);
+        in.links[k - 1] = "l" + n(k);
+    }
+    const struct {
+        QString zoom, W, S;
+    } cases[] = {{"320", "950", "182"}, {"400", "990", "190"}, {"400", "950", "182"}, {"", "950", "182"}};
+    for (const auto& c : cases) {
+        in.width = c.W;
+        in.tile = c.S;
+        in.zoom = c.zoom;
+        EXPECT_EQ(generators::shitufangdajingSnippet(in), tenTiles(c.W, c.S, c.zoom)) << c.zoom.toStdString();
+    }
+}
+
+TEST_F(TilesTest, TenTilesShopSizesAndFields) {
     core::Form* w = testing::form("Tfrmshitufangdajing");
     expectShopSizes(w, {"lbl3", "lbl4", "lbl5", "lbl6"}, {"950", "374", "182", "182"},
                     {"990", "390", "190", "190"});
+    generators::ShitufangdajingInput in;
     for (int k = 1; k <= 10; ++k) {
-        w->setText("edt" + n(2 * k - 1), "p" + n(k));
-        w->setText("edt" + n(2 * k), "l" + n(k));
+        in.pictures[k - 1] = "p" + n(k);
+        in.links[k - 1] = "l" + n(k);
+        w->setText("edt" + n(2 * k - 1), in.pictures[k - 1]);
+        w->setText("edt" + n(2 * k), in.links[k - 1]);
     }
     const struct {
         QString shop, zoom, W, S;
-    } cases[] = {
-        {"集市店", "320", "950", "182"}, {"天猫店", "400", "990", "190"}, {"集市店", "400", "950", "182"}};
+    } cases[] = {{"集市店", "320", "950", "182"}, {"天猫店", "400", "990", "190"}};
     for (const auto& c : cases) {
         fake().reset();
         w->setText("cbb1", c.shop);
         w->setText("edt21", c.zoom);
+        in.width = c.W;
+        in.tile = c.S;
+        in.zoom = c.zoom;
         w->fire("btn2Click");
-        expectDelivered(w, tenTiles(c.W, c.S, c.zoom));
+        expectDelivered(w, generators::shitufangdajingSnippet(in));
     }
+    w->setText("cbb1", "集市店");
+    w->setText("edt21", "320");
 }
 
 TEST_F(TilesTest, TenTilesClearEmptiesEveryEditAndTheZoom) {

@@ -1,5 +1,8 @@
 // Image-text blocks: two columns previewed in the window, a detail block behind
 // one link, seven pictures around a text zone.
+#include "generators/lists/danhang1.h"
+#include "generators/lists/qituzhuanqu.h"
+#include "generators/lists/xijiewutu.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/lists/list_fixture.h"
 
@@ -47,6 +50,33 @@ QString twoColumns(const QString& font, const QString& tagColour, const QString&
 
 const Column kLeft{"PL", "LL", "TL", "HL", "a\r\nb"};
 const Column kRight{"PR", "LR", "TR", "HR", "c\nd"};
+
+generators::Danhang1Input twoInput(const QString& font, const QString& tagColour,
+                                   const QString& tagBackground) {
+    generators::Danhang1Input in;
+    in.font = font;
+    in.tagColour = tagColour;
+    in.tagBackground = tagBackground;
+    in.left = {kLeft.picture, kLeft.link, kLeft.tag, kLeft.title, kLeft.text};
+    in.right = {kRight.picture, kRight.link, kRight.tag, kRight.title, kRight.text};
+    return in;
+}
+
+// The columns from their fields, without the window.
+TEST(Danhang1Snippet, FontsAndColours) {
+    const struct {
+        QString font, colour, background;
+    } cases[] = {{"simsun", "#111", "#222"},
+                 {"simhei", "", ""},
+                 {"Arial", "#fff", "#F30"},
+                 {"Microsoft YaHei", "#fff", "#F30"}};
+    for (const auto& c : cases) {
+        const QString snippet = generators::danhang1Snippet(twoInput(c.font, c.colour, c.background));
+        EXPECT_EQ(snippet, twoColumns(c.font, c.colour, c.background, kLeft, kRight)) << c.font.toStdString();
+        // Only the right column has the 2 % margin.
+        EXPECT_EQ(snippet.count("margin-left:2%;"), 1);
+    }
+}
 
 class TwoColumnsTest : public ImageTextTest {
 protected:
@@ -111,16 +141,17 @@ TEST_F(TwoColumnsTest, DefaultsCopyBeforeThePreviewAndHelp) {
     fake().reset();
     w->fire("lbl4Click");
     expectMessage("Tfrmdanhang1", "双击颜色框可调用色板，先生成预览，无误后点击复制代码！");
+
+    // The launcher's picture is the snippet of the defaults.
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo3"), core::windowClass("Tfrmdanhang1")->info.sample());
 }
 
 TEST_F(TwoColumnsTest, FontsSnippetPreviewPageAndCopy) {
     type();
     const struct {
         QString font, colour, background;
-    } cases[] = {{"simsun", "#111", "#222"},
-                 {"simhei", "", ""},
-                 {"Arial", "#fff", "#F30"},
-                 {"Microsoft YaHei", "#fff", "#F30"}};
+    } cases[] = {{"simsun", "#111", "#222"}, {"Microsoft YaHei", "#fff", "#F30"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.font.toStdString());
         fake().reset();
@@ -128,7 +159,7 @@ TEST_F(TwoColumnsTest, FontsSnippetPreviewPageAndCopy) {
         w->setText("edt10", c.colour);
         w->setText("edt9", c.background);
         w->fire("btn1Click");
-        const QString want = twoColumns(c.font, c.colour, c.background, kLeft, kRight);
+        const QString want = generators::danhang1Snippet(twoInput(c.font, c.colour, c.background));
         EXPECT_EQ(w->text("mmo3"), want);
         const QString pageText =
             " <!doctype html><html><head><meta charset=\"gb2312\"></head><body>" + want + "</body></html>";
@@ -142,8 +173,6 @@ TEST_F(TwoColumnsTest, FontsSnippetPreviewPageAndCopy) {
         EXPECT_EQ(fake().clipboard, want); // only the snippet
         expectMessage("Tfrmdanhang1", kCopied);
     }
-    // Only the right column has the 2 % margin.
-    EXPECT_EQ(fake().clipboard.count("margin-left:2%;"), 1);
 }
 
 TEST_F(TwoColumnsTest, AFailedPreviewStillLetsTheSnippetBeCopied) {
@@ -152,7 +181,7 @@ TEST_F(TwoColumnsTest, AFailedPreviewStillLetsTheSnippetBeCopied) {
     w->setText("cbb1", "simsun");
     w->fire("btn1Click");
     EXPECT_TRUE(fake().lastMessage().text.startsWith("Cannot create file"));
-    const QString want = twoColumns("simsun", w->text("edt10"), w->text("edt9"), kLeft, kRight);
+    const QString want = generators::danhang1Snippet(twoInput("simsun", w->text("edt10"), w->text("edt9")));
     EXPECT_EQ(w->text("mmo3"), want);
     fake().reset();
     w->fire("btn2Click");
@@ -204,6 +233,23 @@ QString details() {
            kBar + "C3</div></div></div></a>";
 }
 
+// The marked fields of details().
+generators::XijiewutuInput detailInput() {
+    generators::XijiewutuInput in;
+    in.picture = "B";
+    in.smallPictures = {"S1", "S2", "S3"};
+    in.captions = {"C1", "C2", "C3"};
+    in.link = "K";
+    in.heading = "H";
+    in.subheading = "U";
+    in.body = "Y\r\nZ";
+    return in;
+}
+
+TEST(XijiewutuSnippet, FieldsInTheirPlaces) {
+    EXPECT_EQ(generators::xijiewutuSnippet(detailInput()), details());
+}
+
 TEST_F(ImageTextTest, DetailBlockDefaultsAndSnippets) {
     core::Form* w = testing::form("Tfrmxijiewutu");
     EXPECT_EQ(w->windowTitle(), "细节五图单链接");
@@ -222,6 +268,8 @@ TEST_F(ImageTextTest, DetailBlockDefaultsAndSnippets) {
         EXPECT_TRUE(w->text("edt" + n(i)).startsWith("https://")) << i;
     EXPECT_EQ(w->control<core::Memo>("mmo1")->lines().size(), 2);
     expectOutOfSight(w, "mmo2");
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo2"), core::windowClass("Tfrmxijiewutu")->info.sample());
 
     const struct {
         const char* name;
@@ -236,8 +284,8 @@ TEST_F(ImageTextTest, DetailBlockDefaultsAndSnippets) {
         fake().reset();
         w->setText("cbb1", shop);
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo2"), details());
-        EXPECT_EQ(fake().clipboard, details());
+        EXPECT_EQ(w->text("mmo2"), generators::xijiewutuSnippet(detailInput()));
+        EXPECT_EQ(fake().clipboard, w->text("mmo2"));
         expectMessage("Tfrmxijiewutu", kCopied);
     }
     openFromLauncher("img62", w);
@@ -273,6 +321,25 @@ QString sevenZone(const QString& T, const QString& w) {
            picture(3) + picture(4) + zone + picture(5) + picture(6) + picture(7) + "</div>";
 }
 
+generators::QituzhuanquInput zoneInput(const QString& T, const QString& w) {
+    generators::QituzhuanquInput in;
+    in.width = T;
+    in.pictureWidth = w;
+    for (int k = 1; k <= 7; ++k) {
+        in.pictures[k - 1] = "P" + n(k);
+        in.links[k - 1] = "L" + n(k);
+    }
+    in.title = "T";
+    in.text = "X";
+    in.zoneLink = "Z";
+    return in;
+}
+
+TEST(QituzhuanquSnippet, SizesOfBothShops) {
+    for (const auto& [T, w] : {std::pair<QString, QString>{"950", "310"}, {"990", "323"}, {"", ""}})
+        EXPECT_EQ(generators::qituzhuanquSnippet(zoneInput(T, w)), sevenZone(T, w)) << T.toStdString();
+}
+
 TEST_F(ImageTextTest, SevenPicturesDefaultsShopTypesAndSnippets) {
     core::Form* w = testing::form("Tfrmqituzhuanqu");
     EXPECT_EQ(w->windowTitle(), "七图专区版");
@@ -292,6 +359,8 @@ TEST_F(ImageTextTest, SevenPicturesDefaultsShopTypesAndSnippets) {
         EXPECT_TRUE(w->text("edt" + n(2 * k - 1)).startsWith("https://")) << k;
         EXPECT_EQ(w->text("edt" + n(2 * k)), "#");
     }
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo2"), core::windowClass("Tfrmqituzhuanqu")->info.sample());
 
     for (int k = 1; k <= 7; ++k) {
         w->setText("edt" + n(2 * k - 1), "P" + n(k));
@@ -311,8 +380,8 @@ TEST_F(ImageTextTest, SevenPicturesDefaultsShopTypesAndSnippets) {
         EXPECT_EQ(w->text("lbl2"), c.w);
         EXPECT_EQ(w->text("lbl5"), c.T);
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo2"), sevenZone(c.T, c.w));
-        EXPECT_EQ(fake().clipboard, sevenZone(c.T, c.w));
+        EXPECT_EQ(w->text("mmo2"), generators::qituzhuanquSnippet(zoneInput(c.T, c.w)));
+        EXPECT_EQ(fake().clipboard, w->text("mmo2"));
         expectMessage("Tfrmqituzhuanqu", kCopied);
     }
 }

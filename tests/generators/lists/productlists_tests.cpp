@@ -1,6 +1,9 @@
 // Static product picture lists: eight products with words and prices, four
 // products with titles (previewed in the window), six pictures in an
 // irregular grid (previewed in the default browser).
+#include "generators/lists/ltbgz.h"
+#include "generators/lists/situtong.h"
+#include "generators/lists/tupian8.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/lists/list_fixture.h"
 
@@ -62,6 +65,41 @@ QString eightMarked(const QString& w, const QString& c) {
     return out;
 }
 
+// The input with those markers.
+generators::Tupian8Input eightInput(const QString& w, const QString& c) {
+    generators::Tupian8Input in;
+    in.width = w;
+    in.tagColour = c;
+    for (int k = 1; k <= 8; ++k) {
+        in.pictures[k - 1] = "P" + n(k);
+        in.links[k - 1] = "L" + n(k);
+        in.words[k - 1] = "T" + n(k);
+        in.prices[k - 1] = "V" + n(k);
+    }
+    return in;
+}
+
+// The snippet from the products' fields, without the window.
+TEST(Tupian8Snippet, WidthsColoursAndEmptyFields) {
+    const struct {
+        QString width, colour;
+    } cases[] = {{"240", "#C1C1C1"}, {"230", "red"}, {"190", "#123"}, {"180", "#396"}, {"230", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(generators::tupian8Snippet(eightInput(c.width, c.colour)), eightMarked(c.width, c.colour))
+            << c.width.toStdString();
+
+    generators::Tupian8Input empty;
+    empty.width = "240";
+    empty.tagColour = "";
+    for (QStringList* fields : {&empty.pictures, &empty.links, &empty.words, &empty.prices})
+        fields->fill(QString());
+    QString want;
+    for (int k = 1; k <= 8; ++k)
+        want += eightBlock(k, "240", "", "", "", "", "");
+    EXPECT_EQ(generators::tupian8Snippet(empty), want);
+    EXPECT_TRUE(want.contains("href=\"\""));
+}
+
 void markEight(core::Form* w) {
     for (int k = 1; k <= 8; ++k) {
         w->setText("edt" + n(4 * k - 3), "P" + n(k));
@@ -97,6 +135,7 @@ TEST_F(ProductListTest, EightProductsDefaults) {
     EXPECT_EQ(w->text("mmo1"), want);
     EXPECT_EQ(fake().clipboard, want);
     expectMessage(w, "代码已生成并复制", "提示");
+    EXPECT_EQ(want, core::windowClass("Tfrmtupian8")->info.sample());
 }
 
 TEST_F(ProductListTest, EightProductsPageKindsSetTheWidthAndTheSnippet) {
@@ -120,8 +159,9 @@ TEST_F(ProductListTest, EightProductsPageKindsSetTheWidthAndTheSnippet) {
         EXPECT_EQ(w->text("lbl4"), "330");
         w->setText("edt33", c.colour);
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), eightMarked(c.width, c.colour));
-        EXPECT_EQ(fake().clipboard, eightMarked(c.width, c.colour));
+        const QString want = generators::tupian8Snippet(eightInput(c.width, c.colour));
+        EXPECT_EQ(w->text("mmo1"), want);
+        EXPECT_EQ(fake().clipboard, want);
         expectMessage(w, "代码已生成并复制", "提示");
     }
     // Pressing twice without changes gives the same text.
@@ -130,19 +170,8 @@ TEST_F(ProductListTest, EightProductsPageKindsSetTheWidthAndTheSnippet) {
     EXPECT_EQ(fake().clipboard, first);
 }
 
-TEST_F(ProductListTest, EightProductsEmptyFieldsAndTheColourField) {
+TEST_F(ProductListTest, EightProductsTheColourField) {
     core::Form* w = testing::form("Tfrmtupian8");
-    for (int i = 1; i <= 32; ++i)
-        w->setText("edt" + n(i), "");
-    w->setText("edt33", "");
-    w->setText("cbb1", "天猫首页");
-    w->fire("btn1Click");
-    QString want;
-    for (int k = 1; k <= 8; ++k)
-        want += eightBlock(k, "240", "", "", "", "", "");
-    EXPECT_EQ(fake().clipboard, want);
-    EXPECT_TRUE(want.contains("href=\"\""));
-
     // A double-click chooses the tag colour; cancelling keeps the text.
     fake().colors.enqueue(QColor(0, 165, 197));
     w->fire("edt33DblClick");
@@ -185,6 +214,28 @@ QString fourMarked(const QString& w, const QString& c) {
     for (int k = 1; k <= 4; ++k)
         out += fourBlock(k, w, c, "P" + n(k), "L" + n(k), "T" + n(k), "I" + n(k));
     return out;
+}
+
+generators::SitutongInput fourInput(const QString& w, const QString& c) {
+    generators::SitutongInput in;
+    in.width = w;
+    in.tagColour = c;
+    for (int k = 1; k <= 4; ++k) {
+        in.pictures[k - 1] = "P" + n(k);
+        in.links[k - 1] = "L" + n(k);
+        in.titles[k - 1] = "T" + n(k);
+        in.introductions[k - 1] = "I" + n(k);
+    }
+    return in;
+}
+
+TEST(SitutongSnippet, WidthsAndColours) {
+    const struct {
+        QString width, colour;
+    } cases[] = {{"370", "#F00"}, {"490", "blue"}, {"390", ""}, {"470", "#093"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(generators::situtongSnippet(fourInput(c.width, c.colour)), fourMarked(c.width, c.colour))
+            << c.width.toStdString();
 }
 
 class FourProductsTest : public ProductListTest {
@@ -240,6 +291,10 @@ TEST_F(FourProductsTest, DefaultsAndCopyBeforeThePreview) {
     EXPECT_FALSE(fake().clipboardSet);
     expectMessage(w, "请先点击生成预览生成代码，再复制代码！", "提示信息");
     EXPECT_FALSE(QFileInfo::exists(page()));
+
+    // The launcher's picture is the snippet of the defaults.
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1"), core::windowClass("TFrmsitutong")->info.sample());
 }
 
 TEST_F(FourProductsTest, PageKindsSetTheSizesAndTheSnippet) {
@@ -259,7 +314,7 @@ TEST_F(FourProductsTest, PageKindsSetTheSizesAndTheSnippet) {
         EXPECT_EQ(w->text("lbl5"), "250");
         w->setText("edt17", c.colour);
         w->fire("btn1Click");
-        const QString want = fourMarked(c.width, c.colour);
+        const QString want = generators::situtongSnippet(fourInput(c.width, c.colour));
         EXPECT_EQ(w->text("mmo1"), want);
         // The preview shows the page written whole in the working folder.
         EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want));
@@ -329,6 +384,29 @@ QString sixGrid(const QString& l) {
            "alt=\"\"/></a></div></div>";
 }
 
+generators::LtbgzInput sixInput(const QString& l) {
+    generators::LtbgzInput in;
+    in.leftWidth = l;
+    for (int k = 1; k <= 6; ++k) {
+        in.pictures[k - 1] = "P" + n(k);
+        in.links[k - 1] = "L" + n(k);
+    }
+    return in;
+}
+
+TEST(LtbgzSnippet, TallPictureWidthsAndEmptyFields) {
+    for (const QString l : {"230", "270", ""})
+        EXPECT_EQ(generators::ltbgzSnippet(sixInput(l)), sixGrid(l)) << l.toStdString();
+    generators::LtbgzInput empty = sixInput("270");
+    empty.pictures.fill(QString());
+    empty.links.fill(QString());
+    QString want = sixGrid("270");
+    for (int k = 1; k <= 6; ++k)
+        want.replace("\"L" + n(k) + "\"", "\"\"").replace("\"P" + n(k) + "\"", "\"\"");
+    EXPECT_EQ(generators::ltbgzSnippet(empty), want);
+    EXPECT_EQ(want.count("href=\"\""), 6);
+}
+
 class SixGridTest : public ProductListTest {
 protected:
     void SetUp() override {
@@ -380,6 +458,7 @@ TEST_F(SixGridTest, DefaultsAndCopyBeforeThePreview) {
                                    "href=\"" +
                                    w->text("edt7") + "\" target=\"_blank\"><img src=\"" + w->text("edt1") +
                                    "\" width=\"230\" height=\"470\"  alt=\"\"/></a></div>"));
+    EXPECT_EQ(w->text("mmo1"), core::windowClass("Tfrmltbgz")->info.sample());
 }
 
 TEST_F(SixGridTest, ShopTypesSetTheTallPictureAndThePreviewOpensInTheBrowser) {
@@ -393,15 +472,16 @@ TEST_F(SixGridTest, ShopTypesSetTheTallPictureAndThePreviewOpensInTheBrowser) {
         w->control<QRadioButton>(c.radio)->click();
         EXPECT_EQ(w->text("lbl2"), c.width);
         w->fire("btn1Click");
-        EXPECT_EQ(w->text("mmo1"), sixGrid(c.width));
-        EXPECT_EQ(testing::fileBytes(page()), testing::gbk(sixGrid(c.width)));
+        const QString want = generators::ltbgzSnippet(sixInput(c.width));
+        EXPECT_EQ(w->text("mmo1"), want);
+        EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want));
         ASSERT_EQ(fake().callsOf("open").size(), 1);
         EXPECT_EQ(fake().callsOf("open")[0].address, page());
         EXPECT_FALSE(fake().clipboardSet);
         EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
 
         w->fire("btn2Click");
-        EXPECT_EQ(fake().clipboard, sixGrid(c.width));
+        EXPECT_EQ(fake().clipboard, want);
         expectMessage(w, "代码已被复制，可以到店铺的自定义进行粘贴了！", "提示信息");
     }
 }
@@ -415,11 +495,10 @@ TEST_F(SixGridTest, ClearEmptiesPicturesAndLinksButNotTheShopType) {
     EXPECT_TRUE(w->control<QRadioButton>("rb2")->isChecked());
     EXPECT_EQ(w->text("lbl2"), "270");
     w->fire("btn1Click");
-    QString want = sixGrid("270");
-    for (int k = 1; k <= 6; ++k)
-        want.replace("\"L" + n(k) + "\"", "\"\"").replace("\"P" + n(k) + "\"", "\"\"");
-    EXPECT_EQ(w->text("mmo1"), want);
-    EXPECT_EQ(want.count("href=\"\""), 6);
+    generators::LtbgzInput empty = sixInput("270");
+    empty.pictures.fill(QString());
+    empty.links.fill(QString());
+    EXPECT_EQ(w->text("mmo1"), generators::ltbgzSnippet(empty));
 
     // A page that cannot be written is reported; nothing is opened.
     ASSERT_TRUE(QDir().mkdir("blocked"));

@@ -1,5 +1,7 @@
 // Promotion lists: four group-buy cards and eight carnival cards, both
 // previewed in the window's own browser page.
+#include "generators/lists/jianianhua.h"
+#include "generators/lists/tuangou.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/lists/list_fixture.h"
 
@@ -65,6 +67,45 @@ QString groupBuy(const GroupBuy& g) {
     return out;
 }
 
+// The input with those values and the markers of groupBuy().
+generators::TuangouInput groupBuyInput(const GroupBuy& g) {
+    generators::TuangouInput in;
+    in.cardWidth = g.c;
+    in.cardHeight = g.height;
+    in.pictureWidth = g.p;
+    in.pictureHeight = g.h;
+    in.colour = g.colour;
+    in.buttonColour = g.button;
+    in.buttonTextColour = g.buttonText;
+    in.buttonCaption = g.caption;
+    for (int k = 1; k <= 4; ++k) {
+        in.pictures[k - 1] = "P" + n(k);
+        in.links[k - 1] = "L" + n(k);
+        in.titles[k - 1] = "T" + n(k);
+        in.prices[k - 1] = "V" + n(k);
+    }
+    return in;
+}
+
+// The cards from their fields, without the window; the price bar is one pixel
+// wider than the card.
+TEST(TuangouSnippet, SizesColoursAndAWidthThatIsNoNumber) {
+    const GroupBuy cases[] = {
+        {"208", "209", "205", "206", "310", "#F30", "#FF0", "#c00", "参团"},
+        {"218", "219", "215", "250", "354", "#A1", "#B2", "#C3", "抢"},
+        {"208", "209", "205", "0", "104", "", "", "", ""},
+        {"9", "10", "5", "6", "110", "#F30", "#FF0", "#c00", "参团"},
+    };
+    for (const GroupBuy& g : cases)
+        EXPECT_EQ(generators::tuangouSnippet(groupBuyInput(g)), groupBuy(g)) << g.c.toStdString();
+    for (const QString width : {"x", "", "20 8"}) {
+        generators::TuangouInput in;
+        in.cardWidth = width;
+        EXPECT_EQ(testing::failureOf([&] { generators::tuangouSnippet(in); }),
+                  "'" + width + "' is not a valid integer value");
+    }
+}
+
 class GroupBuyTest : public PromotionTest {
 protected:
     void SetUp() override {
@@ -112,6 +153,11 @@ TEST_F(GroupBuyTest, DefaultsAndCopyBeforeThePreview) {
     w->fire("btn2Click");
     EXPECT_FALSE(fake().clipboardSet);
     expectMessage("Tfrmtuangou", "请先点击确认预览生成代码，再提取代码！");
+
+    // The launcher's picture is the snippet of the defaults.
+    w->fire("btn1Click");
+    EXPECT_EQ(w->text("mmo1"), core::windowClass("Tfrmtuangou")->info.sample());
+    pages()->setCurrentIndex(0);
 }
 
 TEST_F(GroupBuyTest, ShopTypesPictureHeightAndSnippets) {
@@ -141,7 +187,7 @@ TEST_F(GroupBuyTest, ShopTypesPictureHeightAndSnippets) {
         w->setText("edt21", c.want.caption);
         pages()->setCurrentIndex(0);
         w->fire("btn1Click");
-        const QString want = groupBuy(c.want);
+        const QString want = generators::tuangouSnippet(groupBuyInput(c.want));
         EXPECT_EQ(w->text("mmo1"), want);
         EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want));
         EXPECT_EQ(pages()->currentIndex(), 1);
@@ -262,6 +308,34 @@ QString carnival(const Carnival& c) {
     return out + "</div>";
 }
 
+generators::JianianhuaInput carnivalInput(const Carnival& c) {
+    generators::JianianhuaInput in;
+    in.width = c.W;
+    in.height = c.H;
+    in.cardHeight = c.u;
+    in.pictureWidth = c.w;
+    in.pictureHeight = c.v;
+    in.background = c.background;
+    in.accent = c.accent;
+    for (int k = 1; k <= 8; ++k) {
+        in.pictures[k - 1] = "P" + n(k);
+        in.links[k - 1] = "L" + n(k);
+        in.titles[k - 1] = "T" + n(k);
+        in.tags[k - 1] = "G" + n(k);
+        in.prices[k - 1] = "V" + n(k);
+    }
+    return in;
+}
+
+TEST(JianianhuaSnippet, EditionsAndColours) {
+    const Carnival cases[] = {{"990", "740", "330", "215", "215", "#ABC", "#DEF"},
+                              {"950", "700", "320", "205", "205", "#fc0", "#f33"},
+                              {"990", "740", "330", "215", "215", "", ""},
+                              {"1", "2", "3", "4", "5", "6", "7"}};
+    for (const Carnival& c : cases)
+        EXPECT_EQ(generators::jianianhuaSnippet(carnivalInput(c)), carnival(c)) << c.W.toStdString();
+}
+
 class CarnivalTest : public PromotionTest {
 protected:
     void SetUp() override {
@@ -331,6 +405,7 @@ TEST_F(CarnivalTest, DefaultsAndTheDefaultSnippet) {
             "嘉年华<span style=\"font-size:12px\">￥</span><span style=\"font-size:18px\">49.00</span>"),
         8);
     expectMessage("TFrmjianianhua", kCopied);
+    EXPECT_EQ(out, core::windowClass("TFrmjianianhua")->info.sample());
 }
 
 TEST_F(CarnivalTest, EditionsAndSnippets) {
@@ -355,7 +430,7 @@ TEST_F(CarnivalTest, EditionsAndSnippets) {
         w->setText("edt44", c.want.background);
         w->setText("edt45", c.want.accent);
         w->fire("btn3Click");
-        const QString want = carnival(c.want);
+        const QString want = generators::jianianhuaSnippet(carnivalInput(c.want));
         EXPECT_EQ(w->text("mmo1"), want);
         EXPECT_EQ(fake().clipboard, want);
         EXPECT_EQ(testing::fileBytes(page()), testing::gbk(want));

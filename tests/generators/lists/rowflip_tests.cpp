@@ -1,4 +1,5 @@
 #include "app/windows.h"
+#include "generators/lists/rowflip.h"
 #include "tests/support/helpers.h"
 
 #include <QAbstractButton>
@@ -147,6 +148,20 @@ TEST_P(RowFlipTest, DefaultsAndNothingCopiedBeforeTheSettings) {
     EXPECT_TRUE(fake().lastMessage().text.contains("设置")) << fake().lastMessage().text.toStdString();
     EXPECT_EQ(w->text("mmoall"), "mmoall\r\n");
     EXPECT_EQ(w->text("mmodiv"), "mmodiv\r\n");
+
+    // The launcher's picture: four pictures on the professional edition's row.
+    fake().reset();
+    count()->setItemIndex(1);
+    w->fire("btnokClick");
+    w->fire("btnallClick");
+    const QString sample = core::windowClass(GetParam().name)->info.sample();
+    if (GetParam().custom) {
+        EXPECT_TRUE(sample.startsWith(w->text("mmodiv"))) << sample.toStdString();
+        EXPECT_TRUE(sample.contains("\" target=\"_blank\"><div style=\"height:300px;background:#8a4fd8;"));
+    } else {
+        EXPECT_EQ(fake().clipboard, sample);
+    }
+    w->setText("lblkuan", "?????");
     count()->setItemIndex(-1);
 }
 
@@ -161,12 +176,34 @@ TEST_P(RowFlipTest, HelpMessage) {
     EXPECT_EQ(fake().lastMessage().owner, GetParam().name);
 }
 
+// The width 设置 computes, without the window.
+TEST(RowFlipWidth, TruncatedWidthOfOnePicture) {
+    const struct {
+        int count;
+        QString total, width;
+    } cases[] = {{0, "950", "310"}, {1, "950", "230"},      {0, "990", "323"},
+                 {1, "990", "240"}, {0, "952", "310"},      {1, "33", "0"},
+                 {0, "10.9", "-3"}, {1, " 1030.5 ", "250"}, {-1, "990", "?????"}};
+    for (const auto& c : cases) {
+        generators::RowFlipInput in;
+        in.count = c.count;
+        in.total = c.total;
+        EXPECT_EQ(generators::rowFlipWidth(in), c.width) << c.total.toStdString() << " count " << c.count;
+    }
+    for (const QString total : {"自定义", "", "95O", "1e400", "1e30"}) {
+        generators::RowFlipInput in;
+        in.count = 0;
+        in.total = total;
+        EXPECT_EQ(testing::failureOf([&] { generators::rowFlipWidth(in); }),
+                  "'" + total + "' is not a valid floating point value");
+    }
+}
+
 TEST_P(RowFlipTest, SettingsPanelComputesTheTruncatedWidth) {
     const struct {
         int count;
         QString total, width;
-    } cases[] = {{0, "950", "310"}, {1, "950", "230"}, {0, "990", "323"}, {1, "990", "240"},
-                 {0, "952", "310"}, {1, "33", "0"},    {0, "10.9", "-3"}, {1, " 1030.5 ", "250"}};
+    } cases[] = {{0, "950", "310"}, {1, "990", "240"}, {1, " 1030.5 ", "250"}};
     for (const auto& c : cases) {
         w->setText("lblkuan", "?????");
         w->fire("btnshezhiClick");
@@ -244,33 +281,81 @@ TEST_P(RowFlipTest, ClassCheckBoxOnlyEnablesTheField) {
     check->click();
 }
 
-TEST_P(RowFlipTest, Snippets) {
-    typeRows();
-    const bool custom = GetParam().custom;
+// The snippet and its two parts from the rows, without the window.
+TEST(RowFlipSnippet, BothBacksCountsAndClassNumbers) {
     const struct {
-        QString edition;
         int countIndex;
         QString cls, height;
         int images;
         QString width;
     } cases[] = {
-        {"专业版", 0, "82", "300", 3, "310"},
-        {"天猫版", 1, "82", "300", 4, "240"},
-        {"专业版", 1, "57", "412", 4, "230"},
-        {"天猫版", 0, "83", "", 3, "323"},
+        {0, "82", "300", 3, "310"},
+        {1, "82", "300", 4, "240"},
+        {1, "57", "412", 4, "230"},
+        {0, "83", "", 3, "323"},
+    };
+    for (const bool custom : {false, true}) {
+        generators::RowFlipInput in(custom ? generators::RowFlipBack::CustomHtml
+                                           : generators::RowFlipBack::Picture);
+        for (int i = 1; i <= 4; ++i) {
+            in.fronts[i - 1] = "f" + n(i);
+            in.backs[i - 1] = custom ? "<p>html" + n(i) + "</p>" : "b" + n(i);
+            in.links[i - 1] = "l" + n(i);
+        }
+        for (const auto& c : cases) {
+            in.count = c.countIndex;
+            in.classNumber = c.cls;
+            in.height = c.height;
+            in.width = c.width;
+            const core::Built built = generators::rowFlipSnippet(in);
+            const QString div = fronts(c.images, c.cls, c.width, c.height);
+            const QString cls = popups(c.images, c.cls, c.width, c.height, custom);
+            EXPECT_EQ(built.snippet, div + cls) << custom << c.images;
+            ASSERT_EQ(built.updates.size(), 2);
+            EXPECT_EQ(built.updates[0].control, "mmodiv");
+            EXPECT_EQ(built.updates[0].text, div);
+            EXPECT_EQ(built.updates[1].control, "mmoclass");
+            EXPECT_EQ(built.updates[1].text, cls);
+            EXPECT_FALSE(built.failure);
+        }
+    }
+}
+
+// 生成提取代码 builds from what the fields hold, each in its place, and writes both parts.
+TEST_P(RowFlipTest, Snippets) {
+    typeRows();
+    const bool custom = GetParam().custom;
+    generators::RowFlipInput in(custom ? generators::RowFlipBack::CustomHtml
+                                       : generators::RowFlipBack::Picture);
+    for (int i = 1; i <= 4; ++i) {
+        in.fronts[i - 1] = "f" + n(i);
+        in.backs[i - 1] = custom ? "<p>html" + n(i) + "</p>" : "b" + n(i);
+        in.links[i - 1] = "l" + n(i);
+    }
+    const struct {
+        QString edition;
+        int countIndex;
+        QString cls, height, width, total;
+    } cases[] = {
+        {"专业版", 0, "82", "300", "310", "950"},
+        {"天猫版", 1, "57", "412", "240", "990"},
     };
     for (const auto& c : cases) {
         fake().reset();
         settle(c.edition, c.countIndex);
         w->setText("edtclass", c.cls);
         w->setText("edtgao", c.height);
+        in.count = c.countIndex;
+        in.classNumber = c.cls;
+        in.height = c.height;
+        in.width = c.width;
+        in.total = c.total;
         w->fire("btnallClick");
-        const QString div = fronts(c.images, c.cls, c.width, c.height);
-        const QString cls = popups(c.images, c.cls, c.width, c.height, custom);
-        EXPECT_EQ(w->text("mmodiv"), div) << c.edition.toStdString() << c.images;
-        EXPECT_EQ(w->text("mmoclass"), cls) << c.edition.toStdString() << c.images;
-        EXPECT_EQ(w->text("mmoall"), div + cls);
-        EXPECT_EQ(fake().clipboard, div + cls);
+        const core::Built built = generators::rowFlipSnippet(in);
+        EXPECT_EQ(w->text("mmodiv"), built.updates.value(0).text) << c.edition.toStdString();
+        EXPECT_EQ(w->text("mmoclass"), built.updates.value(1).text) << c.edition.toStdString();
+        EXPECT_EQ(w->text("mmoall"), built.snippet);
+        EXPECT_EQ(fake().clipboard, built.snippet);
         EXPECT_EQ(fake().callsOf("messageBox").size(), 1);
         EXPECT_EQ(fake().lastMessage().text, kMessage);
         EXPECT_EQ(fake().lastMessage().title, "提示信息");

@@ -1,3 +1,4 @@
+#include "generators/lists/zhengfantuwen.h"
 #include "tests/support/helpers.h"
 
 #include <QAbstractButton>
@@ -72,6 +73,77 @@ QString snippet(const Window& win, const Values& v) {
     return out + "</div></div></div>";
 }
 
+// The input with those values and the typed pictures.
+generators::ZhengfanTuwenInput inputOf(const Window& win, const Values& v) {
+    generators::ZhengfanTuwenInput in(win.pictures);
+    in.width = v.W;
+    in.pictureWidth = v.w;
+    in.height = v.H;
+    in.trigger = v.C;
+    in.shift = v.X;
+    in.background = v.bg;
+    in.backgroundPicture = v.bgPicture;
+    in.panelColour = v.panel;
+    in.textColour = v.textColor;
+    for (int k = 1; k <= win.pictures; ++k) {
+        in.pictureAddresses[k - 1] = "p" + n(k);
+        in.texts[k - 1] = "t" + n(k);
+        in.links[k - 1] = "l" + n(k);
+        in.prices[k - 1] = "r" + n(k);
+    }
+    return in;
+}
+
+// What a test sets in the window, and the values the snippet then holds.
+struct SnippetCase {
+    QString shop, height;
+    bool basic;
+    QString bg, bgPicture, panel, textColor;
+    Values want;
+};
+QList<SnippetCase> snippetCases(const Window& win) {
+    return {
+        {"天猫未开",
+         "401",
+         false,
+         "#123456",
+         "bg.jpg",
+         "#222",
+         "#eee",
+         {"990", win.otherWidth, "401", "sn-simple-logo", "0", "#123456", "bg.jpg", "#222", "#eee"}},
+        {"集市店",
+         "350",
+         true,
+         "none",
+         "none",
+         "#000",
+         "#fff",
+         {"950", win.marketWidth, "350", "most-footer footer-more-trigger", "-200", "none", "none", "#000",
+          "#fff"}},
+        {"天猫未开",
+         "",
+         true,
+         "",
+         "",
+         "",
+         "",
+         {"990", win.otherWidth, "", "sn-simple-logo", "-200", "", "", "", ""}},
+    };
+}
+
+// The snippet of both rows, without their windows.
+TEST(ZhengfanTuwenSnippet, BothRowsShopsAndColours) {
+    for (const Window& win : kWindows) {
+        for (const SnippetCase& c : snippetCases(win))
+            EXPECT_EQ(generators::zhengfanTuwenSnippet(inputOf(win, c.want)), snippet(win, c.want))
+                << win.name.toStdString() << " " << c.shop.toStdString() << c.height.toStdString();
+        // The defaults: an ordinary shop's sizes with the sample fields.
+        const generators::ZhengfanTuwenInput defaults(win.pictures);
+        EXPECT_EQ(defaults.pictureWidth, win.marketWidth);
+        EXPECT_EQ(defaults.pictureAddresses.size(), win.pictures);
+    }
+}
+
 class ZhengfanTest : public testing::ProgramTest, public ::testing::WithParamInterface<Window> {
 protected:
     void SetUp() override {
@@ -138,6 +210,11 @@ TEST_P(ZhengfanTest, DefaultsAndDefaultSnippet) {
     }
     EXPECT_EQ(w->control("mmo1")->focusPolicy(), Qt::NoFocus);
 
+    // The launcher's picture is the snippet of the defaults.
+    w->fire("btn2Click");
+    EXPECT_EQ(w->text("mmo1"), core::windowClass(win.name)->info.sample());
+
+    fake().reset();
     typePictures();
     w->fire("btn2Click");
     const QString want = snippet(win, {"950", win.marketWidth, "350", "most-footer footer-more-trigger", "0",
@@ -168,42 +245,11 @@ TEST_P(ZhengfanTest, ShopTypeSetsWidthsAndTriggerClassInBothDirections) {
     w->setText("cbb1", "集市店");
 }
 
+// 生成并提取 builds from what the fields and labels hold, each in its place.
 TEST_P(ZhengfanTest, Snippets) {
     const Window& win = GetParam();
     typePictures();
-    const struct {
-        QString shop, height;
-        bool basic;
-        QString bg, bgPicture, panel, textColor;
-        Values want;
-    } cases[] = {
-        {"天猫未开",
-         "401",
-         false,
-         "#123456",
-         "bg.jpg",
-         "#222",
-         "#eee",
-         {"990", win.otherWidth, "401", "sn-simple-logo", "0", "#123456", "bg.jpg", "#222", "#eee"}},
-        {"集市店",
-         "350",
-         true,
-         "none",
-         "none",
-         "#000",
-         "#fff",
-         {"950", win.marketWidth, "350", "most-footer footer-more-trigger", "-200", "none", "none", "#000",
-          "#fff"}},
-        {"天猫未开",
-         "",
-         true,
-         "",
-         "",
-         "",
-         "",
-         {"990", win.otherWidth, "", "sn-simple-logo", "-200", "", "", "", ""}},
-    };
-    for (const auto& c : cases) {
+    for (const SnippetCase& c : snippetCases(win)) {
         fake().reset();
         w->setText("cbb1", c.shop);
         w->setText("edt1", c.height);
@@ -213,7 +259,7 @@ TEST_P(ZhengfanTest, Snippets) {
         w->setText("edt20", c.panel);
         w->setText("edt21", c.textColor);
         w->fire("btn2Click");
-        const QString want = snippet(win, c.want);
+        const QString want = generators::zhengfanTuwenSnippet(inputOf(win, c.want));
         EXPECT_EQ(w->text("mmo1"), want) << c.shop.toStdString() << c.height.toStdString();
         EXPECT_EQ(fake().clipboard, want);
         EXPECT_EQ(fake().lastMessage().text, kMessage);

@@ -1,6 +1,7 @@
 // The left tab card: a title column with four group names switching slides of
 // three pictures each.
 #include "app/windows.h"
+#include "generators/lists/zuobiaoqian.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/support/helpers.h"
 
@@ -56,6 +57,37 @@ QString card(const Look& l) {
         out += "</div>";
     }
     return out + "</div></div></div></div>";
+}
+
+// The input with the look and the marks of card().
+generators::ZuobiaoqianInput marked(const Look& l) {
+    generators::ZuobiaoqianInput in;
+    in.width = l.W;
+    in.columnWidth = l.N;
+    in.title = l.title;
+    in.titleColour = l.titleColour;
+    in.blockColour = l.blockColour;
+    in.columnColour = l.columnColour;
+    for (int g = 1; g <= 4; ++g) {
+        in.groups[g - 1] = "G" + n(g);
+        for (int i = 1; i <= 3; ++i) {
+            in.pictures[3 * (g - 1) + i - 1] = "P" + n(g) + n(i);
+            in.links[3 * (g - 1) + i - 1] = "L" + n(g) + n(i);
+        }
+    }
+    return in;
+}
+
+// The looks of both shops, with the fields' texts.
+const Look kLooks[] = {{"990", "191", "T1", "#A00001", "#B00002", "#C00003"},
+                       {"950", "151", "标题", "#119662", "#e9e9e9", "#15b677"},
+                       {"990", "191", "", "", "", ""},
+                       {"950", "151", "x y", "red", "blue", "green"}};
+
+// The snippet from the card's fields, without the window.
+TEST(ZuobiaoqianSnippet, LooksOfBothShops) {
+    for (const Look& look : kLooks)
+        EXPECT_EQ(generators::zuobiaoqianSnippet(marked(look)), card(look)) << look.W.toStdString();
 }
 
 class TabCardTest : public testing::ProgramTest {
@@ -128,6 +160,7 @@ TEST_F(TabCardTest, DefaultsAndTheDefaultSnippet) {
     EXPECT_EQ(out.count("<strong>新风向标</strong>"), 1);
     EXPECT_EQ(fake().lastMessage().text, kCopied);
     EXPECT_TRUE(out.endsWith("</div></div></div></div></div></div>"));
+    EXPECT_EQ(out, core::windowClass("Tfrmzuobiaoqian")->info.sample());
 }
 
 TEST_F(TabCardTest, ShopTypesAndMarkedSnippets) {
@@ -135,12 +168,7 @@ TEST_F(TabCardTest, ShopTypesAndMarkedSnippets) {
     const struct {
         QString shop;
         Look look;
-    } cases[] = {
-        {"天猫店", {"990", "191", "T1", "#A00001", "#B00002", "#C00003"}},
-        {"集市店", {"950", "151", "标题", "#119662", "#e9e9e9", "#15b677"}},
-        {"天猫", {"990", "191", "", "", "", ""}},
-        {"集市店", {"950", "151", "x y", "red", "blue", "green"}},
-    };
+    } cases[] = {{"天猫店", kLooks[0]}, {"集市店", kLooks[1]}, {"天猫", kLooks[2]}, {"集市店", kLooks[3]}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shop.toStdString());
         fake().reset();
@@ -152,7 +180,7 @@ TEST_F(TabCardTest, ShopTypesAndMarkedSnippets) {
         w->setText("edt32", c.look.blockColour);
         w->setText("edt31", c.look.columnColour);
         w->fire("btn1Click");
-        expectDelivered(card(c.look));
+        expectDelivered(generators::zuobiaoqianSnippet(marked(c.look)));
     }
 }
 
