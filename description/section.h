@@ -48,8 +48,4 @@ SectionKind sectionTitle(); // 分割样式
 SectionKind buyersNotes();  // 交流版块
 SectionKind customHtml();   // 自定义
 
-// The related-items layout name an added entry carries: "图文四列",
-// "图文三列" or nothing.
-QString relatedItemsLayoutName(const Tfrmmain& form);
-
 } // namespace description
