@@ -24,7 +24,9 @@ struct SectionKind {
     QString addButton;
     // Creates the page's fields (and handlers of its own).
     std::function<void(Tfrmmain&, QWidget* page)> build;
-    // The section's HTML; nothing when the render stopped with a message.
+    // Reads the page's fields into the section's input, builds the section
+    // (description/sections.h) and writes its field updates back: the
+    // section's HTML; nothing when the render stopped with a message.
     std::function<std::optional<QString>(Tfrmmain&)> html;
     // Whether a render also writes and shows the preview page.
     bool preview = true;
