@@ -9,8 +9,8 @@
 #include "core/registry.h"
 #include "core/shoppreview.h"
 #include "core/text.h"
-#include "core/trim.h"
 #include "description/section.h"
+#include "description/sections.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -107,16 +107,18 @@ Tfrmmain::Tfrmmain()
             setText(QString::fromLatin1(label), QStringLiteral("0"));
     });
 
-    on(QStringLiteral("btnaddClick"),
-       [this] { addEntry(QStringLiteral("确定要添加该板块？"), relatedItemsLayoutName(*this)); });
+    on(QStringLiteral("btnaddClick"), [this] {
+        addEntry(QStringLiteral("确定要添加该板块？"),
+                 relatedItemsLayoutName(control<core::RadioGroup>(QStringLiteral("rgleixing"))->itemIndex()));
+    });
     on(QStringLiteral("btntianjiaClick"),
        [this] { addEntry(QStringLiteral("确定添加该板块？"), QString()); });
     on(QStringLiteral("btn2Click"), [this] {
-        QString page;
+        QStringList codes;
         QTreeWidget* list = sectionList();
         for (int row = 0; row < list->topLevelItemCount(); ++row)
-            page += list->topLevelItem(row)->text(2) + QStringLiteral("\r\n");
-        setText(kCode, page);
+            codes << list->topLevelItem(row)->text(2);
+        setText(kCode, assembledPage(codes));
         message(QStringLiteral("所有代码已经提交完毕，可以通过右侧预览区查看总体样式！"));
         preview(text(kCode));
     });
@@ -207,7 +209,7 @@ void Tfrmmain::buildEditor(QWidget* editor) {
         const char* name;
         QString caption;
         QString start;
-    } labels[] = {{"lblzongkuan", QStringLiteral("总宽："), QStringLiteral("750")},
+    } labels[] = {{"lblzongkuan", QStringLiteral("总宽："), kStartWidth},
                   {"lblzonggao", QStringLiteral("总高："), QStringLiteral("0")},
                   {"lbltukuan", QStringLiteral("图宽："), QStringLiteral("0")},
                   {"lbltugao", QStringLiteral("图高："), QStringLiteral("0")}};
@@ -323,19 +325,8 @@ bool Tfrmmain::tmall() const {
     return control<core::RadioGroup>(QStringLiteral("rg1"))->itemIndex() == 1;
 }
 
-QStringList Tfrmmain::barList(const QString& memo) {
-    setText(memo, core::trimBlanks(text(memo)));
-    return core::splitBarList(text(memo));
-}
-
 QString Tfrmmain::scratchPicture() const {
     return m_scratch ? m_scratch->filePath(QStringLiteral("1.jpg")) : QString();
-}
-
-int Tfrmmain::pictureHeight(const QString& address) const {
-    const auto measured = m_heights.constFind(address);
-    if (measured == m_heights.constEnd()) core::fail(QStringLiteral("图片没有下载：") + address);
-    return *measured;
 }
 
 void Tfrmmain::measureThen(const QStringList& pictures, int i, const std::function<void()>& then) {
@@ -424,6 +415,7 @@ QINGWU_WINDOW(Tfrmmain, {.order = 860,
                                             .image = u"img87",
                                             .caption = u"宝贝描述助手",
                                             .size = core::TileSize::Large},
-                         .preview = core::ShopPreview{.place = core::Place::Description, .shopType = u"rg1"}})
+                         .preview = core::ShopPreview{.place = core::Place::Description, .shopType = u"rg1"},
+                         .sample = samplePage})
 
 } // namespace description

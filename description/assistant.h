@@ -43,13 +43,10 @@ public:
     // Whether the shop type "天猫店" is chosen.
     bool tmall() const;
 
-    // A bar-separated list field: trimmed, written back, split into entries.
-    QStringList barList(const QString& memo);
-
-    // The natural height in pixels of a picture the render measured before
-    // building its section (SectionKind::pictures); nothing older is ever
-    // measured.
-    int pictureHeight(const QString& address) const;
+    // The natural heights in pixels of the pictures the render under way
+    // measured before building its section (SectionKind::pictures), by
+    // address; nothing older is ever measured.
+    const QHash<QString, int>& measuredHeights() const { return m_heights; }
     // The scratch picture's path.
     QString scratchPicture() const;
 

@@ -1,13 +1,12 @@
 // Size chart (产品尺码): a fixed chart, 750 px wide whatever the shop type.
+#include "core/text.h"
 #include "description/assistant.h"
 #include "description/section.h"
+#include "description/sections.h"
 
 namespace description {
 
-namespace {
-
-// The chart as its hidden box holds it, one line each.
-QStringList chartLines() {
+QStringList sizeChartLines() {
     QStringList lines = {
         QStringLiteral("<div style=\"width:750px; font-family: Microsoft YaHei;\">"),
         QStringLiteral("\t<div style=\"text-align:center; font-size:20px; line-height:80px; "
@@ -42,14 +41,20 @@ QStringList chartLines() {
     return lines;
 }
 
+QString sizeChartHtml() {
+    return core::joinLines(sizeChartLines());
+}
+
+namespace {
+
 void build(Tfrmmain& form, QWidget* page) {
     form.addRadioGroup(page, QStringLiteral("rg4"), QRect(6, 6, 428, 50), QStringLiteral("样式"),
                        {QStringLiteral("默认样式")}, 0);
-    form.addHolderMemo(QStringLiteral("mmochima"), chartLines());
+    form.addHolderMemo(QStringLiteral("mmochima"), sizeChartLines());
 }
 
-std::optional<QString> html(Tfrmmain& form) {
-    return form.text(QStringLiteral("mmochima"));
+std::optional<QString> html(Tfrmmain&) {
+    return sizeChartHtml();
 }
 
 } // namespace

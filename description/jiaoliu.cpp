@@ -1,7 +1,9 @@
 // Buyer's notes (交流版块): a fixed table of eight notes, 750 px wide whatever
 // the shop type; the labels take the chosen colour.
+#include "core/text.h"
 #include "description/assistant.h"
 #include "description/section.h"
+#include "description/sections.h"
 
 namespace description {
 
@@ -10,7 +12,9 @@ namespace {
 // The label colour of the fixed table, replaced by the chosen one.
 const QString kLabelColour = QStringLiteral("#666666");
 
-QStringList notesLines() {
+} // namespace
+
+QStringList buyersNotesLines() {
     const struct {
         QString label;
         const char* labelHeight;
@@ -74,18 +78,24 @@ QStringList notesLines() {
     return lines;
 }
 
+QString buyersNotesHtml(const BuyersNotesInput& in) {
+    QString section = QStringLiteral("<div style=\"width:750px;\">") + core::joinLines(buyersNotesLines()) +
+                      QStringLiteral("</div>");
+    return section.replace(kLabelColour, in.labelColour, Qt::CaseSensitive);
+}
+
+namespace {
+
 void build(Tfrmmain& form, QWidget* page) {
     form.addRadioGroup(page, QStringLiteral("rg9"), QRect(6, 4, 428, 46), QStringLiteral("关联样式"),
                        {QStringLiteral("买家必读")}, 0);
     form.addCaption(page, QRect(6, 58, 70, 22), QStringLiteral("标签底色："));
-    form.addColourEdit(page, QStringLiteral("edt22"), QRect(76, 58, 80, 22), QStringLiteral("#F30"));
-    form.addHolderMemo(QStringLiteral("mmomaijiabidu"), notesLines());
+    form.addColourEdit(page, QStringLiteral("edt22"), QRect(76, 58, 80, 22), BuyersNotesInput().labelColour);
+    form.addHolderMemo(QStringLiteral("mmomaijiabidu"), buyersNotesLines());
 }
 
 std::optional<QString> html(Tfrmmain& form) {
-    QString section = QStringLiteral("<div style=\"width:750px;\">") +
-                      form.text(QStringLiteral("mmomaijiabidu")) + QStringLiteral("</div>");
-    return section.replace(kLabelColour, form.text(QStringLiteral("edt22")), Qt::CaseSensitive);
+    return buyersNotesHtml({.labelColour = form.text(QStringLiteral("edt22"))});
 }
 
 } // namespace

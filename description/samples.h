@@ -20,6 +20,15 @@ inline QStringList samplePictures(int first, int count, const QString& last) {
     return lines;
 }
 
+// `count` lines of the same text as a memo holds them, each but the last
+// followed by "|".
+inline QString barLines(const QString& line, int count) {
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += line + (i + 1 < count ? QStringLiteral("|\r\n") : QStringLiteral("\r\n"));
+    return text;
+}
+
 // The items "from" to "to" of a number combo box.
 inline QStringList numberItems(int from, int to) {
     QStringList items;

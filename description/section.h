@@ -24,7 +24,9 @@ struct SectionKind {
     QString addButton;
     // Creates the page's fields (and handlers of its own).
     std::function<void(Tfrmmain&, QWidget* page)> build;
-    // The section's HTML; nothing when the render stopped with a message.
+    // Reads the page's fields into the section's input, builds the section
+    // (description/sections.h) and writes its field updates back: the
+    // section's HTML; nothing when the render stopped with a message.
     std::function<std::optional<QString>(Tfrmmain&)> html;
     // Whether a render also writes and shows the preview page.
     bool preview = true;
@@ -47,9 +49,5 @@ SectionKind productDetails(); // 产品细节
 SectionKind sectionTitle(); // 分割样式
 SectionKind buyersNotes();  // 交流版块
 SectionKind customHtml();   // 自定义
-
-// The related-items layout name an added entry carries: "图文四列",
-// "图文三列" or nothing.
-QString relatedItemsLayoutName(const Tfrmmain& form);
 
 } // namespace description

@@ -4,29 +4,38 @@
 #include "description/assistant.h"
 #include "description/samples.h"
 #include "description/section.h"
+#include "description/sections.h"
 
 namespace description {
+
+core::Built productDisplayHtml(const ProductDisplayInput& in) {
+    return core::build([&in](core::Built& built) {
+        const QStringList pictures = tidiedList(built, QStringLiteral("mmozhanshi"), in.pictures);
+        const int n = core::parseInt(in.count);
+        for (int i = 0; i < n; ++i)
+            built.snippet += QStringLiteral("<img style=\"margin:5px 0\" src=\"") +
+                             core::listItem(pictures, i) + QStringLiteral("\" alt=\" 790.jpg\" width=\"") +
+                             in.width + QStringLiteral("\"/>") + QStringLiteral("\r\n");
+    });
+}
 
 namespace {
 
 void build(Tfrmmain& form, QWidget* page) {
+    const ProductDisplayInput defaults;
     form.addCaption(page, QRect(6, 6, 70, 22), QStringLiteral("图片张数："));
-    form.addCombo(page, QStringLiteral("cbb3"), QRect(76, 6, 80, 22), numberItems(3, 12),
-                  QStringLiteral("5"));
+    form.addCombo(page, QStringLiteral("cbb3"), QRect(76, 6, 80, 22), numberItems(3, 12), defaults.count);
     form.addCaption(page, QRect(6, 36, 200, 20), QStringLiteral("图片列表 | 隔开"));
     form.addMemo(page, QStringLiteral("mmozhanshi"), QRect(6, 58, 428, 270),
-                 samplePictures(11, 5, QString()));
+                 core::textLines(defaults.pictures));
 }
 
 std::optional<QString> html(Tfrmmain& form) {
-    const QStringList pictures = form.barList(QStringLiteral("mmozhanshi"));
-    const int n = core::parseInt(form.text(QStringLiteral("cbb3")));
-    QString lines;
-    for (int i = 0; i < n; ++i)
-        lines += QStringLiteral("<img style=\"margin:5px 0\" src=\"") + core::listItem(pictures, i) +
-                 QStringLiteral("\" alt=\" 790.jpg\" width=\"") + form.totalWidth() + QStringLiteral("\"/>") +
-                 QStringLiteral("\r\n");
-    return lines;
+    ProductDisplayInput in;
+    in.width = form.totalWidth();
+    in.count = form.text(QStringLiteral("cbb3"));
+    in.pictures = form.text(QStringLiteral("mmozhanshi"));
+    return core::applyBuilt(form, productDisplayHtml(in));
 }
 
 } // namespace

@@ -2,19 +2,25 @@
 // box only and leaves the preview alone.
 #include "description/assistant.h"
 #include "description/section.h"
+#include "description/sections.h"
 
 namespace description {
+
+QString customCodeHtml(const CustomHtmlInput& in) {
+    return QStringLiteral("<table width=\"750\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td>") +
+           in.code + QStringLiteral("</td></tr></table>");
+}
 
 namespace {
 
 void build(Tfrmmain& form, QWidget* page) {
     form.addCaption(page, QRect(6, 6, 300, 20), QStringLiteral("自定义html代码内容"));
-    form.addMemo(page, QStringLiteral("mmo34"), QRect(6, 28, 428, 300));
+    form.addMemo(page, QStringLiteral("mmo34"), QRect(6, 28, 428, 300),
+                 core::textLines(CustomHtmlInput().code));
 }
 
 std::optional<QString> html(Tfrmmain& form) {
-    return QStringLiteral("<table width=\"750\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td>") +
-           form.text(QStringLiteral("mmo34")) + QStringLiteral("</td></tr></table>");
+    return customCodeHtml({.code = form.text(QStringLiteral("mmo34"))});
 }
 
 } // namespace

@@ -290,6 +290,24 @@ TEST_F(AssistantTest, ClosingDeletesThePreviewButKeepsTheList) {
     w->hide();
 }
 
+// The launcher's sample page is the page the window assembles from the same
+// sections at their start values.
+TEST_F(AssistantTest, TheSamplePageIsWhatTheWindowAssemblesAtItsStartValues) {
+    const core::WindowClass* assistant = core::windowClass("Tfrmmain");
+    ASSERT_NE(assistant, nullptr);
+    ASSERT_TRUE(assistant->info.sample);
+    // Section title, divider bar, coupons, combo offer, parameters.
+    for (const char* render : {"btn21Click", "btn15Click", "btn16Click", "btn7Click", "btn18Click"}) {
+        w->fire(render);
+        fake().answers.enqueue(core::Answer::Ok);
+        w->fire("btntianjiaClick");
+    }
+    w->fire("btn2Click");
+    ASSERT_EQ(list()->topLevelItemCount(), 5);
+    EXPECT_EQ(code(), assistant->info.sample());
+    EXPECT_TRUE(code().contains(">搭配套餐</div>"));
+}
+
 TEST_F(AssistantTest, MenuOpensTheMakersPages) {
     w->fire("N4Click");
     ASSERT_EQ(fake().callsOf("open").size(), 1);

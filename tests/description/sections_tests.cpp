@@ -1,4 +1,5 @@
 #include "description/assistant.h"
+#include "description/sections.h"
 #include "tests/description/assistant_support.h"
 #include "tests/description/http_server.h"
 #include "tests/tools/images/hostile.h"
@@ -18,6 +19,15 @@
 namespace {
 
 using testing::AssistantTest;
+using namespace description;
+
+// A build's field updates as "control=text", in order.
+QStringList updates(const core::Built& built) {
+    QStringList out;
+    for (const core::FieldUpdate& update : built.updates)
+        out << update.control + "=" + update.text;
+    return out;
+}
 
 class SectionsTest : public AssistantTest {
 protected:
@@ -75,7 +85,87 @@ QString relatedFrame(const QString& W, const QString& H, const QString& blocks) 
            "px;\">" + blocks + "</div></div>";
 }
 
-TEST_F(SectionsTest, RelatedItemsDefaultsWithFourColumns) {
+// The layout choice's size labels, and the section by layout and width.
+TEST(SectionHtml, RelatedItemsByLayoutAndWidth) {
+    const struct {
+        int layout;
+        QString W, total, w, h, H;
+        int n;
+    } cases[] = {
+        {0, "750", "310", "180", "270", "340", 4},
+        {1, "750", "360", "243", "320", "390", 3},
+        {0, "790", "310", "190", "270", "340", 4},
+        {1, "790", "360", "256", "270", "340", 3},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(updates(relatedItemsLayoutSizes(c.layout, c.W)),
+                  QStringList({"lblzonggao=" + c.total, "lbltukuan=" + c.w, "lbltugao=" + c.h}));
+        RelatedItemsInput in;
+        in.width = c.W;
+        in.layout = c.layout;
+        in.totalHeight = c.total;
+        in.imageWidth = c.w;
+        in.imageHeight = c.h;
+        in.pictures = " P0|P1 |\r\nP2|P3\r\n";
+        in.links = "L0|L1|L2|L3";
+        in.titles = "T0|T1|T2|T3";
+        in.prices = "1.0|2.0|3.0|4.0";
+        in.smallColour = "#S";
+        in.priceColour = "#R";
+        QString blocks;
+        for (int i = 0; i < c.n; ++i) {
+            const QString k = QString::number(i);
+            blocks +=
+                product("#S", "#R", "L" + k, c.w, c.H, "P" + k, c.h, "T" + k, QString::number(i + 1) + ".0");
+        }
+        const core::Built built = relatedItemsHtml(in);
+        EXPECT_EQ(built.snippet, relatedFrame(c.W, c.H, blocks));
+        EXPECT_FALSE(built.failure);
+        // The lists tidied in the order they are read.
+        EXPECT_EQ(updates(built), QStringList({"mmoone=T0|T1|T2|T3", "mmotwo=P0|P1 |\r\nP2|P3",
+                                               "mmothree=L0|L1|L2|L3", "mmoguanlianjiage=1.0|2.0|3.0|4.0"}));
+    }
+}
+
+TEST(SectionHtml, RelatedItemsStartValuesWithFourColumns) {
+    RelatedItemsInput in;
+    in.layout = 0;
+    in.totalHeight = "310";
+    in.imageWidth = "180";
+    in.imageHeight = "270";
+    QString blocks;
+    const QString prices[] = {"59.00", "68.00", "59.00", "63.00"};
+    // Four blocks: the default price list has a fifth, empty entry, unused.
+    for (int i = 0; i < 4; ++i)
+        blocks += product("#999", "#F30", "#", "180", "340", samplePicture(i + 1), "270",
+                          "披肩中老年蝙蝠外套", prices[i]);
+    const core::Built built = relatedItemsHtml(in);
+    EXPECT_EQ(built.snippet, relatedFrame("750", "340", blocks));
+    EXPECT_EQ(built.updates.last().text, "59.00|\r\n68.00|\r\n59.00|\r\n63.00|");
+}
+
+TEST(SectionHtml, RelatedItemsWithoutALayoutOnlyTidyAndShortListsFail) {
+    RelatedItemsInput in;
+    in.links = "  L0|L1|L2|L3 \r\n";
+    core::Built built = relatedItemsHtml(in);
+    EXPECT_EQ(built.snippet, "");
+    EXPECT_FALSE(built.failure);
+    ASSERT_EQ(built.updates.size(), 4);
+    EXPECT_EQ(built.updates[2].control, "mmothree");
+    EXPECT_EQ(built.updates[2].text, "L0|L1|L2|L3");
+
+    in.layout = 1;
+    in.totalHeight = "360";
+    in.links = "L0|L1";
+    built = relatedItemsHtml(in);
+    EXPECT_EQ(built.snippet, "");
+    EXPECT_EQ(built.failure, "List index out of bounds (2)");
+    EXPECT_EQ(built.updates.size(), 4);
+}
+
+// The window's fields and size labels reach the section, and the tidied
+// lists are written back.
+TEST_F(SectionsTest, RelatedItemsRenderTheFieldsWithTheLayoutsSizes) {
     EXPECT_EQ(w->text("edtzise"), "#999");
     EXPECT_EQ(w->text("edt23"), "#F30");
     EXPECT_EQ(w->text("mmothree"), "#|#|#|#\r\n");
@@ -91,47 +181,41 @@ TEST_F(SectionsTest, RelatedItemsDefaultsWithFourColumns) {
     EXPECT_EQ(w->text("lblzonggao"), "310");
     EXPECT_EQ(w->text("lbltukuan"), "180");
     EXPECT_EQ(w->text("lbltugao"), "270");
-    QString blocks;
-    const QString prices[] = {"59.00", "68.00", "59.00", "63.00"};
-    for (int i = 0; i < 4; ++i)
-        blocks += product("#999", "#F30", "#", "180", "340", samples[i].chopped(1), "270",
-                          "披肩中老年蝙蝠外套", prices[i]);
-    expectRender("btn14Click", relatedFrame("750", "340", blocks));
+    RelatedItemsInput in;
+    in.layout = 0;
+    in.totalHeight = "310";
+    in.imageWidth = "180";
+    in.imageHeight = "270";
+    expectRender("btn14Click", relatedItemsHtml(in).snippet);
     // The lists were trimmed and written back: no line break at the end any more.
     EXPECT_EQ(w->text("mmothree"), "#|#|#|#");
     EXPECT_EQ(w->text("mmoguanlianjiage"), "59.00|\r\n68.00|\r\n59.00|\r\n63.00|");
-}
 
-TEST_F(SectionsTest, RelatedItemsLayoutsByShopType) {
-    const struct {
-        int shop, layout;
-        QString W, w, h, H;
-        int n;
-    } cases[] = {
-        {0, 0, "750", "180", "270", "340", 4},
-        {0, 1, "750", "243", "320", "390", 3},
-        {1, 0, "790", "190", "270", "340", 4},
-        {1, 1, "790", "256", "270", "340", 3},
-    };
-    for (const auto& c : cases) {
-        w->control<core::RadioGroup>("rg1")->setItemIndex(c.shop);
-        chooseLayout(c.layout);
-        w->setText("mmotwo", " P0|P1 |\r\nP2|P3\r\n");
-        w->setText("mmothree", "L0|L1|L2|L3");
-        w->setText("mmoone", "T0|T1|T2|T3");
-        w->setText("mmoguanlianjiage", "1.0|2.0|3.0|4.0");
-        w->setText("edtzise", "#S");
-        w->setText("edt23", "#R");
-        QString blocks;
-        for (int i = 0; i < c.n; ++i) {
-            const QString k = QString::number(i);
-            blocks +=
-                product("#S", "#R", "L" + k, c.w, c.H, "P" + k, c.h, "T" + k, QString::number(i + 1) + ".0");
-        }
-        expectRender("btn14Click", relatedFrame(c.W, c.H, blocks));
-        EXPECT_EQ(w->text("mmotwo"), "P0|P1 |\r\nP2|P3");
-        w->control<core::RadioGroup>("rg1")->setItemIndex(1 - c.shop);
-    }
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    chooseLayout(1);
+    EXPECT_EQ(w->text("lblzonggao"), "360");
+    EXPECT_EQ(w->text("lbltukuan"), "256");
+    EXPECT_EQ(w->text("lbltugao"), "270");
+    in = {.width = "790",
+          .layout = 1,
+          .totalHeight = "360",
+          .imageWidth = "256",
+          .imageHeight = "270",
+          .smallColour = "#S",
+          .priceColour = "#R",
+          .titles = "T0|T1|T2",
+          .pictures = " P0|P1 |\r\nP2\r\n",
+          .links = "L0|L1|L2",
+          .prices = "1|2|3"};
+    w->setText("edtzise", in.smallColour);
+    w->setText("edt23", in.priceColour);
+    w->setText("mmoone", in.titles);
+    w->setText("mmotwo", in.pictures);
+    w->setText("mmothree", in.links);
+    w->setText("mmoguanlianjiage", in.prices);
+    expectRender("btn14Click", relatedItemsHtml(in).snippet);
+    EXPECT_TRUE(code().contains("<img src=\"P2\" width=\"256\" height=\"270\" />"));
+    EXPECT_EQ(w->text("mmotwo"), "P0|P1 |\r\nP2");
 }
 
 TEST_F(SectionsTest, RelatedItemsAskForALayoutFirstAndStopOnShortLists) {
@@ -171,9 +255,25 @@ QString divider(const QString& W, const QString& back, const QString& size, cons
            "; font-size:14px\">" + right + "</div></div>";
 }
 
-TEST_F(SectionsTest, DividerBarDefaultsAndTypedValues) {
-    expectRender("btn15Click", divider("750", "#F3F3F3", "16", "#8080FF", "0", "#c0c0c0", "#fff", "产品参数",
-                                       "#808080", "欢迎光临本店"));
+TEST(SectionHtml, DividerBar) {
+    EXPECT_EQ(dividerBarHtml({}), divider("750", "#F3F3F3", "16", "#8080FF", "0", "#c0c0c0", "#fff",
+                                          "产品参数", "#808080", "欢迎光临本店"));
+    const DividerBarInput typed{.width = "790",
+                                .background = "#B1",
+                                .highlight = "#H2",
+                                .lineWidth = "3",
+                                .lineColour = "#L3",
+                                .title = "标题",
+                                .titleColour = "#T4",
+                                .fontSize = "24",
+                                .right = "右边",
+                                .rightColour = "#R5"};
+    EXPECT_EQ(dividerBarHtml(typed),
+              divider("790", "#B1", "24", "#L3", "3", "#H2", "#T4", "标题", "#R5", "右边"));
+}
+
+TEST_F(SectionsTest, DividerBarRendersItsFields) {
+    expectRender("btn15Click", dividerBarHtml({}));
     const QStringList sizes = {"12", "14", "15", "16", "18", "24"};
     QStringList items;
     auto* cbb1 = w->control<QComboBox>("cbb1");
@@ -184,12 +284,19 @@ TEST_F(SectionsTest, DividerBarDefaultsAndTypedValues) {
     w->control<core::RadioGroup>("rg1")->setItemIndex(1);
     const struct {
         const char* name;
-        const char* value;
-    } typed[] = {{"edt1", "#B1"}, {"edt24", "#H2"}, {"cbb2", "3"},     {"edt2", "#L3"}, {"edt3", "标题"},
-                 {"edt4", "#T4"}, {"cbb1", "24"},   {"edt25", "右边"}, {"edt28", "#R5"}};
-    for (const auto& t : typed)
-        w->setText(t.name, t.value);
-    expectRender("btn15Click", divider("790", "#B1", "24", "#L3", "3", "#H2", "#T4", "标题", "#R5", "右边"));
+        QString DividerBarInput::*value;
+    } fields[] = {{"edt1", &DividerBarInput::background},  {"edt24", &DividerBarInput::highlight},
+                  {"cbb2", &DividerBarInput::lineWidth},   {"edt2", &DividerBarInput::lineColour},
+                  {"edt3", &DividerBarInput::title},       {"edt4", &DividerBarInput::titleColour},
+                  {"cbb1", &DividerBarInput::fontSize},    {"edt25", &DividerBarInput::right},
+                  {"edt28", &DividerBarInput::rightColour}};
+    DividerBarInput in{.width = "790"};
+    int k = 0;
+    for (const auto& field : fields) {
+        in.*field.value = QString("v%1").arg(++k);
+        w->setText(field.name, in.*field.value);
+    }
+    expectRender("btn15Click", dividerBarHtml(in));
 }
 
 TEST_F(SectionsTest, ColourFieldsTakeTheChosenColourAsBackground) {
@@ -230,33 +337,62 @@ QString couponFrame(const QString& W, const QString& blocks) {
            "</div>";
 }
 
-TEST_F(SectionsTest, CouponsDefaultsAndTypedLists) {
-    EXPECT_EQ(w->text("mmojine"), "10|20|50\r\n");
-    EXPECT_EQ(w->text("mmoshuoming"), "满100元使用|\r\n满200元使用|\r\n满300元使用|\r\n");
-    EXPECT_EQ(w->text("mmolianjie"), "#|#|#\r\n");
+TEST(SectionHtml, Coupons) {
     const QString amounts[] = {"10", "20", "50"};
     QString blocks;
     for (int i = 0; i < 3; ++i)
         blocks += coupon(i, "#FFF", "#", "#66F", "#F60", "#FFF", amounts[i],
                          "满" + QString::number(i + 1) + "00元使用");
-    expectRender("btn16Click", couponFrame("750", blocks));
+    core::Built built = couponsHtml({});
+    EXPECT_EQ(built.snippet, couponFrame("750", blocks));
+    EXPECT_EQ(updates(built),
+              QStringList({"mmojine=10|20|50", "mmoshuoming=满100元使用|\r\n满200元使用|\r\n满300元使用|",
+                           "mmolianjie=#|#|#"}));
 
-    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
-    const struct {
-        const char* name;
-        const char* value;
-    } typed[] = {{"edt5", "#B"}, {"edt6", "#T"}, {"edt7", "#G"}, {"edt8", "#L"}};
-    for (const auto& t : typed)
-        w->setText(t.name, t.value);
-    w->setText("mmojine", "1 | 2|\r\n3|4");
-    w->setText("mmoshuoming", "\"c 0\"|c1|c2");
-    w->setText("mmolianjie", "u0|u1|u2|");
+    // Blanks around bars and line breaks are no entries; quotes hold blanks;
+    // only the first three entries are used.
+    const CouponsInput typed{.width = "790",
+                             .background = "#B",
+                             .text = "#T",
+                             .tab = "#G",
+                             .tabText = "#L",
+                             .amounts = "1 | 2|\r\n3|4",
+                             .conditions = "\"c 0\"|c1|c2",
+                             .links = "u0|u1|u2|"};
     blocks.clear();
     const QString conditions[] = {"c 0", "c1", "c2"};
     for (int i = 0; i < 3; ++i)
         blocks += coupon(i, "#T", "u" + QString::number(i), "#B", "#G", "#L", QString::number(i + 1),
                          conditions[i]);
-    expectRender("btn16Click", couponFrame("790", blocks));
+    built = couponsHtml(typed);
+    EXPECT_EQ(built.snippet, couponFrame("790", blocks));
+    EXPECT_FALSE(built.failure);
+}
+
+TEST_F(SectionsTest, CouponsRenderTheirFields) {
+    EXPECT_EQ(w->text("mmojine"), "10|20|50\r\n");
+    EXPECT_EQ(w->text("mmoshuoming"), "满100元使用|\r\n满200元使用|\r\n满300元使用|\r\n");
+    EXPECT_EQ(w->text("mmolianjie"), "#|#|#\r\n");
+    expectRender("btn16Click", couponsHtml({}).snippet);
+    EXPECT_EQ(w->text("mmolianjie"), "#|#|#");
+
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    const CouponsInput in{.width = "790",
+                          .background = "#B",
+                          .text = "#T",
+                          .tab = "#G",
+                          .tabText = "#L",
+                          .amounts = "a0|a1|a2",
+                          .conditions = "c0|c1|c2",
+                          .links = " u0|u1|u2\r\n"};
+    const std::pair<const char*, QString> fields[] = {{"edt5", in.background}, {"edt6", in.text},
+                                                      {"edt7", in.tab},        {"edt8", in.tabText},
+                                                      {"mmojine", in.amounts}, {"mmoshuoming", in.conditions},
+                                                      {"mmolianjie", in.links}};
+    for (const auto& [name, value] : fields)
+        w->setText(name, value);
+    expectRender("btn16Click", couponsHtml(in).snippet);
+    EXPECT_EQ(w->text("mmolianjie"), "u0|u1|u2");
 }
 
 TEST_F(SectionsTest, CouponsStopAtTheThirdCouponOfAShortList) {
@@ -297,23 +433,54 @@ QString combo(const QString& W, const QString& w, const QStringList& f) {
            f[8] + "; margin-top:10px;\">立即购买</div></a>  </div></div>";
 }
 
-TEST_F(SectionsTest, ComboOfferSetsTheImageWidthByShopType) {
+TEST(SectionHtml, ComboOfferWritesTheImageWidthByShopType) {
+    const QString sample = samplePicture(1);
+    core::Built built = comboOfferHtml({});
+    EXPECT_EQ(built.snippet, combo("750", "220",
+                                   {sample, "华为荣耀，闪耀全城", "#", sample, "华为荣耀，闪耀全城", "#",
+                                    "1696.0", "696.0", "#66F", "#fff", "#"}));
+    EXPECT_EQ(updates(built), QStringList({"lbltukuan=220"}));
+
+    const QStringList typed = {"P1", "T1", "L1", "P2", "T2", "L2", "9.9", "1.1", "#B", "#C", "BUY"};
+    built = comboOfferHtml({.width = "790",
+                            .tmall = true,
+                            .picture1 = typed[0],
+                            .title1 = typed[1],
+                            .link1 = typed[2],
+                            .picture2 = typed[3],
+                            .title2 = typed[4],
+                            .link2 = typed[5],
+                            .oldPrice = typed[6],
+                            .price = typed[7],
+                            .button = typed[8],
+                            .buttonText = typed[9],
+                            .buyLink = typed[10]});
+    EXPECT_EQ(built.snippet, combo("790", "230", typed));
+    EXPECT_EQ(updates(built), QStringList({"lbltukuan=230"}));
+}
+
+TEST_F(SectionsTest, ComboOfferRendersItsFieldsAndSetsTheImageWidth) {
     const QString sample = w->text("edt9");
     EXPECT_FALSE(sample.isEmpty());
     EXPECT_EQ(w->text("edt12"), sample);
     EXPECT_EQ(w->text("btn7"), "预览");
-    expectRender("btn7Click", combo("750", "220",
-                                    {sample, "华为荣耀，闪耀全城", "#", sample, "华为荣耀，闪耀全城", "#",
-                                     "1696.0", "696.0", "#66F", "#fff", "#"}));
+    expectRender("btn7Click", comboOfferHtml({}).snippet);
     EXPECT_EQ(w->text("lbltukuan"), "220");
 
-    const QStringList typed = {"P1", "T1", "L1", "P2", "T2", "L2", "9.9", "1.1", "#B", "#C", "BUY"};
-    const char* names[] = {"edt9",  "edt10", "edt11", "edt12", "edt13", "edt14",
-                           "edt15", "edt16", "edt17", "edt18", "edt19"};
-    for (int i = 0; i < typed.size(); ++i)
-        w->setText(names[i], typed[i]);
+    const std::pair<const char*, QString ComboOfferInput::*> fields[] = {
+        {"edt9", &ComboOfferInput::picture1},  {"edt10", &ComboOfferInput::title1},
+        {"edt11", &ComboOfferInput::link1},    {"edt12", &ComboOfferInput::picture2},
+        {"edt13", &ComboOfferInput::title2},   {"edt14", &ComboOfferInput::link2},
+        {"edt15", &ComboOfferInput::oldPrice}, {"edt16", &ComboOfferInput::price},
+        {"edt17", &ComboOfferInput::button},   {"edt18", &ComboOfferInput::buttonText},
+        {"edt19", &ComboOfferInput::buyLink}};
+    ComboOfferInput in{.width = "790", .tmall = true};
+    for (const auto& [name, value] : fields) {
+        in.*value = QString("<%1>").arg(name);
+        w->setText(name, in.*value);
+    }
     w->control<core::RadioGroup>("rg1")->setItemIndex(1);
-    expectRender("btn7Click", combo("790", "230", typed));
+    expectRender("btn7Click", comboOfferHtml(in).snippet);
     EXPECT_EQ(w->text("lbltukuan"), "230");
 }
 
@@ -343,19 +510,13 @@ QString parametersSection(const QString& W, const QString& picture, const QStrin
            lines + "</div></div></div>";
 }
 
-TEST_F(SectionsTest, ParametersKeepEveryLineWithItsTrailingBlank) {
-    EXPECT_EQ(w->text("mmocanshu"), "CPU型号：苹果A7 \r\n屏幕尺寸：4.0英寸 \r\n运行内存：1GB \r\n"
-                                    "屏幕分辨率：1136×640像素 \r\n机身容量：16GB \r\n操作系统：iOS 8.0 \r\n"
-                                    "后置相机：800万像素\r\n");
-    const QString sample = w->text("edtcanshutu");
-    EXPECT_FALSE(sample.isEmpty());
-    expectRender(
-        "btn18Click",
-        parametersSection("750", sample,
+TEST(SectionHtml, ParametersKeepEveryLineWithItsTrailingBlank) {
+    EXPECT_EQ(
+        parametersHtml({}),
+        parametersSection("750", samplePicture(5),
                           "CPU型号：苹果A7 <br>\r\n屏幕尺寸：4.0英寸 <br>\r\n运行内存：1GB <br>\r\n"
                           "屏幕分辨率：1136×640像素 <br>\r\n机身容量：16GB <br>\r\n操作系统：iOS 8.0 <br>\r\n"
                           "后置相机：800万像素<br>\r\n"));
-
     const struct {
         QString typed, lines;
     } cases[] = {
@@ -363,20 +524,27 @@ TEST_F(SectionsTest, ParametersKeepEveryLineWithItsTrailingBlank) {
         {"a\nb  ", "a<br>\r\nb  <br>\r\n"},
         {"  x\r\n\r\ny\r\n", "  x<br>\r\n<br>\r\ny<br>\r\n"},
     };
+    for (const auto& c : cases)
+        EXPECT_EQ(parametersHtml({.width = "790", .parameters = c.typed, .picture = "PIC"}),
+                  parametersSection("790", "PIC", c.lines));
+}
+
+TEST_F(SectionsTest, ParametersRenderTheirFields) {
+    EXPECT_EQ(w->text("mmocanshu"), "CPU型号：苹果A7 \r\n屏幕尺寸：4.0英寸 \r\n运行内存：1GB \r\n"
+                                    "屏幕分辨率：1136×640像素 \r\n机身容量：16GB \r\n操作系统：iOS 8.0 \r\n"
+                                    "后置相机：800万像素\r\n");
+    EXPECT_FALSE(w->text("edtcanshutu").isEmpty());
+    expectRender("btn18Click", parametersHtml({}));
     w->control<core::RadioGroup>("rg1")->setItemIndex(1);
     w->setText("edtcanshutu", "PIC");
-    for (const auto& c : cases) {
-        w->setText("mmocanshu", c.typed);
-        expectRender("btn18Click", parametersSection("790", "PIC", c.lines));
-    }
+    w->setText("mmocanshu", "a\nb  ");
+    expectRender("btn18Click", parametersHtml({.width = "790", .parameters = "a\nb  ", .picture = "PIC"}));
 }
 
 // ---- Size chart ----
 
-TEST_F(SectionsTest, SizeChartIsTheFixedTableAt750EvenForTmall) {
-    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
-    w->fire("btn19Click");
-    const QString chart = code();
+TEST(SectionHtml, SizeChartIsTheFixedTable) {
+    const QString chart = sizeChartHtml();
     const QStringList lines = chart.split("\r\n");
     ASSERT_EQ(lines.size(), 55); // 54 lines, each followed by CR LF
     EXPECT_EQ(lines.last(), "");
@@ -402,41 +570,56 @@ TEST_F(SectionsTest, SizeChartIsTheFixedTableAt750EvenForTmall) {
     EXPECT_EQ(lines[52], "  <div style=\"text-align:center; font-size:14px; line-height:60px; color:#999\">"
                          "备注信息：以上尺码为手工测量，可能会有1-3cm误差，实际以实物为准</div>");
     EXPECT_EQ(lines[53], "</div>");
-    // Written to the preview as it is.
-    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(chart));
-    EXPECT_EQ(browser()->navigations.last(), page());
+}
+
+TEST_F(SectionsTest, SizeChartRendersAt750EvenForTmall) {
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    EXPECT_EQ(w->text("mmochima"), sizeChartHtml());
+    expectRender("btn19Click", sizeChartHtml());
 }
 
 // ---- Product display ----
 
-TEST_F(SectionsTest, DisplayWritesOnePictureLinePerCount) {
-    auto line = [](const QString& picture, const QString& W) {
-        return "<img style=\"margin:5px 0\" src=\"" + picture + "\" alt=\" 790.jpg\" width=\"" + W +
-               "\"/>\r\n";
-    };
-    EXPECT_EQ(w->text("cbb3"), "5");
-    const QStringList samples = w->text("mmozhanshi").split("\r\n", Qt::SkipEmptyParts);
-    ASSERT_EQ(samples.size(), 5);
+QString displayLine(const QString& picture, const QString& W) {
+    return "<img style=\"margin:5px 0\" src=\"" + picture + "\" alt=\" 790.jpg\" width=\"" + W + "\"/>\r\n";
+}
+
+TEST(SectionHtml, DisplayWritesOnePictureLinePerCount) {
     QString expected;
     for (int i = 0; i < 5; ++i)
-        expected += line(i < 4 ? samples[i].chopped(1) : samples[i], "750");
-    expectRender("btn1Click", expected);
+        expected += displayLine(samplePicture(11 + i), "750");
+    core::Built built = productDisplayHtml({});
+    EXPECT_EQ(built.snippet, expected);
+    EXPECT_EQ(built.updates.size(), 1);
 
-    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
-    w->setText("mmozhanshi", "A|B|C|D|E|F|G");
     const struct {
         QString count, section;
     } cases[] = {
-        {"3", line("A", "790") + line("B", "790") + line("C", "790")},
-        {" 7", line("A", "790") + line("B", "790") + line("C", "790") + line("D", "790") + line("E", "790") +
-                   line("F", "790") + line("G", "790")},
+        {"3", displayLine("A", "790") + displayLine("B", "790") + displayLine("C", "790")},
+        {" 7", displayLine("A", "790") + displayLine("B", "790") + displayLine("C", "790") +
+                   displayLine("D", "790") + displayLine("E", "790") + displayLine("F", "790") +
+                   displayLine("G", "790")},
         {"0", ""},
         {"-2147483648", ""},
     };
     for (const auto& c : cases) {
-        w->setText("cbb3", c.count);
-        expectRender("btn1Click", c.section);
+        built = productDisplayHtml({.width = "790", .count = c.count, .pictures = "A|B|C|D|E|F|G\r\n"});
+        EXPECT_EQ(built.snippet, c.section) << c.count.toStdString();
+        EXPECT_EQ(updates(built), QStringList({"mmozhanshi=A|B|C|D|E|F|G"}));
     }
+}
+
+TEST_F(SectionsTest, DisplayRendersItsFields) {
+    EXPECT_EQ(w->text("cbb3"), "5");
+    EXPECT_EQ(w->text("mmozhanshi").split("\r\n", Qt::SkipEmptyParts).size(), 5);
+    expectRender("btn1Click", productDisplayHtml({}).snippet);
+
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    w->setText("mmozhanshi", "A|B|C|D|E|F|G\r\n");
+    w->setText("cbb3", "4");
+    expectRender("btn1Click",
+                 productDisplayHtml({.width = "790", .count = "4", .pictures = "A|B|C|D|E|F|G"}).snippet);
+    EXPECT_EQ(w->text("mmozhanshi"), "A|B|C|D|E|F|G");
 }
 
 TEST_F(SectionsTest, DisplayStopsOnShortListsAndBadCounts) {
@@ -484,31 +667,98 @@ QString overlayBlock(const QString& W, const QString& height, const QString& lif
            description + "</div></div></div>\r\n";
 }
 
-TEST_F(SectionsTest, DetailsAsAListUseOnlyTheCountedEntries) {
+TEST(SectionHtml, DetailsAsAListUseOnlyTheCountedEntries) {
+    const QString words = "2016单鞋春款时尚蛋卷鞋浅口新品真皮豆豆鞋平底软底串珠水钻女鞋";
+    QString blocks;
+    for (int i = 0; i < 5; ++i)
+        blocks += listBlock("750", samplePicture(21 + i), "#f30", "高品质面料说明", "#999", words);
+    core::Built built = productDetailsHtml({});
+    EXPECT_EQ(built.snippet, detailsFrame("750", blocks));
+    EXPECT_EQ(built.updates.size(), 3);
+
+    ProductDetailsInput in{.width = "790",
+                           .count = "3",
+                           .titleColour = "#T",
+                           .smallColour = "#D",
+                           .titles = "t0|t1|t2|t3",
+                           .descriptions = "d0|d1|d2|d3 ",
+                           .pictures = "p0|p1|p2|p3"};
+    blocks.clear();
+    for (const QString k : {"0", "1", "2"})
+        blocks += listBlock("790", "p" + k, "#T", "t" + k, "#D", "d" + k);
+    built = productDetailsHtml(in);
+    EXPECT_EQ(built.snippet, detailsFrame("790", blocks));
+    EXPECT_EQ(updates(built), QStringList({"mmoxijiebiaoti=t0|t1|t2|t3", "mmoxijieshuoming=d0|d1|d2|d3",
+                                           "mmoxijietupian=p0|p1|p2|p3"}));
+    // The list style measures nothing.
+    const PicturesToMeasure measure = productDetailsPictures(in);
+    EXPECT_TRUE(measure.pictures.isEmpty());
+    EXPECT_TRUE(measure.tidied.updates.isEmpty());
+}
+
+// Over a picture 400 px high the block is clipped at 390 and the text lifted
+// by 350; below 50 px the lift itself turns negative.
+TEST(SectionHtml, DetailsOverlayTakeEachPicturesHeight) {
+    ProductDetailsInput in{.style = 1,
+                           .count = "2",
+                           .titleColour = "#T",
+                           .smallColour = "#D",
+                           .titles = "t0|t1",
+                           .descriptions = "d0|d1",
+                           .pictures = " tall.jpg|low.jpg|unused.jpg",
+                           .heights = {{"tall.jpg", 400}, {"low.jpg", 30}}};
+    const PicturesToMeasure measure = productDetailsPictures(in);
+    EXPECT_EQ(measure.pictures, QStringList({"tall.jpg", "low.jpg"}));
+    EXPECT_EQ(updates(measure.tidied), QStringList({"mmoxijiebiaoti=t0|t1", "mmoxijieshuoming=d0|d1",
+                                                    "mmoxijietupian=tall.jpg|low.jpg|unused.jpg"}));
+    EXPECT_EQ(measure.tidied.snippet, "");
+
+    core::Built built = productDetailsHtml(in);
+    EXPECT_EQ(built.snippet,
+              detailsFrame("750", overlayBlock("750", "390", "350", "tall.jpg", "#T", "t0", "#D", "d0") +
+                                      overlayBlock("750", "20", "-20", "low.jpg", "#T", "t1", "#D", "d1")));
+    EXPECT_FALSE(built.failure);
+
+    // A picture nobody measured is no height of 0.
+    in.heights.remove("low.jpg");
+    built = productDetailsHtml(in);
+    EXPECT_EQ(built.failure, "图片没有下载：low.jpg");
+    EXPECT_EQ(built.snippet, "");
+    EXPECT_EQ(built.updates.size(), 3);
+
+    // A count that is no number stops before anything is measured, with the lists tidied.
+    in.count = "abc";
+    const PicturesToMeasure stopped = productDetailsPictures(in);
+    EXPECT_EQ(stopped.tidied.failure, "'abc' is not a valid integer value");
+    EXPECT_EQ(stopped.tidied.updates.size(), 3);
+    EXPECT_TRUE(stopped.pictures.isEmpty());
+}
+
+TEST_F(SectionsTest, DetailsRenderTheirFields) {
     EXPECT_EQ(w->control<core::RadioGroup>("rg2")->items(), QStringList({"图文列表", "图文叠加"}));
     EXPECT_EQ(w->control<core::RadioGroup>("rg2")->itemIndex(), 0);
     EXPECT_EQ(w->text("mmoxijiebiaoti"), QString("高品质面料说明|\r\n").repeated(4) + "高品质面料说明\r\n");
     const QString words = "2016单鞋春款时尚蛋卷鞋浅口新品真皮豆豆鞋平底软底串珠水钻女鞋";
     EXPECT_EQ(w->text("mmoxijieshuoming"), (words + "|\r\n").repeated(4) + words + "\r\n");
-    const QStringList samples = w->text("mmoxijietupian").split("\r\n", Qt::SkipEmptyParts);
-    ASSERT_EQ(samples.size(), 5);
-    QString blocks;
-    for (int i = 0; i < 5; ++i)
-        blocks += listBlock("750", i < 4 ? samples[i].chopped(1) : samples[i], "#f30", "高品质面料说明",
-                            "#999", words);
-    expectRender("btn11Click", detailsFrame("750", blocks));
+    EXPECT_EQ(w->text("mmoxijietupian").split("\r\n", Qt::SkipEmptyParts).size(), 5);
+    expectRender("btn11Click", productDetailsHtml({}).snippet);
 
     w->control<core::RadioGroup>("rg1")->setItemIndex(1);
-    w->setText("cbb4", "3");
-    w->setText("edt20", "#T");
-    w->setText("edt21", "#D");
-    w->setText("mmoxijiebiaoti", "t0|t1|t2|t3");
-    w->setText("mmoxijieshuoming", "d0|d1|d2|d3");
-    w->setText("mmoxijietupian", "p0|p1|p2|p3");
-    blocks.clear();
-    for (const QString k : {"0", "1", "2"})
-        blocks += listBlock("790", "p" + k, "#T", "t" + k, "#D", "d" + k);
-    expectRender("btn11Click", detailsFrame("790", blocks));
+    const ProductDetailsInput in{.width = "790",
+                                 .count = "3",
+                                 .titleColour = "#T",
+                                 .smallColour = "#D",
+                                 .titles = "t0|t1|t2|t3",
+                                 .descriptions = "d0|d1|d2|d3",
+                                 .pictures = "p0|p1|p2|p3\r\n"};
+    w->setText("cbb4", in.count);
+    w->setText("edt20", in.titleColour);
+    w->setText("edt21", in.smallColour);
+    w->setText("mmoxijiebiaoti", in.titles);
+    w->setText("mmoxijieshuoming", in.descriptions);
+    w->setText("mmoxijietupian", in.pictures);
+    expectRender("btn11Click", productDetailsHtml(in).snippet);
+    EXPECT_EQ(w->text("mmoxijietupian"), "p0|p1|p2|p3");
 
     w->setText("mmoxijieshuoming", "d0|d1");
     expectStop("btn11Click", "List index out of bounds (2)");
@@ -562,11 +812,17 @@ TEST_F(DetailsOverlayTest, MeasuresEachDownloadedPicture) {
     w->setText("mmoxijietupian", tall + "|" + low);
     w->setText("edt20", "#T");
     w->setText("edt21", "#D");
-    // 400 px: the block is clipped at 390 and the text lifted by 350; below
-    // 50 px the lift itself turns negative.
-    const QString expected =
-        detailsFrame("750", overlayBlock("750", "390", "350", tall, "#T", "t0", "#D", "d0") +
-                                overlayBlock("750", "20", "-20", low, "#T", "t1", "#D", "d1"));
+    // Each picture with the height measured from its download.
+    const QString expected = productDetailsHtml({.style = 1,
+                                                 .count = "2",
+                                                 .titleColour = "#T",
+                                                 .smallColour = "#D",
+                                                 .titles = "t0|t1",
+                                                 .descriptions = "d0|d1",
+                                                 .pictures = tall + "|" + low,
+                                                 .heights = {{tall, 400}, {low, 30}}})
+                                 .snippet;
+    ASSERT_FALSE(expected.isEmpty());
     const int before = browser()->navigations.size();
     testing::fireAndSettle(w, "btn11Click");
     EXPECT_EQ(code(), expected);
@@ -587,9 +843,11 @@ TEST_F(DetailsOverlayTest, AFailedDownloadIsReportedAndNothingOlderIsMeasured) {
     testing::fireAndSettle(w, "btn11Click");
     ASSERT_TRUE(code().contains("height:390px;"));
 
+    // The lists are tidied before anything is fetched.
     const QString missing = server.address("/missing.jpg");
-    w->setText("mmoxijietupian", missing);
+    w->setText("mmoxijietupian", " " + missing + "\r\n");
     expectStop("btn11Click", "下载“" + missing + "”失败：服务器回答 404。");
+    EXPECT_EQ(w->text("mmoxijietupian"), missing);
     EXPECT_FALSE(QFile::exists(scratch()));
     w->setText("mmoxijietupian", server.address("/png.jpg"));
     expectStop("btn11Click", "图片不是JPEG格式，无法读取尺寸：" + server.address("/png.jpg"));
@@ -661,31 +919,51 @@ QString titleSection(const QStringList& f) {
            " ----</div> </div>";
 }
 
-TEST_F(SectionsTest, SectionTitleDefaultsAndTypedValues) {
-    expectRender("btn21Click",
-                 titleSection({"750", "#FFF", "48", "#999", "1", "dashed", "#000", "精美细致 完美品质", "14",
-                               "#999", "Exquisite and perfect quality"}));
-    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
-    const struct {
-        const char* name;
-        const char* value;
-    } typed[] = {{"edtfengedise", "#B"},   {"cbb5", "60"},           {"edtfengexian", "#L"}, {"cbb7", "0"},
-                 {"cbb8", "solid"},        {"edtfengebiaoti", "#T"}, {"edt26", "标题"},      {"cbb6", "24"},
-                 {"edtfengexiaozi", "#S"}, {"edt27", "sub"}};
-    for (const auto& t : typed)
-        w->setText(t.name, t.value);
+TEST(SectionHtml, SectionTitle) {
+    EXPECT_EQ(sectionTitleHtml({}),
+              titleSection({"750", "#FFF", "48", "#999", "1", "dashed", "#000", "精美细致 完美品质", "14",
+                            "#999", "Exquisite and perfect quality"}));
     // A width of 0 still writes the border declaration.
-    expectRender("btn21Click",
-                 titleSection({"790", "#B", "60", "#L", "0", "solid", "#T", "标题", "24", "#S", "sub"}));
+    EXPECT_EQ(sectionTitleHtml({.width = "790",
+                                .background = "#B",
+                                .titleSize = "60",
+                                .titleColour = "#T",
+                                .smallColour = "#S",
+                                .smallSize = "24",
+                                .lineWidth = "0",
+                                .lineColour = "#L",
+                                .lineStyle = "solid",
+                                .title = "标题",
+                                .subtitle = "sub"}),
+              titleSection({"790", "#B", "60", "#L", "0", "solid", "#T", "标题", "24", "#S", "sub"}));
+}
+
+TEST_F(SectionsTest, SectionTitleRendersItsFields) {
+    expectRender("btn21Click", sectionTitleHtml({}));
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    const std::pair<const char*, QString SectionTitleInput::*> fields[] = {
+        {"edtfengedise", &SectionTitleInput::background},
+        {"cbb5", &SectionTitleInput::titleSize},
+        {"edtfengebiaoti", &SectionTitleInput::titleColour},
+        {"edtfengexiaozi", &SectionTitleInput::smallColour},
+        {"cbb6", &SectionTitleInput::smallSize},
+        {"cbb7", &SectionTitleInput::lineWidth},
+        {"edtfengexian", &SectionTitleInput::lineColour},
+        {"cbb8", &SectionTitleInput::lineStyle},
+        {"edt26", &SectionTitleInput::title},
+        {"edt27", &SectionTitleInput::subtitle}};
+    SectionTitleInput in{.width = "790"};
+    for (const auto& [name, value] : fields) {
+        in.*value = QString("<%1>").arg(name);
+        w->setText(name, in.*value);
+    }
+    expectRender("btn21Click", sectionTitleHtml(in));
 }
 
 // ---- Buyer's notes ----
 
-TEST_F(SectionsTest, BuyersNotesRecolourEveryLabelAndStay750Wide) {
-    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
-    EXPECT_EQ(w->text("edt22"), "#F30");
-    w->fire("btn22Click");
-    const QString notes = code();
+TEST(SectionHtml, BuyersNotesRecolourEveryLabel) {
+    const QString notes = buyersNotesHtml({});
     EXPECT_TRUE(notes.startsWith(
         "<div style=\"width:750px;\">  <table  style=\"font-size:14px; font-family:Microsoft "
         "YaHei; line-height:25px;border-collapse:collapse; color:#333\" width=\"100%\" "
@@ -716,27 +994,39 @@ TEST_F(SectionsTest, BuyersNotesRecolourEveryLabelAndStay750Wide) {
         ">收货提醒</div></td>\r\n      <td height=\"30\" valign=\"middle\"><div "
         "style=\"margin:0 20px;\">请您务必在签收快递前，确认商品完好无损后再签收，如检验商品过程"
         "中发现缺货、少货，可以拒签并第一时间联系我们。</div></td>\r\n"));
-    EXPECT_EQ(testing::fileBytes(page()), testing::gbk(notes));
 
+    const QString recoloured = buyersNotesHtml({.labelColour = "#123abc"});
+    EXPECT_EQ(recoloured.count("#123abc"), 8);
+    EXPECT_EQ(QString(recoloured).replace("#123abc", "#F30"), notes);
+}
+
+TEST_F(SectionsTest, BuyersNotesTakeTheLabelColourAndStay750Wide) {
+    w->control<core::RadioGroup>("rg1")->setItemIndex(1);
+    EXPECT_EQ(w->text("edt22"), "#F30");
+    // The hidden box holds the table in its own label colour.
+    EXPECT_EQ(w->text("mmomaijiabidu"), core::joinLines(buyersNotesLines()));
+    EXPECT_EQ(w->text("mmomaijiabidu").count("#666666"), 8);
+    expectRender("btn22Click", buyersNotesHtml({}));
     w->setText("edt22", "#123abc");
-    w->fire("btn22Click");
-    EXPECT_EQ(code().count("#123abc"), 8);
-    EXPECT_EQ(QString(code()).replace("#123abc", "#F30"), notes);
+    expectRender("btn22Click", buyersNotesHtml({.labelColour = "#123abc"}));
 }
 
 // ---- Custom HTML ----
 
-TEST_F(SectionsTest, CustomHtmlFillsTheCodeBoxOnlyAt750) {
+TEST(SectionHtml, CustomCodeInA750Table) {
+    for (const QString typed : {"", "<b>自己的</b>\r\n<i>x</i>\n"})
+        EXPECT_EQ(customCodeHtml({.code = typed}),
+                  "<table width=\"750\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td>" + typed +
+                      "</td></tr></table>");
+}
+
+TEST_F(SectionsTest, CustomHtmlFillsTheCodeBoxOnly) {
     w->control<core::RadioGroup>("rg1")->setItemIndex(1);
     EXPECT_EQ(w->text("mmo34"), "");
     const int before = browser()->navigations.size();
-    const struct { QString typed; } cases[] = {{""}, {"<b>自己的</b>\r\n<i>x</i>\n"}};
-    for (const auto& c : cases) {
-        w->setText("mmo34", c.typed);
-        w->fire("btn23Click");
-        EXPECT_EQ(code(), "<table width=\"750\" border=\"0\" cellpadding=\"0\" cellspacing=\"0\"><tr><td>" +
-                              c.typed + "</td></tr></table>");
-    }
+    w->setText("mmo34", "<b>自己的</b>\r\n");
+    w->fire("btn23Click");
+    EXPECT_EQ(code(), customCodeHtml({.code = "<b>自己的</b>\r\n"}));
     EXPECT_EQ(browser()->navigations.size(), before);
     EXPECT_FALSE(QFile::exists(page()));
 }

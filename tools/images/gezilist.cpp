@@ -5,6 +5,7 @@
 #include "core/files.h"
 #include "core/registry.h"
 #include "core/text.h"
+#include "tools/images/gezigrid.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -34,61 +35,18 @@ namespace tools {
 namespace {
 
 const QString kLoadTitle = QStringLiteral("加载提示");
-const QString kSeparator = QStringLiteral(" | ");
-// More cells than this in one row is no grid: the row frames would not fit in memory.
-constexpr int kMostCells = 1000;
-
 // The parameter panel's heights: no caption fields, one, both.
 constexpr int kPanelPlain = 249;
 constexpr int kPanelOne = 307;
 constexpr int kPanelBoth = 365;
 constexpr int kClientHeight = 862;
 
-// The style table's columns after the name, as loaded at start (the height
-// column shows `总高` then, `高度` after a refresh).
-const char16_t* const kTableColumns[] = {u"宽度",   u"总高", u"代码", u"边线",   u"标题",   u"价格",
-                                         u"图外高", u"图高", u"图宽", u"图外框", u"示例图", u"间距"};
-
-// Checked integer arithmetic: a result beyond 64 bits fails instead of wrapping.
-qint64 times(qint64 a, qint64 b) {
-    qint64 result = 0;
-    if (__builtin_mul_overflow(a, b, &result)) core::fail(QStringLiteral("Integer overflow"));
-    return result;
-}
-qint64 plus(qint64 a, qint64 b) {
-    qint64 result = 0;
-    if (__builtin_add_overflow(a, b, &result)) core::fail(QStringLiteral("Integer overflow"));
-    return result;
-}
-qint64 divided(qint64 a, qint64 b) {
-    if (b == 0) core::fail(QStringLiteral("Division by zero"));
-    return a / b;
-}
-
-// Which field takes which column: on a style choice, and on a click in the style table.
-const StyleFill kChoiceFills[] = {
-    {u"edtgongneng", u"功能"},     {u"edt1", u"宽度"},         {u"edt2", u"总高"},
-    {u"edttuwaigao", u"图外高"},   {u"mmodaima", u"代码"},     {u"cbbbiaoti", u"标题"},
-    {u"cbbjiage", u"价格"},        {u"edttupiangao", u"图高"}, {u"edttupiankuan", u"图宽"},
-    {u"edttuwaikuang", u"图外框"}, {u"edtshilitu", u"示例图"}, {u"edtjianju", u"间距"},
-    {u"edtbianxian", u"边线"}};
-const StyleFill kTableFills[] = {
-    {u"edtgongneng", u"功能"}, {u"edtkuan", u"宽度"},         {u"edtgao", u"总高"},
-    {u"mmodaima", u"代码"},    {u"edtbianxian", u"边线"},     {u"cbbbiaoti", u"标题"},
-    {u"cbbjiage", u"价格"},    {u"edttuwaigao", u"图外高"},   {u"edttugao", u"图高"},
-    {u"edttukuan", u"图宽"},   {u"edttuwaikuang", u"图外框"}, {u"edtshilitu", u"示例图"},
-    {u"edtjianju", u"间距"}};
-
 } // namespace
-
-void Tfrmgezilist::fillFields(const Style& style, std::span<const StyleFill> fills) {
-    for (const auto& [field, column] : fills)
-        setText(QString::fromUtf16(field), style.value(QString::fromUtf16(column)));
-}
 
 Tfrmgezilist::Tfrmgezilist()
     : core::Form(QStringLiteral("Tfrmgezilist"), QStringLiteral("图片格子列表生成器 V1.0"))
-    , m_db(QStringLiteral("gezi")) {
+    , m_db(QStringLiteral("gezi"))
+    , m_administrator(*this, m_db) {
     setClientSize(1584, kClientHeight);
     buildLeft();
     buildCentre();
@@ -98,8 +56,7 @@ Tfrmgezilist::Tfrmgezilist()
     on(QStringLiteral("lst1Click"), [this] { chooseStyle(); });
     on(QStringLiteral("edt1Click"), [this] { widthPrompt(); });
     on(QStringLiteral("edt3Change"), [this] { cellsPerRow(); });
-    for (const QString& field :
-         {QStringLiteral("mmo2"), QStringLiteral("mmo3"), QStringLiteral("edt5"), QStringLiteral("edt6")})
+    for (const QString& field : kGeziRowFields)
         on(field + QStringLiteral("DblClick"), [this, field] { refillField(field); });
     on(QStringLiteral("btn6Click"), [this] { demoFill(); });
     on(QStringLiteral("btn5Click"), [this] { generateGroup(); });
@@ -118,11 +75,14 @@ Tfrmgezilist::Tfrmgezilist()
         setText(QStringLiteral("pnl27"), show ? QStringLiteral("》") : QStringLiteral("《"));
     });
     on(QStringLiteral("pnl8Click"), [this] { unlock(); });
-    on(QStringLiteral("lv1Click"), [this] { loadStyleFields(); });
-    on(QStringLiteral("btn4Click"), [this] { loadStyles(true); });
-    on(QStringLiteral("btn1Click"), [this] { addStyle(); });
-    on(QStringLiteral("btn2Click"), [this] { modifyStyle(); });
-    on(QStringLiteral("btn3Click"), [this] { deleteStyle(); });
+    on(QStringLiteral("lv1Click"), [this] { m_administrator.loadStyleFields(); });
+    on(QStringLiteral("btn4Click"), [this] { m_administrator.loadStyles(true); });
+    on(QStringLiteral("btn1Click"), [this] { m_administrator.addStyle(); });
+    on(QStringLiteral("btn2Click"), [this] { m_administrator.modifyStyle(); });
+    on(QStringLiteral("btn3Click"), [this] {
+        const qint64 deleted = m_administrator.deleteStyle();
+        if (deleted && deleted == m_chosenRow) m_chosenRow = 0;
+    });
     on(QStringLiteral("btn7Click"), [this] { showSample(); });
     connect(m_browser, &core::Browser::documentComplete, this,
             [this] { dispatch(QStringLiteral("wb1DocumentComplete")); });
@@ -299,26 +259,9 @@ void Tfrmgezilist::connectDatabase(const QString& path) {
     m_parameters->move(250, kClientHeight - kPanelPlain);
     try {
         m_db.open(path);
-        loadStyles(false);
+        m_administrator.loadStyles(false);
     } catch (const core::Failure& failure) {
         message(QStringLiteral("数据库连接错误") + QStringLiteral("\r\n") + failure.message());
-    }
-}
-
-void Tfrmgezilist::loadStyles(bool keptHeight) {
-    m_styles->clear();
-    m_table->clear();
-    if (!m_db.isOpen()) core::fail(QStringLiteral("数据库连接错误"));
-    for (const Style& style : m_db.all()) {
-        QStringList cells = {style.value(QStringLiteral("功能"))};
-        for (const char16_t* column : kTableColumns) {
-            const QString name = QString::fromUtf16(column);
-            cells << style.value(keptHeight && name == QStringLiteral("总高") ? QStringLiteral("高度")
-                                                                              : name);
-        }
-        auto* row = new QTreeWidgetItem(m_table, cells);
-        row->setData(0, Qt::UserRole, style.rowId);
-        m_styles->addItem(style.value(QStringLiteral("功能")));
     }
 }
 
@@ -358,15 +301,16 @@ void Tfrmgezilist::chooseStyle() {
     QListWidgetItem* current = m_styles->currentItem();
     if (!current) return;
     const std::optional<Style> style = m_db.byName(current->text());
-    if (!style) core::fail(QStringLiteral("样式\"%1\"已不在样式库中，请点击刷新").arg(current->text()));
+    if (!style) styleGone(current->text());
     m_style = style->value(QStringLiteral("功能"));
-    m_chosenRow = m_loadedRow = style->rowId;
+    m_chosenRow = style->rowId;
+    m_administrator.setLoaded(style->rowId);
     for (const QString& name :
          {QStringLiteral("edt1"), QStringLiteral("edt3"), QStringLiteral("edttupiankuan"),
           QStringLiteral("edttupiangao"), QStringLiteral("btn5")})
         control(name)->setEnabled(true);
 
-    fillFields(*style, kChoiceFills);
+    fillStyleFields(*this, *style, choiceFills());
 
     showPage(style->value(QStringLiteral("实例")));
 
@@ -407,7 +351,7 @@ void Tfrmgezilist::widthPrompt() {
     setText(QStringLiteral("edt1"), answer.value_or(QString()));
     if (m_chosenRow == 0) return;
     const std::optional<Style> style = m_db.byRowId(m_chosenRow);
-    if (!style) core::fail(QStringLiteral("样式\"%1\"已不在样式库中，请点击刷新").arg(m_style));
+    if (!style) styleGone(m_style);
     setText(QStringLiteral("edt2"), style->value(QStringLiteral("高度")));
     setText(QStringLiteral("edttupiankuan"), style->value(QStringLiteral("图宽")));
     setText(QStringLiteral("edttupiangao"), style->value(QStringLiteral("图高")));
@@ -419,154 +363,65 @@ void Tfrmgezilist::widthPrompt() {
         cells->setText(QStringLiteral("3"));
 }
 
-int Tfrmgezilist::cellCount() const {
-    const int n = core::parseInt(text(QStringLiteral("edt3")));
-    if (n > kMostCells) core::fail(QStringLiteral("一行最多生成 %1 张，请减少每行的张数").arg(kMostCells));
-    return n;
-}
-
-void Tfrmgezilist::fillRowFrames(const QStringList& fields) {
-    for (const QString& field : fields)
-        setText(field, QString());
-    if (text(QStringLiteral("edt3")).trimmed().isEmpty()) return;
-    const int n = cellCount();
-    if (n < 2) return;
-    const QString frame = kSeparator.repeated(n - 1);
-    for (const QString& field : fields)
-        setText(field, frame);
-}
-
 void Tfrmgezilist::cellsPerRow() {
-    const QStringList fields = {QStringLiteral("mmo2"), QStringLiteral("mmo3"), QStringLiteral("edt5"),
-                                QStringLiteral("edt6")};
-    for (const QString& field : fields)
-        setText(field, QString());
-    if (text(QStringLiteral("edt3")).trimmed().isEmpty()) return;
-    const qint64 h0 = core::parseInt(text(QStringLiteral("edttupiangao")));
-    const qint64 w0 = core::parseInt(text(QStringLiteral("edttupiankuan")));
-    const qint64 total = core::parseInt(text(QStringLiteral("edt1")));
-    const qint64 n = cellCount();
-    const qint64 spacing = core::parseInt(text(QStringLiteral("edtjianju")));
-    const qint64 margin = core::parseInt(text(QStringLiteral("edttuwaikuang")));
-    const qint64 column = divided(plus(total, -times(n - 1, spacing)), n);
-    setText(QStringLiteral("edt4"), QString::number(column));
-    const qint64 pictureWidth = plus(column, -times(2, margin));
-    setText(QStringLiteral("edttupiankuan"), QString::number(pictureWidth));
-    setText(QStringLiteral("edttupiangao"), QString::number(divided(times(pictureWidth, h0), w0)));
-    fillRowFrames(fields);
+    core::applyBuilt(*this, geziRow({.width = text(QStringLiteral("edt1")),
+                                     .cells = text(QStringLiteral("edt3")),
+                                     .spacing = text(QStringLiteral("edtjianju")),
+                                     .margin = text(QStringLiteral("edttuwaikuang")),
+                                     .pictureWidth = text(QStringLiteral("edttupiankuan")),
+                                     .pictureHeight = text(QStringLiteral("edttupiangao"))}));
 }
 
 void Tfrmgezilist::refillField(const QString& field) {
-    fillRowFrames({field});
+    core::applyBuilt(*this, geziRowFrames(text(QStringLiteral("edt3")), {field}));
 }
 
 void Tfrmgezilist::demoFill() {
-    const QStringList fields = {QStringLiteral("mmo2"), QStringLiteral("mmo3"), QStringLiteral("edt5"),
-                                QStringLiteral("edt6")};
-    for (const QString& field : fields)
-        setText(field, QString());
-    const int n = cellCount();
     Style style;
     if (m_chosenRow) style = m_db.byRowId(m_chosenRow).value_or(Style());
-    QString pictures, titles, prices, links;
-    for (int i = 0; i < n; ++i) {
-        pictures += style.value(QStringLiteral("示例图")) + QStringLiteral("\r\n");
-        titles += style.value(QStringLiteral("主标题")) + kSeparator;
-        prices += style.value(QStringLiteral("副标题")) + kSeparator;
-        links += QStringLiteral(" # | ");
-    }
-    setText(QStringLiteral("mmo2"), pictures);
-    setText(QStringLiteral("edt5"), titles);
-    setText(QStringLiteral("edt6"), prices);
-    setText(QStringLiteral("mmo3"), links);
+    core::applyBuilt(*this, geziDemoRow(text(QStringLiteral("edt3")), style.value(QStringLiteral("示例图")),
+                                        style.value(QStringLiteral("主标题")),
+                                        style.value(QStringLiteral("副标题"))));
+}
+
+GeziGroupInput Tfrmgezilist::groupInput() const {
+    auto field = [this](const char* name) { return text(QString::fromLatin1(name)); };
+    return {.cellTemplate = field("mmodaima"),
+            .width = field("edt1"),
+            .cells = field("edt3"),
+            .column = field("edt4"),
+            .pictureWidth = field("edttupiankuan"),
+            .pictureHeight = field("edttupiangao"),
+            .captionHeight = field("edttuwaigao"),
+            .margin = field("edttuwaikuang"),
+            .border = field("edtbianxian"),
+            .spacing = field("edtjianju"),
+            .titleFlag = field("cbbbiaoti"),
+            .priceFlag = field("cbbjiage"),
+            .pictures = field("mmo2"),
+            .links = field("mmo3"),
+            .titles = field("edt5"),
+            .prices = field("edt6")};
 }
 
 void Tfrmgezilist::generateGroup() {
-    const QStringList pictures = core::splitBarList(text(QStringLiteral("mmo2")));
-    const QStringList links = core::splitBarList(text(QStringLiteral("mmo3")));
-    const QStringList titles = core::splitBarList(text(QStringLiteral("edt5")));
-    const QStringList prices = core::splitBarList(text(QStringLiteral("edt6")));
-
-    const qint64 border = core::parseInt(text(QStringLiteral("edtbianxian")));
-    const qint64 totalHeight = plus(plus(core::parseInt(text(QStringLiteral("edttuwaigao"))),
-                                         core::parseInt(text(QStringLiteral("edttupiangao")))),
-                                    times(2, border));
-    const qint64 column = plus(core::parseInt(text(QStringLiteral("edt4"))), -times(2, border));
-    const int n = cellCount();
-    const bool titled = text(QStringLiteral("cbbbiaoti")) == QStringLiteral("有");
-    const bool priced = text(QStringLiteral("cbbjiage")) == QStringLiteral("有");
-    const QString templ = text(QStringLiteral("mmodaima"));
-
-    // Nothing is written before every cell is made: a missing item stops the whole group.
-    QString cells;
-    for (int i = 0; i < n; ++i) {
-        QString cell = templ;
-        cell.replace(QStringLiteral("宽度"), QString::number(column));
-        cell.replace(QStringLiteral("图高"), text(QStringLiteral("edttupiangao")));
-        if (cell.contains(QStringLiteral("图片")))
-            cell.replace(QStringLiteral("图片"), core::listItem(pictures, i));
-        if (cell.contains(QStringLiteral("链接")))
-            cell.replace(QStringLiteral("链接"), core::listItem(links, i));
-        cell.replace(QStringLiteral("总高"), QString::number(totalHeight));
-        cell.replace(QStringLiteral("图宽"), text(QStringLiteral("edttupiankuan")));
-        cell.replace(QStringLiteral("图外框"), text(QStringLiteral("edttuwaikuang")));
-        cell.replace(QStringLiteral("边线"), text(QStringLiteral("edtbianxian")));
-        cell.replace(QStringLiteral("间距"), text(QStringLiteral("edtjianju")));
-        if (titled) cell.replace(QStringLiteral("标题"), core::listItem(titles, i));
-        if (priced) cell.replace(QStringLiteral("价格"), core::listItem(prices, i));
-        cells += cell + QStringLiteral("\r\n");
-    }
-    setText(QStringLiteral("edt2"), QString::number(totalHeight));
-    setText(QStringLiteral("edt4"), QString::number(column));
-    core::writeTextFile(QDir(core::workingFolder()).filePath(QStringLiteral("0.txt")), cells);
-
-    const QString width = text(QStringLiteral("edt1"));
-    const qint64 inner = times(n, plus(column, 20));
-    const QString code =
-        QStringLiteral("<div style=\"width:") + width + QStringLiteral("px; height:") +
-        QString::number(plus(totalHeight, times(2, border))) + QStringLiteral("px;overflow:hidden;margin:") +
-        text(QStringLiteral("edtjianju")) + QStringLiteral("px 0px\">") +
-        QStringLiteral("<div style=\"width:") + QString::number(inner) + QStringLiteral("px; height:") +
-        QString::number(totalHeight) + QStringLiteral("px;\">") + cells + QStringLiteral("</div></div>");
+    const GeziGroup group = geziGroup(groupInput());
+    const QString code = core::applyBuilt(*this, group.built);
+    core::writeTextFile(QDir(core::workingFolder()).filePath(QStringLiteral("0.txt")), group.cells);
 
     const QString caption = QStringLiteral("第%1组").arg(m_groups->topLevelItemCount() + 1);
-    auto* group = new QTreeWidgetItem(m_groups, {caption, code});
-    group->setData(1, Qt::UserRole, code);
+    auto* item = new QTreeWidgetItem(m_groups, {caption, code});
+    item->setData(1, Qt::UserRole, code);
     core::platform().setClipboardText(code);
     message(QStringLiteral("单行图片列表生成并复制成功完毕，可以点击预览！"), kLoadTitle);
-
-    const QString footer =
-        QStringLiteral(
-            "<div style=\"font-size:12px; line-height:30px;color:#999;font-weight:100;text-align:center;"
-            "margin-top:20px\"> 上次操作历史：") +
-        QStringLiteral(" 版块宽度：") + width + QStringLiteral("px，版块高度：") +
-        QString::number(totalHeight) + QStringLiteral("px | 生成列数：") + QString::number(n) +
-        QStringLiteral(" ，单列宽度：") + QString::number(column) + QStringLiteral("px | 图片宽度：") +
-        text(QStringLiteral("edttupiankuan")) + QStringLiteral("px，图片高度：") +
-        text(QStringLiteral("edttupiangao")) + QStringLiteral("px</div>");
     showPreview(QStringLiteral(" |  操作时间：") +
                     QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
-                code, footer);
+                code, group.footer);
     if (m_chosenRow) m_db.update(m_chosenRow, {{QStringLiteral("实例"), code}});
 }
 
 void Tfrmgezilist::showPreview(const QString& extraHeading, const QString& body, const QString& footer) {
-    const QString width = text(QStringLiteral("edt1"));
-    QString page =
-        QStringLiteral("<!DOCTYPE><html><style type=\"text/css\">body{background-color:#333;padding-top:20px;"
-                       "border:none;color:#fff }</style><div style=\"margin:auto;width:") +
-        width + QStringLiteral("px\">") +
-        QStringLiteral("<div style=\"font-size:30px;font-family:Arial; font-weight:100;padding:15px 0;"
-                       "text-align:center\">") +
-        QStringLiteral("Pelora Picture Preview ") +
-        QStringLiteral(
-            "<br><span style=\"font-size:12px; line-height:25px;color:#ccc;font-weight:100;\"> ====== "
-            "所属样式：") +
-        m_style + extraHeading + QStringLiteral(" ====== </span></div>") + body;
-    // The generation's footer closes the page with its own last division.
-    page +=
-        footer.isEmpty() ? QStringLiteral("</div></div></html>") : footer + QStringLiteral("</div></html>");
-    showPage(page);
+    showPage(geziPreviewPage(text(QStringLiteral("edt1")), m_style, extraHeading, body, footer));
 }
 
 void Tfrmgezilist::showPage(const QString& html) {
@@ -603,68 +458,6 @@ void Tfrmgezilist::unlock() {
     const std::optional<QString> answer =
         core::platform().prompt(this, QStringLiteral("权限认证"), QStringLiteral("管理员密码"), QString());
     if (answer && *answer == adminPassword()) control(QStringLiteral("pnl27"))->setEnabled(true);
-}
-
-void Tfrmgezilist::loadStyleFields() {
-    QTreeWidgetItem* row = m_table->currentItem();
-    if (!row) return;
-    const std::optional<Style> style = m_db.byRowId(row->data(0, Qt::UserRole).toLongLong());
-    if (!style) core::fail(QStringLiteral("样式\"%1\"已不在样式库中，请点击刷新").arg(row->text(0)));
-    m_loadedRow = style->rowId;
-    fillFields(*style, kTableFills);
-}
-
-QMap<QString, QString> Tfrmgezilist::styleFields() const {
-    return {{QStringLiteral("功能"), text(QStringLiteral("edtgongneng"))},
-            {QStringLiteral("代码"), text(QStringLiteral("mmodaima"))},
-            {QStringLiteral("边线"), text(QStringLiteral("edtbianxian"))},
-            {QStringLiteral("宽度"), text(QStringLiteral("edtkuan"))},
-            {QStringLiteral("高度"), text(QStringLiteral("edtgao"))},
-            {QStringLiteral("标题"), text(QStringLiteral("cbbbiaoti"))},
-            {QStringLiteral("价格"), text(QStringLiteral("cbbjiage"))},
-            {QStringLiteral("图外高"), text(QStringLiteral("edttuwaigao"))},
-            {QStringLiteral("图高"), text(QStringLiteral("edttugao"))},
-            {QStringLiteral("图宽"), text(QStringLiteral("edttukuan"))},
-            {QStringLiteral("图外框"), text(QStringLiteral("edttuwaikuang"))},
-            {QStringLiteral("示例图"), text(QStringLiteral("edtshilitu"))},
-            {QStringLiteral("间距"), text(QStringLiteral("edtjianju"))}};
-}
-
-void Tfrmgezilist::addStyle() {
-    if (core::platform().messageBox(this, QStringLiteral("确定要添加该条信息？"), QStringLiteral("提示"),
-                                    core::Buttons::OkCancel) != core::Answer::Ok)
-        return;
-    if (!m_db.isOpen()) core::fail(QStringLiteral("数据库连接错误"));
-    m_db.append(styleFields());
-}
-
-void Tfrmgezilist::modifyStyle() {
-    if (core::platform().messageBox(this, QStringLiteral("确定要修改该条信息？"), QStringLiteral("提示"),
-                                    core::Buttons::OkCancel) != core::Answer::Ok)
-        return;
-    if (!m_db.isOpen()) core::fail(QStringLiteral("数据库连接错误"));
-    if (m_loadedRow == 0) {
-        message(QStringLiteral("请先在样式表或样式列表中选择要修改的样式！"), QStringLiteral("提示"));
-        return;
-    }
-    m_db.update(m_loadedRow, styleFields());
-}
-
-void Tfrmgezilist::deleteStyle() {
-    QTreeWidgetItem* row = m_table->currentItem();
-    if (core::platform().messageBox(this, QStringLiteral("确定要删除该条信息？"), QStringLiteral("警告"),
-                                    core::Buttons::OkCancel) != core::Answer::Ok)
-        return;
-    if (!row) {
-        message(QStringLiteral("请先在样式表中选择要删除的样式！"), QStringLiteral("警告"));
-        return;
-    }
-    if (!m_db.isOpen()) core::fail(QStringLiteral("数据库连接错误"));
-    const qint64 rowId = row->data(0, Qt::UserRole).toLongLong();
-    m_db.remove(rowId);
-    if (m_loadedRow == rowId) m_loadedRow = 0;
-    if (m_chosenRow == rowId) m_chosenRow = 0;
-    delete row;
 }
 
 void Tfrmgezilist::showSample() {

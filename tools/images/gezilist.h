@@ -1,13 +1,12 @@
 #pragma once
 
 #include "core/form.h"
+#include "tools/images/geziadmin.h"
+#include "tools/images/gezigrid.h"
 #include "tools/images/styledb.h"
 
 #include <QDialog>
 #include <QPointer>
-#include <span>
-#include <utility>
-
 
 class QListWidget;
 class QTreeWidget;
@@ -18,9 +17,6 @@ class Browser;
 }
 
 namespace tools {
-
-// A field of the window and the style column it shows.
-using StyleFill = std::pair<const char16_t*, const char16_t*>;
 
 // The grid list generator: picture grids built row by row from the styles of
 // the style database, collected in a group list and copied at once.
@@ -54,33 +50,25 @@ private:
     void buildCentre();
     void buildAdministration();
 
-    void loadStyles(bool keptHeight);
     void chooseStyle();
     void widthPrompt();
     void cellsPerRow();
     void refillField(const QString& field);
     void demoFill();
+    GeziGroupInput groupInput() const;
     void generateGroup();
     void previewGroup();
     void deleteGroups();
     void extractAll();
     void unlock();
-    void loadStyleFields();
-    void fillFields(const Style& style, std::span<const StyleFill> fills);
-    QMap<QString, QString> styleFields() const;
-    void addStyle();
-    void modifyStyle();
-    void deleteStyle();
     void showSample();
 
-    // Cells per row; `edt3` parsed.
-    int cellCount() const;
     // Writes the preview page "files.html" and shows it.
     void showPreview(const QString& extraHeading, const QString& body, const QString& footer);
     void showPage(const QString& html);
-    void fillRowFrames(const QStringList& fields);
 
     StyleDatabase m_db;
+    GeziAdministration m_administrator;
     core::Browser* m_browser = nullptr;
     QListWidget* m_styles = nullptr;
     QTreeWidget* m_groups = nullptr;
@@ -88,10 +76,9 @@ private:
     QWidget* m_parameters = nullptr;
     QWidget* m_administration = nullptr;
     QPointer<QDialog> m_viewer;
-    // The style chosen last, and the record the administration loaded last.
+    // The style chosen last.
     QString m_style;
     qint64 m_chosenRow = 0;
-    qint64 m_loadedRow = 0;
 };
 
 } // namespace tools

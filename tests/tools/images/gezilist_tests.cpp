@@ -53,6 +53,184 @@ QString previewPage(const QString& width, const QString& style, const QString& e
            style + extra + " ====== </span></div>" + body + tail;
 }
 
+// ---- The grid without its window ----
+
+// A build's field updates as "control=text", in order.
+QStringList updates(const core::Built& built) {
+    QStringList out;
+    for (const core::FieldUpdate& update : built.updates)
+        out << update.control + "=" + update.text;
+    return out;
+}
+
+const QStringList kEmptied = {"mmo2=", "mmo3=", "edt5=", "edt6="};
+
+QStringList framed(const QString& frame) {
+    return {"mmo2=" + frame, "mmo3=" + frame, "edt5=" + frame, "edt6=" + frame};
+}
+
+// W 950, spacing 10, margin 5, a picture of 200 x 100 before the change.
+TEST(GeziGrid, TheRowFollowsTheCellsPerRow) {
+    const struct {
+        QString cells;
+        QStringList updates;
+        QString failure;
+    } cases[] = {
+        {"3", kEmptied + QStringList{"edt4=310", "edttupiankuan=300", "edttupiangao=150"} + framed(" |  | "),
+         ""},
+        {"1", kEmptied + QStringList{"edt4=950", "edttupiankuan=940", "edttupiangao=470"}, ""},
+        // 890 div 7 = 127; 117 x 100 div 200 = 58.
+        {" 7",
+         kEmptied + QStringList{"edt4=127", "edttupiankuan=117", "edttupiangao=58"} +
+             framed(" |  |  |  |  |  | "),
+         ""},
+        {"  ", kEmptied, ""},
+        {"0", kEmptied, "Division by zero"},
+        {"1001", kEmptied, "一行最多生成 1000 张，请减少每行的张数"},
+        {"3张", kEmptied, "'3张' is not a valid integer value"},
+    };
+    for (const auto& c : cases) {
+        const core::Built built = tools::geziRow({.width = "950",
+                                                  .cells = c.cells,
+                                                  .spacing = "10",
+                                                  .margin = "5",
+                                                  .pictureWidth = "200",
+                                                  .pictureHeight = "100"});
+        EXPECT_EQ(updates(built), c.updates) << c.cells.toStdString();
+        EXPECT_EQ(built.failure.value_or(""), c.failure) << c.cells.toStdString();
+        EXPECT_EQ(built.snippet, "");
+    }
+    // Without a picture width the proportions are lost after the widths are written.
+    const core::Built built = tools::geziRow({.width = "950",
+                                              .cells = "3",
+                                              .spacing = "10",
+                                              .margin = "5",
+                                              .pictureWidth = "0",
+                                              .pictureHeight = "100"});
+    EXPECT_EQ(updates(built), kEmptied + QStringList({"edt4=310", "edttupiankuan=300"}));
+    EXPECT_EQ(built.failure, "Division by zero");
+}
+
+TEST(GeziGrid, FramesAndTheDemoRow) {
+    EXPECT_EQ(updates(tools::geziRowFrames("4", {"mmo3"})), QStringList({"mmo3=", "mmo3= |  |  | "}));
+    EXPECT_EQ(updates(tools::geziRowFrames("1", {"mmo3"})), QStringList({"mmo3="}));
+    EXPECT_EQ(updates(tools::geziRowFrames("", {"mmo3"})), QStringList({"mmo3="}));
+    EXPECT_EQ(tools::geziRowFrames("x", {"mmo3"}).failure, "'x' is not a valid integer value");
+
+    EXPECT_EQ(updates(tools::geziDemoRow("2", "S.jpg", "T", "P")),
+              kEmptied + QStringList({"mmo2=S.jpg\r\nS.jpg\r\n", "edt5=T | T | ", "edt6=P | P | ",
+                                      "mmo3= # |  # | "}));
+    EXPECT_EQ(updates(tools::geziDemoRow("0", "S.jpg", "T", "P")),
+              kEmptied + QStringList({"mmo2=", "edt5=", "edt6=", "mmo3="}));
+}
+
+// The marker style: W 950, column 310, picture 300 x 150, caption 40, margin 5, border 1, spacing 10.
+tools::GeziGroupInput markerGroup() {
+    return {.cellTemplate = kMarkerTemplate,
+            .width = "950",
+            .cells = "3",
+            .column = "310",
+            .pictureWidth = "300",
+            .pictureHeight = "150",
+            .captionHeight = "40",
+            .margin = "5",
+            .border = "1",
+            .spacing = "10",
+            .titleFlag = "有",
+            .priceFlag = "有",
+            .pictures = "a.jpg | b.jpg\r\n| c.jpg",
+            .links = "#1|#2|#3",
+            .titles = "t1 | t2 | t3",
+            .prices = "p1 | \"p 2\" | p3"};
+}
+
+TEST(GeziGrid, AGroupFillsTheTemplateOncePerCell) {
+    struct Case {
+        const char* what;
+        tools::GeziGroupInput input;
+        QString code, edt2, edt4;
+    };
+    tools::GeziGroupInput untitled = markerGroup();
+    untitled.titleFlag = "无";
+    untitled.priceFlag = "x";
+    untitled.titles = untitled.prices = "";
+    tools::GeziGroupInput plain = markerGroup();
+    plain.cellTemplate = "<u 链接 宽度 总高>";
+    plain.cells = "2";
+    plain.border = "0";
+    plain.pictures = "";
+    // Titles are filled before prices: a title holding the price's placeholder takes the price.
+    tools::GeziGroupInput ordered = markerGroup();
+    ordered.cellTemplate = "<o 标题/价格 图外框 图宽>";
+    ordered.cells = "1";
+    ordered.titles = "特价格";
+    ordered.prices = "9";
+    const Case cases[] = {
+        {"markers", markerGroup(),
+         "<div style=\"width:950px; height:194px;overflow:hidden;margin:10px 0px\">"
+         "<div style=\"width:984px; height:192px;\">"
+         "<i w=308 h=150 p=a.jpg l=#1 t=192 k=300 m=5 b=1 s=10 T=t1 P=p1>\r\n"
+         "<i w=308 h=150 p=b.jpg l=#2 t=192 k=300 m=5 b=1 s=10 T=t2 P=p 2>\r\n"
+         "<i w=308 h=150 p=c.jpg l=#3 t=192 k=300 m=5 b=1 s=10 T=t3 P=p3>\r\n"
+         "</div></div>",
+         "192", "308"},
+        {"flags not 有", untitled,
+         "<div style=\"width:950px; height:194px;overflow:hidden;margin:10px 0px\">"
+         "<div style=\"width:984px; height:192px;\">"
+         "<i w=308 h=150 p=a.jpg l=#1 t=192 k=300 m=5 b=1 s=10 T=标题 P=价格>\r\n"
+         "<i w=308 h=150 p=b.jpg l=#2 t=192 k=300 m=5 b=1 s=10 T=标题 P=价格>\r\n"
+         "<i w=308 h=150 p=c.jpg l=#3 t=192 k=300 m=5 b=1 s=10 T=标题 P=价格>\r\n"
+         "</div></div>",
+         "192", "308"},
+        {"no pictures, no border", plain,
+         "<div style=\"width:950px; height:190px;overflow:hidden;margin:10px 0px\">"
+         "<div style=\"width:660px; height:190px;\"><u #1 310 190>\r\n<u #2 310 190>\r\n</div></div>",
+         "190", "310"},
+        {"placeholder order", ordered,
+         "<div style=\"width:950px; height:194px;overflow:hidden;margin:10px 0px\">"
+         "<div style=\"width:328px; height:192px;\"><o 特9/9 5 300>\r\n</div></div>",
+         "192", "308"},
+    };
+    for (const Case& c : cases) {
+        const tools::GeziGroup group = tools::geziGroup(c.input);
+        EXPECT_EQ(group.built.snippet, c.code) << c.what;
+        EXPECT_FALSE(group.built.failure) << c.what;
+        EXPECT_EQ(updates(group.built), QStringList({"edt2=" + c.edt2, "edt4=" + c.edt4})) << c.what;
+        // The cell list is the group's inner lines.
+        EXPECT_TRUE(c.code.endsWith(group.cells + "</div></div>")) << c.what;
+        EXPECT_TRUE(group.cells.endsWith("\r\n")) << c.what;
+    }
+    EXPECT_EQ(tools::geziGroup(markerGroup()).footer,
+              "<div style=\"font-size:12px; line-height:30px;color:#999;font-weight:100;text-align:center;"
+              "margin-top:20px\"> 上次操作历史： 版块宽度：950px，版块高度：192px | 生成列数：3 ，单列宽度："
+              "308px | 图片宽度：300px，图片高度：150px</div>");
+}
+
+TEST(GeziGrid, AMissingItemOrNumberStopsTheGroupBeforeAnyUpdate) {
+    struct Case {
+        const char* what;
+        QString tools::GeziGroupInput::*field;
+        QString value, failure;
+    };
+    const Case cases[] = {
+        {"links", &tools::GeziGroupInput::links, "only-one", "List index out of bounds (1)"},
+        {"pictures", &tools::GeziGroupInput::pictures, "a|b", "List index out of bounds (2)"},
+        {"titles", &tools::GeziGroupInput::titles, "", "List index out of bounds (0)"},
+        {"prices", &tools::GeziGroupInput::prices, "p1|p2", "List index out of bounds (2)"},
+        {"border", &tools::GeziGroupInput::border, "一", "'一' is not a valid integer value"},
+        {"cells", &tools::GeziGroupInput::cells, "", "'' is not a valid integer value"},
+    };
+    for (const Case& c : cases) {
+        tools::GeziGroupInput input = markerGroup();
+        input.*c.field = c.value;
+        const tools::GeziGroup group = tools::geziGroup(input);
+        EXPECT_EQ(group.built.failure, c.failure) << c.what;
+        EXPECT_EQ(group.built.snippet, "") << c.what;
+        EXPECT_TRUE(group.built.updates.isEmpty()) << c.what;
+        EXPECT_EQ(group.cells, "") << c.what;
+    }
+}
+
 class GeziTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
