@@ -22,13 +22,6 @@ using testing::AssistantTest;
 using namespace description;
 
 // A build's field updates as "control=text", in order.
-QStringList updates(const core::Built& built) {
-    QStringList out;
-    for (const core::FieldUpdate& update : built.updates)
-        out << update.control + "=" + update.text;
-    return out;
-}
-
 class SectionsTest : public AssistantTest {
 protected:
     // Renders with a render button and checks the code box and the preview page.
@@ -98,7 +91,7 @@ TEST(SectionHtml, RelatedItemsByLayoutAndWidth) {
         {1, "790", "360", "256", "270", "340", 3},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(updates(relatedItemsLayoutSizes(c.layout, c.W)),
+        EXPECT_EQ(testing::updatesOf(relatedItemsLayoutSizes(c.layout, c.W)),
                   QStringList({"lblzonggao=" + c.total, "lbltukuan=" + c.w, "lbltugao=" + c.h}));
         RelatedItemsInput in;
         in.width = c.W;
@@ -122,7 +115,7 @@ TEST(SectionHtml, RelatedItemsByLayoutAndWidth) {
         EXPECT_EQ(built.snippet, relatedFrame(c.W, c.H, blocks));
         EXPECT_FALSE(built.failure);
         // The lists tidied in the order they are read.
-        EXPECT_EQ(updates(built), QStringList({"mmoone=T0|T1|T2|T3", "mmotwo=P0|P1 |\r\nP2|P3",
+        EXPECT_EQ(testing::updatesOf(built), QStringList({"mmoone=T0|T1|T2|T3", "mmotwo=P0|P1 |\r\nP2|P3",
                                                "mmothree=L0|L1|L2|L3", "mmoguanlianjiage=1.0|2.0|3.0|4.0"}));
     }
 }
@@ -345,7 +338,7 @@ TEST(SectionHtml, Coupons) {
                          "满" + QString::number(i + 1) + "00元使用");
     core::Built built = couponsHtml({});
     EXPECT_EQ(built.snippet, couponFrame("750", blocks));
-    EXPECT_EQ(updates(built),
+    EXPECT_EQ(testing::updatesOf(built),
               QStringList({"mmojine=10|20|50", "mmoshuoming=满100元使用|\r\n满200元使用|\r\n满300元使用|",
                            "mmolianjie=#|#|#"}));
 
@@ -439,7 +432,7 @@ TEST(SectionHtml, ComboOfferWritesTheImageWidthByShopType) {
     EXPECT_EQ(built.snippet, combo("750", "220",
                                    {sample, "华为荣耀，闪耀全城", "#", sample, "华为荣耀，闪耀全城", "#",
                                     "1696.0", "696.0", "#66F", "#fff", "#"}));
-    EXPECT_EQ(updates(built), QStringList({"lbltukuan=220"}));
+    EXPECT_EQ(testing::updatesOf(built), QStringList({"lbltukuan=220"}));
 
     const QStringList typed = {"P1", "T1", "L1", "P2", "T2", "L2", "9.9", "1.1", "#B", "#C", "BUY"};
     built = comboOfferHtml({.width = "790",
@@ -456,7 +449,7 @@ TEST(SectionHtml, ComboOfferWritesTheImageWidthByShopType) {
                             .buttonText = typed[9],
                             .buyLink = typed[10]});
     EXPECT_EQ(built.snippet, combo("790", "230", typed));
-    EXPECT_EQ(updates(built), QStringList({"lbltukuan=230"}));
+    EXPECT_EQ(testing::updatesOf(built), QStringList({"lbltukuan=230"}));
 }
 
 TEST_F(SectionsTest, ComboOfferRendersItsFieldsAndSetsTheImageWidth) {
@@ -605,7 +598,7 @@ TEST(SectionHtml, DisplayWritesOnePictureLinePerCount) {
     for (const auto& c : cases) {
         built = productDisplayHtml({.width = "790", .count = c.count, .pictures = "A|B|C|D|E|F|G\r\n"});
         EXPECT_EQ(built.snippet, c.section) << c.count.toStdString();
-        EXPECT_EQ(updates(built), QStringList({"mmozhanshi=A|B|C|D|E|F|G"}));
+        EXPECT_EQ(testing::updatesOf(built), QStringList({"mmozhanshi=A|B|C|D|E|F|G"}));
     }
 }
 
@@ -688,7 +681,7 @@ TEST(SectionHtml, DetailsAsAListUseOnlyTheCountedEntries) {
         blocks += listBlock("790", "p" + k, "#T", "t" + k, "#D", "d" + k);
     built = productDetailsHtml(in);
     EXPECT_EQ(built.snippet, detailsFrame("790", blocks));
-    EXPECT_EQ(updates(built), QStringList({"mmoxijiebiaoti=t0|t1|t2|t3", "mmoxijieshuoming=d0|d1|d2|d3",
+    EXPECT_EQ(testing::updatesOf(built), QStringList({"mmoxijiebiaoti=t0|t1|t2|t3", "mmoxijieshuoming=d0|d1|d2|d3",
                                            "mmoxijietupian=p0|p1|p2|p3"}));
     // The list style measures nothing.
     const PicturesToMeasure measure = productDetailsPictures(in);
@@ -709,7 +702,7 @@ TEST(SectionHtml, DetailsOverlayTakeEachPicturesHeight) {
                            .heights = {{"tall.jpg", 400}, {"low.jpg", 30}}};
     const PicturesToMeasure measure = productDetailsPictures(in);
     EXPECT_EQ(measure.pictures, QStringList({"tall.jpg", "low.jpg"}));
-    EXPECT_EQ(updates(measure.tidied), QStringList({"mmoxijiebiaoti=t0|t1", "mmoxijieshuoming=d0|d1",
+    EXPECT_EQ(testing::updatesOf(measure.tidied), QStringList({"mmoxijiebiaoti=t0|t1", "mmoxijieshuoming=d0|d1",
                                                     "mmoxijietupian=tall.jpg|low.jpg|unused.jpg"}));
     EXPECT_EQ(measure.tidied.snippet, "");
 

@@ -4,6 +4,7 @@
 #include "core/fetch.h"
 #include "core/form.h"
 #include "core/registry.h"
+#include "core/snippet.h"
 #include "tests/support/fake_platform.h"
 
 #include <QEventLoop>
@@ -28,6 +29,14 @@ inline core::Form* form(const QString& className) {
     core::Form* found = core::instance(className);
     EXPECT_NE(found, nullptr) << className.toStdString();
     return found;
+}
+
+// A build's field updates in their order, "control=text" each.
+inline QStringList updatesOf(const core::Built& built) {
+    QStringList out;
+    for (const core::FieldUpdate& update : built.updates)
+        out << update.control + "=" + update.text;
+    return out;
 }
 
 // The message of the failure an action ends in, or "<no failure>".

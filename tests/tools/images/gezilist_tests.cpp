@@ -56,13 +56,6 @@ QString previewPage(const QString& width, const QString& style, const QString& e
 // ---- The grid without its window ----
 
 // A build's field updates as "control=text", in order.
-QStringList updates(const core::Built& built) {
-    QStringList out;
-    for (const core::FieldUpdate& update : built.updates)
-        out << update.control + "=" + update.text;
-    return out;
-}
-
 const QStringList kEmptied = {"mmo2=", "mmo3=", "edt5=", "edt6="};
 
 QStringList framed(const QString& frame) {
@@ -96,7 +89,7 @@ TEST(GeziGrid, TheRowFollowsTheCellsPerRow) {
                                                   .margin = "5",
                                                   .pictureWidth = "200",
                                                   .pictureHeight = "100"});
-        EXPECT_EQ(updates(built), c.updates) << c.cells.toStdString();
+        EXPECT_EQ(testing::updatesOf(built), c.updates) << c.cells.toStdString();
         EXPECT_EQ(built.failure.value_or(""), c.failure) << c.cells.toStdString();
         EXPECT_EQ(built.snippet, "");
     }
@@ -107,7 +100,7 @@ TEST(GeziGrid, TheRowFollowsTheCellsPerRow) {
                                               .margin = "5",
                                               .pictureWidth = "0",
                                               .pictureHeight = "100"});
-    EXPECT_EQ(updates(built), kEmptied + QStringList({"edt4=310", "edttupiankuan=300"}));
+    EXPECT_EQ(testing::updatesOf(built), kEmptied + QStringList({"edt4=310", "edttupiankuan=300"}));
     EXPECT_EQ(built.failure, "Division by zero");
 }
 
@@ -195,7 +188,7 @@ TEST(GeziGrid, AGroupFillsTheTemplateOncePerCell) {
         const tools::GeziGroup group = tools::geziGroup(c.input);
         EXPECT_EQ(group.built.snippet, c.code) << c.what;
         EXPECT_FALSE(group.built.failure) << c.what;
-        EXPECT_EQ(updates(group.built), QStringList({"edt2=" + c.edt2, "edt4=" + c.edt4})) << c.what;
+        EXPECT_EQ(testing::updatesOf(group.built), QStringList({"edt2=" + c.edt2, "edt4=" + c.edt4})) << c.what;
         // The cell list is the group's inner lines.
         EXPECT_TRUE(c.code.endsWith(group.cells + "</div></div>")) << c.what;
         EXPECT_TRUE(group.cells.endsWith("\r\n")) << c.what;
