@@ -105,9 +105,9 @@ TEST(GeziGrid, TheRowFollowsTheCellsPerRow) {
 }
 
 TEST(GeziGrid, FramesAndTheDemoRow) {
-    EXPECT_EQ(updates(tools::geziRowFrames("4", {"mmo3"})), QStringList({"mmo3=", "mmo3= |  |  | "}));
-    EXPECT_EQ(updates(tools::geziRowFrames("1", {"mmo3"})), QStringList({"mmo3="}));
-    EXPECT_EQ(updates(tools::geziRowFrames("", {"mmo3"})), QStringList({"mmo3="}));
+    EXPECT_EQ(testing::updatesOf(tools::geziRowFrames("4", {"mmo3"})), QStringList({"mmo3=", "mmo3= |  |  | "}));
+    EXPECT_EQ(testing::updatesOf(tools::geziRowFrames("1", {"mmo3"})), QStringList({"mmo3="}));
+    EXPECT_EQ(testing::updatesOf(tools::geziRowFrames("", {"mmo3"})), QStringList({"mmo3="}));
     EXPECT_EQ(tools::geziRowFrames("x", {"mmo3"}).failure, "'x' is not a valid integer value");
 
     EXPECT_EQ(updates(tools::geziDemoRow("2", "S.jpg", "T", "P")),
