@@ -110,10 +110,10 @@ TEST(GeziGrid, FramesAndTheDemoRow) {
     EXPECT_EQ(testing::updatesOf(tools::geziRowFrames("", {"mmo3"})), QStringList({"mmo3="}));
     EXPECT_EQ(tools::geziRowFrames("x", {"mmo3"}).failure, "'x' is not a valid integer value");
 
-    EXPECT_EQ(updates(tools::geziDemoRow("2", "S.jpg", "T", "P")),
+    EXPECT_EQ(testing::updatesOf(tools::geziDemoRow("2", "S.jpg", "T", "P")),
               kEmptied + QStringList({"mmo2=S.jpg\r\nS.jpg\r\n", "edt5=T | T | ", "edt6=P | P | ",
                                       "mmo3= # |  # | "}));
-    EXPECT_EQ(updates(tools::geziDemoRow("0", "S.jpg", "T", "P")),
+    EXPECT_EQ(testing::updatesOf(tools::geziDemoRow("0", "S.jpg", "T", "P")),
               kEmptied + QStringList({"mmo2=", "edt5=", "edt6=", "mmo3="}));
 }
 
