@@ -1,7 +1,6 @@
 #include "generators/carousels/carouselform.h"
 
 #include "core/preview.h"
-#include "generators/carousels/widgets.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -67,15 +66,15 @@ QFrame* CarouselForm::addReferencePanel(const QRect& geometry, const QString& pi
 
 void CarouselForm::addPictureRows(QWidget* parent, int count, const PictureRows& layout,
                                   const std::function<QString(int)>& picture,
-                                  const std::function<QString(int)>& link, const QString& sample) {
+                                  const std::function<QString(int)>& link, const QStringList& pictures,
+                                  const QStringList& links) {
     for (int k = 1; k <= count; ++k) {
         const int y = layout.top + layout.step * (k - 1);
         const QString number = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
         addCaption(parent, QRect(layout.pictureLeft - 58, y, 56, 22), QStringLiteral("图片%1：").arg(number));
-        addEdit(parent, picture(k), QRect(layout.pictureLeft, y, layout.pictureWidth, 24),
-                widgets::samplePicture(sample.arg(k)));
+        addEdit(parent, picture(k), QRect(layout.pictureLeft, y, layout.pictureWidth, 24), pictures[k - 1]);
         addCaption(parent, QRect(layout.linkLeft - 58, y, 56, 22), QStringLiteral("链接%1：").arg(number));
-        addEdit(parent, link(k), QRect(layout.linkLeft, y, layout.linkWidth, 24), QStringLiteral("#"));
+        addEdit(parent, link(k), QRect(layout.linkLeft, y, layout.linkWidth, 24), links[k - 1]);
     }
 }
 

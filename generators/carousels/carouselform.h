@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QStringList>
 
 class QComboBox;
 class QFrame;
@@ -49,11 +50,11 @@ protected:
                               const QString& showHandler, const QString& hideHandler);
 
     // Rows k = 1 … count captioned "图片01：" … and "链接01：" …: the field
-    // picture(k) with a sample picture (`sample` with the row number for %1)
-    // and the field link(k) holding "#".
+    // picture(k) holding pictures[k - 1] and the field link(k) holding
+    // links[k - 1].
     void addPictureRows(QWidget* parent, int count, const PictureRows& layout,
                         const std::function<QString(int)>& picture, const std::function<QString(int)>& link,
-                        const QString& sample);
+                        const QStringList& pictures, const QStringList& links);
 
     // Empties every single-line edit field of the window.
     void clearEdits();

@@ -39,6 +39,7 @@ const QString kNote = QStringLiteral("备注：前图PNG格式宽度950px以内 
 TfrmLBfenceng::TfrmLBfenceng()
     : core::Form(QStringLiteral("TfrmLBfenceng"), QStringLiteral("分层主题轮播(天猫淘宝通用)")) {
     setClientSize(948, 640);
+    const LBfencengInput defaults;
     core::addPreviewPicture(this, QRect(14, 8, 920, 265), QStringLiteral("1920 分层主题轮播"));
 
     // The height and motion fields sit in the blanks of the note.
@@ -54,7 +55,7 @@ TfrmLBfenceng::TfrmLBfenceng()
     const int motionAt = 10 + int(metrics.horizontalAdvance(kNote) / unit);
     core::putInGaps(
         note,
-        {addEdit(output, QStringLiteral("edt14"), QRect(heightAt + 2, 30, 60, 24), QStringLiteral("450")),
+        {addEdit(output, QStringLiteral("edt14"), QRect(heightAt + 2, 30, 60, 24), defaults.height),
          addCombo(output, QStringLiteral("cbb1"), QRect(motionAt + 2, 30, 96, 24),
                   {QStringLiteral("默认效果"), QStringLiteral("动态效果")}, QStringLiteral("默认效果"))});
     addButton(output, QStringLiteral("btn1"), QRect(560, 62, 160, 30), QStringLiteral("生成代码"));
@@ -66,23 +67,23 @@ TfrmLBfenceng::TfrmLBfenceng()
     for (int k = 0; k < 3; ++k) {
         const int x = 10 + 302 * k;
         addCaption(pictures, QRect(x, 26, 290, 20), marks[k] + QStringLiteral("前图（PNG格式）地址："));
-        addEdit(pictures, QStringLiteral("edt%1").arg(1 + k), QRect(x, 46, 290, 24), kSampleFront);
+        addEdit(pictures, QStringLiteral("edt%1").arg(1 + k), QRect(x, 46, 290, 24), defaults.fronts[k]);
         addCaption(pictures, QRect(x, 74, 290, 20), marks[k] + QStringLiteral("背景图地址："));
-        addEdit(pictures, QStringLiteral("edt%1").arg(4 + k), QRect(x, 94, 290, 24), kSampleBack);
+        addEdit(pictures, QStringLiteral("edt%1").arg(4 + k), QRect(x, 94, 290, 24), defaults.backs[k]);
         addCaption(pictures, QRect(x, 122, 290, 20), marks[k] + QStringLiteral("链接地址："));
-        addEdit(pictures, QStringLiteral("edt%1").arg(7 + k), QRect(x, 142, 290, 24), QStringLiteral("#"));
+        addEdit(pictures, QStringLiteral("edt%1").arg(7 + k), QRect(x, 142, 290, 24), defaults.links[k]);
         addCaption(pictures, QRect(x, 174, 110, 24), QStringLiteral("右下角主题名称："));
         addEdit(pictures, QStringLiteral("edt%1").arg(10 + k), QRect(x + 110, 174, 180, 24),
-                QStringLiteral("主题名称"));
+                defaults.names[k]);
     }
     addCaption(pictures, QRect(10, 208, 90, 24), QStringLiteral("方块背景色："));
     addEdit(pictures, QStringLiteral("edt13"), QRect(100, 208, 90, 24), QStringLiteral("#333"));
 
     addHolder(QStringLiteral("lbl7"), kBackWidget);
     addHolder(QStringLiteral("lbl8"), kFrontWidget);
-    addHolder(QStringLiteral("lbl9"), kPlainClosing);
+    addHolder(QStringLiteral("lbl9"), defaults.bouncing ? kBouncingClosing : kPlainClosing);
     addHolder(QStringLiteral("lbl11"), kBouncingClosing);
-    addHolder(QStringLiteral("lbl10"), QStringLiteral("490"));
+    addHolder(QStringLiteral("lbl10"), defaults.lift);
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
 
     on(QStringLiteral("cbb1Change"), [this] {
@@ -96,7 +97,7 @@ TfrmLBfenceng::TfrmLBfenceng()
     });
     on(QStringLiteral("btn1Click"), [this] {
         deliver(
-            QStringLiteral("mmo1"), snippet(),
+            QStringLiteral("mmo1"), lbfencengSnippet(input()),
             QStringLiteral(
                 "代码已生成，点击后方的转化通栏，并设置好相关参数和店铺类型后就可以复制到店铺自定义了！"));
     });
@@ -107,11 +108,30 @@ TfrmLBfenceng::TfrmLBfenceng()
     });
 }
 
-QString TfrmLBfenceng::snippet() const {
-    const QString h = text(QStringLiteral("edt14"));
-    const QString lift = text(QStringLiteral("lbl10"));
-    const QString closing = text(QStringLiteral("lbl9"));
-    auto field = [this](int i) { return text(QStringLiteral("edt%1").arg(i)); };
+LBfencengInput::LBfencengInput()
+    : fronts(3, kSampleFront)
+    , backs(3, kSampleBack)
+    , links(3, QStringLiteral("#"))
+    , names(3, QStringLiteral("主题名称")) {}
+
+LBfencengInput TfrmLBfenceng::input() const {
+    LBfencengInput in;
+    in.height = text(QStringLiteral("edt14"));
+    in.lift = text(QStringLiteral("lbl10"));
+    in.bouncing = text(QStringLiteral("lbl9")) == kBouncingClosing;
+    for (int k = 0; k < 3; ++k) {
+        in.fronts[k] = text(QStringLiteral("edt%1").arg(1 + k));
+        in.backs[k] = text(QStringLiteral("edt%1").arg(4 + k));
+        in.links[k] = text(QStringLiteral("edt%1").arg(7 + k));
+        in.names[k] = text(QStringLiteral("edt%1").arg(10 + k));
+    }
+    return in;
+}
+
+QString lbfencengSnippet(const LBfencengInput& in) {
+    const QString& h = in.height;
+    const QString& lift = in.lift;
+    const QString& closing = in.bouncing ? kBouncingClosing : kPlainClosing;
     const QString square =
         QStringLiteral("<div style=\"font-size:16px; line-height:35px; width:150px; "
                        "background-color:#333; text-align:center; float:right;filter:alpha("
@@ -120,32 +140,33 @@ QString TfrmLBfenceng::snippet() const {
     QString out;
     out +=
         QStringLiteral("<div style=\" width:1920px; height:") + h + QStringLiteral("px; overflow:hidden\">");
-    out += text(QStringLiteral("lbl7")) + closing;
+    out += kBackWidget + closing;
     out +=
         QStringLiteral("<div style=\"width:1920px; height:") + h + QStringLiteral("px; overflow:hidden\">");
     out += QStringLiteral("<div  class=\"kavri_710cont1\">");
     for (int k = 1; k <= 3; ++k)
         out += QStringLiteral("<div style=\"width:1920px; height:") + h +
-               QStringLiteral("px;background-image:url(") + field(3 + k) + QStringLiteral(")\"></div>");
+               QStringLiteral("px;background-image:url(") + in.backs[k - 1] + QStringLiteral(")\"></div>");
     out += QStringLiteral("</div></div>");
-    out += text(QStringLiteral("lbl8")) + closing;
+    out += kFrontWidget + closing;
     out += QStringLiteral("<div style=\"width:950px; height:") + h +
            QStringLiteral("px;font-family:Microsoft YaHei; position:relative; top:-") + h +
            QStringLiteral("px; overflow:hidden;margin-left:485px;\">");
     out += QStringLiteral("<div class=\"kavri_710cont2\">");
     for (int k = 1; k <= 3; ++k)
         out += QStringLiteral("<div style=\"\"><a style=\"color:#fff; text-decoration: none\" href=\"") +
-               field(6 + k) + QStringLiteral("\"><img src=\"") + field(k) + QStringLiteral("\" /></a></div>");
+               in.links[k - 1] + QStringLiteral("\"><img src=\"") + in.fronts[k - 1] +
+               QStringLiteral("\" /></a></div>");
     out += QStringLiteral("</div></div>");
     out += QStringLiteral("<div style=\"height:35px; width:950px; position:relative; left:485px; top:-") +
            lift + QStringLiteral("px; color:#FFF\">");
     out += QStringLiteral("<div class=\"kavri_710nav1\" >");
     // Floated right, so the names read N1, N2, N3 on screen.
-    out += square + QStringLiteral(" cursor:pointer;\">") + field(12) + QStringLiteral("</div>");
-    out +=
-        square + QStringLiteral("margin-right:2px;cursor:pointer;\">") + field(11) + QStringLiteral("</div>");
-    out +=
-        square + QStringLiteral("cursor:pointer;margin-right:2px;\">") + field(10) + QStringLiteral("</div>");
+    out += square + QStringLiteral(" cursor:pointer;\">") + in.names[2] + QStringLiteral("</div>");
+    out += square + QStringLiteral("margin-right:2px;cursor:pointer;\">") + in.names[1] +
+           QStringLiteral("</div>");
+    out += square + QStringLiteral("cursor:pointer;margin-right:2px;\">") + in.names[0] +
+           QStringLiteral("</div>");
     out += QStringLiteral("</div></div></div></div></div>");
     return out;
 }
@@ -156,6 +177,7 @@ QINGWU_WINDOW(TfrmLBfenceng, {.order = 190,
                                                  .column = 1,
                                                  .image = u"img69",
                                                  .caption = u"分层主题轮播"},
-                              .preview = core::ShopPreview{.place = core::Place::Wide}})
+                              .preview = core::ShopPreview{.place = core::Place::Wide},
+                              .sample = [] { return lbfencengSnippet(LBfencengInput()); }})
 
 } // namespace generators

@@ -3,6 +3,7 @@
 #include "core/handoff.h"
 #include "core/preview.h"
 #include "core/registry.h"
+#include "core/text.h"
 
 #include <QLabel>
 #include <array>
@@ -54,6 +55,7 @@ QString cssOpacity(const QString& percent) {
 TfrmLBzhankai::TfrmLBzhankai()
     : core::Form(QStringLiteral("TfrmLBzhankai"), QStringLiteral("左侧展开式轮播效果")) {
     setClientSize(867, 734);
+    const LBzhankaiInput defaults;
     core::addPreviewPicture(this, QRect(17, 8, 833, 217), QStringLiteral("1920*500"));
 
     QGroupBox* output =
@@ -61,14 +63,14 @@ TfrmLBzhankai::TfrmLBzhankai()
     addRadioGroup(output, QStringLiteral("rg1"), QRect(10, 20, 230, 56), QStringLiteral("店铺类型"),
                   {QStringLiteral("专业版"), QStringLiteral("天猫版"), QStringLiteral("基础版")}, 0, 3);
     addCaption(output, QRect(252, 26, 70, 22), QStringLiteral("左侧底色："));
-    addEdit(output, QStringLiteral("edtdise"), QRect(322, 24, 70, 24), QStringLiteral("#fff"));
+    addEdit(output, QStringLiteral("edtdise"), QRect(322, 24, 70, 24), defaults.background);
     addCaption(output, QRect(252, 52, 70, 22), QStringLiteral("文字颜色："));
-    addEdit(output, QStringLiteral("edtyanse"), QRect(322, 50, 70, 24), QStringLiteral("#000"));
+    addEdit(output, QStringLiteral("edtyanse"), QRect(322, 50, 70, 24), defaults.textColour);
     addCaption(output, QRect(406, 26, 60, 22), QStringLiteral("透明度："));
     addCombo(output, QStringLiteral("cbb1"), QRect(466, 24, 70, 24),
              {QStringLiteral("70"), QStringLiteral("75"), QStringLiteral("80"), QStringLiteral("85"),
               QStringLiteral("90"), QStringLiteral("95"), QStringLiteral("100")},
-             QStringLiteral("85"));
+             defaults.opacity);
     addButton(output, QStringLiteral("btn1"), QRect(560, 22, 120, 50), QStringLiteral("生成代码"));
     addButton(output, QStringLiteral("btn2"), QRect(696, 22, 120, 50), QStringLiteral("通栏转化"));
 
@@ -78,10 +80,10 @@ TfrmLBzhankai::TfrmLBzhankai()
         QGroupBox* entry = addGroup(this, QStringLiteral("grpbiao%1").arg(k), place,
                                     QStringLiteral("左侧竖列标签%1").arg(k));
         addCaption(entry, QRect(8, 22, 50, 22), QStringLiteral("名称："));
-        addEdit(entry, QStringLiteral("edtbiao%1").arg(k), QRect(58, 20, 203, 24),
-                QStringLiteral("新品发布"));
+        addEdit(entry, QStringLiteral("edtbiao%1").arg(k), QRect(58, 20, 203, 24), defaults.titles[k - 1]);
         addCaption(entry, QRect(8, 48, 200, 20), QStringLiteral("弹出自定义html："));
-        addMemo(entry, QStringLiteral("mmohtml%1").arg(k), QRect(8, 68, 253, 74));
+        addMemo(entry, QStringLiteral("mmohtml%1").arg(k), QRect(8, 68, 253, 74),
+                core::textLines(defaults.panels[k - 1]));
     }
 
     QGroupBox* pictures =
@@ -89,17 +91,17 @@ TfrmLBzhankai::TfrmLBzhankai()
     for (int k = 1; k <= 3; ++k) {
         const int y = 20 + 66 * (k - 1);
         addCaption(pictures, QRect(8, y, 80, 24), QStringLiteral("图片%1地址：").arg(k));
-        addEdit(pictures, QStringLiteral("edttu%1").arg(k), QRect(88, y, 177, 24), kSamplePicture);
+        addEdit(pictures, QStringLiteral("edttu%1").arg(k), QRect(88, y, 177, 24), defaults.pictures[k - 1]);
         addCaption(pictures, QRect(8, y + 28, 80, 24), QStringLiteral("图片%1链接：").arg(k));
         addEdit(pictures, QStringLiteral("edtlian%1").arg(k), QRect(88, y + 28, 177, 24),
-                QStringLiteral("#"));
+                defaults.links[k - 1]);
     }
     addCaption(
         this, QRect(17, 706, 833, 22),
         QStringLiteral("可查看 免费资源 软件相关找到该版块的使用视频教程;自定义的html代码,范围220*246px"));
 
-    addHolder(QStringLiteral("lbl10"), QStringLiteral("485"));
-    addHolder(QStringLiteral("lbl11"), QStringLiteral("1325"));
+    addHolder(QStringLiteral("lbl10"), defaults.columnLeft);
+    addHolder(QStringLiteral("lbl11"), defaults.buttonsLeft);
     addHolder(QStringLiteral("lbllunbodaima"), kCarousel);
     addHolder(QStringLiteral("lblzhongjian"), kButtons);
     addHolder(QStringLiteral("lblshoufengqin"), kAccordion);
@@ -124,7 +126,7 @@ TfrmLBzhankai::TfrmLBzhankai()
         setText(QStringLiteral("lbl11"), tmall ? QStringLiteral("1345") : QStringLiteral("1325"));
     });
     on(QStringLiteral("btn1Click"), [this] {
-        setText(QStringLiteral("mmodaima"), snippet());
+        setText(QStringLiteral("mmodaima"), lbzhankaiSnippet(input()));
         copyMemo(QStringLiteral("mmodaima"));
         message(QStringLiteral("代码已生成，点击通栏转化到相应版本吧！"));
     });
@@ -138,9 +140,32 @@ TfrmLBzhankai::TfrmLBzhankai()
     });
 }
 
-QString TfrmLBzhankai::snippet() const {
-    const QString opacity = text(QStringLiteral("cbb1"));
-    auto field = [this](const QString& name, int k) { return text(name + QString::number(k)); };
+LBzhankaiInput::LBzhankaiInput()
+    : pictures(3, kSamplePicture)
+    , links(3, QStringLiteral("#"))
+    , titles(5, QStringLiteral("新品发布"))
+    , panels(5) {}
+
+LBzhankaiInput TfrmLBzhankai::input() const {
+    LBzhankaiInput in;
+    in.background = text(QStringLiteral("edtdise"));
+    in.textColour = text(QStringLiteral("edtyanse"));
+    in.opacity = text(QStringLiteral("cbb1"));
+    in.columnLeft = text(QStringLiteral("lbl10"));
+    in.buttonsLeft = text(QStringLiteral("lbl11"));
+    for (int k = 1; k <= 3; ++k) {
+        in.pictures[k - 1] = text(QStringLiteral("edttu%1").arg(k));
+        in.links[k - 1] = text(QStringLiteral("edtlian%1").arg(k));
+    }
+    for (int k = 1; k <= 5; ++k) {
+        in.titles[k - 1] = text(QStringLiteral("edtbiao%1").arg(k));
+        in.panels[k - 1] = text(QStringLiteral("mmohtml%1").arg(k));
+    }
+    return in;
+}
+
+QString lbzhankaiSnippet(const LBzhankaiInput& in) {
+    const QString& opacity = in.opacity;
     const QString trigger = QStringLiteral("<div class=\"kavri_713triger\"  style=\"");
     const QString rule =
         QStringLiteral("line-height:50px;border-bottom:1px #CCCCCC dotted;cursor:pointer;\">");
@@ -150,41 +175,37 @@ QString TfrmLBzhankai::snippet() const {
 
     QString out;
     out += QStringLiteral("<div style=\" width:1920px; height:500px; overflow:hidden\">");
-    out += text(QStringLiteral("lbllunbodaima"));
+    out += kCarousel;
     for (int k = 1; k <= 3; ++k)
-        out += QStringLiteral("<a href=\"") + field(QStringLiteral("edtlian"), k) +
-               QStringLiteral("\" target=\"_blank\"><img src=\"") + field(QStringLiteral("edttu"), k) +
+        out += QStringLiteral("<a href=\"") + in.links[k - 1] +
+               QStringLiteral("\" target=\"_blank\"><img src=\"") + in.pictures[k - 1] +
                QStringLiteral("\" alt=\" 02.jpg\"/></a>");
     out += QStringLiteral("</div></div>");
-    out += QStringLiteral("<div style=\"position:relative; top:-50px; left:") +
-           text(QStringLiteral("lbl11")) +
+    out += QStringLiteral("<div style=\"position:relative; top:-50px; left:") + in.buttonsLeft +
            QStringLiteral("px; width:110px; height:30px; text-align:center; font-family:Microsoft YaHei; "
                           "font-size:15px;\">");
-    out += text(QStringLiteral("lblzhongjian"));
-    out += QStringLiteral("<div style=\"position:relative; left:") + text(QStringLiteral("lbl10")) +
+    out += kButtons;
+    out += QStringLiteral("<div style=\"position:relative; left:") + in.columnLeft +
            QStringLiteral("px; top:-500px;\">");
     out += QStringLiteral("<div style=\" width:220px; height:500px;  text-align:center;color:") +
-           text(QStringLiteral("edtyanse")) + QStringLiteral(";background-color:") +
-           text(QStringLiteral("edtdise")) + QStringLiteral(";filter:alpha(Opacity=") + opacity +
-           QStringLiteral("); opacity: ") + cssOpacity(opacity) +
+           in.textColour + QStringLiteral(";background-color:") + in.background +
+           QStringLiteral(";filter:alpha(Opacity=") + opacity + QStringLiteral("); opacity: ") +
+           cssOpacity(opacity) +
            QStringLiteral("; border-left:0px #ccc dotted;border-right:0px #ccc dotted; font-size:15px;\">");
-    out += text(QStringLiteral("lblshoufengqin"));
+    out += kAccordion;
     // Only the first panel is open at first; the last title has no rule below it.
     out +=
-        QStringLiteral("<div class=\"kavri_713triger\" style=\"") + rule +
-        field(QStringLiteral("edtbiao"), 1) +
+        QStringLiteral("<div class=\"kavri_713triger\" style=\"") + rule + in.titles[0] +
         QStringLiteral("</div><div class=\"kavri_713panel\" style=\"height:245px; border-bottom:1px #CCCCCC "
                        "dotted\">") +
-        field(QStringLiteral("mmohtml"), 1) + QStringLiteral("</div>");
-    out += trigger + QStringLiteral(" ") + rule + field(QStringLiteral("edtbiao"), 2) +
-           QStringLiteral("</div>") + closedPanel + field(QStringLiteral("mmohtml"), 2) +
-           QStringLiteral("</div>");
+        in.panels[0] + QStringLiteral("</div>");
+    out += trigger + QStringLiteral(" ") + rule + in.titles[1] + QStringLiteral("</div>") + closedPanel +
+           in.panels[1] + QStringLiteral("</div>");
     for (int k = 3; k <= 4; ++k)
-        out += trigger + rule + field(QStringLiteral("edtbiao"), k) + QStringLiteral("</div>") + closedPanel +
-               field(QStringLiteral("mmohtml"), k) + QStringLiteral("</div>");
-    out += trigger + QStringLiteral("line-height:50px;cursor:pointer;\">") +
-           field(QStringLiteral("edtbiao"), 5) + QStringLiteral("</div>") + closedPanel +
-           field(QStringLiteral("mmohtml"), 5) + QStringLiteral("</div>");
+        out += trigger + rule + in.titles[k - 1] + QStringLiteral("</div>") + closedPanel + in.panels[k - 1] +
+               QStringLiteral("</div>");
+    out += trigger + QStringLiteral("line-height:50px;cursor:pointer;\">") + in.titles[4] +
+           QStringLiteral("</div>") + closedPanel + in.panels[4] + QStringLiteral("</div>");
     out += QStringLiteral("</div></div></div><!--手风琴-->");
     return out;
 }
@@ -195,6 +216,7 @@ QINGWU_WINDOW(TfrmLBzhankai, {.order = 200,
                                                  .column = 2,
                                                  .image = u"img70",
                                                  .caption = u"左侧展开式轮播"},
-                              .preview = core::ShopPreview{.place = core::Place::Wide}})
+                              .preview = core::ShopPreview{.place = core::Place::Wide},
+                              .sample = [] { return lbzhankaiSnippet(LBzhankaiInput()); }})
 
 } // namespace generators

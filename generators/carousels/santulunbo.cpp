@@ -41,6 +41,7 @@ QString shade(const QString& width, const QString& height, const QString& positi
 Tfrmsantulunbo::Tfrmsantulunbo()
     : core::Form(QStringLiteral("Tfrmsantulunbo"), QStringLiteral("个性三图轮播")) {
     setClientSize(714, 525);
+    const SantulunboInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 714, 200), QStringLiteral("个性三图轮播"));
     addCaption(this, QRect(70, 90, 60, 22), QStringLiteral("第三张"));
     addCaption(this, QRect(330, 90, 60, 22), QStringLiteral("第一张"));
@@ -52,11 +53,11 @@ Tfrmsantulunbo::Tfrmsantulunbo()
              {QStringLiteral("专业版"), QStringLiteral("天猫版"), QStringLiteral("基础版")},
              QStringLiteral("专业版"));
     addCaption(output, QRect(126, 28, 70, 22), QStringLiteral("海报宽度："));
-    addLabel(output, QStringLiteral("lbl2"), QRect(196, 28, 40, 22), QStringLiteral("950"));
+    addLabel(output, QStringLiteral("lbl2"), QRect(196, 28, 40, 22), defaults.width);
     addCaption(output, QRect(246, 28, 70, 22), QStringLiteral("海报高度："));
-    addEdit(output, QStringLiteral("edt1"), QRect(316, 26, 60, 24), QStringLiteral("450"));
+    addEdit(output, QStringLiteral("edt1"), QRect(316, 26, 60, 24), defaults.height);
     addCaption(output, QRect(390, 28, 70, 22), QStringLiteral("转化宽度："));
-    addLabel(output, QStringLiteral("lbl3"), QRect(460, 28, 50, 22), QStringLiteral("2850"));
+    addLabel(output, QStringLiteral("lbl3"), QRect(460, 28, 50, 22), defaults.stripWidth);
     addButton(output, QStringLiteral("btn1"), QRect(520, 14, 80, 30), QStringLiteral("提取代码"));
     addButton(output, QStringLiteral("btn2"), QRect(606, 14, 80, 30), QStringLiteral("转化通栏"));
     addCaption(output, QRect(12, 64, 674, 22),
@@ -67,9 +68,9 @@ Tfrmsantulunbo::Tfrmsantulunbo()
     for (int k = 1; k <= 3; ++k) {
         const int y = 26 + 60 * (k - 1);
         addCaption(pictures, QRect(10, y, 80, 22), QStringLiteral("图片%1地址：").arg(k));
-        addEdit(pictures, pictureField(k), QRect(90, y, 596, 24), samplePicture(k));
+        addEdit(pictures, pictureField(k), QRect(90, y, 596, 24), defaults.pictures[k - 1]);
         addCaption(pictures, QRect(10, y + 26, 80, 22), QStringLiteral("链接%1地址：").arg(k));
-        addEdit(pictures, linkField(k), QRect(90, y + 26, 596, 24), QStringLiteral("#"));
+        addEdit(pictures, linkField(k), QRect(90, y + 26, 596, 24), defaults.links[k - 1]);
     }
 
     // The output memo lies outside the client area.
@@ -83,7 +84,7 @@ Tfrmsantulunbo::Tfrmsantulunbo()
         setText(QStringLiteral("lbl3"), market ? QStringLiteral("2850") : QStringLiteral("2970"));
     });
     on(QStringLiteral("btn1Click"), [this] {
-        deliver(QStringLiteral("mmo1"), snippet(),
+        deliver(QStringLiteral("mmo1"), santulunboSnippet(input()),
                 QStringLiteral("代码已被复制，记得用通栏版块生成相应店铺的代码哦！"));
     });
     on(QStringLiteral("btn2Click"), [this] {
@@ -94,10 +95,28 @@ Tfrmsantulunbo::Tfrmsantulunbo()
     });
 }
 
-QString Tfrmsantulunbo::snippet() const {
-    const QString h = text(QStringLiteral("edt1"));
-    const QString t = text(QStringLiteral("lbl2"));
-    const QString s = text(QStringLiteral("lbl3"));
+SantulunboInput::SantulunboInput()
+    : links(3, QStringLiteral("#")) {
+    for (int k = 1; k <= 3; ++k)
+        pictures << samplePicture(k);
+}
+
+SantulunboInput Tfrmsantulunbo::input() const {
+    SantulunboInput in;
+    in.height = text(QStringLiteral("edt1"));
+    in.width = text(QStringLiteral("lbl2"));
+    in.stripWidth = text(QStringLiteral("lbl3"));
+    for (int k = 1; k <= 3; ++k) {
+        in.pictures[k - 1] = text(pictureField(k));
+        in.links[k - 1] = text(linkField(k));
+    }
+    return in;
+}
+
+QString santulunboSnippet(const SantulunboInput& in) {
+    const QString& h = in.height;
+    const QString& t = in.width;
+    const QString& s = in.stripWidth;
     const double height = core::parseFloat(h);
     const double width = core::parseFloat(t);
     const QString previousLift = core::formatFloat(core::finite(2 * height - 180, h));
@@ -108,7 +127,7 @@ QString Tfrmsantulunbo::snippet() const {
 
     // Slide k shows the previous picture, the current one (the only link) and the next one.
     auto picture = [&](int k) {
-        return QStringLiteral("<img src=\"") + text(pictureField(k)) +
+        return QStringLiteral("<img src=\"") + in.pictures[k - 1] +
                QStringLiteral("\" alt=\" 三联图海报%1\"/>").arg(k);
     };
     QString slides;
@@ -117,12 +136,11 @@ QString Tfrmsantulunbo::snippet() const {
         const int next = k == 3 ? 1 : k + 1;
         slides += QStringLiteral("<li><div style=\"width:") + s + QStringLiteral("px; height:") + h +
                   QStringLiteral("px; overflow:hidden\">") + picture(previous) +
-                  QStringLiteral("<a href=\"") + text(linkField(k)) +
-                  QStringLiteral("\" target=\"_blank\">") + picture(k) + QStringLiteral("</a>") +
-                  picture(next) + QStringLiteral("</div></li>");
+                  QStringLiteral("<a href=\"") + in.links[k - 1] + QStringLiteral("\" target=\"_blank\">") +
+                  picture(k) + QStringLiteral("</a>") + picture(next) + QStringLiteral("</div></li>");
     }
 
-    QString out = text(QStringLiteral("lbl7"));
+    QString out = kWidget;
     out += QStringLiteral("<div style=\"width:") + s + QStringLiteral("px; height:") + h +
            QStringLiteral("px; overflow:hidden\"><ul class=\"kavri_23_cont\">");
     out += slides;
@@ -151,6 +169,7 @@ QINGWU_WINDOW(Tfrmsantulunbo, {.order = 260,
                                                   .column = 2,
                                                   .image = u"img138",
                                                   .caption = u"个性三图轮播"},
-                               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+                               .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+                               .sample = [] { return santulunboSnippet(SantulunboInput()); }})
 
 } // namespace generators

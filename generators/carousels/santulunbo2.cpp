@@ -3,6 +3,7 @@
 #include "core/handoff.h"
 #include "core/preview.h"
 #include "core/registry.h"
+#include "core/text.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -45,6 +46,7 @@ QString blockField(int k) {
 Tfrmsantulunbo2::Tfrmsantulunbo2()
     : core::Form(QStringLiteral("Tfrmsantulunbo2"), QStringLiteral("1920三图自定义轮播")) {
     setClientSize(1028, 552);
+    const Santulunbo2Input defaults;
     core::addPreviewPicture(this, QRect(0, 0, 1028, 220), QStringLiteral("1920三图自定义轮播"));
 
     addOutputMemo(QStringLiteral("mmo5"), {QStringLiteral("mmo5")});
@@ -54,7 +56,7 @@ Tfrmsantulunbo2::Tfrmsantulunbo2()
     for (int k = 1; k <= 3; ++k) {
         const int y = 22 + 98 * (k - 1);
         addCaption(blocks, QRect(10, y, 300, 20), QStringLiteral("小版块%1自定义代码区300*150：").arg(k));
-        addMemo(blocks, blockField(k), QRect(10, y + 22, 480, 70), sampleBlock(k));
+        addMemo(blocks, blockField(k), QRect(10, y + 22, 480, 70), core::textLines(defaults.blocks[k - 1]));
     }
 
     QGroupBox* posters =
@@ -62,9 +64,9 @@ Tfrmsantulunbo2::Tfrmsantulunbo2()
     for (int k = 1; k <= 3; ++k) {
         const int y = 26 + 60 * (k - 1);
         addCaption(posters, QRect(10, y, 90, 22), QStringLiteral("轮播图%1地址：").arg(k));
-        addEdit(posters, pictureField(k), QRect(100, y, 394, 24), samplePoster(k));
+        addEdit(posters, pictureField(k), QRect(100, y, 394, 24), defaults.pictures[k - 1]);
         addCaption(posters, QRect(10, y + 26, 90, 22), QStringLiteral("轮播图%1链接：").arg(k));
-        addEdit(posters, linkField(k), QRect(100, y + 26, 394, 24), QStringLiteral("#"));
+        addEdit(posters, linkField(k), QRect(100, y + 26, 394, 24), defaults.links[k - 1]);
     }
 
     addButton(this, QStringLiteral("btn2"), QRect(516, 444, 80, 100), QStringLiteral("参照"));
@@ -95,7 +97,7 @@ Tfrmsantulunbo2::Tfrmsantulunbo2()
     });
     on(QStringLiteral("grp3MouseEnter"), [reference] { reference->hide(); });
     on(QStringLiteral("btn1Click"), [this] {
-        deliver(QStringLiteral("mmo5"), snippet(),
+        deliver(QStringLiteral("mmo5"), santulunbo2Snippet(input()),
                 QStringLiteral("代码已被复制，记得用通栏模块转化一下相应的店铺类型哦！"));
     });
     on(QStringLiteral("btn3Click"), [this] {
@@ -105,20 +107,38 @@ Tfrmsantulunbo2::Tfrmsantulunbo2()
     });
 }
 
-QString Tfrmsantulunbo2::snippet() const {
-    QString out = text(QStringLiteral("lbl4"));
+Santulunbo2Input::Santulunbo2Input()
+    : links(3, QStringLiteral("#")) {
+    for (int k = 1; k <= 3; ++k) {
+        pictures << samplePoster(k);
+        blocks << core::joinLines(sampleBlock(k));
+    }
+}
+
+Santulunbo2Input Tfrmsantulunbo2::input() const {
+    Santulunbo2Input in;
+    for (int k = 1; k <= 3; ++k) {
+        in.pictures[k - 1] = text(pictureField(k));
+        in.links[k - 1] = text(linkField(k));
+        in.blocks[k - 1] = text(blockField(k));
+    }
+    return in;
+}
+
+QString santulunbo2Snippet(const Santulunbo2Input& in) {
+    QString out = kHead;
     for (int k = 1; k <= 3; ++k) {
         out +=
-            QStringLiteral("<a href=\"") + text(linkField(k)) +
+            QStringLiteral("<a href=\"") + in.links[k - 1] +
             QStringLiteral("\" target=\"_blank\"><div style=\" width:1920px; height:450px;\"><img src=\"") +
-            text(pictureField(k));
+            in.pictures[k - 1];
         out += k < 3 ? QStringLiteral("\" /></div></a>") : QStringLiteral("\" /></div></a></div></div>");
     }
     out += QStringLiteral(
         "<div style=\"width:300px; height:450px; position: relative; top:-450px; left:485px;\">"
         "<div class=\"kavri_119_nav\">");
     for (int k = 1; k <= 3; ++k) {
-        out += QStringLiteral("<div style=\"width:300px; height:150px;\">") + text(blockField(k));
+        out += QStringLiteral("<div style=\"width:300px; height:150px;\">") + in.blocks[k - 1];
         out += k < 3 ? QStringLiteral("</div>") : QStringLiteral("</div></div></div></div></div>");
     }
     return out;
@@ -130,6 +150,7 @@ QINGWU_WINDOW(Tfrmsantulunbo2, {.order = 210,
                                                    .column = 3,
                                                    .image = u"img140",
                                                    .caption = u"1920三图自定义轮播"},
-                                .preview = core::ShopPreview{.place = core::Place::Wide}})
+                                .preview = core::ShopPreview{.place = core::Place::Wide},
+                                .sample = [] { return santulunbo2Snippet(Santulunbo2Input()); }})
 
 } // namespace generators

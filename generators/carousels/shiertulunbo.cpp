@@ -3,6 +3,7 @@
 #include "core/messages.h"
 #include "core/preview.h"
 #include "core/registry.h"
+#include "core/text.h"
 #include "generators/carousels/widgets.h"
 
 #include <QGroupBox>
@@ -46,6 +47,7 @@ const QString kPictureNames[] = {QStringLiteral("青梧美工第一张"), QStrin
 Tfrmshiertulunbo::Tfrmshiertulunbo()
     : CarouselForm(QStringLiteral("Tfrmshiertulunbo"), QStringLiteral("十二图轮播功能，分三组显示")) {
     setClientSize(994, 663);
+    const ShiertulunboInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 994, 130), QStringLiteral("十二图轮播功能，分三组显示"));
 
     for (int g = 1; g <= 3; ++g) {
@@ -54,14 +56,14 @@ Tfrmshiertulunbo::Tfrmshiertulunbo()
         for (int k = 1; k <= 4; ++k) {
             const int y = 24 + 52 * (k - 1);
             addCaption(group, QRect(8, y, 70, 22), QStringLiteral("图%1地址：").arg(k));
-            addEdit(group, pictureField(g, k), QRect(78, y, 233, 24),
-                    widgets::samplePicture(QStringLiteral("slide-230x360-%1.jpg").arg(g)));
+            addEdit(group, pictureField(g, k), QRect(78, y, 233, 24), defaults.pictures[4 * (g - 1) + k - 1]);
             addCaption(group, QRect(8, y + 25, 70, 22), QStringLiteral("链接%1：").arg(k));
-            addEdit(group, linkField(g, k), QRect(78, y + 25, 233, 24), QStringLiteral("#"));
+            addEdit(group, linkField(g, k), QRect(78, y + 25, 233, 24), defaults.links[4 * (g - 1) + k - 1]);
         }
         addButton(group, QStringLiteral("btn%1").arg(g), QRect(8, 234, 303, 30),
                   QStringLiteral("提交") + kGroupNames[g - 1]);
-        addMemo(group, QStringLiteral("mmo%1").arg(g), QRect(8, 270, 303, 155));
+        addMemo(group, QStringLiteral("mmo%1").arg(g), QRect(8, 270, 303, 155),
+                core::textLines(defaults.slides[g - 1]));
     }
 
     QGroupBox* output =
@@ -71,11 +73,11 @@ Tfrmshiertulunbo::Tfrmshiertulunbo()
                  {QStringLiteral("lbl7"), QStringLiteral("230"), QStringLiteral("240")},
                  {QStringLiteral("lbl8"), QStringLiteral("230"), QStringLiteral("240")}});
     addCaption(output, QRect(116, 30, 70, 22), QStringLiteral("版块宽度："));
-    addLabel(output, QStringLiteral("lbl5"), QRect(186, 30, 40, 22), QStringLiteral("950"));
+    addLabel(output, QStringLiteral("lbl5"), QRect(186, 30, 40, 22), defaults.width);
     addCaption(output, QRect(236, 30, 70, 22), QStringLiteral("版块高度："));
     addLabel(output, QStringLiteral("lbl6"), QRect(306, 30, 40, 22), QStringLiteral("360"));
     addCaption(output, QRect(356, 30, 70, 22), QStringLiteral("小图宽度："));
-    addLabel(output, QStringLiteral("lbl7"), QRect(426, 30, 40, 22), QStringLiteral("230"));
+    addLabel(output, QStringLiteral("lbl7"), QRect(426, 30, 40, 22), defaults.pictureWidth);
     addCaption(output, QRect(476, 30, 70, 22), QStringLiteral("小图高度："));
     addLabel(output, QStringLiteral("lbl8"), QRect(546, 30, 40, 22), QStringLiteral("230"));
     QLabel* help = addLabel(output, QStringLiteral("lbl10"), QRect(610, 30, 40, 22), QStringLiteral("提示"));
@@ -91,9 +93,9 @@ Tfrmshiertulunbo::Tfrmshiertulunbo()
 
     for (int g = 1; g <= 3; ++g)
         on(QStringLiteral("btn%1Click").arg(g),
-           [this, g] { setText(QStringLiteral("mmo%1").arg(g), slide(g)); });
+           [this, g] { setText(QStringLiteral("mmo%1").arg(g), shiertulunboSlide(input(), g - 1)); });
     on(QStringLiteral("btn5Click"),
-       [this] { deliver(QStringLiteral("mmo4"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo4"), shiertulunboSnippet(input()), core::kCopiedForShop); });
     on(QStringLiteral("lbl10Click"), [this] {
         message(QStringLiteral(
                     "输入每一组相关参数后，点击提交该组数据，获得自动生成的代码，同是也支持每一组的自定义的"
@@ -102,31 +104,53 @@ Tfrmshiertulunbo::Tfrmshiertulunbo()
     });
 }
 
+ShiertulunboInput::ShiertulunboInput()
+    : links(12, QStringLiteral("#"))
+    , slides(3) {
+    for (int g = 1; g <= 3; ++g)
+        for (int k = 1; k <= 4; ++k)
+            pictures << widgets::samplePicture(QStringLiteral("slide-230x360-%1.jpg").arg(g));
+}
+
+ShiertulunboInput Tfrmshiertulunbo::input() const {
+    ShiertulunboInput in;
+    in.width = text(QStringLiteral("lbl5"));
+    in.pictureWidth = text(QStringLiteral("lbl7"));
+    for (int g = 1; g <= 3; ++g) {
+        for (int k = 1; k <= 4; ++k) {
+            in.pictures[4 * (g - 1) + k - 1] = text(pictureField(g, k));
+            in.links[4 * (g - 1) + k - 1] = text(linkField(g, k));
+        }
+        in.slides[g - 1] = text(QStringLiteral("mmo%1").arg(g));
+    }
+    return in;
+}
+
 // Four pictures of the group side by side, 10 px apart.
-QString Tfrmshiertulunbo::slide(int group) const {
-    const QString w = text(QStringLiteral("lbl7"));
+QString shiertulunboSlide(const ShiertulunboInput& in, int group) {
+    const QString& w = in.pictureWidth;
     QString out;
     for (int k = 1; k <= 4; ++k) {
         out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:360px;float:left;") +
                (k == 1 ? QString() : QStringLiteral(" margin-left:10px;")) +
-               QStringLiteral("background-color:#CCC\"><a href=\"") + text(linkField(group, k)) +
-               QStringLiteral("\" target=\"_blank\"><img src=\"") + text(pictureField(group, k)) +
+               QStringLiteral("background-color:#CCC\"><a href=\"") + in.links[4 * group + k - 1] +
+               QStringLiteral("\" target=\"_blank\"><img src=\"") + in.pictures[4 * group + k - 1] +
                QStringLiteral("\" alt=\"") + kPictureNames[k - 1] + QStringLiteral("\" width=\"") + w +
                QStringLiteral("\" height=\"360\"/></a></div>");
     }
     return out;
 }
 
-QString Tfrmshiertulunbo::snippet() const {
-    const QString t = text(QStringLiteral("lbl5"));
+QString shiertulunboSnippet(const ShiertulunboInput& in) {
+    const QString& t = in.width;
     QString out =
         QStringLiteral("<div style=\"width:") + t + QStringLiteral("px; height:360px;overflow:hidden\" >");
-    out += text(QStringLiteral("lbl9"));
+    out += kWidget;
     out += QStringLiteral("<div style=\"width:") + t + QStringLiteral("px; height:360px;overflow:hidden\">");
     out += QStringLiteral("<ul class=\"kavri_28_cont\">");
-    for (int g = 1; g <= 3; ++g)
-        out += QStringLiteral("<li  style=\"width:") + t + QStringLiteral("px; height:360px\">") +
-               text(QStringLiteral("mmo%1").arg(g)) + QStringLiteral("</li>");
+    for (const QString& slide : in.slides)
+        out += QStringLiteral("<li  style=\"width:") + t + QStringLiteral("px; height:360px\">") + slide +
+               QStringLiteral("</li>");
     out += QStringLiteral("</ul></div>");
     out += kPrevious;
     out += kNext;
@@ -138,6 +162,13 @@ QINGWU_WINDOW(
     Tfrmshiertulunbo,
     {.order = 480,
      .tile = core::Tile{.page = u"ts8", .row = 3, .column = 2, .image = u"img61", .caption = u"十二图轮播"},
-     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+     // The three groups submitted, then the code taken.
+     .sample = [] {
+         ShiertulunboInput in;
+         for (int g = 0; g < 3; ++g)
+             in.slides[g] = shiertulunboSlide(in, g);
+         return shiertulunboSnippet(in);
+     }})
 
 } // namespace generators

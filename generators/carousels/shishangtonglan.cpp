@@ -37,40 +37,41 @@ QString previewFile() {
 Tfrmshishangtonglan::Tfrmshishangtonglan()
     : core::Form(QStringLiteral("Tfrmshishangtonglan"), QStringLiteral("时尚通栏海报加分类")) {
     setClientSize(1000, 720);
+    const ShishangtonglanInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 1000, 313), QStringLiteral("1920 时尚通栏海报加分类"));
 
     QGroupBox* poster =
         addGroup(this, QStringLiteral("grp1"), QRect(8, 320, 480, 170), QStringLiteral("图片参数"));
     addCaption(poster, QRect(10, 26, 80, 24), QStringLiteral("大图地址："));
-    addEdit(poster, QStringLiteral("edt1"), QRect(90, 26, 380, 24), kSamplePoster);
+    addEdit(poster, QStringLiteral("edt1"), QRect(90, 26, 380, 24), defaults.poster);
     addCaption(poster, QRect(10, 60, 80, 24), QStringLiteral("大图链接："));
-    addEdit(poster, QStringLiteral("edt19"), QRect(90, 60, 380, 24), QStringLiteral("#"));
+    addEdit(poster, QStringLiteral("edt19"), QRect(90, 60, 380, 24), defaults.posterLink);
     addCaption(poster, QRect(10, 94, 80, 24), QStringLiteral("小图地址："));
-    addEdit(poster, QStringLiteral("edt2"), QRect(90, 94, 380, 24), kSampleSmall);
+    addEdit(poster, QStringLiteral("edt2"), QRect(90, 94, 380, 24), defaults.small);
     addCaption(poster, QRect(10, 128, 80, 24), QStringLiteral("小图链接："));
-    addEdit(poster, QStringLiteral("edt3"), QRect(90, 128, 380, 24), QStringLiteral("#"));
+    addEdit(poster, QStringLiteral("edt3"), QRect(90, 128, 380, 24), defaults.smallLink);
 
     QGroupBox* column =
         addGroup(this, QStringLiteral("grp2"), QRect(496, 320, 496, 270), QStringLiteral("分类参数"));
     addCaption(column, QRect(10, 26, 80, 24), QStringLiteral("左侧名称："));
-    addEdit(column, QStringLiteral("edt20"), QRect(90, 26, 200, 24), QStringLiteral("掌柜推荐/HOTSALE"));
+    addEdit(column, QStringLiteral("edt20"), QRect(90, 26, 200, 24), defaults.heading);
     for (int k = 1; k <= 6; ++k) {
         const int y = 26 + 34 * k;
         addCaption(column, QRect(10, y, 80, 24), QStringLiteral("分类%1名称：").arg(k));
-        addEdit(column, QStringLiteral("edt%1").arg(2 + 2 * k), QRect(90, y, 130, 24),
-                QStringLiteral("标签名称"));
+        addEdit(column, QStringLiteral("edt%1").arg(2 + 2 * k), QRect(90, y, 130, 24), defaults.names[k - 1]);
         addCaption(column, QRect(230, y, 80, 24), QStringLiteral("分类%1链接：").arg(k));
-        addEdit(column, QStringLiteral("edt%1").arg(3 + 2 * k), QRect(310, y, 176, 24), QStringLiteral("#"));
+        addEdit(column, QStringLiteral("edt%1").arg(3 + 2 * k), QRect(310, y, 176, 24),
+                defaults.links[k - 1]);
     }
 
     QGroupBox* button =
         addGroup(this, QStringLiteral("grp3"), QRect(8, 498, 480, 92), QStringLiteral("按钮"));
     addCaption(button, QRect(10, 26, 50, 24), QStringLiteral("文字："));
-    addEdit(button, QStringLiteral("edt16"), QRect(60, 26, 150, 24), QStringLiteral("查看更多"));
+    addEdit(button, QStringLiteral("edt16"), QRect(60, 26, 150, 24), defaults.buttonText);
     addCaption(button, QRect(230, 26, 50, 24), QStringLiteral("颜色："));
-    addEdit(button, QStringLiteral("edt17"), QRect(280, 26, 90, 24), QStringLiteral("#000"));
+    addEdit(button, QStringLiteral("edt17"), QRect(280, 26, 90, 24), defaults.buttonColour);
     addCaption(button, QRect(10, 58, 50, 24), QStringLiteral("链接："));
-    addEdit(button, QStringLiteral("edt18"), QRect(60, 58, 410, 24), QStringLiteral("#"));
+    addEdit(button, QStringLiteral("edt18"), QRect(60, 58, 410, 24), defaults.buttonLink);
 
     QGroupBox* remarks =
         addGroup(this, QStringLiteral("grp4"), QRect(8, 598, 480, 114), QStringLiteral("备注"));
@@ -105,7 +106,7 @@ Tfrmshishangtonglan::Tfrmshishangtonglan()
     });
     on(QStringLiteral("lbl7Click"), [this] { control<QWidget>(QStringLiteral("pnlhelp"))->hide(); });
     on(QStringLiteral("btn1Click"), [this] {
-        setText(QStringLiteral("mmo1"), snippet());
+        setText(QStringLiteral("mmo1"), shishangtonglanSnippet(input()));
         core::savePageLines(*this, QStringLiteral("mmo1"), previewFile());
         copyOut(QStringLiteral("mmo1"), QStringLiteral("代码已生成并复制，记得本功能要配合通栏助手使用哦！"));
     });
@@ -120,10 +121,32 @@ Tfrmshishangtonglan::Tfrmshishangtonglan()
     });
 }
 
-QString Tfrmshishangtonglan::snippet() const {
-    auto field = [this](int i) { return text(QStringLiteral("edt%1").arg(i)); };
+ShishangtonglanInput::ShishangtonglanInput()
+    : poster(kSamplePoster)
+    , small(kSampleSmall)
+    , names(6, QStringLiteral("标签名称"))
+    , links(6, QStringLiteral("#")) {}
+
+ShishangtonglanInput Tfrmshishangtonglan::input() const {
+    ShishangtonglanInput in;
+    in.poster = text(QStringLiteral("edt1"));
+    in.posterLink = text(QStringLiteral("edt19"));
+    in.small = text(QStringLiteral("edt2"));
+    in.smallLink = text(QStringLiteral("edt3"));
+    in.heading = text(QStringLiteral("edt20"));
+    for (int k = 1; k <= 6; ++k) {
+        in.names[k - 1] = text(QStringLiteral("edt%1").arg(2 + 2 * k));
+        in.links[k - 1] = text(QStringLiteral("edt%1").arg(3 + 2 * k));
+    }
+    in.buttonText = text(QStringLiteral("edt16"));
+    in.buttonColour = text(QStringLiteral("edt17"));
+    in.buttonLink = text(QStringLiteral("edt18"));
+    return in;
+}
+
+QString shishangtonglanSnippet(const ShishangtonglanInput& in) {
     auto category = [&](int k) {
-        return field(3 + 2 * k) + QStringLiteral("\" target=\"_blank\">") + field(2 + 2 * k);
+        return in.links[k - 1] + QStringLiteral("\" target=\"_blank\">") + in.names[k - 1];
     };
     const QString link =
         QStringLiteral("<a style=\"font-size:14px; color:#000; text-decoration:none;\"  target=\"_blank\" "
@@ -132,17 +155,18 @@ QString Tfrmshishangtonglan::snippet() const {
         QStringLiteral("<a  style=\"font-size:14px; color:#000; text-decoration:none\" href=\"");
 
     QString out;
-    out += link + field(19) + QStringLiteral("\">") + QStringLiteral("<img style=\"border:none\"  src=\"") +
-           field(1) + QStringLiteral("\" width=\"1920\" height=\"600\"  alt=\"\"/></a>");
+    out += link + in.posterLink + QStringLiteral("\">") +
+           QStringLiteral("<img style=\"border:none\"  src=\"") + in.poster +
+           QStringLiteral("\" width=\"1920\" height=\"600\"  alt=\"\"/></a>");
     out += QStringLiteral("<div style=\"width:200px; height:600px; position:relative; left:465px; top:-600px;"
                           "float:left; text-align:left; font-weight:100\">");
-    out += link + field(3) + QStringLiteral("\">") + QStringLiteral("<img style=\"border:none\" src=\"") +
-           field(2) + QStringLiteral("\" width=\"200\" height=\"260\"  alt=\"\"/></a>");
+    out += link + in.smallLink + QStringLiteral("\">") + QStringLiteral("<img style=\"border:none\" src=\"") +
+           in.small + QStringLiteral("\" width=\"200\" height=\"260\"  alt=\"\"/></a>");
     out += QStringLiteral(
         "<div style=\"width:200px; height:340px; background-color:#FFF; filter:alpha(Opacity=70); "
         "opacity: 0.7;\"><div style=\"width:200px; height:260px;line-height:35px; "
         "padding-left:30px; padding-top:24px; font-size:14px\">");
-    out += QStringLiteral("<span style=\"color:#000; font-weight:700\">") + field(20) +
+    out += QStringLiteral("<span style=\"color:#000; font-weight:700\">") + in.heading +
            QStringLiteral("</span><br>");
     out += QStringLiteral("<a style=\"font-size:14px; color:#000; text-decoration:none\" href=\"") +
            category(1) + QStringLiteral("</a><br>");
@@ -150,10 +174,11 @@ QString Tfrmshishangtonglan::snippet() const {
         out += laterCategory + category(k) + QStringLiteral("</a><br>");
     out += laterCategory + category(6) + QStringLiteral("</a> </div>");
     out +=
-        QStringLiteral("<a style=\"font-size:14px; color:#FFF; text-decoration:none\" href=\"") + field(18) +
-        QStringLiteral("\" target=\"_blank\"><div style=\"background-color:") + field(17) +
+        QStringLiteral("<a style=\"font-size:14px; color:#FFF; text-decoration:none\" href=\"") +
+        in.buttonLink + QStringLiteral("\" target=\"_blank\"><div style=\"background-color:") +
+        in.buttonColour +
         QStringLiteral("; margin:0 30px; height:35px; text-align:center; color:#FFF; line-height:35px;\">") +
-        field(16) + QStringLiteral("</div></a></div></div>");
+        in.buttonText + QStringLiteral("</div></a></div></div>");
     return out;
 }
 
@@ -161,6 +186,7 @@ QINGWU_WINDOW(
     Tfrmshishangtonglan,
     {.order = 270,
      .tile = core::Tile{.page = u"ts7", .row = 1, .column = 2, .image = u"img16", .caption = u"时尚分类海报"},
-     .preview = core::ShopPreview{.place = core::Place::Wide}})
+     .preview = core::ShopPreview{.place = core::Place::Wide},
+     .sample = [] { return shishangtonglanSnippet(ShishangtonglanInput()); }})
 
 } // namespace generators

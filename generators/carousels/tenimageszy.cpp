@@ -22,21 +22,26 @@ QString linkField(int k) {
     return QStringLiteral("edt%1").arg(numbers[k - 1]);
 }
 
+// The strip's carousel, held by lbl4.
+const QString kWidget =
+    widgets::circular(QStringLiteral("easeNone"), QStringLiteral("3"), QStringLiteral("3"));
+
 } // namespace
 
 TFrmtenimageszy::TFrmtenimageszy()
     : CarouselForm(QStringLiteral("TFrmtenimageszy"), QStringLiteral("专业版10图无限轮播")) {
     setClientSize(865, 656);
+    const TenimageszyInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 865, 121), QStringLiteral("专业版10图无限轮播"));
 
     QGroupBox* sizes =
         addGroup(this, QStringLiteral("grp1"), QRect(8, 127, 849, 60), QStringLiteral("输出参数"));
     addCaption(sizes, QRect(10, 26, 70, 22), QStringLiteral("图片高度："));
-    addEdit(sizes, QStringLiteral("edt1"), QRect(80, 24, 60, 24));
+    addEdit(sizes, QStringLiteral("edt1"), QRect(80, 24, 60, 24), defaults.height);
     addCaption(sizes, QRect(154, 26, 70, 22), QStringLiteral("图片宽度："));
-    addEdit(sizes, QStringLiteral("edt2"), QRect(224, 24, 60, 24));
+    addEdit(sizes, QStringLiteral("edt2"), QRect(224, 24, 60, 24), defaults.width);
     addCaption(sizes, QRect(298, 26, 70, 22), QStringLiteral("图片间隔："));
-    addEdit(sizes, QStringLiteral("edt23"), QRect(368, 24, 60, 24), QStringLiteral("10"));
+    addEdit(sizes, QStringLiteral("edt23"), QRect(368, 24, 60, 24), defaults.gap);
     QLabel* clear =
         addLabel(sizes, QStringLiteral("lbl5"), QRect(450, 26, 70, 22), QStringLiteral("清空重来"));
     clear->setCursor(Qt::PointingHandCursor);
@@ -45,15 +50,14 @@ TFrmtenimageszy::TFrmtenimageszy()
 
     QGroupBox* rows =
         addGroup(this, QStringLiteral("grp2"), QRect(8, 193, 849, 455), QStringLiteral("图片参数"));
-    addPictureRows(rows, 10, {24, 43, 70, 480, 626, 210}, pictureField, linkField,
-                   QStringLiteral("strip-%1.jpg"));
+    addPictureRows(rows, 10, {24, 43, 70, 480, 626, 210}, pictureField, linkField, defaults.pictures,
+                   defaults.links);
 
     addOutputMemo(QStringLiteral("mmo1"));
-    addHolder(QStringLiteral("lbl4"),
-              widgets::circular(QStringLiteral("easeNone"), QStringLiteral("3"), QStringLiteral("3")));
+    addHolder(QStringLiteral("lbl4"), kWidget);
 
     on(QStringLiteral("btn1Click"),
-       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo1"), tenimageszySnippet(input()), core::kCopiedForShop); });
     on(QStringLiteral("btn2Click"), [this] {
         if (text(QStringLiteral("mmo1")).isEmpty()) {
             message(QStringLiteral("开神马国际玩笑，空空如也，先点生成在点预览哦！"));
@@ -67,10 +71,28 @@ TFrmtenimageszy::TFrmtenimageszy()
     });
 }
 
-QString TFrmtenimageszy::snippet() const {
-    const QString h = text(QStringLiteral("edt1"));
-    const QString w = text(QStringLiteral("edt2"));
-    const QString g = text(QStringLiteral("edt23"));
+TenimageszyInput::TenimageszyInput()
+    : links(10, QStringLiteral("#")) {
+    for (int k = 1; k <= 10; ++k)
+        pictures << widgets::samplePicture(QStringLiteral("strip-%1.jpg").arg(k));
+}
+
+TenimageszyInput TFrmtenimageszy::input() const {
+    TenimageszyInput in;
+    in.height = text(QStringLiteral("edt1"));
+    in.width = text(QStringLiteral("edt2"));
+    in.gap = text(QStringLiteral("edt23"));
+    for (int k = 1; k <= 10; ++k) {
+        in.pictures[k - 1] = text(pictureField(k));
+        in.links[k - 1] = text(linkField(k));
+    }
+    return in;
+}
+
+QString tenimageszySnippet(const TenimageszyInput& in) {
+    const QString& h = in.height;
+    const QString& w = in.width;
+    const QString& g = in.gap;
 
     // The professional edition's full-width wrapper: the inner block sits
     // (1920 - 950) / 2 px left of the content column.
@@ -81,7 +103,7 @@ QString TFrmtenimageszy::snippet() const {
                           "style=\"left:-485px;top:auto;border:none;padding:0;width:1920px;"
                           "height:") +
            h + QStringLiteral("px;\">");
-    out += text(QStringLiteral("lbl4"));
+    out += kWidget;
     out += QStringLiteral("<div align=\"box\" style=\"width:1920px;margin-left:0px;\"><div "
                           "style=\"width:1920px;height:") +
            h + QStringLiteral("px;overflow:hidden;font-family:arial\">") + widgets::circularList();
@@ -89,9 +111,9 @@ QString TFrmtenimageszy::snippet() const {
         out += QStringLiteral("<li style=\"width:") + w + QStringLiteral("px;height:") + h +
                QStringLiteral("px;margin-right:") + g +
                QStringLiteral("px; text-align: center; float:left; display: block; \"><a href=\"") +
-               text(linkField(k)) + QStringLiteral("\" target=\"_blank\" style=\"width:") + w +
-               QStringLiteral("px;height:") + h + QStringLiteral("px;background: url(") +
-               text(pictureField(k)) + QStringLiteral(") no-repeat center;display: block;\"></a></li>");
+               in.links[k - 1] + QStringLiteral("\" target=\"_blank\" style=\"width:") + w +
+               QStringLiteral("px;height:") + h + QStringLiteral("px;background: url(") + in.pictures[k - 1] +
+               QStringLiteral(") no-repeat center;display: block;\"></a></li>");
     }
     // The hidden trigger list only gives the widget a trigger container.
     out += QStringLiteral("</ul></div><ul class=\"nav\" style=\"display: "
@@ -103,6 +125,13 @@ QINGWU_WINDOW(
     TFrmtenimageszy,
     {.order = 490,
      .tile = core::Tile{.page = u"ts8", .row = 3, .column = 3, .image = u"img64", .caption = u"10图无限轮播"},
-     .preview = core::ShopPreview{.place = core::Place::Home}})
+     .preview = core::ShopPreview{.place = core::Place::Home},
+     // Square pictures.
+     .sample = [] {
+         TenimageszyInput in;
+         in.height = QStringLiteral("260");
+         in.width = QStringLiteral("260");
+         return tenimageszySnippet(in);
+     }})
 
 } // namespace generators

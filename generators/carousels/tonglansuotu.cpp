@@ -49,6 +49,7 @@ const QString kArrows = QStringLiteral(
 Tfrmtonglansuotu::Tfrmtonglansuotu()
     : core::Form(QStringLiteral("Tfrmtonglansuotu"), QStringLiteral("通栏缩略图轮播")) {
     setClientSize(1046, 635);
+    const TonglansuotuInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 1046, 250), QStringLiteral("通栏缩略图轮播"));
 
     // The output memo lies under the page control and is not seen.
@@ -65,7 +66,7 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
     addCombo(panel, QStringLiteral("cbb1"), QRect(200, 12, 70, 24),
              {QStringLiteral("2张"), QStringLiteral("3张"), QStringLiteral("4张")}, QStringLiteral("2张"));
     addCaption(panel, QRect(290, 14, 70, 22), QStringLiteral("海报高度："));
-    addEdit(panel, QStringLiteral("edt1"), QRect(360, 12, 60, 24), QStringLiteral("500"));
+    addEdit(panel, QStringLiteral("edt1"), QRect(360, 12, 60, 24), defaults.height);
     addCaption(panel, QRect(424, 14, 24, 22), QStringLiteral("px"));
     addButton(panel, QStringLiteral("btn2"), QRect(760, 8, 130, 32), QStringLiteral("提取代码"));
     addButton(panel, QStringLiteral("btn1"), QRect(900, 8, 130, 32), QStringLiteral("转化通栏"));
@@ -92,17 +93,17 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
     for (int k = 1; k <= 4; ++k) {
         const int y = 66 + 56 * (k - 1);
         addCaption(settings, QRect(10, y, 80, 22), QStringLiteral("大图%1地址：").arg(k));
-        addEdit(settings, posterField(k), QRect(90, y, 400, 24), samplePoster(k));
+        addEdit(settings, posterField(k), QRect(90, y, 400, 24), defaults.posters[k - 1]);
         addCaption(settings, QRect(500, y, 80, 22), QStringLiteral("缩略图地址："));
-        addEdit(settings, thumbnailField(k), QRect(580, y, 440, 24), sampleThumbnail(k));
+        addEdit(settings, thumbnailField(k), QRect(580, y, 440, 24), defaults.thumbnails[k - 1]);
         addCaption(settings, QRect(10, y + 26, 80, 22), QStringLiteral("链接地址："));
-        addEdit(settings, linkField(k), QRect(90, y + 26, 400, 24), QStringLiteral("#"));
+        addEdit(settings, linkField(k), QRect(90, y + 26, 400, 24), defaults.links[k - 1]);
     }
     core::addPreviewPicture(reference, QRect(10, 10, 1020, 280), QStringLiteral("箭头加缩略图"));
 
     // Width and left offset of the thumbnail strip.
-    addHolder(QStringLiteral("lbl4"), QStringLiteral("480"));
-    addHolder(QStringLiteral("lbl5"), QStringLiteral("720"));
+    addHolder(QStringLiteral("lbl4"), defaults.stripWidth);
+    addHolder(QStringLiteral("lbl5"), defaults.stripLeft);
     addHolder(QStringLiteral("lbl6"), kavri126::widget());
 
     on(QStringLiteral("cbb1Change"), [this] {
@@ -120,7 +121,7 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
         }
     });
     on(QStringLiteral("btn2Click"), [this] {
-        deliver(QStringLiteral("mmo1"), snippet(),
+        deliver(QStringLiteral("mmo1"), tonglansuotuSnippet(input()),
                 QStringLiteral("代码已被复制，记得拿通栏版块转化一下再安装哦！"));
     });
     on(QStringLiteral("btn1Click"), [this] {
@@ -131,22 +132,44 @@ Tfrmtonglansuotu::Tfrmtonglansuotu()
     });
 }
 
-QString Tfrmtonglansuotu::snippet() const {
-    const QString h = text(QStringLiteral("edt1"));
+TonglansuotuInput::TonglansuotuInput()
+    : links(4, QStringLiteral("#")) {
+    for (int k = 1; k <= 4; ++k) {
+        posters << samplePoster(k);
+        thumbnails << sampleThumbnail(k);
+    }
+}
+
+TonglansuotuInput Tfrmtonglansuotu::input() const {
+    TonglansuotuInput in;
     const QString count = text(QStringLiteral("cbb1"));
-    const int n = count == QStringLiteral("2张") ? 2 : count == QStringLiteral("3张") ? 3 : 4;
+    in.slides = count == QStringLiteral("2张") ? 2 : count == QStringLiteral("3张") ? 3 : 4;
+    in.height = text(QStringLiteral("edt1"));
+    in.stripWidth = text(QStringLiteral("lbl4"));
+    in.stripLeft = text(QStringLiteral("lbl5"));
+    for (int k = 1; k <= 4; ++k) {
+        in.posters[k - 1] = text(posterField(k));
+        in.links[k - 1] = text(linkField(k));
+        in.thumbnails[k - 1] = text(thumbnailField(k));
+    }
+    return in;
+}
+
+QString tonglansuotuSnippet(const TonglansuotuInput& in) {
+    const QString& h = in.height;
+    const int n = in.slides;
 
     QString out = kavri126::box(h);
-    out += text(QStringLiteral("lbl6"));
+    out += kavri126::widget();
     out += kavri126::panels(h);
     for (int k = 1; k <= n; ++k)
-        out += kavri126::slide(h, text(linkField(k)), text(posterField(k)));
+        out += kavri126::slide(h, in.links[k - 1], in.posters[k - 1]);
     out += QStringLiteral("</div></div>");
-    out += QStringLiteral("<div style=\"width:") + text(QStringLiteral("lbl4")) +
-           QStringLiteral("px; height:90px; position:relative; left:") + text(QStringLiteral("lbl5")) +
+    out += QStringLiteral("<div style=\"width:") + in.stripWidth +
+           QStringLiteral("px; height:90px; position:relative; left:") + in.stripLeft +
            QStringLiteral("px; top:-100px;\"><div class=\"kavri_126nav\">");
     for (int k = 1; k <= n; ++k)
-        out += thumbnail(text(thumbnailField(k)));
+        out += thumbnail(in.thumbnails[k - 1]);
     out += QStringLiteral("</div></div>");
     out += kArrows;
     return out;
@@ -158,6 +181,7 @@ QINGWU_WINDOW(Tfrmtonglansuotu, {.order = 240,
                                                     .column = 1,
                                                     .image = u"img137",
                                                     .caption = u"通栏缩略图轮播"},
-                                 .preview = core::ShopPreview{.place = core::Place::Wide}})
+                                 .preview = core::ShopPreview{.place = core::Place::Wide},
+                                 .sample = [] { return tonglansuotuSnippet(TonglansuotuInput()); }})
 
 } // namespace generators

@@ -44,6 +44,7 @@ const QString kSquareMargins[] = {QString(), QStringLiteral("margin-left:10px;")
 Tfrmwutuzuolunbo::Tfrmwutuzuolunbo()
     : CarouselForm(QStringLiteral("Tfrmwutuzuolunbo"), QStringLiteral("五图排版左图轮播")) {
     setClientSize(773, 513);
+    const WutuzuolunboInput defaults;
     core::addPreviewPicture(this, QRect(0, 0, 773, 140), QStringLiteral("五图排版左图轮播"));
 
     const QString groupCaptions[] = {QStringLiteral("轮播图"), QStringLiteral("右侧小图")};
@@ -54,10 +55,10 @@ Tfrmwutuzuolunbo::Tfrmwutuzuolunbo()
             const int y = 24 + 60 * (k - 1);
             addCaption(group, QRect(8, y, 80, 22), QStringLiteral("图片%1地址：").arg(k));
             addEdit(group, pictureField(k + 4 * g), QRect(88, y, 277, 24),
-                    widgets::samplePicture(g == 0 ? QStringLiteral("left-400x540-%1.jpg").arg(k)
-                                                  : QStringLiteral("square-265-%1.jpg").arg(k)));
+                    (g == 0 ? defaults.pictures : defaults.squares)[k - 1]);
             addCaption(group, QRect(8, y + 26, 80, 22), QStringLiteral("链接地址："));
-            addEdit(group, linkField(k + 4 * g), QRect(88, y + 26, 277, 24), QStringLiteral("#"));
+            addEdit(group, linkField(k + 4 * g), QRect(88, y + 26, 277, 24),
+                    (g == 0 ? defaults.links : defaults.squareLinks)[k - 1]);
         }
     }
 
@@ -67,7 +68,7 @@ Tfrmwutuzuolunbo::Tfrmwutuzuolunbo()
                 {{QStringLiteral("lbl1"), QStringLiteral("400"), QStringLiteral("440")},
                  {QStringLiteral("lbl2"), QStringLiteral("950"), QStringLiteral("990")}});
     addCaption(output, QRect(114, 32, 84, 22), QStringLiteral("轮播图大小："));
-    addLabel(output, QStringLiteral("lbl1"), QRect(198, 32, 30, 22), QStringLiteral("400"));
+    addLabel(output, QStringLiteral("lbl1"), QRect(198, 32, 30, 22), defaults.carouselWidth);
     addCaption(output, QRect(228, 32, 250, 22), QStringLiteral("*540    右侧小图：265*265"));
     addButton(output, QStringLiteral("btn2"), QRect(500, 24, 146, 36), QStringLiteral("生成代码"));
     addButton(this, QStringLiteral("btn1"), QRect(677, 422, 88, 83), QStringLiteral("参照图"));
@@ -75,29 +76,50 @@ Tfrmwutuzuolunbo::Tfrmwutuzuolunbo()
     addReferencePanel(QRect(8, 146, 757, 270), QStringLiteral("五图排版左图轮播参照"), QString(),
                       QStringLiteral("btn1MouseMove"), QStringLiteral("grp1MouseMove"));
     // The total width lies outside the client area.
-    addHolder(QStringLiteral("lbl2"), QStringLiteral("950"));
+    addHolder(QStringLiteral("lbl2"), defaults.width);
     addOutputMemo(QStringLiteral("mmo1"), {QStringLiteral("mmo1")});
     addHolder(QStringLiteral("lbl6"), kWidget);
 
     on(QStringLiteral("btn2Click"),
-       [this] { deliver(QStringLiteral("mmo1"), snippet(), core::kCopiedForShop); });
+       [this] { deliver(QStringLiteral("mmo1"), wutuzuolunboSnippet(input()), core::kCopiedForShop); });
 }
 
-QString Tfrmwutuzuolunbo::snippet() const {
-    const QString t = text(QStringLiteral("lbl2"));
-    const QString w = text(QStringLiteral("lbl1"));
+WutuzuolunboInput::WutuzuolunboInput()
+    : links(4, QStringLiteral("#"))
+    , squareLinks(4, QStringLiteral("#")) {
+    for (int k = 1; k <= 4; ++k) {
+        pictures << widgets::samplePicture(QStringLiteral("left-400x540-%1.jpg").arg(k));
+        squares << widgets::samplePicture(QStringLiteral("square-265-%1.jpg").arg(k));
+    }
+}
+
+WutuzuolunboInput Tfrmwutuzuolunbo::input() const {
+    WutuzuolunboInput in;
+    in.width = text(QStringLiteral("lbl2"));
+    in.carouselWidth = text(QStringLiteral("lbl1"));
+    for (int k = 1; k <= 4; ++k) {
+        in.pictures[k - 1] = text(pictureField(k));
+        in.links[k - 1] = text(linkField(k));
+        in.squares[k - 1] = text(pictureField(k + 4));
+        in.squareLinks[k - 1] = text(linkField(k + 4));
+    }
+    return in;
+}
+
+QString wutuzuolunboSnippet(const WutuzuolunboInput& in) {
+    const QString& t = in.width;
+    const QString& w = in.carouselWidth;
 
     QString out = QStringLiteral("<div style=\"width:") + t +
                   QStringLiteral("px; height:540px; background-color:#FFF\">");
     out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:540px; float:left\">");
-    out += text(QStringLiteral("lbl6"));
+    out += kWidget;
     out += QStringLiteral("<div style=\"width:") + w +
            QStringLiteral("px; height:540px; overflow:hidden\"><div class=\"kavri_130cont\">");
     for (int k = 1; k <= 4; ++k)
         out += QStringLiteral("<div style=\"width:") + w + QStringLiteral("px; height:540px;\"><a href=\"") +
-               text(linkField(k)) + QStringLiteral("\" target=\"_blank\"><img src=\"") +
-               text(pictureField(k)) + QStringLiteral("\" width=\"") + w +
-               QStringLiteral("\" height=\"540\"></a></div>");
+               in.links[k - 1] + QStringLiteral("\" target=\"_blank\"><img src=\"") + in.pictures[k - 1] +
+               QStringLiteral("\" width=\"") + w + QStringLiteral("\" height=\"540\"></a></div>");
     out += QStringLiteral("</div></div>");
     out += kPrevious;
     out += kNext;
@@ -107,8 +129,8 @@ QString Tfrmwutuzuolunbo::snippet() const {
     out += QStringLiteral("<div style=\"width:540px; height:540px; float:left; margin-left:10px;\">");
     for (int k = 1; k <= 4; ++k)
         out += QStringLiteral("<div style=\"width:265px; height:265px; float:left;") + kSquareMargins[k - 1] +
-               QStringLiteral("\"><a href=\"") + text(linkField(k + 4)) +
-               QStringLiteral("\" target=\"_blank\"><img src=\"") + text(pictureField(k + 4)) +
+               QStringLiteral("\"><a href=\"") + in.squareLinks[k - 1] +
+               QStringLiteral("\" target=\"_blank\"><img src=\"") + in.squares[k - 1] +
                QStringLiteral("\" width=\"265\" height=\"265\"></a></div>");
     out += QStringLiteral("</div></div>");
     return out;
@@ -118,6 +140,7 @@ QINGWU_WINDOW(
     Tfrmwutuzuolunbo,
     {.order = 430,
      .tile = core::Tile{.page = u"ts8", .row = 1, .column = 2, .image = u"img58", .caption = u"五图左图轮播"},
-     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"}})
+     .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
+     .sample = [] { return wutuzuolunboSnippet(WutuzuolunboInput()); }})
 
 } // namespace generators

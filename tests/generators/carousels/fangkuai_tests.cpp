@@ -1,3 +1,4 @@
+#include "generators/carousels/fangkuai.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
@@ -37,6 +38,67 @@ QString expected(const QString& h, const QList<std::pair<QString, QString>>& pos
 
 const QString kSample = expected("550", {{"a1", "p1"}, {"a2", "p2"}, {"a3", "p3"}}, 500, 907, 105);
 
+// The snippet from the carousel's fields, without its window.
+TEST(FangkuaiSnippet, EachCountAndHeight) {
+    const struct {
+        QString pictures, links, count, height;
+        QList<std::pair<QString, QString>> posters;
+        int top, left, width;
+    } cases[] = {
+        {"p1|p2|p3", "a1|a2|a3", "1", "400", {{"a1", "p1"}}, 350, 942, 35},
+        {"p1|p2|p3", "a1|a2|a3", "2", "550", {{"a1", "p1"}, {"a2", "p2"}}, 500, 925, 70},
+        {"p1|p2|p3|p4|p5",
+         "a1|a2|a3|a4|a5",
+         "5",
+         "500",
+         {{"a1", "p1"}, {"a2", "p2"}, {"a3", "p3"}, {"a4", "p4"}, {"a5", "p5"}},
+         450,
+         872,
+         175},
+        {"p1|\r\np2|\r\np3|\r\np4|\r\np5|\r\np6\r\n",
+         "a1 | a2 | a3 | a4 | a5 | a6",
+         "6",
+         "600",
+         {{"a1", "p1"}, {"a2", "p2"}, {"a3", "p3"}, {"a4", "p4"}, {"a5", "p5"}, {"a6", "p6"}},
+         550,
+         855,
+         210},
+        // The lists are trimmed first, so a "|" before the final line break adds an empty entry.
+        {"p1|p2|\r\n", "a1|a2|a3", "3", "550", {{"a1", "p1"}, {"a2", "p2"}, {"a3", ""}}, 500, 907, 105},
+    };
+    for (const auto& c : cases) {
+        const core::Built built = generators::fangkuaiSnippet({c.height, c.count, c.pictures, c.links});
+        EXPECT_EQ(built.snippet, expected(c.height, c.posters, c.top, c.left, c.width))
+            << c.count.toStdString();
+        EXPECT_TRUE(built.updates.isEmpty());
+        EXPECT_FALSE(built.failure);
+    }
+}
+
+// An empty picture list, or else an empty link list, is given its hint,
+// which is then read as the list; the hint stays written when the build fails.
+TEST(FangkuaiSnippet, EmptyListsReceiveAHintFirst) {
+    const struct {
+        QString pictures, links, count;
+        QString box, hint, snippet, failure;
+    } cases[] = {
+        // The picture hint is two entries, too few for three posters.
+        {"", "a1|a2|a3", "3", "mmo1", kAskPictures, "", "List index out of bounds (2)"},
+        {"p1|p2", "", "2", "mmo2", kAskLinks,
+         expected("550", {{"请输入链接地址，链接之间用", "p1"}, {"隔开", "p2"}}, 500, 925, 70), ""},
+        // Only the picture box is given its hint.
+        {"", "", "2", "mmo1", kAskPictures, "", "List index out of bounds (0)"},
+    };
+    for (const auto& c : cases) {
+        const core::Built built = generators::fangkuaiSnippet({"550", c.count, c.pictures, c.links});
+        ASSERT_EQ(built.updates.size(), 1) << c.pictures.toStdString();
+        EXPECT_EQ(built.updates[0].control, c.box);
+        EXPECT_EQ(built.updates[0].text, c.hint);
+        EXPECT_EQ(built.snippet, c.snippet);
+        EXPECT_EQ(built.failure.value_or(""), c.failure);
+    }
+}
+
 class FangkuaiTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -65,6 +127,10 @@ TEST_F(FangkuaiTest, DefaultsAndDefaultSnippet) {
     EXPECT_EQ(w->text("btn1"), "生成");
     EXPECT_EQ(w->text("btn2"), "转化通栏");
     EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"1", "2", "3", "4", "5", "6"}));
+    // The window starts from the defaults the snippet's input has.
+    const generators::FangkuaiInput defaults;
+    EXPECT_EQ(w->text("mmo1"), defaults.pictures);
+    EXPECT_EQ(w->text("mmo2"), defaults.links);
 
     // Nothing generated yet: nothing is handed over.
     testing::expectNothingHandedOver(w, "btn2Click");
@@ -80,42 +146,18 @@ TEST_F(FangkuaiTest, DefaultsAndDefaultSnippet) {
     EXPECT_EQ(fake().lastMessage().owner, "Tfrmfangkuai");
 }
 
-TEST_F(FangkuaiTest, SnippetsForEachCountAndHeight) {
-    const struct {
-        QString pictures, links, count, height;
-        QList<std::pair<QString, QString>> posters;
-        int top, left, width;
-    } cases[] = {
-        {"p1|p2|p3", "a1|a2|a3", "1", "400", {{"a1", "p1"}}, 350, 942, 35},
-        {"p1|p2|p3", "a1|a2|a3", "2", "550", {{"a1", "p1"}, {"a2", "p2"}}, 500, 925, 70},
-        {"p1|p2|p3|p4|p5",
-         "a1|a2|a3|a4|a5",
-         "5",
-         "500",
-         {{"a1", "p1"}, {"a2", "p2"}, {"a3", "p3"}, {"a4", "p4"}, {"a5", "p5"}},
-         450,
-         872,
-         175},
-        {"p1|\r\np2|\r\np3|\r\np4|\r\np5|\r\np6\r\n",
-         "a1 | a2 | a3 | a4 | a5 | a6",
-         "6",
-         "600",
-         {{"a1", "p1"}, {"a2", "p2"}, {"a3", "p3"}, {"a4", "p4"}, {"a5", "p5"}, {"a6", "p6"}},
-         550,
-         855,
-         210},
-        // The lists are trimmed first, so a "|" before the final line break adds an empty entry.
-        {"p1|p2|\r\n", "a1|a2|a3", "3", "550", {{"a1", "p1"}, {"a2", "p2"}, {"a3", ""}}, 500, 907, 105},
-    };
-    for (const auto& c : cases) {
-        fake().reset();
-        type(c.pictures, c.links, c.count, c.height);
-        w->fire("btn1Click");
-        const QString want = expected(c.height, c.posters, c.top, c.left, c.width);
-        EXPECT_EQ(w->text("LastSnippet"), want) << c.count.toStdString();
-        EXPECT_EQ(fake().clipboard, want) << c.count.toStdString();
-        EXPECT_EQ(fake().lastMessage().text, kMessage);
-    }
+// 生成 builds from what the fields hold, each field in its place, holds the
+// snippet and copies it.
+TEST_F(FangkuaiTest, GenerateBuildsFromTheFieldsHoldsAndCopies) {
+    const generators::FangkuaiInput in{"420", "2", "p1 |p2|p3", "a1|a2"};
+    type(in.pictures, in.links, in.count, in.height);
+    w->fire("btn1Click");
+    const QString want = generators::fangkuaiSnippet(in).snippet;
+    EXPECT_EQ(w->text("LastSnippet"), want);
+    EXPECT_EQ(fake().clipboard, want);
+    EXPECT_EQ(fake().lastMessage().text, kMessage);
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+    EXPECT_EQ(fake().lastMessage().owner, "Tfrmfangkuai");
 }
 
 TEST_F(FangkuaiTest, EmptyBoxesReceiveAHintFirst) {
@@ -135,8 +177,7 @@ TEST_F(FangkuaiTest, EmptyBoxesReceiveAHintFirst) {
     w->setText("cbb1", "2");
     w->fire("btn1Click");
     EXPECT_EQ(w->text("mmo2"), kAskLinks);
-    EXPECT_EQ(fake().clipboard,
-              expected("550", {{"请输入链接地址，链接之间用", "p1"}, {"隔开", "p2"}}, 500, 925, 70));
+    EXPECT_EQ(fake().clipboard, generators::fangkuaiSnippet({"550", "2", "p1|p2", kAskLinks}).snippet);
 
     fake().reset();
     w->setText("mmo1", "");

@@ -1,3 +1,4 @@
+#include "generators/carousels/jianyuelunbo.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
@@ -30,6 +31,49 @@ QString expected(const QString& h, const QList<std::pair<QString, QString>>& sli
         "left:1375px; top:-295px;cursor:pointer; font-size:60px;color:#000;float:left; font-family:simhei; "
         "text-align:center;\">></div>";
     return out + "</div></div>";
+}
+
+// The snippet from the carousel's fields, without its window.
+TEST(JianyuelunboSnippet, ListsCountsAndHeights) {
+    const struct {
+        QString pictures, links, count, height;
+        QList<std::pair<QString, QString>> slides;
+    } cases[] = {
+        // The default lists: blanks and line breaks around "|" do not count.
+        {"图1地址| \r\n图2地址|\r\n图3地址\r\n",
+         "#|#|#\r\n",
+         "3",
+         "500",
+         {{"#", "图1地址"}, {"#", "图2地址"}, {"#", "图3地址"}}},
+        {"p1|p2|p3", "a1|a2|a3", "2", "450", {{"a1", "p1"}, {"a2", "p2"}}},
+        {"p1 | p2 |\r\n p3|p4|p5|p6|p7|p8|p9|p10",
+         "a1|a2|a3|a4|a5|a6|a7|a8|a9|a10",
+         "10",
+         "600",
+         {{"a1", "p1"},
+          {"a2", "p2"},
+          {"a3", "p3"},
+          {"a4", "p4"},
+          {"a5", "p5"},
+          {"a6", "p6"},
+          {"a7", "p7"},
+          {"a8", "p8"},
+          {"a9", "p9"},
+          {"a10", "p10"}}},
+        // Quoted entries keep their blanks; a blank elsewhere splits an entry.
+        {"\"p 1\"|p2", "a 1|a2", "2", "500", {{"a", "p 1"}, {"1", "p2"}}},
+        // A trailing "|" adds one empty entry.
+        {"p1|", "a1|a2", "2", "500", {{"a1", "p1"}, {"a2", ""}}},
+    };
+    for (const auto& c : cases) {
+        generators::JianyuelunboInput in;
+        in.pictures = c.pictures;
+        in.links = c.links;
+        in.count = c.count;
+        in.height = c.height;
+        EXPECT_EQ(generators::jianyuelunboSnippet(in), expected(c.height, c.slides))
+            << c.pictures.toStdString();
+    }
 }
 
 class JianyuelunboTest : public testing::ProgramTest {
@@ -68,53 +112,27 @@ TEST_F(JianyuelunboTest, DefaultsAndHandOffBeforeGenerating) {
     EXPECT_EQ(w->text("btn3"), "生成代码");
     EXPECT_EQ(w->text("btn4"), "通栏转化");
     EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    // The window starts from the defaults the snippet's input has.
+    const generators::JianyuelunboInput defaults;
+    EXPECT_EQ(w->text("mmo2"), defaults.pictures);
+    EXPECT_EQ(w->text("mmo3"), defaults.links);
 
     // Nothing generated yet: nothing is handed over.
     testing::expectNothingHandedOver(w, "btn4Click");
 }
 
-TEST_F(JianyuelunboTest, SnippetsForListsCountsAndHeights) {
-    const struct {
-        QString pictures, links, count, height;
-        QList<std::pair<QString, QString>> slides;
-    } cases[] = {
-        // The default lists: blanks and line breaks around "|" do not count.
-        {"图1地址| \r\n图2地址|\r\n图3地址\r\n",
-         "#|#|#\r\n",
-         "3",
-         "500",
-         {{"#", "图1地址"}, {"#", "图2地址"}, {"#", "图3地址"}}},
-        {"p1|p2|p3", "a1|a2|a3", "2", "450", {{"a1", "p1"}, {"a2", "p2"}}},
-        {"p1 | p2 |\r\n p3|p4|p5|p6|p7|p8|p9|p10",
-         "a1|a2|a3|a4|a5|a6|a7|a8|a9|a10",
-         "10",
-         "600",
-         {{"a1", "p1"},
-          {"a2", "p2"},
-          {"a3", "p3"},
-          {"a4", "p4"},
-          {"a5", "p5"},
-          {"a6", "p6"},
-          {"a7", "p7"},
-          {"a8", "p8"},
-          {"a9", "p9"},
-          {"a10", "p10"}}},
-        // Quoted entries keep their blanks; a blank elsewhere splits an entry.
-        {"\"p 1\"|p2", "a 1|a2", "2", "500", {{"a", "p 1"}, {"1", "p2"}}},
-        // A trailing "|" adds one empty entry.
-        {"p1|", "a1|a2", "2", "500", {{"a1", "p1"}, {"a2", ""}}},
-    };
-    for (const auto& c : cases) {
-        fake().reset();
-        type(c.pictures, c.links, c.count, c.height);
-        w->fire("btn3Click");
-        const QString want = expected(c.height, c.slides);
-        EXPECT_EQ(w->text("LastSnippet"), want) << c.pictures.toStdString();
-        EXPECT_EQ(fake().clipboard, want) << c.pictures.toStdString();
-        EXPECT_EQ(fake().lastMessage().text, kMessage);
-        EXPECT_EQ(fake().lastMessage().title, "提示信息");
-        EXPECT_EQ(fake().lastMessage().owner, "Tfrmjianyuelunbo");
-    }
+// 生成代码 builds from what the fields hold, each field in its place, holds
+// the snippet and copies it.
+TEST_F(JianyuelunboTest, GenerateBuildsFromTheFieldsHoldsAndCopies) {
+    const generators::JianyuelunboInput in{"450", "2", "p1 | p2|p3", "a1|a2"};
+    type(in.pictures, in.links, in.count, in.height);
+    w->fire("btn3Click");
+    const QString want = generators::jianyuelunboSnippet(in);
+    EXPECT_EQ(w->text("LastSnippet"), want);
+    EXPECT_EQ(fake().clipboard, want);
+    EXPECT_EQ(fake().lastMessage().text, kMessage);
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+    EXPECT_EQ(fake().lastMessage().owner, "Tfrmjianyuelunbo");
 }
 
 TEST_F(JianyuelunboTest, FailuresKeepTheLastSnippetAndCopyNothing) {

@@ -1,3 +1,4 @@
+#include "generators/carousels/kapan12.h"
 #include "tests/generators/carousels/multi_carousel.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,31 @@ QString expected(const QString& w, const QString& h, const QString& q) {
     return out + "</ul></div></div></div>";
 }
 
+// Row k: picture "Pk", link "Lk".
+generators::Kapan12Input typedRows() {
+    generators::Kapan12Input in;
+    for (int k = 1; k <= 12; ++k) {
+        in.pictures[k - 1] = QString("P%1").arg(k);
+        in.links[k - 1] = QString("L%1").arg(k);
+    }
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window: the sizes go
+// in as they stand, the width is fixed.
+TEST(Kapan12Snippet, HeightsAndThumbnailHeights) {
+    generators::Kapan12Input in = typedRows();
+    const struct {
+        QString height, thumbnail;
+    } cases[] = {{"574", "188"}, {"600", "196"}, {"7x", "196"}, {"", ""}};
+    for (const auto& c : cases) {
+        in.height = c.height;
+        in.thumbnailHeight = c.thumbnail;
+        EXPECT_EQ(generators::kapan12Snippet(in), expected("413", c.height, c.thumbnail))
+            << c.height.toStdString();
+    }
+}
+
 class Kapan12Test : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -59,9 +85,12 @@ TEST_F(Kapan12Test, DefaultsAndDefaultSizes) {
                                                  {"btn1", "生成/复制代码"}, {"lbl7", kWidget}};
     for (const auto& [control, value] : texts)
         EXPECT_EQ(w->text(control), value) << control.toStdString();
+    const generators::Kapan12Input defaults;
     for (int k = 1; k <= 12; ++k) {
         EXPECT_TRUE(w->text(QString("edt%1").arg(k)).startsWith("https://")) << k;
         EXPECT_EQ(w->text(QString("edt%1").arg(25 - k)), "#") << k;
+        // The window starts from the defaults the snippet's input has.
+        EXPECT_EQ(w->text(QString("edt%1").arg(k)), defaults.pictures[k - 1]) << k;
     }
     testing::expectUnseen(w, {"lbl7"}, {});
     w->showForm();
@@ -120,7 +149,10 @@ TEST_F(Kapan12Test, HeightThatIsNotAnIntegerFailsAndKeepsTheThumbnailHeight) {
     typeRows();
     w->setText("edt25", "7x");
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo1"), expected("413", "7x", "196"));
+    generators::Kapan12Input in = typedRows();
+    in.height = "7x";
+    in.thumbnailHeight = "196";
+    EXPECT_EQ(w->text("mmo1"), generators::kapan12Snippet(in));
     w->setText("edt25", "574");
 }
 

@@ -1,3 +1,4 @@
+#include "generators/carousels/kapan1.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/multi_carousel.h"
 
@@ -56,6 +57,29 @@ QString expected(const QString& t, const QString& h, const QString& c, const QSt
     return out + "</div></div></div>";
 }
 
+// The cards as typeCards() types them.
+generators::Kapan1Input typedCards() {
+    generators::Kapan1Input in;
+    QStringList* lists[] = {&in.pictures, &in.titles, &in.subtitles, &in.prices, &in.reasons, &in.links};
+    for (int k = 1; k <= 5; ++k)
+        for (int f = 0; f < 6; ++f)
+            (*lists[f])[k - 1] = cardText(kKinds[f], k);
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window: the
+// thumbnails keep their offset for either width.
+TEST(Kapan1Snippet, WidthsKeepTheThumbnailOffset) {
+    generators::Kapan1Input in = typedCards();
+    in.buttonText = "B-text";
+    in.buttonColour = "C-colour";
+    for (const QString width : {"950", "990"}) {
+        in.width = width;
+        EXPECT_EQ(generators::kapan1Snippet(in), expected(width, "402", "C-colour", "B-text"))
+            << width.toStdString();
+    }
+}
+
 class Kapan1Test : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -83,8 +107,11 @@ TEST_F(Kapan1Test, Defaults) {
         EXPECT_EQ(w->text(control), value) << control.toStdString();
     const QString defaults[] = {"新春年夜饭", "自定义一下宝贝的标题信息", "特惠价：59.00 | 已累计售出 200 件",
                                 "推荐理由：简单易学心情不错在写两句，随便来点,别超过一行！", "#"};
+    const generators::Kapan1Input input;
     for (int k = 1; k <= 5; ++k) {
         EXPECT_TRUE(w->text(QString("edt%1").arg(6 * k - 5)).startsWith("https://")) << k;
+        // The window starts from the defaults the snippet's input has.
+        EXPECT_EQ(w->text(QString("edt%1").arg(6 * k - 5)), input.pictures[k - 1]) << k;
         for (int f = 0; f < 5; ++f)
             EXPECT_EQ(w->text(QString("edt%1").arg(6 * k - 4 + f)), defaults[f]) << k << ' ' << f;
     }
@@ -98,16 +125,21 @@ TEST_F(Kapan1Test, Defaults) {
     testing::expectOpensFromThumbnail("img46", "Tfrmkapan1");
 }
 
-TEST_F(Kapan1Test, SnippetPerShopTypeKeepsTheThumbnailOffset) {
+// 生成/提取 builds from what the fields hold, each field in its place, and copies.
+TEST_F(Kapan1Test, GenerateBuildsFromTheFieldsAndCopies) {
     typeCards();
     w->setText("edt32", "B-text");
     w->setText("edt33", "C-colour");
+    generators::Kapan1Input in = typedCards();
+    in.buttonText = "B-text";
+    in.buttonColour = "C-colour";
     const struct { QString type, width; } cases[] = {{"集市店", "950"}, {"天猫店", "990"}};
     for (const auto& c : cases) {
         fake().reset();
         w->setText("cbb1", c.type);
         w->fire("btn1Click");
-        const QString want = expected(c.width, "402", "C-colour", "B-text");
+        in.width = c.width;
+        const QString want = generators::kapan1Snippet(in);
         EXPECT_EQ(w->text("mmo1"), want) << c.type.toStdString();
         EXPECT_EQ(fake().clipboard, want);
         EXPECT_EQ(fake().lastMessage().text, kMessage);

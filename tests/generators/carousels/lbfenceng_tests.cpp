@@ -1,3 +1,4 @@
+#include "generators/carousels/lbfenceng.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
@@ -49,6 +50,41 @@ QString expected(const QString& h, const QString& lift, const QString& closing, 
     return out + "</div></div></div></div></div>";
 }
 
+// The input with the slides typed as kTyped.
+generators::LBfencengInput typedInput() {
+    generators::LBfencengInput in;
+    for (int i = 0; i < 3; ++i) {
+        in.fronts[i] = kTyped.front[i];
+        in.backs[i] = kTyped.back[i];
+        in.links[i] = kTyped.link[i];
+        in.names[i] = kTyped.name[i];
+    }
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window.
+TEST(LBfencengSnippet, HeightsAndMotions) {
+    generators::LBfencengInput in = typedInput();
+    const struct {
+        QString height, lift;
+        bool bouncing;
+        QString closing;
+    } cases[] = {
+        {"450", "490", false, kPlain},
+        {"600", "640", true, kBounce},
+        {"380", "420", false, kPlain},
+        // The height goes in as typed, the lift as the window holds it.
+        {"abc", "640", true, kBounce},
+    };
+    for (const auto& c : cases) {
+        in.height = c.height;
+        in.lift = c.lift;
+        in.bouncing = c.bouncing;
+        EXPECT_EQ(generators::lbfencengSnippet(in), expected(c.height, c.lift, c.closing, kTyped))
+            << c.height.toStdString();
+    }
+}
+
 class LBfencengTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -93,6 +129,12 @@ TEST_F(LBfencengTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
         EXPECT_FALSE(defaults.front[i].isEmpty());
         EXPECT_FALSE(defaults.back[i].isEmpty());
     }
+    // The window starts from the defaults the snippet's input has.
+    const generators::LBfencengInput input;
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(defaults.front[i], input.fronts[i]);
+        EXPECT_EQ(defaults.back[i], input.backs[i]);
+    }
 
     // Before any generation the memo's placeholder is not handed over as code.
     testing::expectNothingHandedOver(w, "btn2Click");
@@ -106,22 +148,26 @@ TEST_F(LBfencengTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
     EXPECT_EQ(fake().lastMessage().owner, "TfrmLBfenceng");
 }
 
-TEST_F(LBfencengTest, SnippetForHeightsAndMotions) {
+// 生成代码 builds from what the fields hold, each field in its place, and copies.
+TEST_F(LBfencengTest, GenerateBuildsFromTheFieldsAndCopies) {
     typeSlides();
+    generators::LBfencengInput in = typedInput();
     const struct {
-        QString height, motion, lift, closing;
+        QString height, motion, lift;
+        bool bouncing;
     } cases[] = {
-        {"450", "默认效果", "490", kPlain},
-        {"600", "动态效果", "640", kBounce},
-        {"380", "默认效果", "420", kPlain},
-        {"500", "动态效果", "540", kBounce},
+        {"600", "动态效果", "640", true},
+        {"500", "默认效果", "540", false},
     };
     for (const auto& c : cases) {
         fake().reset();
         w->setText("cbb1", c.motion);
         w->setText("edt14", c.height);
         w->fire("btn1Click");
-        const QString snippet = expected(c.height, c.lift, c.closing, kTyped);
+        in.height = c.height;
+        in.lift = c.lift;
+        in.bouncing = c.bouncing;
+        const QString snippet = generators::lbfencengSnippet(in);
         EXPECT_EQ(w->text("mmo1"), snippet) << c.height.toStdString() << " " << c.motion.toStdString();
         EXPECT_EQ(fake().clipboard, snippet);
         EXPECT_EQ(fake().lastMessage().text, kMessage);

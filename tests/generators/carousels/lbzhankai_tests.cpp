@@ -1,3 +1,4 @@
+#include "generators/carousels/lbzhankai.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
@@ -70,6 +71,45 @@ QString expected(const QString& x, const QString& d, const QString& filter, cons
     return out + "</div></div></div><!--手风琴-->";
 }
 
+// The input with the fields typed as kTyped.
+generators::LBzhankaiInput typedInput() {
+    generators::LBzhankaiInput in;
+    for (int i = 0; i < 3; ++i) {
+        in.pictures[i] = kTyped.picture[i];
+        in.links[i] = kTyped.link[i];
+    }
+    for (int i = 0; i < 5; ++i) {
+        in.titles[i] = kTyped.title[i];
+        in.panels[i] = kTyped.panel[i];
+    }
+    in.textColour = kTyped.text;
+    in.background = kTyped.back;
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window.
+TEST(LBzhankaiSnippet, OffsetsAndOpacities) {
+    generators::LBzhankaiInput in = typedInput();
+    const struct {
+        QString opacity, x, d, css;
+    } cases[] = {
+        {"85", "485", "1325", "0.85"},
+        {"70", "465", "1345", "0.70"},
+        {"95", "485", "1325", "0.95"},
+        {"75", "465", "1345", "0.75"},
+        {"90", "485", "1325", "0.90"},
+        // A full opacity is opaque, not one tenth.
+        {"100", "465", "1345", "1"},
+    };
+    for (const auto& c : cases) {
+        in.opacity = c.opacity;
+        in.columnLeft = c.x;
+        in.buttonsLeft = c.d;
+        EXPECT_EQ(generators::lbzhankaiSnippet(in), expected(c.x, c.d, c.opacity, c.css, kTyped))
+            << c.opacity.toStdString();
+    }
+}
+
 class LBzhankaiTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -121,6 +161,10 @@ TEST_F(LBzhankaiTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
         EXPECT_EQ(w->text(QString("edtbiao%1").arg(i + 1)), "新品发布");
         EXPECT_EQ(w->text(QString("mmohtml%1").arg(i + 1)), "");
     }
+    // The window starts from the defaults the snippet's input has.
+    const generators::LBzhankaiInput input;
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(defaults.picture[i], input.pictures[i]);
 
     testing::expectNothingHandedOver(w, "btn2Click");
 
@@ -133,26 +177,23 @@ TEST_F(LBzhankaiTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
     EXPECT_EQ(fake().lastMessage().owner, "TfrmLBzhankai");
 }
 
-TEST_F(LBzhankaiTest, SnippetForShopTypesAndOpacities) {
+// 生成代码 builds from what the fields hold, each field in its place, and copies.
+TEST_F(LBzhankaiTest, GenerateBuildsFromTheFieldsAndCopies) {
     type();
+    generators::LBzhankaiInput in = typedInput();
     const struct {
         int item;
-        QString opacity, x, d, css;
-    } cases[] = {
-        {0, "85", "485", "1325", "0.85"},
-        {1, "70", "465", "1345", "0.70"},
-        {2, "95", "485", "1325", "0.95"},
-        {1, "75", "465", "1345", "0.75"},
-        {0, "90", "485", "1325", "0.90"},
-        // A full opacity is opaque, not one tenth.
-        {1, "100", "465", "1345", "1"},
-    };
+        QString opacity, x, d;
+    } cases[] = {{0, "90", "485", "1325"}, {1, "70", "465", "1345"}, {2, "100", "485", "1325"}};
     for (const auto& c : cases) {
         fake().reset();
         shopType()->setItemIndex(c.item);
         w->setText("cbb1", c.opacity);
         w->fire("btn1Click");
-        const QString snippet = expected(c.x, c.d, c.opacity, c.css, kTyped);
+        in.opacity = c.opacity;
+        in.columnLeft = c.x;
+        in.buttonsLeft = c.d;
+        const QString snippet = generators::lbzhankaiSnippet(in);
         EXPECT_EQ(w->text("mmodaima"), snippet) << c.item << " " << c.opacity.toStdString();
         EXPECT_EQ(fake().clipboard, snippet);
         EXPECT_EQ(fake().lastMessage().text, kMessage);

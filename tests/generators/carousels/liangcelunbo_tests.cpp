@@ -1,3 +1,4 @@
+#include "generators/carousels/liangcelunbo.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/multi_carousel.h"
 
@@ -53,6 +54,42 @@ QString expected(const QString& t, const QString& m, const QString& e, const QSt
     return out + "</div></div></div></div>";
 }
 
+// The slides as typeSlides() types them.
+generators::LiangcelunboInput typedSlides() {
+    generators::LiangcelunboInput in;
+    for (int k = 1; k <= 5; ++k) {
+        const QString i = QString::number(k);
+        in.labels[k - 1] = "D" + i;
+        in.leftPictures[k - 1] = "L" + i;
+        in.leftLinks[k - 1] = "LA" + i;
+        in.rightPictures[k - 1] = "R" + i;
+        in.rightLinks[k - 1] = "RA" + i;
+    }
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window: the widths
+// and the offset as the shop type gives them, or as they stand.
+TEST(LiangcelunboSnippet, WidthsAndHeading) {
+    generators::LiangcelunboInput in = typedSlides();
+    const struct {
+        QString total, column, offset, colour, heading;
+    } cases[] = {{"950", "150px", "40", "C-colour", "N-head"},
+                 {"990", "190px", "60", "C-colour", "N-head"},
+                 {"T9", "M9", "E9", "", "N"}};
+    for (const auto& c : cases) {
+        in.width = c.total;
+        in.columnWidth = c.column;
+        in.headingOffset = c.offset;
+        in.headingColour = c.colour;
+        in.heading = c.heading;
+        const QString snippet = generators::liangcelunboSnippet(in);
+        EXPECT_EQ(snippet, expected(c.total, c.column, c.offset, c.colour, c.heading))
+            << c.total.toStdString();
+        EXPECT_EQ(snippet.count(">立即查看</div>"), 10);
+    }
+}
+
 class LiangcelunboTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -85,18 +122,26 @@ TEST_F(LiangcelunboTest, Defaults) {
         {"edt6", "- 清新 -"},  {"edt11", "- 靓丽 -"}, {"edt16", "- 时尚 -"}, {"edt21", "- 魅力 -"}};
     for (const auto& [control, value] : texts)
         EXPECT_EQ(w->text(control), value) << control.toStdString();
+    const generators::LiangcelunboInput defaults;
     for (int k = 1; k <= 5; ++k) {
         EXPECT_EQ(w->text(QString("edt%1").arg(5 * k - 2)), "#");
         EXPECT_EQ(w->text(QString("edt%1").arg(5 * k)), "#");
+        // The window starts from the defaults the snippet's input has.
+        EXPECT_EQ(w->text(QString("edt%1").arg(5 * k - 3)), defaults.leftPictures[k - 1]);
+        EXPECT_EQ(w->text(QString("edt%1").arg(5 * k - 1)), defaults.rightPictures[k - 1]);
     }
     testing::expectUnseen(w, {"lbl20", "lbl21", "lbl22", "pnl1"}, {"mmo1"});
     testing::expectOpensFromThumbnail("img55", "Tfrmliangcelunbo");
 }
 
-TEST_F(LiangcelunboTest, SnippetPerShopType) {
+// 获取代码 builds from what the fields hold, each field in its place, and copies.
+TEST_F(LiangcelunboTest, GenerateBuildsFromTheFieldsAndCopies) {
     typeSlides();
     w->setText("edt26", "N-head");
     w->setText("edt27", "C-colour");
+    generators::LiangcelunboInput in = typedSlides();
+    in.heading = "N-head";
+    in.headingColour = "C-colour";
     const struct {
         QString type, total, column, offset;
     } cases[] = {{"集市店", "950", "150px", "40"}, {"天猫店", "990", "190px", "60"}};
@@ -104,10 +149,12 @@ TEST_F(LiangcelunboTest, SnippetPerShopType) {
         fake().reset();
         w->setText("cbb1", c.type);
         w->fire("btn1Click");
-        const QString want = expected(c.total, c.column, c.offset, "C-colour", "N-head");
+        in.width = c.total;
+        in.columnWidth = c.column;
+        in.headingOffset = c.offset;
+        const QString want = generators::liangcelunboSnippet(in);
         EXPECT_EQ(w->text("mmo1"), want) << c.type.toStdString();
         EXPECT_EQ(fake().clipboard, want);
-        EXPECT_EQ(w->text("mmo1").count(">立即查看</div>"), 10);
         EXPECT_EQ(fake().lastMessage().text, kMessage);
         EXPECT_EQ(fake().lastMessage().title, "提示信息");
         EXPECT_EQ(fake().lastMessage().owner, "Tfrmliangcelunbo");
@@ -140,7 +187,13 @@ TEST_F(LiangcelunboTest, GenerationReadsTheLabelsAsTheyStand) {
     w->setText("lbl19", "M9");
     w->setText("lbl20", "E9");
     w->fire("btn1Click");
-    EXPECT_EQ(w->text("mmo1"), expected("T9", "M9", "E9", "", "N"));
+    generators::LiangcelunboInput in = typedSlides();
+    in.width = "T9";
+    in.columnWidth = "M9";
+    in.headingOffset = "E9";
+    in.headingColour = "";
+    in.heading = "N";
+    EXPECT_EQ(w->text("mmo1"), generators::liangcelunboSnippet(in));
     w->setText("cbb1", "天猫店");
     w->setText("cbb1", "集市店");
 }

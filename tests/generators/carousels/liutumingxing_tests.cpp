@@ -1,3 +1,4 @@
+#include "generators/carousels/liutumingxing.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/multi_carousel.h"
 
@@ -52,6 +53,29 @@ QString expected(const QString& t, const QString& m, const QString& c) {
     return out + "</div></div>";
 }
 
+// The groups as typeGroups() types them.
+generators::LiutumingxingInput typedGroups() {
+    generators::LiutumingxingInput in;
+    QStringList* lists[] = {&in.pictures, &in.thumbnails, &in.links, &in.titles, &in.prices};
+    for (int k = 1; k <= 6; ++k)
+        for (int f = 0; f < 5; ++f)
+            (*lists[f])[k - 1] = item(kKinds[f], k);
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window.
+TEST(LiutumingxingSnippet, Widths) {
+    generators::LiutumingxingInput in = typedGroups();
+    in.buttonColour = "C-colour";
+    const struct { QString total, picture; } cases[] = {{"950", "560"}, {"990", "600"}};
+    for (const auto& c : cases) {
+        in.width = c.total;
+        in.pictureWidth = c.picture;
+        EXPECT_EQ(generators::liutumingxingSnippet(in), expected(c.total, c.picture, "C-colour"))
+            << c.total.toStdString();
+    }
+}
+
 class LiutumingxingTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -79,8 +103,12 @@ TEST_F(LiutumingxingTest, Defaults) {
         {"mmo1", "mmo1\r\n"}, {"lbl7", kWidget}};
     for (const auto& [control, value] : texts)
         EXPECT_EQ(w->text(control), value) << control.toStdString();
+    const generators::LiutumingxingInput defaults;
     for (int k = 1; k <= 6; ++k) {
         EXPECT_TRUE(w->text(QString("edt%1").arg(5 * k - 4)).startsWith("https://")) << k;
+        // The window starts from the defaults the snippet's input has.
+        EXPECT_EQ(w->text(QString("edt%1").arg(5 * k - 4)), defaults.pictures[k - 1]) << k;
+        EXPECT_EQ(w->text(QString("edt%1").arg(5 * k - 3)), defaults.thumbnails[k - 1]) << k;
         EXPECT_TRUE(w->text(QString("edt%1").arg(5 * k - 3)).startsWith("https://")) << k;
         EXPECT_EQ(w->text(QString("edt%1").arg(5 * k - 2)), "#") << k;
         EXPECT_EQ(w->text(QString("edt%1").arg(5 * k - 1)), "一句话简介概述该产品的描述信息") << k;
@@ -91,7 +119,9 @@ TEST_F(LiutumingxingTest, Defaults) {
     testing::expectOpensFromThumbnail("img56", "Tfrmliutumingxing");
 }
 
-TEST_F(LiutumingxingTest, SnippetPerShopType) {
+// 提取代码 builds from what the fields hold, each field in its place, and
+// copies; the widths follow the shop type.
+TEST_F(LiutumingxingTest, GenerateBuildsFromTheFieldsPerShopType) {
     typeGroups();
     w->setText("edt31", "C-colour");
     const struct {
@@ -103,7 +133,11 @@ TEST_F(LiutumingxingTest, SnippetPerShopType) {
         EXPECT_EQ(w->text("lbl9"), c.total);
         EXPECT_EQ(w->text("lbl10"), c.picture);
         w->fire("btn7Click");
-        const QString want = expected(c.total, c.picture, "C-colour");
+        generators::LiutumingxingInput in = typedGroups();
+        in.buttonColour = "C-colour";
+        in.width = c.total;
+        in.pictureWidth = c.picture;
+        const QString want = generators::liutumingxingSnippet(in);
         EXPECT_EQ(w->text("mmo1"), want) << c.type.toStdString();
         EXPECT_EQ(fake().clipboard, want);
         EXPECT_EQ(fake().lastMessage().text, kMessage);

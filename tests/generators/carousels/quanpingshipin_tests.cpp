@@ -1,3 +1,4 @@
+#include "generators/carousels/quanpingshipin.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 #include "tests/generators/carousels/page_files.h"
@@ -24,6 +25,42 @@ QString expected(const Fields& f, const QString& lift) {
            f.videoWidth + "\" height=\"" + f.videoHeight +
            "\" align=\"middle\" type=\"application/x-shockwave-flash\" allowscriptaccess=\"never\" "
            "flashvars=\"scene=taobao_shop\"> </embed></div>";
+}
+
+generators::QuanpingshipinInput inputOf(const Fields& f) {
+    generators::QuanpingshipinInput in;
+    in.background = f.picture;
+    in.width = f.width;
+    in.height = f.height;
+    in.video = f.video;
+    in.videoWidth = f.videoWidth;
+    in.videoHeight = f.videoHeight;
+    in.left = f.left;
+    in.top = f.top;
+    return in;
+}
+
+// The snippet from the banner's fields, without its window: the player is
+// lifted by the height less its top edge.
+TEST(QuanpingshipinSnippet, LiftsThePlayerByHeightLessTop) {
+    const struct {
+        QString height, top, lift;
+    } cases[] = {
+        {"500", "70", "-430"},
+        {"500", "120", "-380"},
+        {"465.5", "70", "-395.5"},
+        {" 600 ", "0", "-600"},
+        {"500", "500", "-0"},
+        // A top offset beyond the height moves the player down.
+        {"300", "350", "50"},
+    };
+    for (const auto& c : cases) {
+        Fields f = kTyped;
+        f.height = c.height;
+        f.top = c.top;
+        EXPECT_EQ(generators::quanpingshipinSnippet(inputOf(f)), expected(f, c.lift))
+            << c.height.toStdString() << " " << c.top.toStdString();
+    }
 }
 
 // Each test runs in its own current folder.
@@ -62,6 +99,9 @@ TEST_F(QuanpingshipinTest, DefaultsAndWhatTheButtonsPassBeforeTheFirstBuild) {
     const Fields defaults{w->text("edt8"), "1920", "500", w->text("edt3"), "584", "365", "668", "70"};
     EXPECT_FALSE(defaults.picture.isEmpty());
     EXPECT_FALSE(defaults.video.isEmpty());
+    // The window starts from the defaults the snippet's input has.
+    EXPECT_EQ(defaults.picture, generators::QuanpingshipinInput().background);
+    EXPECT_EQ(defaults.video, generators::QuanpingshipinInput().video);
     for (const auto& [name, value] : {std::pair{"edt1", defaults.width},
                                       {"edt2", defaults.height},
                                       {"edt4", defaults.videoWidth},
@@ -98,27 +138,17 @@ TEST_F(QuanpingshipinTest, DefaultsAndWhatTheButtonsPassBeforeTheFirstBuild) {
     EXPECT_EQ(fake().callsOf("messageBox").size(), 1); // only the copy message above
 }
 
-TEST_F(QuanpingshipinTest, BuildLiftsThePlayerByHeightLessTop) {
-    const struct {
-        QString height, top, lift;
-    } cases[] = {
-        {"500", "70", "-430"},
-        {"500", "120", "-380"},
-        {"465.5", "70", "-395.5"},
-        {" 600 ", "0", "-600"},
-        {"500", "500", "-0"},
-        // A top offset beyond the height moves the player down.
-        {"300", "350", "50"},
-    };
-    for (const auto& c : cases) {
-        Fields f = kTyped;
-        f.height = c.height;
-        f.top = c.top;
+// 调试位置 builds from what the fields hold, each field in its place, writes
+// the page and shows it again at every build.
+TEST_F(QuanpingshipinTest, BuildTakesTheFieldsWritesThePageAndShowsIt) {
+    const Fields cases[] = {{"P1", "1900", "450", "V1", "500", "300", "12", "34"},
+                            {"P2", "1920", "300", "V2", "584", "365", "668", "350"}};
+    for (const Fields& f : cases) {
         type(f);
         const int before = browser() ? browser()->navigations.size() : 0;
         w->fire("btn1Click");
-        const QString snippet = expected(f, c.lift);
-        EXPECT_EQ(w->text("mmo1"), snippet) << c.height.toStdString() << " " << c.top.toStdString();
+        const QString snippet = generators::quanpingshipinSnippet(inputOf(f));
+        EXPECT_EQ(w->text("mmo1"), snippet) << f.picture.toStdString();
         EXPECT_EQ(testing::fileBytes(page()), testing::gbk(snippet + "\r\n"));
         ASSERT_NE(browser(), nullptr);
         EXPECT_EQ(browser()->navigations.size(), before + 1);

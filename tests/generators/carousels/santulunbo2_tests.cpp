@@ -1,3 +1,4 @@
+#include "generators/carousels/santulunbo2.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
@@ -33,6 +34,28 @@ QString expected(const Fields& f) {
     return out;
 }
 
+generators::Santulunbo2Input inputOf(const Fields& f) {
+    generators::Santulunbo2Input in;
+    for (int k = 0; k < 3; ++k) {
+        in.pictures[k] = f.picture[k];
+        in.links[k] = f.link[k];
+        in.blocks[k] = f.block[k];
+    }
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window.
+TEST(Santulunbo2Snippet, TakesEachFieldAndBlockAsHeld) {
+    const Fields cases[] = {
+        {{"p1", "p2", "p3"}, {"a1", "a2", "a3"}, {"<b>m1</b>", "m2", "m3"}},
+        // Blocks keep their line breaks, the last one included.
+        {{"p1", "p2", "p3"}, {"a1", "a2", "a3"}, {"<img src=\"s1\"\r\n />\r\n", "line\r\n\r\n", "x\ry"}},
+        {{"", "", ""}, {"", "", ""}, {"", "", ""}},
+    };
+    for (const Fields& f : cases)
+        EXPECT_EQ(generators::santulunbo2Snippet(inputOf(f)), expected(f)) << f.block[0].toStdString();
+}
+
 class Santulunbo2Test : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -66,28 +89,27 @@ TEST_F(Santulunbo2Test, DefaultsAndHandOffBeforeGenerating) {
         EXPECT_TRUE(sample.endsWith("\r\n"));
         EXPECT_TRUE(sample.startsWith("<img")) << block.toStdString();
     }
+    // The window starts from the defaults the snippet's input has.
+    const generators::Santulunbo2Input defaults;
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(w->text(QString("edt%1").arg(2 * k - 1)), defaults.pictures[k - 1]);
+        EXPECT_EQ(w->text(QString("mmo%1").arg(k)), defaults.blocks[k - 1]);
+    }
 
     testing::expectNothingHandedOver(w, "btn3Click");
 }
 
-TEST_F(Santulunbo2Test, SnippetTakesEachFieldAndBlockAsHeld) {
-    const Fields cases[] = {
-        {{"p1", "p2", "p3"}, {"a1", "a2", "a3"}, {"<b>m1</b>", "m2", "m3"}},
-        // Blocks keep their line breaks, the last one included.
-        {{"p1", "p2", "p3"}, {"a1", "a2", "a3"}, {"<img src=\"s1\"\r\n />\r\n", "line\r\n\r\n", "x\ry"}},
-        {{"", "", ""}, {"", "", ""}, {"", "", ""}},
-    };
-    for (const Fields& f : cases) {
-        fake().reset();
-        type(f);
-        w->fire("btn1Click");
-        const QString want = expected(f);
-        EXPECT_EQ(w->text("mmo5"), want) << f.block[0].toStdString();
-        EXPECT_EQ(fake().clipboard, want);
-        EXPECT_EQ(fake().lastMessage().text, kMessage);
-        EXPECT_EQ(fake().lastMessage().title, "提示信息");
-        EXPECT_EQ(fake().lastMessage().owner, "Tfrmsantulunbo2");
-    }
+// 生成代码 builds from what the fields hold, each field in its place, and copies.
+TEST_F(Santulunbo2Test, GenerateBuildsFromTheFieldsAndCopies) {
+    const Fields f = {{"p1", "p2", "p3"}, {"a1", "a2", "a3"}, {"<b>m1</b>\r\n", "m2", "m3"}};
+    type(f);
+    w->fire("btn1Click");
+    const QString want = generators::santulunbo2Snippet(inputOf(f));
+    EXPECT_EQ(w->text("mmo5"), want);
+    EXPECT_EQ(fake().clipboard, want);
+    EXPECT_EQ(fake().lastMessage().text, kMessage);
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+    EXPECT_EQ(fake().lastMessage().owner, "Tfrmsantulunbo2");
 }
 
 TEST_F(Santulunbo2Test, ReferencePanelFollowsThePointer) {

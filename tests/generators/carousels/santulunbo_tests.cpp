@@ -1,3 +1,4 @@
+#include "generators/carousels/santulunbo.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
@@ -47,6 +48,50 @@ QString expected(const QString& s, const QString& h, const QString& t, const QSt
     return out + "</div>";
 }
 
+// Pictures pk and links ak, as the fixture types them.
+generators::SantulunboInput typedPictures() {
+    generators::SantulunboInput in;
+    for (int k = 1; k <= 3; ++k) {
+        in.pictures[k - 1] = QString("p%1").arg(k);
+        in.links[k - 1] = QString("a%1").arg(k);
+    }
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window.
+TEST(SantulunboSnippet, EachWidthAndHeight) {
+    generators::SantulunboInput in = typedPictures();
+    const struct {
+        QString height;
+        QString s, t, a, b, c, d, e;
+    } cases[] = {
+        {"450", "2850", "950", "720", "800", "1860", "1900", "1060"},
+        {"450", "2970", "990", "720", "800", "1940", "1980", "1060"},
+        {"300", "2970", "990", "420", "500", "1940", "1980", "760"},
+        // Real numbers, written in their shortest form; the height itself goes in as typed.
+        {"400.25", "2850", "950", "620.5", "700.5", "1860", "1900", "960.5"},
+        {" 500", "2850", "950", "820", "900", "1860", "1900", "1160"},
+    };
+    for (const auto& c : cases) {
+        in.height = c.height;
+        in.width = c.t;
+        in.stripWidth = c.s;
+        EXPECT_EQ(generators::santulunboSnippet(in), expected(c.s, c.height, c.t, c.a, c.b, c.c, c.d, c.e))
+            << c.t.toStdString() << c.height.toStdString();
+    }
+}
+
+TEST(SantulunboSnippet, HeightOrWidthThatIsNotANumberFails) {
+    generators::SantulunboInput in = typedPictures();
+    in.height = "450px";
+    EXPECT_EQ(testing::failureOf([&] { generators::santulunboSnippet(in); }),
+              "'450px' is not a valid floating point value");
+    in.height = "450";
+    in.width = "";
+    EXPECT_EQ(testing::failureOf([&] { generators::santulunboSnippet(in); }),
+              "'' is not a valid floating point value");
+}
+
 class SantulunboTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -75,6 +120,10 @@ TEST_F(SantulunboTest, DefaultsAndDefaultSnippet) {
     EXPECT_EQ(w->text("mmo1"), "mmo1\r\n");
     for (const QString link : {"edt3", "edt5", "edt7"})
         EXPECT_EQ(w->text(link), "#");
+    // The window starts from the defaults the snippet's input has.
+    const generators::SantulunboInput defaults;
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(w->text(QString("edt%1").arg(2 * k)), defaults.pictures[k - 1]);
 
     typePictures();
     w->fire("btn1Click");
@@ -98,26 +147,24 @@ TEST_F(SantulunboTest, ComboChangeSwitchesTheWidthsInBothDirections) {
     }
 }
 
-TEST_F(SantulunboTest, SnippetsForEachWidthAndHeight) {
+// 提取代码 builds from what the fields hold, each field in its place; the
+// widths follow the combo.
+TEST_F(SantulunboTest, GenerateBuildsFromTheFieldsAndCopies) {
     typePictures();
+    generators::SantulunboInput in = typedPictures();
     const struct {
-        QString combo, height;
-        QString s, t, a, b, c, d, e;
-    } cases[] = {
-        {"集市店", "450", "2850", "950", "720", "800", "1860", "1900", "1060"},
-        {"天猫版", "450", "2970", "990", "720", "800", "1940", "1980", "1060"},
-        {"天猫版", "300", "2970", "990", "420", "500", "1940", "1980", "760"},
-        // Real numbers, written in their shortest form; the height itself goes in as typed.
-        {"集市店", "400.25", "2850", "950", "620.5", "700.5", "1860", "1900", "960.5"},
-        {"集市店", " 500", "2850", "950", "820", "900", "1860", "1900", "1160"},
-    };
+        QString combo, width, strip;
+    } cases[] = {{"集市店", "950", "2850"}, {"天猫版", "990", "2970"}};
     for (const auto& c : cases) {
         fake().reset();
         w->setText("cbb1", c.combo);
-        w->setText("edt1", c.height);
+        w->setText("edt1", "320");
         w->fire("btn1Click");
-        const QString want = expected(c.s, c.height, c.t, c.a, c.b, c.c, c.d, c.e);
-        EXPECT_EQ(w->text("mmo1"), want) << c.combo.toStdString() << c.height.toStdString();
+        in.height = "320";
+        in.width = c.width;
+        in.stripWidth = c.strip;
+        const QString want = generators::santulunboSnippet(in);
+        EXPECT_EQ(w->text("mmo1"), want) << c.combo.toStdString();
         EXPECT_EQ(fake().clipboard, want);
         EXPECT_EQ(fake().lastMessage().text, kMessage);
     }

@@ -1,3 +1,4 @@
+#include "generators/carousels/shiertulunbo.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/multi_carousel.h"
 
@@ -57,6 +58,43 @@ QString expected(const QString& t, const QString& s1, const QString& s2, const Q
     return out + "</div></div>";
 }
 
+// The groups as typeGroups() types them.
+generators::ShiertulunboInput typedGroups() {
+    generators::ShiertulunboInput in;
+    for (int g = 1; g <= 3; ++g)
+        for (int k = 1; k <= 4; ++k) {
+            in.pictures[4 * (g - 1) + k - 1] = marker(g, "p", k);
+            in.links[4 * (g - 1) + k - 1] = marker(g, "a", k);
+        }
+    return in;
+}
+
+// A group's slide from the carousel's fields, without its window.
+TEST(ShiertulunboSlide, EachGroupAndPictureWidth) {
+    generators::ShiertulunboInput in = typedGroups();
+    for (const QString width : {"230", "240"}) {
+        in.pictureWidth = width;
+        for (int g = 1; g <= 3; ++g)
+            EXPECT_EQ(generators::shiertulunboSlide(in, g - 1), slide(g, width)) << width.toStdString() << g;
+    }
+}
+
+// The carousel takes the slides as their memos hold them.
+TEST(ShiertulunboSnippet, WidthsAndSlidesAsTheyStand) {
+    generators::ShiertulunboInput in = typedGroups();
+    const struct {
+        QString total, s1, s2, s3;
+    } cases[] = {{"950", slide(1, "230"), "<p>own\r\nhtml</p>", slide(3, "230")},
+                 {"990", slide(1, "240"), slide(2, "240"), ""},
+                 {"950", "", "", ""}};
+    for (const auto& c : cases) {
+        in.width = c.total;
+        in.slides = {c.s1, c.s2, c.s3};
+        EXPECT_EQ(generators::shiertulunboSnippet(in), expected(c.total, c.s1, c.s2, c.s3))
+            << c.total.toStdString();
+    }
+}
+
 class ShiertulunboTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -86,10 +124,13 @@ TEST_F(ShiertulunboTest, DefaultsAndThreeEmptySlidesBeforeSubmitting) {
         {"mmo3", ""},       {"mmo4", ""},           {"lbl9", kWidget}};
     for (const auto& [control, value] : texts)
         EXPECT_EQ(w->text(control), value) << control.toStdString();
+    const generators::ShiertulunboInput defaults;
     for (int g = 0; g < 3; ++g)
         for (int k = 0; k < 4; ++k) {
             EXPECT_EQ(w->text(QString("edt%1").arg(kLinkFields[g][k])), "#");
             EXPECT_TRUE(w->text(QString("edt%1").arg(kPictureFields[g][k])).startsWith("https://"));
+            // The window starts from the defaults the snippet's input has.
+            EXPECT_EQ(w->text(QString("edt%1").arg(kPictureFields[g][k])), defaults.pictures[4 * g + k]);
         }
     testing::expectUnseen(w, {"lbl9", "pnl1"}, {"mmo4"});
     w->showForm();
@@ -125,16 +166,19 @@ TEST_F(ShiertulunboTest, ShopTypeRewritesTheSizesInBothDirections) {
 
 TEST_F(ShiertulunboTest, EachGroupButtonBuildsOnlyItsOwnSlide) {
     typeGroups();
+    generators::ShiertulunboInput in = typedGroups();
     const struct { QString type, width; } types[] = {{"集市店", "230"}, {"天猫店", "240"}};
     for (const auto& t : types) {
         w->setText("cbb1", t.type);
+        in.pictureWidth = t.width;
         for (int g = 1; g <= 3; ++g) {
             for (int m = 1; m <= 3; ++m)
                 w->setText(QString("mmo%1").arg(m), "kept");
             fake().reset();
             w->fire(QString("btn%1Click").arg(g));
             for (int m = 1; m <= 3; ++m)
-                EXPECT_EQ(w->text(QString("mmo%1").arg(m)), m == g ? slide(g, t.width) : "kept")
+                EXPECT_EQ(w->text(QString("mmo%1").arg(m)),
+                          m == g ? generators::shiertulunboSlide(in, g - 1) : "kept")
                     << t.type.toStdString() << g << m;
             EXPECT_TRUE(fake().calls.isEmpty());
             EXPECT_FALSE(fake().clipboardSet);
@@ -155,7 +199,12 @@ TEST_F(ShiertulunboTest, CarouselPerShopTypeUsesTheGroupMemosAsTheyStand) {
         w->setText("mmo2", "<p>own\r\nhtml</p>");
         fake().reset();
         w->fire("btn5Click");
-        const QString want = expected(t.total, slide(1, t.width), "<p>own\r\nhtml</p>", slide(3, t.width));
+        generators::ShiertulunboInput in = typedGroups();
+        in.width = t.total;
+        in.pictureWidth = t.width;
+        in.slides = {generators::shiertulunboSlide(in, 0), "<p>own\r\nhtml</p>",
+                     generators::shiertulunboSlide(in, 2)};
+        const QString want = generators::shiertulunboSnippet(in);
         EXPECT_EQ(w->text("mmo4"), want) << t.type.toStdString();
         EXPECT_EQ(fake().clipboard, want);
         EXPECT_EQ(fake().lastMessage().text, kMessage);

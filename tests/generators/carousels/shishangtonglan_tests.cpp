@@ -1,3 +1,4 @@
+#include "generators/carousels/shishangtonglan.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 #include "tests/generators/carousels/page_files.h"
@@ -48,6 +49,35 @@ QString expected(const Fields& f) {
     return out;
 }
 
+generators::ShishangtonglanInput inputOf(const Fields& f) {
+    generators::ShishangtonglanInput in;
+    in.poster = f.poster;
+    in.posterLink = f.posterLink;
+    in.small = f.small;
+    in.smallLink = f.smallLink;
+    in.heading = f.heading;
+    for (int i = 0; i < 6; ++i) {
+        in.names[i] = f.names[i];
+        in.links[i] = f.links[i];
+    }
+    in.buttonText = f.buttonText;
+    in.buttonColour = f.buttonColour;
+    in.buttonLink = f.buttonLink;
+    return in;
+}
+
+Fields wideHeading() {
+    Fields wide = kTyped;
+    wide.heading = QString(3000, QChar(u'长'));
+    return wide;
+}
+
+// The snippet from the poster's fields, without its window.
+TEST(ShishangtonglanSnippet, TypedLongAndEmptyFields) {
+    for (const Fields& f : {kTyped, wideHeading(), Fields{}})
+        EXPECT_EQ(generators::shishangtonglanSnippet(inputOf(f)), expected(f)) << f.heading.size();
+}
+
 // Each test runs in its own current folder, which holds a "files" folder.
 class ShishangtonglanTest : public testing::ProgramTest {
 protected:
@@ -91,6 +121,9 @@ TEST_F(ShishangtonglanTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
         defaults.names[i] = "标签名称";
         defaults.links[i] = "#";
     }
+    // The window starts from the defaults the snippet's input has.
+    EXPECT_EQ(defaults.poster, generators::ShishangtonglanInput().poster);
+    EXPECT_EQ(defaults.small, generators::ShishangtonglanInput().small);
 
     testing::expectNothingHandedOver(w, "btn3Click");
 
@@ -105,14 +138,11 @@ TEST_F(ShishangtonglanTest, DefaultsHandOffBeforeGeneratingAndDefaultSnippet) {
 }
 
 TEST_F(ShishangtonglanTest, TypedFieldsAndThePreviewFileRewrittenWhole) {
-    const Fields empty{};
-    Fields wide = kTyped;
-    wide.heading = QString(3000, QChar(u'长'));
-    for (const Fields& f : {wide, kTyped, empty}) {
+    for (const Fields& f : {wideHeading(), kTyped, Fields{}}) {
         fake().reset();
         type(f);
         w->fire("btn1Click");
-        const QString snippet = expected(f);
+        const QString snippet = generators::shishangtonglanSnippet(inputOf(f));
         EXPECT_EQ(w->text("mmo1"), snippet);
         EXPECT_EQ(testing::fileBytes(preview()), testing::gbk(snippet + "\r\n"));
         EXPECT_EQ(fake().clipboard, snippet);

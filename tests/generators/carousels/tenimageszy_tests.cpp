@@ -1,3 +1,4 @@
+#include "generators/carousels/tenimageszy.h"
 #include "tests/generators/carousels/multi_carousel.h"
 
 #include <QTest>
@@ -43,6 +44,30 @@ QString expected(const QString& h, const QString& w, const QString& g) {
     return out;
 }
 
+// Row k showing picture "pk" linked to "ak".
+generators::TenimageszyInput typedRows() {
+    generators::TenimageszyInput in;
+    for (int k = 1; k <= 10; ++k) {
+        in.pictures[k - 1] = QString("p%1").arg(k);
+        in.links[k - 1] = QString("a%1").arg(k);
+    }
+    return in;
+}
+
+// The snippet from the strip's fields, without its window: no size is parsed.
+TEST(TenimageszySnippet, SizesAndGaps) {
+    generators::TenimageszyInput in = typedRows();
+    const struct {
+        QString h, w, g;
+    } cases[] = {{"300", "180", "10"}, {"420", "250", "0"}, {"abc", "12.5", " 7"}, {"", "", "10"}};
+    for (const auto& c : cases) {
+        in.height = c.h;
+        in.width = c.w;
+        in.gap = c.g;
+        EXPECT_EQ(generators::tenimageszySnippet(in), expected(c.h, c.w, c.g)) << c.h.toStdString();
+    }
+}
+
 class TenimageszyTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -70,9 +95,12 @@ TEST_F(TenimageszyTest, DefaultsAndCopyBeforeGenerating) {
     EXPECT_EQ(w->text("btn2"), "预览代码");
     EXPECT_EQ(w->text("lbl4"), kWidget);
     EXPECT_EQ(w->text("mmo1"), "");
+    const generators::TenimageszyInput defaults;
     for (int k = 0; k < 10; ++k) {
         EXPECT_EQ(w->text(QString("edt%1").arg(kLinks[k])), "#");
         EXPECT_TRUE(w->text(QString("edt%1").arg(kPictures[k])).startsWith("https://"));
+        // The window starts from the defaults the snippet's input has.
+        EXPECT_EQ(w->text(QString("edt%1").arg(kPictures[k])), defaults.pictures[k]);
     }
     testing::expectUnseen(w, {"lbl4"}, {"mmo1"});
     testing::expectOpensFromThumbnail("img64", "TFrmtenimageszy");
@@ -91,24 +119,24 @@ TEST_F(TenimageszyTest, DefaultsAndCopyBeforeGenerating) {
     EXPECT_EQ(fake().clipboard, expected("", "", "10"));
 }
 
-TEST_F(TenimageszyTest, SnippetsForSizesAndGaps) {
+// 生成代码 builds from what the fields hold, each field in its place, and copies.
+TEST_F(TenimageszyTest, GenerateBuildsFromTheFieldsAndCopies) {
     typeRows();
-    const struct {
-        QString h, w, g;
-    } cases[] = {{"300", "180", "10"}, {"420", "250", "0"}, {"abc", "12.5", " 7"}};
-    for (const auto& c : cases) {
-        fake().reset();
-        w->setText("edt1", c.h);
-        w->setText("edt2", c.w);
-        w->setText("edt23", c.g);
-        w->fire("btn1Click");
-        const QString want = expected(c.h, c.w, c.g);
-        EXPECT_EQ(w->text("mmo1"), want) << c.h.toStdString();
-        EXPECT_EQ(fake().clipboard, want);
-        EXPECT_EQ(fake().lastMessage().text, kGenerated);
-        EXPECT_EQ(fake().lastMessage().title, "提示信息");
-        EXPECT_EQ(fake().lastMessage().owner, "TFrmtenimageszy");
-    }
+    w->setText("edt1", "300");
+    w->setText("edt2", "180");
+    w->setText("edt23", "6");
+    w->fire("btn1Click");
+    generators::TenimageszyInput in = typedRows();
+    in.height = "300";
+    in.width = "180";
+    in.gap = "6";
+    const QString want = generators::tenimageszySnippet(in);
+    EXPECT_EQ(w->text("mmo1"), want);
+    EXPECT_EQ(fake().clipboard, want);
+    EXPECT_EQ(fake().lastMessage().text, kGenerated);
+    EXPECT_EQ(fake().lastMessage().title, "提示信息");
+    EXPECT_EQ(fake().lastMessage().owner, "TFrmtenimageszy");
+    w->setText("edt23", "10");
 }
 
 TEST_F(TenimageszyTest, CopyButtonCopiesTheMemoAsItIs) {

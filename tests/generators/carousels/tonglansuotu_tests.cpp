@@ -1,3 +1,4 @@
+#include "generators/carousels/tonglansuotu.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
@@ -38,6 +39,47 @@ QString expected(int n, const QString& h, const QString& v, const QString& u) {
     return out + "</div></div>" + kArrows;
 }
 
+// The input with rows typed as the fixture types them (pk, qk, ak).
+generators::TonglansuotuInput typedRows() {
+    generators::TonglansuotuInput in;
+    for (int k = 1; k <= 4; ++k) {
+        in.posters[k - 1] = QString("p%1").arg(k);
+        in.thumbnails[k - 1] = QString("q%1").arg(k);
+        in.links[k - 1] = QString("a%1").arg(k);
+    }
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window.
+TEST(TonglansuotuSnippet, EachCountAndHeight) {
+    generators::TonglansuotuInput in = typedRows();
+    const struct {
+        int n;
+        QString height, stripWidth, stripLeft;
+    } cases[] = {
+        {2, "500", "480", "720"}, {3, "500", "720", "600"}, {4, "500", "960", "480"},
+        {4, "380", "960", "480"}, {3, "高", "720", "600"}, // the height is only inserted, never parsed
+    };
+    for (const auto& c : cases) {
+        in.slides = c.n;
+        in.height = c.height;
+        in.stripWidth = c.stripWidth;
+        in.stripLeft = c.stripLeft;
+        EXPECT_EQ(generators::tonglansuotuSnippet(in), expected(c.n, c.height, c.stripWidth, c.stripLeft))
+            << c.n << " " << c.height.toStdString();
+    }
+}
+
+TEST(TonglansuotuSnippet, ThreePostersUseRowsOneToThreeOnly) {
+    generators::TonglansuotuInput in = typedRows();
+    in.posters[3] = "unused poster";
+    in.thumbnails[3] = "unused thumbnail";
+    in.slides = 3;
+    in.stripWidth = "720";
+    in.stripLeft = "600";
+    EXPECT_EQ(generators::tonglansuotuSnippet(in), expected(3, "500", "720", "600"));
+}
+
 class TonglansuotuTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -74,43 +116,45 @@ TEST_F(TonglansuotuTest, DefaultsAndHandOffBeforeGenerating) {
     EXPECT_EQ(w->text("btn2"), "提取代码");
     EXPECT_EQ(w->text("btn1"), "转化通栏");
     EXPECT_EQ(testing::comboItems(w, "cbb1"), QStringList({"2张", "3张", "4张"}));
+    // The window starts from the defaults the snippet's input has.
+    const generators::TonglansuotuInput defaults;
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(w->text(QString("edt%1").arg(2 * k)), defaults.posters[k - 1]);
+        EXPECT_EQ(w->text(QString("edt%1").arg(k + 9)), defaults.thumbnails[k - 1]);
+    }
 
     testing::expectNothingHandedOver(w, "btn1Click");
 }
 
-TEST_F(TonglansuotuTest, SnippetsForEachCountAndHeight) {
+// 提取代码 builds from what the fields hold, each field in its place; a count
+// typed by hand makes four.
+TEST_F(TonglansuotuTest, GenerateBuildsFromTheFieldsAndCopies) {
     typeRows();
+    generators::TonglansuotuInput in = typedRows();
     const struct {
         QString count;
-        QString height;
         int n;
         QString stripWidth, stripLeft;
-    } cases[] = {
-        {"2张", "500", 2, "480", "720"}, {"3张", "500", 3, "720", "600"},  {"4张", "500", 4, "960", "480"},
-        {"4张", "380", 4, "960", "480"}, {"五张", "500", 4, "960", "480"}, // a count typed by hand makes four
-        {"3张", "高", 3, "720", "600"}, // the height is only inserted, never parsed
-    };
+    } cases[] = {{"2张", 2, "480", "720"},
+                 {"3张", 3, "720", "600"},
+                 {"4张", 4, "960", "480"},
+                 {"五张", 4, "960", "480"}};
     for (const auto& c : cases) {
         fake().reset();
         w->setText("cbb1", c.count);
-        w->setText("edt1", c.height);
+        w->setText("edt1", "390");
         w->fire("btn2Click");
-        const QString want = expected(c.n, c.height, c.stripWidth, c.stripLeft);
-        EXPECT_EQ(w->text("mmo1"), want) << c.count.toStdString() << " " << c.height.toStdString();
+        in.slides = c.n;
+        in.height = "390";
+        in.stripWidth = c.stripWidth;
+        in.stripLeft = c.stripLeft;
+        const QString want = generators::tonglansuotuSnippet(in);
+        EXPECT_EQ(w->text("mmo1"), want) << c.count.toStdString();
         EXPECT_EQ(fake().clipboard, want);
         EXPECT_EQ(fake().lastMessage().text, kMessage);
         EXPECT_EQ(fake().lastMessage().title, "提示信息");
         EXPECT_EQ(fake().lastMessage().owner, "Tfrmtonglansuotu");
     }
-}
-
-TEST_F(TonglansuotuTest, ThreePostersUseRowsOneToThreeOnly) {
-    typeRows();
-    w->setText("edt8", "unused poster");
-    w->setText("edt13", "unused thumbnail");
-    w->setText("cbb1", "3张");
-    w->fire("btn2Click");
-    EXPECT_EQ(w->text("mmo1"), expected(3, "500", "720", "600"));
 }
 
 TEST_F(TonglansuotuTest, CountChangeRewritesTheStripInBothDirections) {

@@ -1,3 +1,4 @@
+#include "generators/carousels/wutuzuolunbo.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/multi_carousel.h"
 
@@ -45,6 +46,39 @@ QString expected(const QString& t, const QString& w) {
     return out + "</div></div>";
 }
 
+// The fields as typeFields() types them.
+generators::WutuzuolunboInput typedFields() {
+    generators::WutuzuolunboInput in;
+    for (int k = 1; k <= 4; ++k) {
+        in.pictures[k - 1] = QString("P%1").arg(k);
+        in.links[k - 1] = QString("A%1").arg(k);
+        in.squares[k - 1] = QString("Q%1").arg(k);
+        in.squareLinks[k - 1] = QString("B%1").arg(k);
+    }
+    return in;
+}
+
+// The snippet from the carousel's fields, without its window: each square
+// on its own link.
+TEST(WutuzuolunboSnippet, WidthsWithEachSquareOnItsOwnLink) {
+    generators::WutuzuolunboInput in = typedFields();
+    const struct { QString total, width; } cases[] = {{"950", "400"}, {"990", "440"}};
+    for (const auto& c : cases) {
+        in.width = c.total;
+        in.carouselWidth = c.width;
+        EXPECT_EQ(generators::wutuzuolunboSnippet(in), expected(c.total, c.width)) << c.total.toStdString();
+    }
+}
+
+TEST(WutuzuolunboSnippet, EmptyFieldsGiveEmptyInsertions) {
+    generators::WutuzuolunboInput in = typedFields();
+    in.squares[0] = "";
+    in.links[0] = "";
+    const QString snippet = generators::wutuzuolunboSnippet(in);
+    EXPECT_TRUE(snippet.contains("<a href=\"\" target=\"_blank\"><img src=\"P1\" width=\"400\""));
+    EXPECT_TRUE(snippet.contains("<a href=\"B1\" target=\"_blank\"><img src=\"\" width=\"265\""));
+}
+
 class WutuzuolunboTest : public testing::ProgramTest {
 protected:
     void SetUp() override {
@@ -79,11 +113,19 @@ TEST_F(WutuzuolunboTest, Defaults) {
             EXPECT_EQ(w->text(QString("edt%1").arg(n)), "#") << n;
         else
             EXPECT_TRUE(w->text(QString("edt%1").arg(n)).startsWith("https://")) << n;
+    // The window starts from the defaults the snippet's input has.
+    const generators::WutuzuolunboInput defaults;
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_EQ(w->text(QString("edt%1").arg(2 * k - 1)), defaults.pictures[k - 1]);
+        EXPECT_EQ(w->text(QString("edt%1").arg(2 * k + 7)), defaults.squares[k - 1]);
+    }
     testing::expectUnseen(w, {"lbl2", "lbl6", "pnl1"}, {"mmo1"});
     testing::expectOpensFromThumbnail("img58", "Tfrmwutuzuolunbo");
 }
 
-TEST_F(WutuzuolunboTest, SnippetPerShopTypeWithEachSquareOnItsOwnLink) {
+// 生成代码 builds from what the fields hold, each field in its place, and
+// copies; the widths follow the shop type.
+TEST_F(WutuzuolunboTest, GenerateBuildsFromTheFieldsPerShopType) {
     typeFields();
     const struct {
         QString type, total, width;
@@ -94,7 +136,10 @@ TEST_F(WutuzuolunboTest, SnippetPerShopTypeWithEachSquareOnItsOwnLink) {
         EXPECT_EQ(w->text("lbl1"), c.width);
         EXPECT_EQ(w->text("lbl2"), c.total);
         w->fire("btn2Click");
-        const QString want = expected(c.total, c.width);
+        generators::WutuzuolunboInput in = typedFields();
+        in.width = c.total;
+        in.carouselWidth = c.width;
+        const QString want = generators::wutuzuolunboSnippet(in);
         EXPECT_EQ(w->text("mmo1"), want) << c.type.toStdString();
         EXPECT_EQ(fake().clipboard, want);
         EXPECT_EQ(fake().lastMessage().text, kMessage);
@@ -110,15 +155,6 @@ TEST_F(WutuzuolunboTest, ATypedShopTypeThatIsNoItemCountsAsTmall) {
     w->setText("cbb1", "集市店");
     EXPECT_EQ(w->text("lbl1"), "400");
     EXPECT_EQ(w->text("lbl2"), "950");
-}
-
-TEST_F(WutuzuolunboTest, EmptyFieldsGiveEmptyInsertions) {
-    typeFields();
-    w->setText("edt9", "");
-    w->setText("edt2", "");
-    w->fire("btn2Click");
-    EXPECT_TRUE(w->text("mmo1").contains("<a href=\"\" target=\"_blank\"><img src=\"P1\" width=\"400\""));
-    EXPECT_TRUE(w->text("mmo1").contains("<a href=\"B1\" target=\"_blank\"><img src=\"\" width=\"265\""));
 }
 
 TEST_F(WutuzuolunboTest, ReferencePanelFollowsThePointer) {

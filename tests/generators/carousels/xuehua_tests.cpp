@@ -1,3 +1,4 @@
+#include "generators/carousels/xuehua.h"
 #include "tests/generators/carousels/combo_items.h"
 #include "tests/generators/carousels/converter_probe.h"
 
@@ -19,6 +20,24 @@ QString expected(const QString& link, const QString& w, const QString& h, const 
            "px;top:0px;left:0px;background:url(" + picture + ")no-repeat center top;\">" +
            snow("left", h, flash) + snow("left", h, flash) + snow("right", h, flash) +
            snow("right", h, flash) + "</div></a>";
+}
+
+// The poster from its fields, without its window: the animation on both
+// sides at the poster's height, whatever its width.
+TEST(XuehuaSnippet, SizesAndFieldsInTheirPlaces) {
+    generators::XuehuaInput in;
+    in.snow = "F";
+    in.poster = "P";
+    in.link = "A";
+    const struct {
+        QString width, height;
+    } cases[] = {{"1920", "583"}, {"1000", "400"}, {"", ""}, {"1920px", "abc"}};
+    for (const auto& c : cases) {
+        in.width = c.width;
+        in.height = c.height;
+        EXPECT_EQ(generators::xuehuaSnippet(in), expected("A", c.width, c.height, "P", "F"))
+            << c.width.toStdString() << " " << c.height.toStdString();
+    }
 }
 
 class XuehuaTest : public testing::ProgramTest {
@@ -51,6 +70,8 @@ TEST_F(XuehuaTest, DefaultsAndTheDefaultSnippetHandedOver) {
     w->fire("btn2Click");
     const QString snippet = expected("#", "1920", "583", picture, flash);
     EXPECT_EQ(w->text("mmo1"), snippet);
+    // The window starts from the defaults the snippet's input has.
+    EXPECT_EQ(snippet, generators::xuehuaSnippet(generators::XuehuaInput()));
     const testing::ConverterView view = testing::viewConverter(banner);
     EXPECT_EQ(view.edition, "rb1");
     EXPECT_EQ(view.width, "1920");
@@ -62,10 +83,15 @@ TEST_F(XuehuaTest, DefaultsAndTheDefaultSnippetHandedOver) {
     EXPECT_TRUE(fake().callsOf("messageBox").isEmpty());
 }
 
+// Each field in its place, and the hand-off for every edition and size.
 TEST_F(XuehuaTest, SnippetAndHandOffForEditionsAndSizes) {
-    w->setText("edt1", "F");
-    w->setText("edt4", "P");
-    w->setText("edt5", "A");
+    generators::XuehuaInput in;
+    in.snow = "F";
+    in.poster = "P";
+    in.link = "A";
+    w->setText("edt1", in.snow);
+    w->setText("edt4", in.poster);
+    w->setText("edt5", in.link);
     const struct {
         QString combo, width, height, button, prime;
     } cases[] = {
@@ -85,7 +111,9 @@ TEST_F(XuehuaTest, SnippetAndHandOffForEditionsAndSizes) {
         w->setText("edt3", c.height);
         testing::primeConverter(banner, c.prime);
         w->fire("btn2Click");
-        const QString snippet = expected("A", c.width, c.height, "P", "F");
+        in.width = c.width;
+        in.height = c.height;
+        const QString snippet = generators::xuehuaSnippet(in);
         EXPECT_EQ(w->text("mmo1"), snippet) << c.combo.toStdString() << " " << c.width.toStdString();
         const testing::ConverterView view = testing::viewConverter(banner);
         EXPECT_EQ(view.edition, c.button) << c.combo.toStdString();
