@@ -1,7 +1,7 @@
 // Renders the module pictures of the launcher tiles and the generators' top
-// pictures: each generator window gets the sample settings, its generate button
-// is pressed, and the snippet it delivers is rendered alone with the real web
-// engine into "<out>/<window class>.png".
+// pictures: each generator's sample snippet (its descriptor's, built without
+// its window), its pictures pointed at the sample pictures, is rendered alone
+// with the real web engine into "<out>/<window class>.png".
 //
 //   render_tiles [--samples DIR] [--out DIR] [--draw-samples] [CLASS...]
 //
@@ -14,20 +14,19 @@
 // CLASS...        only these windows (every window of the catalogue otherwise)
 //
 // A tool has a drawing of what it does, drawn at the size of its launcher
-// tile's picture. Any other window is a generator: it has a generate button (or
-// the step buttons of a generator that works in steps), pressing it with the
-// sample settings delivers markup, and the rendering shows something. Each
-// picture carries in its PNG text "Focus" the part a tile shows. One line a
-// window says what it is: "Tfrmlunbo generator btn1 mmo1 800x167",
-// "Tfrmjsq tool drawn 800x188"; a window that is neither ("Tfrmxx none
-// no-button", "none no-snippet", "none blank") fails the run.
+// tile's picture. Any other window is a generator: its descriptor gives a
+// sample snippet and the rendering shows something. Each picture carries in
+// its PNG text "Focus" the part a tile shows. One line a window says what it
+// is: "Tfrmlunbo generator 800x167", "Tfrmjsq tool drawn 800x188"; a window
+// that is neither ("Tfrmxx none no-sample", "none blank") fails the run.
 #include "app/catalogue.h"
 #include "app/launcher.h"
-#include "core/application.h"
 #include "app/windows.h"
+#include "core/application.h"
 #include "core/files.h"
-#include "core/modulepicture.h"
 #include "core/form.h"
+#include "core/modulepicture.h"
+#include "core/registry.h"
 #include "scripts/render_tiles/render_tiles.h"
 #include "tests/support/fake_platform.h"
 
@@ -189,20 +188,20 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    // The windows live in a scratch program folder with their own copy of
-    // "files", and write their preview pages into a scratch working folder.
+    // The launcher (whose tiles give the pictures' sizes) lives in a scratch
+    // program folder with its own copy of "files".
     QTemporaryDir scratch;
     copyFolder(source + QStringLiteral("/resources/files"), scratch.filePath(QStringLiteral("files")));
     core::setProgramFolder(scratch.path());
     QDir::setCurrent(scratch.path());
-    app::createWindows();
+    app::createWindow(QStringLiteral("Tfrmindex"));
 
     const QStringList classes = only.isEmpty() ? tileWindows() : only;
     QDir().mkpath(out);
     int failures = 0;
     for (const QString& className : classes) {
-        core::Form* form = app::window(className);
-        if (!form) {
+        const core::WindowClass* windowClass = core::windowClass(className);
+        if (!windowClass) {
             std::fprintf(stderr, "%s: no such window in this build\n", qPrintable(className));
             ++failures;
             continue;
@@ -230,25 +229,20 @@ int main(int argc, char** argv) {
             verdict(QStringLiteral("tool drawn %1x%2").arg(drawing.width()).arg(drawing.height()));
             continue;
         }
-        if (tiles::generateButton(form).isEmpty() && tiles::trialButtons(form).isEmpty()) {
-            verdict(QStringLiteral("none no-button"));
+        if (!windowClass->info.sample) {
+            verdict(QStringLiteral("none no-sample"));
             continue;
         }
-        const tiles::SampleSettings settings = tiles::sampleSettings(className);
-        const std::optional<tiles::Snippet> snippet = tiles::generateSample(form, samples, settings);
-        if (!snippet) {
-            verdict(QStringLiteral("none no-snippet"));
-            continue;
-        }
-        QImage picture = tiles::renderSnippet(snippet->code, samples, settings.render);
+        const QString code = tiles::pointAtSamples(windowClass->info.sample(), samples, className);
+        const tiles::RenderOptions options = tiles::renderOptions(className);
+        QImage picture = tiles::renderSnippet(code, samples, options);
         // The engine's GPU process may drop a frame on a loaded machine: a
         // blank picture is rendered once more before it counts.
-        if (!tiles::showsSomething(picture))
-            picture = tiles::renderSnippet(snippet->code, samples, settings.render);
+        if (!tiles::showsSomething(picture)) picture = tiles::renderSnippet(code, samples, options);
         if (qEnvironmentVariableIsSet("QINGWU_TILES_DEBUG")) {
             picture.save(out + QLatin1Char('/') + className + QStringLiteral(".debug.png"));
-            QFile code(out + QLatin1Char('/') + className + QStringLiteral(".debug.html"));
-            if (code.open(QIODevice::WriteOnly)) code.write(snippet->code.toUtf8());
+            QFile file(out + QLatin1Char('/') + className + QStringLiteral(".debug.html"));
+            if (file.open(QIODevice::WriteOnly)) file.write(code.toUtf8());
         }
         if (!tiles::showsSomething(picture)) {
             verdict(QStringLiteral("none blank"));
@@ -260,10 +254,7 @@ int main(int argc, char** argv) {
             ++failures;
             continue;
         }
-        verdict(QStringLiteral("generator %1 %2 %3x%4")
-                    .arg(snippet->button, snippet->box.isEmpty() ? QStringLiteral("clipboard") : snippet->box)
-                    .arg(picture.width())
-                    .arg(picture.height()));
+        verdict(QStringLiteral("generator %1x%2").arg(picture.width()).arg(picture.height()));
     }
     if (!sheet.isEmpty() && !drawSheet(out, sheet)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(sheet));

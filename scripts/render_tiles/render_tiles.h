@@ -1,13 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <optional>
 #include <QString>
 #include <QStringList>
-
-namespace core {
-class Form;
-}
 
 namespace tiles {
 
@@ -21,34 +16,15 @@ QStringList bannerPictures(const QString& folder);
 // "share.png", "wangwang.png", "qun.png".
 QStringList buttonPictures(const QString& folder);
 
-// What a generator delivers for the sample settings.
-struct Snippet {
-    QString button;  // the generate button, "btn1" (the last step button where there is none)
-    QString box;     // the box it wrote into, "mmo1" (empty: the clipboard)
-    QString code;
-};
-
-// The generate button of a window: the first button whose caption begins with
-// "生成" or reads "提取代码", "获取代码" or "复制提取"; empty when there is none.
-QString generateButton(core::Form* form);
-// The buttons of the steps before generating, for generators that assemble
-// their code in several steps: captions beginning with "调试" or "提交", and
-// "确认预览".
-QStringList trialButtons(core::Form* form);
-
-// Fills the sample settings (the window's own, then every picture address in the window's fields, the
-// placeholders "图1地址" and the empty fields captioned as picture addresses
-// pointed at the sample pictures, in turn from one that depends on the
-// window's class: a banner where the address names a
-// picture at least 1200 pixels wide, "poster-1920x500.jpg", a product picture
-// otherwise; the rest as the window starts),
-// presses the step buttons and the generate button, where the window has them,
-// and takes the snippet delivered: the text of the box written into, or else
-// the clipboard. No snippet when neither button is there or nothing with
-// markup came out.
-struct SampleSettings;
-std::optional<Snippet> generateSample(core::Form* form, const QString& sampleFolder,
-                                      const SampleSettings& settings);
+// A generator's sample snippet with its pictures pointed at the sample
+// pictures: every picture address (http or https, a picture file name), the
+// placeholders "图1地址", the sample pictures the windows name
+// ("http://sample.invalid/cart.png") and empty picture sources, in turn from
+// one that depends on the window's class: a banner where the address names a
+// picture at least 1200 pixels wide ("poster-1920x500.jpg") or a strip three
+// times as wide as high (a shop sign, "dianzhao-950x150.jpg"), a product
+// picture otherwise; cut to the size the address names, if it names one.
+QString pointAtSamples(const QString& code, const QString& sampleFolder, const QString& className);
 
 // How a snippet is rendered.
 struct RenderOptions {
@@ -88,13 +64,8 @@ QRect chooseFocus(const QImage& picture, double aspect);
 QStringList drawnWindows();
 QImage drawTool(const QString& className, QSize size);
 
-// The sample settings of the windows that need more than the pictures: what
-// their fields hold, the column their snippet is shown in.
-struct SampleSettings {
-    QList<QPair<QString, QString>> fields; // control name, text
-    QStringList presses;                   // buttons pressed before the generate button
-    RenderOptions render;
-};
-SampleSettings sampleSettings(const QString& className);
+// How a window's sample snippet is rendered: the column of a module that
+// takes the page's width.
+RenderOptions renderOptions(const QString& className);
 
 } // namespace tiles

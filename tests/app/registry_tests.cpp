@@ -111,6 +111,19 @@ TEST(Registry, APreviewNamesControlsOfItsWindow) {
     EXPECT_GT(previews, 60);
 }
 
+// Every generator builds its sample snippet without its window, and gives
+// the same text each time.
+TEST(Registry, EveryGeneratorGivesItsSampleSnippet) {
+    for (const core::WindowClass* windowClass : core::windowClasses()) {
+        if (!windowClass->info.preview) continue;
+        ASSERT_TRUE(windowClass->info.sample) << windowClass->name.toStdString();
+        const QString sample = windowClass->info.sample();
+        // Markup, or a style sheet for the navigation's display settings.
+        EXPECT_TRUE(sample.contains('<') || sample.contains('{')) << windowClass->name.toStdString();
+        EXPECT_EQ(windowClass->info.sample(), sample) << windowClass->name.toStdString();
+    }
+}
+
 // The folders of the program's sources and what each may include: the core
 // no window, a unit the core and its own family, the shell everything.
 TEST(Registry, EachLayerIncludesOnlyWhatLiesBelowIt) {

@@ -7,6 +7,7 @@
 #include "app/windows.h"
 #include "core/files.h"
 #include "core/modulepicture.h"
+#include "core/registry.h"
 #include "tests/support/helpers.h"
 
 #include <QApplication>
@@ -45,13 +46,13 @@ Finished runRenderer(const QStringList& arguments, int ms = 540000) {
 }
 
 // One run of the renderer over every window of the catalogue, into a scratch
-// folder: what it says of each window ("Tfrmlunbo generator btn1 mmo1
-// 800x167", "Tfrmjsq tool drawn 800x188") and the pictures it made.
+// folder: what it says of each window ("Tfrmlunbo generator 800x167",
+// "Tfrmjsq tool drawn 800x188") and the pictures it made.
 struct Rendered {
     QTemporaryDir out;
     QTemporaryDir samples;
     QMap<QString, QStringList> verdicts;
-    QMap<QString, QStringList> generators; // window class -> generate button, output box, size
+    QMap<QString, QString> generators; // window class -> size
     QMap<QString, QString> drawn;          // window class -> size
     int exitCode = -1;
     QString errors;
@@ -68,7 +69,7 @@ const Rendered& rendered() {
             const QStringList words = line.split(QLatin1Char(' '));
             if (words.size() < 2) continue;
             result->verdicts.insert(words[0], words.mid(1));
-            if (words[1] == "generator") result->generators.insert(words[0], words.mid(2));
+            if (words.size() == 3 && words[1] == "generator") result->generators.insert(words[0], words[2]);
             if (words.size() == 4 && words[1] == "tool" && words[2] == "drawn") result->drawn.insert(words[0], words[3]);
         }
         return result;
@@ -76,7 +77,7 @@ const Rendered& rendered() {
     return *run;
 }
 
-const QMap<QString, QStringList>& generators() {
+const QMap<QString, QString>& generators() {
     return rendered().generators;
 }
 
@@ -219,8 +220,8 @@ void expectCaptionBelowPicture(const QImage& drawn, const core::CaptionedBox& sp
 
 class TilesTest : public testing::ProgramTest {};
 
-// Which windows are generators comes from the program: the renderer presses
-// each window's generate button; the tools are drawn. It gives every window of
+// Which windows are generators comes from the program: the renderer renders
+// each generator's sample snippet, its descriptor's; the tools are drawn. It gives every window of
 // the catalogue a picture, and the pictures folder holds exactly those.
 TEST_F(TilesTest, EveryWindowOfTheCatalogueHasItsPicture) {
     EXPECT_EQ(rendered().exitCode, 0) << rendered().errors.toStdString();
@@ -236,13 +237,10 @@ TEST_F(TilesTest, EveryWindowOfTheCatalogueHasItsPicture) {
             << className.toStdString() << ": " << rendered().verdicts.value(className).join(' ').toStdString();
     }
     for (auto it = generators().begin(); it != generators().end(); ++it) {
-        // Its generate button and the box the snippet went to, as the window names them.
-        ASSERT_EQ(it.value().size(), 3) << it.key().toStdString();
-        core::Form* form = app::window(it.key());
-        EXPECT_TRUE(form->hasHandler(it.value()[0] + "Click")) << it.key().toStdString();
-        if (it.value()[1] != "clipboard") {
-            EXPECT_NE(form->findChild<QWidget*>(it.value()[1]), nullptr) << it.key().toStdString();
-        }
+        // A generator of the program: its descriptor gives its shop preview and its sample.
+        const core::WindowClass* windowClass = core::windowClass(it.key());
+        ASSERT_NE(windowClass, nullptr) << it.key().toStdString();
+        EXPECT_TRUE(windowClass->info.preview && windowClass->info.sample) << it.key().toStdString();
         // Scaled down to 800 × 400 at most; a thin strip may stay twice as wide.
         const QImage picture(committed(it.key()));
         EXPECT_LE(picture.width(), 1600) << it.key().toStdString();
@@ -422,7 +420,7 @@ TEST_F(TilesTest, RenderingAgainGivesTheCommittedPictures) {
         ASSERT_FALSE(again.picture.isNull()) << className.toStdString();
         ASSERT_EQ(again.picture.size(), kept.picture.size()) << className.toStdString();
         const QString size = QStringLiteral("%1x%2").arg(kept.picture.width()).arg(kept.picture.height());
-        EXPECT_EQ(size, generators().contains(className) ? generators()[className][2] : rendered().drawn[className]);
+        EXPECT_EQ(size, generators().contains(className) ? generators()[className] : rendered().drawn[className]);
         EXPECT_LE(differing(again.picture.toImage(), kept.picture.toImage(), 16), 0.005) << className.toStdString();
         const QRectF common = again.focus.intersected(kept.focus);
         EXPECT_GE(common.width() * common.height(), 0.5 * kept.focus.width() * kept.focus.height())
