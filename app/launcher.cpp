@@ -1061,18 +1061,21 @@ void Tfrmindex::listTiles(const QList<CatalogueSlot>& tiles, const QString& head
     const QSize icon(height * 3, height);
     m_hits->setIconSize(icon);
     for (const CatalogueSlot& slot : tiles) {
-        QPixmap picture(icon * devicePixelRatioF());
-        picture.setDevicePixelRatio(devicePixelRatioF());
-        picture.fill(Qt::white);
-        core::ModulePicture module;
-        module.load(m_hits, slot.target);
-        {
-            QPainter p(&picture);
+        // Each picture is read and scaled once, not at every key.
+        QIcon& picture = m_hitIcons[slot.target + QLatin1Char('@') + QString::number(icon.width())];
+        if (picture.isNull()) {
+            QPixmap drawn(icon * devicePixelRatioF());
+            drawn.setDevicePixelRatio(devicePixelRatioF());
+            drawn.fill(Qt::white);
+            core::ModulePicture module;
+            module.load(m_hits, slot.target);
+            QPainter p(&drawn);
             p.setRenderHint(QPainter::SmoothPixmapTransform);
             module.paint(p, QRectF(QPointF(), QSizeF(icon)), 2);
+            picture = QIcon(drawn);
         }
         auto* item = new QListWidgetItem(
-            QIcon(picture), slot.caption + QStringLiteral("\n位于：") + pageCaption(slot.page), m_hits);
+            picture, slot.caption + QStringLiteral("\n位于：") + pageCaption(slot.page), m_hits);
         item->setData(Qt::UserRole, slot.image);
     }
     if (m_hits->count() > 0) m_hits->setCurrentRow(0);

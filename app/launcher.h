@@ -3,6 +3,7 @@
 #include "core/form.h"
 
 #include <QHash>
+#include <QIcon>
 #include <functional>
 #include <memory>
 
@@ -127,6 +128,7 @@ private:
     QLineEdit* m_search = nullptr;
     QWidget* m_hitPanel = nullptr;
     QListWidget* m_hits = nullptr;
+    QHash<QString, QIcon> m_hitIcons;
     std::unique_ptr<RecentWindows> m_recent;
 };
 
