@@ -3,6 +3,7 @@
 #include "core/presets.h"
 #include "core/registry.h"
 #include "core/shopframe.h"
+#include "tests/support/child_process.h"
 #include "tests/support/helpers.h"
 
 #include <QAbstractButton>
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSqlDatabase>
@@ -373,29 +373,7 @@ TEST(PresetWriter, SavesUntilKilled) {
 TEST_F(PresetsTest, AWriterKilledMidSaveLeavesEveryEarlierPresetWhole) {
     QTemporaryDir scratch;
     const QString path = scratch.filePath("presets.db");
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QINGWU_PRESET_WRITER", path);
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=PresetWriter.*"});
-    ASSERT_TRUE(child.waitForStarted(30000));
-    int committed = -1;
-    QByteArray pending;
-    auto readCommits = [&] {
-        pending += child.readAllStandardOutput();
-        qsizetype end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            bool number = false;
-            const int value = pending.left(end).trimmed().toInt(&number);
-            if (number) committed = qMax(committed, value);
-            pending.remove(0, end + 1);
-        }
-    };
-    while (committed < 40 && child.waitForReadyRead(60000))
-        readCommits();
-    child.kill(); // SIGKILL, in the middle of the next save
-    child.waitForFinished(30000);
-    readCommits();
+    const int committed = testing::killWriterAfter("PresetWriter.*", "QINGWU_PRESET_WRITER", path, 40);
     ASSERT_GE(committed, 40);
 
     core::PresetStore store(path);
