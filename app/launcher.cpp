@@ -884,6 +884,7 @@ bool Tfrmindex::PointerFilter::eventFilter(QObject* watched, QEvent* event) {
         if (focused && focused->property("keyboardPart").toBool()) focused->clearFocus();
         return false;
     }
+    if (m_launcher->hitsTakeWheel()) return false;
     m_launcher->m_wheelDelta = static_cast<QWheelEvent*>(event)->angleDelta().y();
     m_launcher->dispatch(QStringLiteral("FormMouseWheel"));
     return true;
@@ -1122,6 +1123,12 @@ void Tfrmindex::closeSearch() {
         m_hitPanel->hide();
         control<QWidget>(QStringLiteral("pgc1"))->show();
     }
+}
+
+bool Tfrmindex::hitsTakeWheel() const {
+    // While hits are listed the wheel scrolls them as a list does, and the
+    // pages' boxes, hidden behind, stay as they were.
+    return m_hitPanel && m_hitPanel->isVisible();
 }
 
 void Tfrmindex::moveSearchHit(int step) {

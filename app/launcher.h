@@ -110,6 +110,7 @@ private:
     void closeSearch();
     void openSearchHit();
     void moveSearchHit(int step);
+    bool hitsTakeWheel() const;
     QString pageCaption(const QString& page) const;
 
     core::Browser* m_browser = nullptr;

@@ -544,6 +544,32 @@ TEST_F(LauncherSearchTest, CtrlFFocusesTheFieldAndTextFieldsKeepTheirTyping) {
     EXPECT_EQ(page("pgc1"), "ts4");
 }
 
+TEST_F(LauncherSearchTest, TheWheelOverTheHitsScrollsTheListAndLeavesThePagesAsTheyWere) {
+    type("lunbo");
+    ASSERT_TRUE(listShown());
+    QScrollBar* list = hits()->verticalScrollBar();
+    ASSERT_GT(list->maximum(), 0) << "the hits fit: nothing to scroll";
+    auto* tiles = launcher->control<QScrollArea>("scrlbx2")->verticalScrollBar();
+    tiles->setValue(0);
+    QWidget* target = hits()->viewport();
+    QWheelEvent down(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &down);
+    EXPECT_GT(list->value(), 0);
+    EXPECT_EQ(tiles->value(), 0);
+    // Past the end of the list, or over the menu column, the boxes behind stay too.
+    list->setValue(list->maximum());
+    for (QWidget* over : {target, launcher->control<QWidget>("pnl1")}) {
+        QWheelEvent more(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &more);
+    }
+    EXPECT_EQ(tiles->value(), 0);
+    // The query and the chosen hit stay.
+    EXPECT_EQ(search()->text(), "lunbo");
+    EXPECT_EQ(hits()->currentRow(), 0);
+}
+
 TEST_F(LauncherSearchTest, TheEmptyFieldListsTheWindowsOpenedLastAndTheyOutliveARestart) {
     // 轮播标签海报, 店铺优惠券, 五图卡盘轮播, and the first again.
     const char* tiles[][2] = {
