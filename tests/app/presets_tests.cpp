@@ -348,6 +348,36 @@ TEST_F(PresetsTest, ACorruptFileIsNamedLeftAsItIsAndTheWindowKeepsWorking) {
     form->hide();
 }
 
+TEST_F(PresetsTest, APresetThatCannotBeReadIsNamedAndTheWindowKeepsItsValues) {
+    core::Form* form = testing::form("Tfrmlunbo");
+    form->setText("edt14", "520");
+    save(form, "好的");
+    // Another program, or a disk fault, left one preset's fields unreadable.
+    core::closePresetStore();
+    for (const QByteArray& fields : {QByteArray("{\"edt14\": 7"), QByteArray("[{\"control\": 7}]")}) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "presets-spoil");
+            db.setDatabaseName(presetFile());
+            ASSERT_TRUE(db.open());
+            QSqlQuery spoil(db);
+            ASSERT_TRUE(spoil.prepare("insert or replace into presets (window, name, saved, fields) "
+                                      "values ('Tfrmlunbo', '坏的', '', ?)"));
+            spoil.addBindValue(QString::fromLatin1(fields));
+            ASSERT_TRUE(spoil.exec());
+        }
+        QSqlDatabase::removeDatabase("presets-spoil");
+        form->setText("edt14", "600");
+        fake().reset();
+        load(form, "坏的");
+        EXPECT_EQ(fake().lastMessage().text, "预设\"坏的\"已损坏，无法载入，窗口的内容没有改动。")
+            << fields.data();
+        EXPECT_EQ(form->text("edt14"), "600");
+        // The other presets load as before.
+        load(form, "好的");
+        EXPECT_EQ(form->text("edt14"), "520");
+    }
+}
+
 // What the crash test's writer saves as its preset number i: a window's worth of fields, some long.
 QList<core::PresetValue> writtenValues(int i) {
     QList<core::PresetValue> values;
