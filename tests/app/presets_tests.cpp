@@ -5,6 +5,7 @@
 #include "core/shopframe.h"
 #include "tests/support/child_process.h"
 #include "tests/support/helpers.h"
+#include "tests/support/sqlite_probe.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -414,15 +415,7 @@ TEST_F(PresetsTest, AWriterKilledMidSaveLeavesEveryEarlierPresetWhole) {
         EXPECT_EQ(store.load("Tfrmlunbo", name), writtenValues(i)) << i;
     }
     store.close();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "presets-check");
-        db.setDatabaseName(path);
-        ASSERT_TRUE(db.open());
-        QSqlQuery check("PRAGMA integrity_check", db);
-        ASSERT_TRUE(check.next());
-        EXPECT_EQ(check.value(0).toString(), "ok");
-    }
-    QSqlDatabase::removeDatabase("presets-check");
+    EXPECT_EQ(testing::sqlitePragma(path, "integrity_check"), "ok");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/files.h"
 #include "tests/support/child_process.h"
 #include "tests/support/helpers.h"
+#include "tests/support/sqlite_probe.h"
 #include "tests/tools/images/loopback.h"
 #include "tools/images/gezilist.h"
 
@@ -344,15 +345,7 @@ TEST_F(GeziTest, TheWindowStartsDisabledWithTheShippedStyles) {
             << style.value("功能").toStdString();
     }
     // The journal is a write-ahead log.
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "probe");
-        db.setDatabaseName(dbPath);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query("PRAGMA journal_mode", db);
-        ASSERT_TRUE(query.next());
-        EXPECT_EQ(query.value(0).toString(), "wal");
-    }
-    QSqlDatabase::removeDatabase("probe");
+    EXPECT_EQ(testing::sqlitePragma(dbPath, "journal_mode"), "wal");
 }
 
 TEST_F(GeziTest, ChoosingAStyleFillsTheFieldsShowsItsExampleAndSizesThePanel) {
@@ -850,9 +843,7 @@ TEST_F(GeziTest, AKilledWriterLosesNothingCommitted) {
     EXPECT_EQ(names.mid(0, 8), kSeedNames);
     for (int i = 0; i <= committed; ++i)
         EXPECT_TRUE(names.contains(QString("写入%1").arg(i))) << i;
-    QSqlQuery check("PRAGMA integrity_check", QSqlDatabase::database("gezi"));
-    ASSERT_TRUE(check.next());
-    EXPECT_EQ(check.value(0).toString(), "ok");
+    EXPECT_EQ(testing::sqlitePragma(dbPath, "integrity_check"), "ok");
 }
 
 TEST_F(GeziTest, TheSamplePictureIsFetchedOverHttpAndShownInItsOwnWindow) {
