@@ -1,6 +1,7 @@
 #include "app/launcher.h"
 
 #include "app/catalogue.h"
+#include "app/search.h"
 #include "core/application.h"
 #include "app/windows.h"
 #include "core/addresses.h"
@@ -17,11 +18,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTabBar>
@@ -213,6 +216,7 @@ Tfrmindex::Tfrmindex()
     followCurrentPage();
     buildTopStrip();
     buildTray();
+    buildSearch();
     orderKeyboard();
 
     addTimer(QStringLiteral("tmr1"), 1000, true);
@@ -702,9 +706,9 @@ void Tfrmindex::orderKeyboard() {
         feedback << control<QWidget>(name);
     m_otherPageKeys = feedback + m_otherPageKeys;
 
-    const QList<QWidget*> order = m_menuKeys + m_topKeys + m_sideKeys + m_catalogueKeys +
-                                  QList<QWidget*>{control<QTabWidget>(QStringLiteral("pgc2"))->tabBar()} +
-                                  m_otherPageKeys;
+    const QList<QWidget*> order =
+        m_menuKeys + QList<QWidget*>{m_search} + m_topKeys + m_sideKeys + m_catalogueKeys +
+        QList<QWidget*>{control<QTabWidget>(QStringLiteral("pgc2"))->tabBar()} + m_otherPageKeys;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -880,6 +884,7 @@ bool Tfrmindex::PointerFilter::eventFilter(QObject* watched, QEvent* event) {
         if (focused && focused->property("keyboardPart").toBool()) focused->clearFocus();
         return false;
     }
+    if (m_launcher->hitsTakeWheel()) return false;
     m_launcher->m_wheelDelta = static_cast<QWheelEvent*>(event)->angleDelta().y();
     m_launcher->dispatch(QStringLiteral("FormMouseWheel"));
     return true;
@@ -902,6 +907,242 @@ void Tfrmindex::closeEvent(QCloseEvent* event) {
     // Closing the launcher through the system ends the program.
     core::Form::closeEvent(event);
     core::platform().quit();
+}
+
+Tfrmindex::~Tfrmindex() = default;
+
+// The search's keys and pointer: Ctrl+F or typing while no text field has the
+// focus goes to the search field; in it the arrows move through the hits,
+// Enter opens one and Esc goes back to the page; a press elsewhere closes the
+// list. The catalogue's windows are remembered as they are opened.
+class Tfrmindex::SearchFilter : public QObject {
+public:
+    explicit SearchFilter(Tfrmindex* launcher)
+        : QObject(launcher)
+        , m_launcher(launcher) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+            if (auto* form = qobject_cast<core::Form*>(watched);
+                form && form->isWindow() && form != m_launcher)
+                remember(form);
+            return false;
+        case QEvent::KeyPress:
+            return key(watched, static_cast<QKeyEvent*>(event));
+        case QEvent::MouseButtonPress:
+            pressed(watched);
+            return false;
+        case QEvent::FocusIn:
+            if (watched == m_launcher->m_search && m_launcher->m_search->text().isEmpty())
+                m_launcher->showRecentWindows();
+            return false;
+        case QEvent::FocusOut:
+            if (watched == m_launcher->m_search && m_launcher->m_search->text().isEmpty() &&
+                static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+                static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+                m_launcher->closeSearch();
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    void remember(core::Form* form) {
+        const QString name = form->objectName();
+        for (const CatalogueSlot& slot : catalogue())
+            if (slot.target == name) {
+                m_launcher->recentWindows().opened(name);
+                return;
+            }
+    }
+
+    bool key(QObject* watched, QKeyEvent* event) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != m_launcher) return false;
+        QLineEdit* search = m_launcher->m_search;
+        if (watched == search) {
+            switch (event->key()) {
+            case Qt::Key_Down:
+                m_launcher->moveSearchHit(1);
+                return true;
+            case Qt::Key_Up:
+                m_launcher->moveSearchHit(-1);
+                return true;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                m_launcher->command([this] { m_launcher->openSearchHit(); });
+                return true;
+            case Qt::Key_Escape:
+                m_launcher->closeSearch();
+                search->clearFocus();
+                return true;
+            default:
+                return false;
+            }
+        }
+        // Typing while no text field has the focus starts a search.
+        const QString typed = event->text();
+        if (typed.isEmpty() || !typed.front().isPrint() || typed.front().isSpace()) return false;
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+        QWidget* focused = m_launcher->focusWidget();
+        if (focused && (qobject_cast<QLineEdit*>(focused) || qobject_cast<QPlainTextEdit*>(focused) ||
+                        qobject_cast<QTextEdit*>(focused)))
+            return false;
+        search->setFocus(Qt::ShortcutFocusReason);
+        search->insert(typed);
+        return true;
+    }
+
+    void pressed(QObject* watched) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != m_launcher || !m_launcher->m_hitPanel->isVisible()) return;
+        if (widget == m_launcher->m_search || m_launcher->m_search->isAncestorOf(widget) ||
+            m_launcher->m_hitPanel->isAncestorOf(widget) || widget == m_launcher->m_hitPanel)
+            return;
+        m_launcher->closeSearch();
+    }
+
+    Tfrmindex* m_launcher;
+};
+
+RecentWindows& Tfrmindex::recentWindows() {
+    if (!m_recent) m_recent = std::make_unique<RecentWindows>();
+    return *m_recent;
+}
+
+void Tfrmindex::buildSearch() {
+    QWidget* column = control<QWidget>(QStringLiteral("pnl1"));
+    m_search = addEdit(column, QStringLiteral("edtsousuo"), QRect(8, 500, 114, 26));
+    m_search->setPlaceholderText(QStringLiteral("搜索 Ctrl+F"));
+    m_search->setToolTip(QStringLiteral("按名称、拼音或拼音首字母查找功能，例如 lbbq"));
+    m_search->setClearButtonEnabled(true);
+
+    // The result list lies where the pages are and is shown in their place.
+    const QRect pages = control<QWidget>(QStringLiteral("pgc1"))->geometry();
+    m_hitPanel = new QWidget(this);
+    m_hitPanel->setObjectName(QStringLiteral("pnlsousuo"));
+    m_hitPanel->setGeometry(pages);
+    m_hitPanel->hide();
+    QLabel* heading =
+        addLabel(m_hitPanel, QStringLiteral("lblsousuo"), QRect(16, 10, pages.width() - 32, 24), QString());
+    paint(heading, QColor(), QColor(0x1f, 0x5f, 0xa8), 0, true);
+    m_hits = new QListWidget(m_hitPanel);
+    m_hits->setObjectName(QStringLiteral("lstsousuo"));
+    m_hits->setGeometry(16, 40, pages.width() - 32, pages.height() - 50);
+    // The keyboard stays in the search field; the arrows there move through the list.
+    m_hits->setFocusPolicy(Qt::NoFocus);
+    m_hits->setSpacing(2);
+
+    on(QStringLiteral("edtsousuoChange"), [this] { showSearchHits(); });
+    on(QStringLiteral("lstsousuoClick"), [this] { openSearchHit(); });
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        m_search->setFocus(Qt::ShortcutFocusReason);
+        m_search->selectAll();
+    });
+    auto* filter = new SearchFilter(this);
+    qApp->installEventFilter(filter);
+}
+
+QString Tfrmindex::pageCaption(const QString& page) const {
+    QWidget* sheet = findChild<QWidget*>(page);
+    for (QTabWidget* tabs : findChildren<QTabWidget*>())
+        if (const int index = tabs->indexOf(sheet); index >= 0) return tabs->tabText(index);
+    return {};
+}
+
+void Tfrmindex::listTiles(const QList<CatalogueSlot>& tiles, const QString& heading) {
+    setText(QStringLiteral("lblsousuo"), heading);
+    m_hits->clear();
+    // The tile's picture beside its caption and the page it is on.
+    const int height = m_hits->fontMetrics().height() * 5 / 2;
+    const QSize icon(height * 3, height);
+    m_hits->setIconSize(icon);
+    for (const CatalogueSlot& slot : tiles) {
+        // Each picture is read and scaled once, not at every key.
+        QIcon& picture = m_hitIcons[slot.target + QLatin1Char('@') + QString::number(icon.width())];
+        if (picture.isNull()) {
+            QPixmap drawn(icon * devicePixelRatioF());
+            drawn.setDevicePixelRatio(devicePixelRatioF());
+            drawn.fill(Qt::white);
+            core::ModulePicture module;
+            module.load(m_hits, slot.target);
+            QPainter p(&drawn);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            module.paint(p, QRectF(QPointF(), QSizeF(icon)), 2);
+            picture = QIcon(drawn);
+        }
+        auto* item = new QListWidgetItem(
+            picture, slot.caption + QStringLiteral("\n位于：") + pageCaption(slot.page), m_hits);
+        item->setData(Qt::UserRole, slot.image);
+    }
+    if (m_hits->count() > 0) m_hits->setCurrentRow(0);
+    if (!m_hitPanel->isVisible()) {
+        control<QWidget>(QStringLiteral("pgc1"))->hide();
+        m_hitPanel->show();
+    }
+}
+
+void Tfrmindex::showSearchHits() {
+    const QString query = m_search->text().trimmed();
+    if (query.isEmpty()) {
+        if (m_search->hasFocus())
+            showRecentWindows();
+        else
+            closeSearch();
+        return;
+    }
+    const QList<CatalogueSlot> hits = searchCatalogue(query);
+    listTiles(hits, hits.isEmpty()
+                        ? QStringLiteral("没有找到与\"%1\"相关的功能").arg(query)
+                        : QStringLiteral("找到 %1 个功能，按回车打开第一个，上下键选择").arg(hits.size()));
+}
+
+void Tfrmindex::showRecentWindows() {
+    QList<CatalogueSlot> tiles;
+    for (const QString& window : recentWindows().windows())
+        for (const CatalogueSlot& slot : catalogue())
+            if (slot.target == window) tiles << slot;
+    if (tiles.isEmpty()) {
+        closeSearch();
+        return;
+    }
+    listTiles(tiles, QStringLiteral("最近使用"));
+}
+
+void Tfrmindex::closeSearch() {
+    if (!m_search->text().isEmpty()) {
+        const QSignalBlocker quiet(m_search);
+        m_search->clear();
+    }
+    m_hits->clear();
+    if (m_hitPanel->isVisible()) {
+        m_hitPanel->hide();
+        control<QWidget>(QStringLiteral("pgc1"))->show();
+    }
+}
+
+bool Tfrmindex::hitsTakeWheel() const {
+    // While hits are listed the wheel scrolls them as a list does, and the
+    // pages' boxes, hidden behind, stay as they were.
+    return m_hitPanel && m_hitPanel->isVisible();
+}
+
+void Tfrmindex::moveSearchHit(int step) {
+    if (!m_hitPanel->isVisible() || m_hits->count() == 0) return;
+    m_hits->setCurrentRow(std::clamp(m_hits->currentRow() + step, 0, int(m_hits->count()) - 1));
+}
+
+void Tfrmindex::openSearchHit() {
+    QListWidgetItem* item = m_hits->currentItem();
+    if (!m_hitPanel->isVisible() || !item) return;
+    const QString tile = item->data(Qt::UserRole).toString();
+    closeSearch();
+    m_search->clearFocus();
+    dispatch(tile + QStringLiteral("Click"));
 }
 
 QINGWU_WINDOW(Tfrmindex, {.order = 10})

@@ -3,8 +3,12 @@
 #include "core/form.h"
 
 #include <QHash>
+#include <QIcon>
 #include <functional>
+#include <memory>
 
+class QLineEdit;
+class QListWidget;
 class QMenu;
 class QScrollArea;
 class QSystemTrayIcon;
@@ -12,12 +16,16 @@ class QTabWidget;
 
 namespace app {
 
+class RecentWindows;
+struct CatalogueSlot;
+
 // The launcher: a borderless window with the menu column, the catalogue of
 // thumbnails, quick links, the announcement page, feedback mail and tray mode.
 class Tfrmindex : public core::Form {
     Q_OBJECT
 public:
     Tfrmindex();
+    ~Tfrmindex() override;
 
     // The clock text of the date label: long date, abbreviated weekday in
     // "【】", then hh:mm:ss and one blank.
@@ -37,6 +45,10 @@ public:
     static QString mailtoAddress(const core::Mail& mail);
 
     QSystemTrayIcon* trayIcon() const { return m_tray; }
+
+    // The windows opened last, most recent first, as the search lists them.
+    RecentWindows& recentWindows();
+
     core::Browser* announcementBrowser() const { return m_browser; }
 
 signals:
@@ -87,6 +99,20 @@ private:
     void fromTray();
     void wheel(int delta);
 
+    // The search: a field of its own in the menu column and a result list
+    // shown in the place of the pages while it lists tiles; the pages stay
+    // as they were.
+    class SearchFilter;
+    void buildSearch();
+    void showSearchHits();
+    void showRecentWindows();
+    void listTiles(const QList<CatalogueSlot>& tiles, const QString& heading);
+    void closeSearch();
+    void openSearchHit();
+    void moveSearchHit(int step);
+    bool hitsTakeWheel() const;
+    QString pageCaption(const QString& page) const;
+
     core::Browser* m_browser = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     QString m_currentEntry;
@@ -100,6 +126,11 @@ private:
     bool m_painted = false;
     int m_wheelDelta = 0;
     core::Mail m_account;
+    QLineEdit* m_search = nullptr;
+    QWidget* m_hitPanel = nullptr;
+    QListWidget* m_hits = nullptr;
+    QHash<QString, QIcon> m_hitIcons;
+    std::unique_ptr<RecentWindows> m_recent;
 };
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include "core/failure.h"
 #include "core/fetch.h"
 #include "core/fit.h"
+#include "core/presets.h"
 #include "core/shoppreview.h"
 #include "core/text.h"
 
@@ -439,6 +440,16 @@ bool Form::fire(const QString& name) {
     return true;
 }
 
+void Form::command(const std::function<void()>& action) {
+    if (m_wait && !m_wait->stepping()) return;
+    if (nested()) {
+        action();
+        rethrowPending();
+    } else {
+        guarded(action);
+    }
+}
+
 void Form::dispatch(const QString& name) {
     const auto it = m_handlers.find(name);
     if (it == m_handlers.end() || refused(name)) return;
@@ -859,6 +870,9 @@ void Form::placeOnScreen() {
     // need a strip of its own.
     if (!hasHandler(kShopPreviewButton + QStringLiteral("Click")) && addShopPreview(this))
         on(kShopPreviewButton + QStringLiteral("Click"), [this] { showShopPreview(this); });
+    // A module generator keeps its settings as presets: its button goes
+    // after the shop preview's, into a place of its own.
+    addPresets(this);
     QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();

@@ -136,6 +136,9 @@ public:
     // usable; nested failures propagate to the outermost handler.
     bool fire(const QString& name);
     bool hasHandler(const QString& name) const;
+    // Runs an action as one of the window's commands, as a handler runs:
+    // through the failure guard, and refused while the window waits.
+    void command(const std::function<void()>& action);
 
     // The text of any control: an edit's, a memo's (exactly what it holds), a
     // label's or button's caption, a combo box's text.

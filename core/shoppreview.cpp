@@ -3,142 +3,24 @@
 #include "core/files.h"
 #include "core/fit.h"
 #include "core/form.h"
+#include "core/ownplace.h"
 #include "core/platform.h"
 #include "core/preview.h"
 #include "core/shopframe.h"
 
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTabWidget>
 
 namespace core {
 
 namespace {
 
 const QSize kButtonSize(84, 24);
-// The room the button keeps from the window's edges and from every control.
-const int kMargin = 6;
-const int kStep = 4;
 
 const QString kNothingYet = QStringLiteral("请先生成代码，再预览店铺效果！");
-
-// The button's size: its design size grown with the window, never smaller
-// than its caption needs.
-QSize buttonSize(Form* form, QPushButton* button) {
-    return scaled(QRect(QPoint(), kButtonSize), designScale(form->font()))
-        .size()
-        .expandedTo(button->sizeHint());
-}
-
-// The places of the window's controls, in the window's coordinates: every
-// control but the template holders, also those shown only at times.
-QList<QRect> takenPlaces(Form* form, QPushButton* button) {
-    QList<QRect> taken;
-    for (QWidget* child : form->findChildren<QWidget*>()) {
-        if (child == button || child->isWindow()) continue;
-        bool held = false;
-        for (QWidget* w = child; w && w != form; w = w->parentWidget())
-            held = held || Form::keptHidden(w);
-        if (held) continue;
-        taken << QRect(child->mapTo(form, QPoint(0, 0)), child->size());
-    }
-    return taken;
-}
-
-// A place of the window's own, clear of every control by the margin, the
-// one nearest the bottom right corner, where a window's actions usually are;
-// none if the controls fill the window.
-std::optional<QPoint> freePlace(Form* form, QPushButton* button, const QSize& size) {
-    const QList<QRect> taken = takenPlaces(form, button);
-    const QRect area = form->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    for (int y = area.bottom() + 1 - size.height(); y >= area.top(); y -= kStep) {
-        for (int x = area.right() + 1 - size.width(); x >= area.left();) {
-            const QRect room = QRect(QPoint(x, y), size).adjusted(-kMargin, -kMargin, kMargin, kMargin);
-            int next = x - kStep;
-            bool free = true;
-            for (const QRect& other : taken)
-                if (other.intersects(room)) {
-                    free = false;
-                    // Nothing left of here is free until past this control.
-                    next = std::min(next, other.left() - kMargin - size.width());
-                }
-            if (free) return QPoint(x, y);
-            x = next;
-        }
-    }
-    return std::nullopt;
-}
-
-// Keeps the button in the bottom right corner of the strip it was given,
-// in whatever the button lies on now.
-class CornerPin : public QObject {
-public:
-    CornerPin(Form* form, QPushButton* button)
-        : QObject(button)
-        , m_button(button) {
-        form->installEventFilter(this);
-        pin();
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest) pin();
-        return false;
-    }
-
-private:
-    void pin() {
-        const QWidget* parent = m_button->parentWidget();
-        m_button->move(parent->width() - m_button->width() - kMargin,
-                       parent->height() - m_button->height() - kMargin);
-    }
-    QPushButton* m_button;
-};
-
-// A strip of its own along the bottom of the window, the button at its right
-// end; a window laid out by a layout keeps the strip out of the layout.
-void addStrip(Form* form, QPushButton* button) {
-    const int strip = button->height() + 2 * kMargin;
-    if (QLayout* layout = form->layout()) {
-        QMargins margins = layout->contentsMargins();
-        margins.setBottom(margins.bottom() + strip);
-        layout->setContentsMargins(margins);
-    }
-    const int height = form->height() + strip;
-    if (form->minimumHeight() == form->maximumHeight()) {
-        form->setFixedHeight(height);
-    } else {
-        form->setMinimumHeight(form->minimumHeight() + strip);
-        form->resize(form->width(), height);
-    }
-    new CornerPin(form, button);
-}
-
-// Where the button goes: a free place of the window's own; else beside the
-// tabs of the window's pages; else a strip added along the window's bottom.
-// It never lies on another control, a picture or a group.
-void placeButton(Form* form, QPushButton* button) {
-    button->resize(buttonSize(form, button));
-    if (!form->layout()) {
-        if (const std::optional<QPoint> place = freePlace(form, button, button->size())) {
-            button->move(*place);
-            return;
-        }
-    }
-    for (QTabWidget* pages : form->findChildren<QTabWidget*>()) {
-        if (!pages->isVisibleTo(form) || pages->cornerWidget(Qt::TopRightCorner)) continue;
-        if (pages->tabPosition() != QTabWidget::North && pages->tabPosition() != QTabWidget::South) continue;
-        pages->setCornerWidget(button, Qt::TopRightCorner);
-        return;
-    }
-    addStrip(form, button);
-}
 
 QPointer<QWidget>& previewWindow() {
     static QPointer<QWidget> window;
@@ -184,7 +66,7 @@ bool addShopPreview(Form* form) {
     button->setObjectName(kShopPreviewButton);
     button->setToolTip(QStringLiteral("在店铺页面中预览当前代码（F5）"));
     button->setFocusPolicy(Qt::NoFocus);
-    placeButton(form, button);
+    placeOwnButton(form, button, kButtonSize);
     auto* key = new QShortcut(QKeySequence(Qt::Key_F5), form);
     key->setContext(Qt::WindowShortcut);
     QObject::connect(key, &QShortcut::activated, form,

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config python3
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev libgl-dev
     qt6-webengine-dev libqt6webenginecore6-bin qt6-svg-dev libqt6sql6-sqlite
-    libcurl4-openssl-dev libjpeg62-turbo-dev libgtest-dev
+    libcurl4-openssl-dev libjpeg62-turbo-dev libicu-dev libgtest-dev
     xvfb xauth fonts-noto-cjk python3-aiosmtpd
     qt6-translations-l10n desktop-file-utils appstream
     libjpeg-turbo-progs # cjpeg for bench/jpeg

@@ -128,7 +128,7 @@ QINGWU_WINDOW(
     TFrmzhanggui,
     {.order = 400,
      .tile = core::Tile{.page = u"ts7", .row = 5, .column = 3, .image = u"img82", .caption = u"掌柜说"},
-     .preview = core::ShopPreview{.place = core::Place::Home},
+     .preview = core::ShopPreview{.place = core::Place::Home, .output = u"mmo2"},
      .sample = [] { return zhangguiSnippet(ZhangguiInput()); }})
 
 } // namespace generators

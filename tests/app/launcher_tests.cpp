@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 #include "app/launcher.h"
+#include "app/search.h"
 #include "app/windows.h"
 #include "core/application.h"
 #include "core/files.h"
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSystemTrayIcon>
@@ -127,7 +129,9 @@ QStringList tabRound(QWidget* launcher, Qt::KeyboardModifiers modifiers) {
 TEST_F(LauncherTest, TabAndShiftTabReachEveryPartInReadingOrder) {
     const QStringList menu = {"pnlgonggao", "pnlliebiao", "pnltuijian", "pnldesign",
                               "pnlfree",    "pnlweb",     "pnlbanben"};
-    const QStringList top = {"lbl6", "lbl5", "lbl4", "lbl3", "lbl2", "lbl23", "imgxiao", "imgclose"};
+    // The search field at the foot of the menu column, then the top strip.
+    const QStringList top = {"edtsousuo", "lbl6",  "lbl5",    "lbl4",    "lbl3",
+                             "lbl2",      "lbl23", "imgxiao", "imgclose"};
     const QStringList side = {"lbl12", "lbl26", "lbl9", "lbl10", "lbl11", "lbl29"};
     const struct {
         const char* sideLabel;
@@ -230,7 +234,7 @@ TEST_F(LauncherTest, TheFocusMarkShowsOnlyForTheKeyboard) {
     EXPECT_FALSE(ring->isVisible());
 
     // A label the keyboard is on has the ring around it, and only then.
-    launcher->control<QWidget>("pnlbanben")->setFocus(Qt::TabFocusReason);
+    launcher->control<QWidget>("edtsousuo")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(launcher->focusWidget(), Qt::Key_Tab);
     auto* link = launcher->control<QWidget>("lbl6");
     ASSERT_EQ(launcher->focusWidget(), link);
@@ -430,6 +434,174 @@ TEST_F(LauncherTest, MissingHoverPictureShowsTheFileErrorAndKeepsThePicture) {
     EXPECT_EQ(launcher->control<QLabel>("imgclose")->pixmap().cacheKey(), before);
     launcher->fire("imgcloseMouseEnter");
     EXPECT_NE(launcher->control<QLabel>("imgclose")->pixmap().cacheKey(), before);
+}
+
+// The search, with the page 动态格子 showing.
+class LauncherSearchTest : public LauncherTest {
+protected:
+    void SetUp() override {
+        LauncherTest::SetUp();
+        launcher->fire("pnlliebiaoClick");
+        launcher->fire("lbl10Click"); // 动态格子
+        activate();
+    }
+    // The launcher as the window the keyboard types into, nothing in it focused.
+    void activate() {
+        launcher->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(launcher));
+        launcher->setFocus();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        for (core::Form* form : app::windows())
+            if (form != launcher) form->hide();
+        search()->clear();
+        launcher->fire("pnlgonggaoClick");
+    }
+    QLineEdit* search() const { return launcher->control<QLineEdit>("edtsousuo"); }
+    QListWidget* hits() const { return launcher->control<QListWidget>("lstsousuo"); }
+    bool listShown() const { return launcher->control<QWidget>("pnlsousuo")->isVisible(); }
+    // Types as a user does: each key goes to whatever has the focus.
+    void type(const QString& text) {
+        for (const QChar c : text) {
+            QWidget* focused = QApplication::focusWidget();
+            QTest::keyClick(focused ? focused : launcher, c.toLatin1());
+        }
+    }
+    QStringList listed() const {
+        QStringList lines;
+        for (int i = 0; i < hits()->count(); ++i)
+            lines << hits()->item(i)->text();
+        return lines;
+    }
+};
+
+TEST_F(LauncherSearchTest, TypingSearchesArrowsChooseEnterOpensEscReturnsToThePage) {
+    // Typing with no text field focused goes to the search field.
+    type("hb");
+    EXPECT_TRUE(search()->hasFocus());
+    EXPECT_EQ(search()->text(), "hb");
+    ASSERT_TRUE(listShown());
+    EXPECT_FALSE(launcher->control<QWidget>("pgc1")->isVisible());
+    // The hits with the page each lives on; the first is chosen.
+    EXPECT_EQ(listed(), (QStringList{"轮播标签海报\n位于：首页轮播", "时尚分类海报\n位于：首页装修",
+                                     "雪花海报\n位于：首页装修"}));
+    EXPECT_FALSE(hits()->item(0)->icon().isNull());
+    EXPECT_EQ(hits()->currentRow(), 0);
+    QTest::keyClick(search(), Qt::Key_Down);
+    QTest::keyClick(search(), Qt::Key_Down);
+    QTest::keyClick(search(), Qt::Key_Down); // past the last stays on it
+    EXPECT_EQ(hits()->currentRow(), 2);
+    QTest::keyClick(search(), Qt::Key_Up);
+    QTest::keyClick(search(), Qt::Key_Return);
+    EXPECT_TRUE(app::window("Tfrmshishangtonglan")->isVisible());
+    // Opening a hit puts the launcher back as it was.
+    EXPECT_FALSE(listShown());
+    EXPECT_TRUE(search()->text().isEmpty());
+    EXPECT_EQ(page("pgc1"), "tsliebiao");
+    EXPECT_EQ(page("pgc2"), "ts8");
+
+    // Enter opens the first hit.
+    activate();
+    type("lbbq");
+    QTest::keyClick(search(), Qt::Key_Enter);
+    EXPECT_TRUE(app::window("Tfrmlunbo")->isVisible());
+
+    // Esc clears the query and shows the page that was showing.
+    activate();
+    type("zzzz");
+    ASSERT_TRUE(listShown());
+    EXPECT_EQ(launcher->text("lblsousuo"), "没有找到与\"zzzz\"相关的功能");
+    QTest::keyClick(search(), Qt::Key_Return); // no hit: nothing opens
+    QTest::keyClick(search(), Qt::Key_Escape);
+    EXPECT_FALSE(listShown());
+    EXPECT_TRUE(search()->text().isEmpty());
+    EXPECT_FALSE(search()->hasFocus());
+    EXPECT_TRUE(launcher->control<QWidget>("pgc1")->isVisible());
+    EXPECT_EQ(page("pgc2"), "ts8");
+}
+
+TEST_F(LauncherSearchTest, CtrlFFocusesTheFieldAndTextFieldsKeepTheirTyping) {
+    QTest::keyClick(launcher, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(search()->hasFocus());
+    activate();
+    // Typing into the feedback form stays there.
+    launcher->fire("lbl23Click");
+    auto* name = launcher->control<QLineEdit>("edt5");
+    name->setFocus();
+    QTest::keyClicks(name, "abc");
+    EXPECT_EQ(name->text(), "abc");
+    EXPECT_TRUE(search()->text().isEmpty());
+    name->clear();
+    // A click on a hit opens it.
+    activate();
+    type("dpyhq");
+    ASSERT_EQ(hits()->count(), 2);
+    const QRect first = hits()->visualItemRect(hits()->item(0));
+    QTest::mouseClick(hits()->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_TRUE(app::window("Tfrmyhq")->isVisible());
+    EXPECT_FALSE(listShown());
+    EXPECT_EQ(page("pgc1"), "ts4");
+}
+
+TEST_F(LauncherSearchTest, TheWheelOverTheHitsScrollsTheListAndLeavesThePagesAsTheyWere) {
+    type("lunbo");
+    ASSERT_TRUE(listShown());
+    QScrollBar* list = hits()->verticalScrollBar();
+    ASSERT_GT(list->maximum(), 0) << "the hits fit: nothing to scroll";
+    auto* tiles = launcher->control<QScrollArea>("scrlbx2")->verticalScrollBar();
+    tiles->setValue(0);
+    QWidget* target = hits()->viewport();
+    QWheelEvent down(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &down);
+    EXPECT_GT(list->value(), 0);
+    EXPECT_EQ(tiles->value(), 0);
+    // Past the end of the list, or over the menu column, the boxes behind stay too.
+    list->setValue(list->maximum());
+    for (QWidget* over : {target, launcher->control<QWidget>("pnl1")}) {
+        QWheelEvent more(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &more);
+    }
+    EXPECT_EQ(tiles->value(), 0);
+    // The query and the chosen hit stay.
+    EXPECT_EQ(search()->text(), "lunbo");
+    EXPECT_EQ(hits()->currentRow(), 0);
+}
+
+TEST_F(LauncherSearchTest, TheEmptyFieldListsTheWindowsOpenedLastAndTheyOutliveARestart) {
+    // 轮播标签海报, 店铺优惠券, 五图卡盘轮播, and the first again.
+    const char* tiles[][2] = {
+        {"img133", "Tfrmlunbo"}, {"img14", "Tfrmyhq"}, {"img46", "Tfrmkapan1"}, {"img133", "Tfrmlunbo"}};
+    for (const auto& tile : tiles) {
+        launcher->fire(QString::fromLatin1(tile[0]) + "Click");
+        app::window(tile[1])->hide();
+    }
+    activate();
+    QStringList expected = {"Tfrmlunbo", "Tfrmkapan1", "Tfrmyhq"};
+    EXPECT_EQ(launcher->recentWindows().windows().mid(0, 3), expected);
+
+    search()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(listShown());
+    EXPECT_EQ(launcher->text("lblsousuo"), "最近使用");
+    ASSERT_GE(hits()->count(), 3);
+    EXPECT_EQ(hits()->item(0)->text(), "轮播标签海报\n位于：首页轮播");
+    EXPECT_EQ(hits()->item(1)->text(), "五图卡盘轮播\n位于：动态格子");
+    QTest::keyClick(search(), Qt::Key_Down);
+    QTest::keyClick(search(), Qt::Key_Return);
+    EXPECT_TRUE(app::window("Tfrmkapan1")->isVisible());
+    // Leaving the empty field puts the page back.
+    activate();
+    search()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(listShown());
+    launcher->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(listShown());
+    EXPECT_TRUE(launcher->control<QWidget>("pgc1")->isVisible());
+
+    // The next run reads the same list.
+    expected = {"Tfrmkapan1", "Tfrmlunbo", "Tfrmyhq"};
+    EXPECT_EQ(app::RecentWindows().windows().mid(0, 3), expected);
 }
 
 } // namespace

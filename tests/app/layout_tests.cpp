@@ -5,6 +5,7 @@
 #include "app/windows.h"
 #include "core/fit.h"
 #include "core/form.h"
+#include "core/presets.h"
 #include "core/shoppreview.h"
 #include "tests/support/child_process.h"
 #include "tests/support/helpers.h"
@@ -19,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -222,14 +224,15 @@ QStringList fieldsOverText(const QLabel* sentence) {
     return found;
 }
 
-// The shop preview button lies in a place of its own: on nothing but the
+// A button the program adds (店铺预览, 预设) lies in a place of its own: on nothing but the
 // window, the page a window that does not fit the screen scrolls, or the tab
 // row of its pages; wholly inside what holds it; clear of every other control
 // by at least two pixels; its caption whole.
-QStringList shopPreviewProblems(core::Form* window) {
-    auto* button = window->findChild<QPushButton*>(core::kShopPreviewButton);
+QStringList ownButtonProblems(core::Form* window, const QString& name) {
+    auto* button = window->findChild<QPushButton*>(name);
     if (!button) return {};
-    if (!button->isVisible()) return {QStringLiteral("店铺预览 is not shown")};
+    const QString caption = button->text();
+    if (!button->isVisible()) return {caption + QStringLiteral(" is not shown")};
     QStringList found;
     // The window, or the scrolling page the button lies in.
     QWidget* scope = window;
@@ -240,17 +243,17 @@ QStringList shopPreviewProblems(core::Form* window) {
             break;
         }
         if (!qobject_cast<QTabWidget*>(on) && on->metaObject()->className() != QByteArray("QWidget"))
-            found << QStringLiteral("店铺预览 lies on %1").arg(nameOf(on));
+            found << QStringLiteral("%1 lies on %2").arg(caption, nameOf(on));
     }
     QRect place = button->geometry();
     for (QWidget* on = button->parentWidget(); on; on = on->parentWidget()) {
         if (!on->rect().contains(place)) {
-            found << QStringLiteral("店铺预览 at %1,%2 %3×%4 is cut off by %5")
+            found << QStringLiteral("%6 at %1,%2 %3×%4 is cut off by %5")
                          .arg(place.x())
                          .arg(place.y())
                          .arg(place.width())
                          .arg(place.height())
-                         .arg(nameOf(on));
+                         .arg(nameOf(on), caption);
             break;
         }
         if (on == scope) break;
@@ -263,12 +266,15 @@ QStringList shopPreviewProblems(core::Form* window) {
             continue;
         const QRect rect(other->mapTo(scope, QPoint(0, 0)), other->size());
         if (rect.intersects(clearance))
-            found << QStringLiteral("店铺预览 touches %1 (%2)")
-                         .arg(nameOf(other), QString::fromLatin1(other->metaObject()->className()));
+            found << QStringLiteral("%1 touches %2 (%3)")
+                         .arg(caption, nameOf(other), QString::fromLatin1(other->metaObject()->className()));
     }
     const int needed = captionWidthNeeded(button);
     if (needed > button->width() || button->fontMetrics().height() > button->height())
-        found << QStringLiteral("店铺预览 %1×%2 cuts its caption").arg(button->width()).arg(button->height());
+        found << QStringLiteral("%1 %2×%3 cuts its caption")
+                     .arg(caption)
+                     .arg(button->width())
+                     .arg(button->height());
     return found;
 }
 
@@ -287,7 +293,8 @@ QStringList problems(core::Form* window) {
                      .arg(area.width())
                      .arg(area.height());
 
-    found << shopPreviewProblems(window);
+    found << ownButtonProblems(window, core::kShopPreviewButton)
+          << ownButtonProblems(window, core::kPresetsButton);
 
     QList<QWidget*> parents{window};
     parents << window->findChildren<QWidget*>();
@@ -330,6 +337,40 @@ QStringList problems(core::Form* window) {
     return found;
 }
 
+// The launcher's search as it lists tiles: the field, the list in the place
+// of the pages, and every hit with its picture and both lines whole, inside
+// what holds them.
+QStringList searchProblems(core::Form* launcher) {
+    auto* field = launcher->findChild<QLineEdit*>(QStringLiteral("edtsousuo"));
+    if (!field) return {QStringLiteral("no search field")};
+    field->setFocus();
+    field->setText(QStringLiteral("轮播"));
+    QCoreApplication::processEvents();
+    QStringList found = problems(launcher);
+    auto* hits = launcher->findChild<QListWidget*>(QStringLiteral("lstsousuo"));
+    if (!hits || !hits->isVisible() || hits->count() == 0) return found << QStringLiteral("no hits shown");
+    for (QWidget* part :
+         {static_cast<QWidget*>(field), launcher->findChild<QWidget*>(QStringLiteral("pnlsousuo")),
+          static_cast<QWidget*>(hits)})
+        for (QWidget* on = part; on != launcher; on = on->parentWidget())
+            if (!on->parentWidget()->rect().contains(on->geometry()))
+                found << QStringLiteral("%1 is cut off by %2").arg(nameOf(on), nameOf(on->parentWidget()));
+    const QFontMetrics metrics = hits->fontMetrics();
+    for (int i = 0; i < hits->count(); ++i) {
+        QListWidgetItem* item = hits->item(i);
+        const QRect place = hits->visualItemRect(item);
+        const int needed = hits->iconSize().width() + widestLine(metrics, item->text());
+        if (needed > place.width() || hits->iconSize().height() > place.height() ||
+            2 * metrics.height() > place.height())
+            found << QStringLiteral("hit \"%1\" has %2×%3 px")
+                         .arg(item->text())
+                         .arg(place.width())
+                         .arg(place.height());
+    }
+    field->clear();
+    return found;
+}
+
 // Runs in the child process only: the case is set in its environment.
 TEST(Layout, EveryWindowFitsItsScreenAndCaptions) {
     const QByteArray fontScale = qgetenv("QINGWU_LAYOUT_FONT_SCALE");
@@ -344,7 +385,8 @@ TEST(Layout, EveryWindowFitsItsScreenAndCaptions) {
     for (core::Form* window : app::windows()) {
         window->show();
         QCoreApplication::processEvents();
-        const QStringList found = problems(window);
+        QStringList found = problems(window);
+        if (window->objectName() == QLatin1String("Tfrmindex")) found << searchProblems(window);
         window->hide();
         if (found.isEmpty()) continue;
         ++bad;

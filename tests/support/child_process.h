@@ -29,4 +29,35 @@ inline void runInChildProcess(const QString& test, const QString& screens,
     EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
 }
 
+// Runs one test of this program in a child process, with one more variable
+// in its environment, as a writer that prints the number of each write it
+// has committed, one a line; kills it (SIGKILL, in the middle of a write)
+// once it has said `commits`. The last number it said, -1 for none.
+inline int killWriterAfter(const QString& test, const QString& variable, const QString& value, int commits) {
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(variable, value);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + test});
+    if (!child.waitForStarted(30000)) return -1;
+    int committed = -1;
+    QByteArray pending;
+    const auto readCommits = [&] {
+        pending += child.readAllStandardOutput();
+        qsizetype end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            bool number = false;
+            const int said = pending.left(end).trimmed().toInt(&number);
+            if (number) committed = qMax(committed, said);
+            pending.remove(0, end + 1);
+        }
+    };
+    while (committed < commits && child.waitForReadyRead(60000))
+        readCommits();
+    child.kill();
+    child.waitForFinished(30000);
+    readCommits();
+    return committed;
+}
+
 } // namespace testing

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 // Every test process runs with the recording platform and its own program
-// folder holding a fresh copy of "files".
+// folder holding a fresh copy of "files", and its own per-user data folder.
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" QINGWU_SOURCE_DIR "/tests/support/screen.json");
@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
         QFile::copy(file, target);
     }
     core::setProgramFolder(programFolder.path());
+    // What the program keeps for the user (presets, recent windows) goes to a scratch folder too.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(programFolder.path() + QStringLiteral("/data")));
 
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();

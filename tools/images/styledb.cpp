@@ -1,5 +1,6 @@
 #include "tools/images/styledb.h"
 
+#include "core/database.h"
 #include "core/failure.h"
 #include "core/files.h"
 
@@ -180,27 +181,7 @@ std::optional<Style> StyleDatabase::byRowId(qint64 rowId) {
 }
 
 void StyleDatabase::write(const QString& sql, const QVariantList& values) {
-    QSqlDatabase db = database();
-    if (!db.transaction()) failWith(QStringLiteral("样式库写入失败"), db.lastError());
-    QSqlQuery query(db);
-    bool done = query.prepare(sql);
-    if (done) {
-        for (const QVariant& value : values)
-            query.addBindValue(value);
-        done = query.exec();
-    }
-    if (!done) {
-        const QSqlError error = query.lastError();
-        query.finish();
-        db.rollback();
-        failWith(QStringLiteral("样式库写入失败"), error);
-    }
-    query.finish();
-    if (!db.commit()) {
-        const QSqlError error = db.lastError();
-        db.rollback();
-        failWith(QStringLiteral("样式库写入失败"), error);
-    }
+    core::writeOnce(database(), sql, values, QStringLiteral("样式库写入失败"));
 }
 
 qint64 StyleDatabase::append(const QMap<QString, QString>& columns) {

@@ -1,5 +1,7 @@
 #include "core/files.h"
+#include "tests/support/child_process.h"
 #include "tests/support/helpers.h"
+#include "tests/support/sqlite_probe.h"
 #include "tests/tools/images/loopback.h"
 #include "tools/images/gezilist.h"
 
@@ -14,7 +16,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -105,7 +106,8 @@ TEST(GeziGrid, TheRowFollowsTheCellsPerRow) {
 }
 
 TEST(GeziGrid, FramesAndTheDemoRow) {
-    EXPECT_EQ(testing::updatesOf(tools::geziRowFrames("4", {"mmo3"})), QStringList({"mmo3=", "mmo3= |  |  | "}));
+    EXPECT_EQ(testing::updatesOf(tools::geziRowFrames("4", {"mmo3"})),
+              QStringList({"mmo3=", "mmo3= |  |  | "}));
     EXPECT_EQ(testing::updatesOf(tools::geziRowFrames("1", {"mmo3"})), QStringList({"mmo3="}));
     EXPECT_EQ(testing::updatesOf(tools::geziRowFrames("", {"mmo3"})), QStringList({"mmo3="}));
     EXPECT_EQ(tools::geziRowFrames("x", {"mmo3"}).failure, "'x' is not a valid integer value");
@@ -188,7 +190,8 @@ TEST(GeziGrid, AGroupFillsTheTemplateOncePerCell) {
         const tools::GeziGroup group = tools::geziGroup(c.input);
         EXPECT_EQ(group.built.snippet, c.code) << c.what;
         EXPECT_FALSE(group.built.failure) << c.what;
-        EXPECT_EQ(testing::updatesOf(group.built), QStringList({"edt2=" + c.edt2, "edt4=" + c.edt4})) << c.what;
+        EXPECT_EQ(testing::updatesOf(group.built), QStringList({"edt2=" + c.edt2, "edt4=" + c.edt4}))
+            << c.what;
         // The cell list is the group's inner lines.
         EXPECT_TRUE(c.code.endsWith(group.cells + "</div></div>")) << c.what;
         EXPECT_TRUE(group.cells.endsWith("\r\n")) << c.what;
@@ -342,15 +345,7 @@ TEST_F(GeziTest, TheWindowStartsDisabledWithTheShippedStyles) {
             << style.value("功能").toStdString();
     }
     // The journal is a write-ahead log.
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "probe");
-        db.setDatabaseName(dbPath);
-        ASSERT_TRUE(db.open());
-        QSqlQuery query("PRAGMA journal_mode", db);
-        ASSERT_TRUE(query.next());
-        EXPECT_EQ(query.value(0).toString(), "wal");
-    }
-    QSqlDatabase::removeDatabase("probe");
+    EXPECT_EQ(testing::sqlitePragma(dbPath, "journal_mode"), "wal");
 }
 
 TEST_F(GeziTest, ChoosingAStyleFillsTheFieldsShowsItsExampleAndSizesThePanel) {
@@ -837,32 +832,7 @@ TEST(GeziWriter, WritesUntilKilled) {
 
 TEST_F(GeziTest, AKilledWriterLosesNothingCommitted) {
     w->database().close();
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QINGWU_GEZI_WRITER", dbPath);
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=GeziWriter.*"});
-    ASSERT_TRUE(child.waitForStarted(30000));
-    int committed = -1;
-    QByteArray pending;
-    while (committed < 40 && child.waitForReadyRead(60000)) {
-        pending += child.readAllStandardOutput();
-        qsizetype end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            bool number = false;
-            const int value = pending.left(end).trimmed().toInt(&number);
-            if (number) committed = value;
-            pending.remove(0, end + 1);
-        }
-    }
-    child.kill(); // SIGKILL, in the middle of the next write
-    child.waitForFinished(30000);
-    pending += child.readAllStandardOutput();
-    for (const QByteArray& line : pending.split('\n')) {
-        bool number = false;
-        const int value = line.trimmed().toInt(&number);
-        if (number) committed = qMax(committed, value);
-    }
+    const int committed = testing::killWriterAfter("GeziWriter.*", "QINGWU_GEZI_WRITER", dbPath, 40);
     ASSERT_GE(committed, 40);
 
     w->connectDatabase(dbPath);
@@ -873,9 +843,7 @@ TEST_F(GeziTest, AKilledWriterLosesNothingCommitted) {
     EXPECT_EQ(names.mid(0, 8), kSeedNames);
     for (int i = 0; i <= committed; ++i)
         EXPECT_TRUE(names.contains(QString("写入%1").arg(i))) << i;
-    QSqlQuery check("PRAGMA integrity_check", QSqlDatabase::database("gezi"));
-    ASSERT_TRUE(check.next());
-    EXPECT_EQ(check.value(0).toString(), "ok");
+    EXPECT_EQ(testing::sqlitePragma(dbPath, "integrity_check"), "ok");
 }
 
 TEST_F(GeziTest, TheSamplePictureIsFetchedOverHttpAndShownInItsOwnWindow) {
