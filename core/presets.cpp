@@ -39,11 +39,6 @@ namespace {
 const QSize kButtonSize(64, 24);
 const QString kSaveFailed = QStringLiteral("预设保存失败");
 
-// The snippet makers whose work is not a set of fields: the hotspot editor's
-// is a picture with the areas drawn on it, the description assistant's a list
-// of sections.
-const QStringList kNotFieldWindows = {QStringLiteral("Tfrmredian"), QStringLiteral("Tfrmmain")};
-
 bool heldOrHidden(const Form& form, const QWidget* control) {
     for (const QWidget* w = control; w && w != &form; w = w->parentWidget())
         if (Form::keptHidden(w)) return true;
@@ -177,7 +172,7 @@ QString windowOf(const Form* form) {
 
 bool hasPresets(const Form& form) {
     const WindowInfo* info = windowInfo(form);
-    return info && info->preview && !kNotFieldWindows.contains(form.objectName());
+    return info && info->preview && info->presets;
 }
 
 QList<QWidget*> presetControls(const Form& form) {

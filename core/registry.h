@@ -61,6 +61,10 @@ struct WindowInfo {
     // A generator's snippet for its sample settings, built without its
     // window: what the launcher's picture of the module shows.
     std::function<QString()> sample = nullptr;
+    // Whether a generator's fields are what its work is, so that it keeps
+    // them as presets; not where the work is a picture with areas drawn on it
+    // or a list of sections.
+    bool presets = true;
 };
 
 struct WindowClass {

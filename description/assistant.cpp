@@ -416,6 +416,8 @@ QINGWU_WINDOW(Tfrmmain, {.order = 860,
                                             .caption = u"宝贝描述助手",
                                             .size = core::TileSize::Large},
                          .preview = core::ShopPreview{.place = core::Place::Description, .shopType = u"rg1"},
-                         .sample = samplePage})
+                         .sample = samplePage,
+                         // Its work is the list of sections.
+                         .presets = false})
 
 } // namespace description

@@ -418,6 +418,8 @@ QINGWU_WINDOW(Tfrmredian, {.order = 160,
                                               .image = u"img105",
                                               .caption = u"一图多链接热点"},
                            .preview = core::ShopPreview{.place = core::Place::Home, .shopType = u"cbb1"},
-                           .sample = [] { return redianSnippet(RedianInput()); }})
+                           .sample = [] { return redianSnippet(RedianInput()); },
+                           // Its work is the picture with the areas drawn on it.
+                           .presets = false})
 
 } // namespace tools
