@@ -1,10 +1,10 @@
 #include "core/application.h"
 
+#include "core/appfont.h"
 #include "core/origin.h"
 #include "core/qttexts.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -58,9 +58,7 @@ void configureApplication(QApplication& application) {
     // shown to the user and Qt's own buttons, dialogs and menus.
     QLocale::setDefault(chineseLocale());
     installTranslations(application);
-    QFont font = application.font();
-    font.setFamilies({QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")});
-    application.setFont(font);
+    setProgramFont(application);
 }
 
 } // namespace core

@@ -6,26 +6,31 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <functional>
 
 // When the benchmark asks for it (QINGWU_BENCH_FIRST_PAINT), reports the first
 // paint of a window and then the moment the program is ready on standard
-// output, each with the resident memory, then ends the program. The benchmark
+// output, each with the resident memory (and, where the program says, the
+// number of windows it has made), then ends the program. The benchmark
 // measures the time from start to each line.
 class FirstPaintReporter : public QObject {
 public:
-    static void watch(QWidget* window) {
+    static void watch(QWidget* window, std::function<int()> windowsMade = {}) {
         if (qEnvironmentVariableIsSet("QINGWU_BENCH_FIRST_PAINT"))
-            window->installEventFilter(new FirstPaintReporter(window));
+            window->installEventFilter(new FirstPaintReporter(window, std::move(windowsMade)));
     }
 
 protected:
-    static void report(const char* what) {
+    static void report(const char* what, int windows = -1) {
         QFile status(QStringLiteral("/proc/self/status"));
         QByteArray rss = "0";
         if (status.open(QIODevice::ReadOnly))
             for (const QByteArray& line : status.readAll().split('\n'))
                 if (line.startsWith("VmRSS:")) rss = line.mid(6).trimmed().split(' ').first();
-        std::printf("%s rss-kb %s\n", what, rss.constData());
+        if (windows < 0)
+            std::printf("%s rss-kb %s\n", what, rss.constData());
+        else
+            std::printf("%s rss-kb %s windows %d\n", what, rss.constData(), windows);
         std::fflush(stdout);
     }
 
@@ -35,10 +40,10 @@ protected:
             // First the paint itself; then, once the work queued behind the
             // first paint is done (the program creates its other windows
             // there), that the program is ready.
-            QTimer::singleShot(0, [] {
+            QTimer::singleShot(0, [this] {
                 report("first-paint");
-                QTimer::singleShot(0, [] {
-                    report("ready");
+                QTimer::singleShot(0, [this] {
+                    report("ready", m_windowsMade ? m_windowsMade() : -1);
                     QCoreApplication::exit(0);
                 });
             });
@@ -47,6 +52,9 @@ protected:
     }
 
 private:
-    using QObject::QObject;
+    FirstPaintReporter(QObject* parent, std::function<int()> windowsMade)
+        : QObject(parent)
+        , m_windowsMade(std::move(windowsMade)) {}
     bool m_done = false;
+    std::function<int()> m_windowsMade;
 };
