@@ -1145,6 +1145,6 @@ void Tfrmindex::openSearchHit() {
     dispatch(tile + QStringLiteral("Click"));
 }
 
-QINGWU_WINDOW(Tfrmindex, {.order = 10})
+QINGWU_WINDOW(Tfrmindex, {.order = 10, .atStart = true})
 
 } // namespace app

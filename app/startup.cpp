@@ -44,14 +44,15 @@ int run(int argc, char** argv) {
         return 0;
     }
 
-    // The launcher comes first in the start-up order; the other windows follow
-    // as soon as it has been painted, before any input is handled.
+    // The launcher comes first in the start-up order; the other windows made
+    // at start-up follow as soon as it has been painted, before any input is
+    // handled. The rest are made when they are first needed.
     auto* launcher = static_cast<Tfrmindex*>(createWindow(QStringLiteral("Tfrmindex")));
     auto* channel = new InstanceChannel(channelPath, launcher);
     QObject::connect(channel, &InstanceChannel::called, launcher, [launcher] { launcher->showForm(); });
     channel->listen();
-    QObject::connect(launcher, &Tfrmindex::firstPainted, launcher, [] { createWindows(); });
-    FirstPaintReporter::watch(launcher);
+    QObject::connect(launcher, &Tfrmindex::firstPainted, launcher, [] { createStartupWindows(); });
+    FirstPaintReporter::watch(launcher, [] { return int(windows().size()); });
     launcher->showForm();
     return application.exec();
 }

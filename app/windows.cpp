@@ -20,6 +20,11 @@ void createWindows() {
         core::instance(windowClass->name);
 }
 
+void createStartupWindows() {
+    for (const core::WindowClass* windowClass : core::windowClasses())
+        if (windowClass->info.atStart) core::instance(windowClass->name);
+}
+
 core::Form* window(const QString& className) {
     return core::existingInstance(className);
 }

@@ -20,6 +20,10 @@ QStringList startupOrder();
 // until the program ends.
 void createWindows();
 
+// Creates the windows made at start-up (their descriptors say so), hidden,
+// in start-up order; the others are made on first use.
+void createStartupWindows();
+
 // Creates one window, hidden, unless it exists; nullptr for an unknown name.
 core::Form* createWindow(const QString& className);
 

@@ -65,6 +65,11 @@ struct WindowInfo {
     // them as presets; not where the work is a picture with areas drawn on it
     // or a list of sections.
     bool presets = true;
+    // Made at start-up, in start-up order, for what its making does that the
+    // user sees (a timer running from start, a message at start, a date taken
+    // then). Every other window is made on first use: a window that is
+    // never opened costs nothing.
+    bool atStart = false;
 };
 
 struct WindowClass {

@@ -418,6 +418,7 @@ QINGWU_WINDOW(Tfrmmain, {.order = 860,
                          .preview = core::ShopPreview{.place = core::Place::Description, .shopType = u"rg1"},
                          .sample = samplePage,
                          // Its work is the list of sections.
-                         .presets = false})
+                         .presets = false,
+                         .atStart = true})
 
 } // namespace description

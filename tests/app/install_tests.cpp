@@ -2,6 +2,7 @@
 // an AppStream description that the freedesktop tools accept, and an installed
 // copy that runs from a folder it may not write to.
 #include "app/windows.h"
+#include "core/registry.h"
 #include "tests/support/helpers.h"
 #include "tests/support/process.h"
 
@@ -11,6 +12,7 @@
 #include <QMap>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -176,6 +178,10 @@ TEST_F(InstallTest, StartedFromTheHomeFolderItLeavesTheUsersFilesAlone) {
     }
     const Finished started = runInstalled(env, home, 300000);
     ASSERT_TRUE(started.output.contains("exercised")) << started.output.toStdString();
+    // Every window was made and opened, those made on first use included.
+    const QRegularExpressionMatch opened = QRegularExpression("windows (\\d+)").match(started.output);
+    ASSERT_TRUE(opened.hasMatch()) << started.output.toStdString();
+    EXPECT_GE(opened.captured(1).toLongLong(), qsizetype(core::windowClasses().size()) - 1);
     EXPECT_FALSE(started.output.contains("Release of profile requested")) << started.output.toStdString();
     EXPECT_EQ(started.exitCode, 0) << started.output.toStdString();
 

@@ -1,5 +1,7 @@
 // Preloaded into the installed program by the install check (LD_PRELOAD):
-// once every window of the program exists, opens each in turn, gives it time
+// has the program make every window (most are made on first use, through the
+// function the program exports for that), and once they all exist, opens each
+// in turn, gives it time
 // to show its pages, closes it, and then ends the program as the tray menu's
 // exit does. The launcher stays open (without a tray, closing it ends the
 // program). The program itself knows nothing of it.
@@ -9,6 +11,7 @@
 #include <QWidget>
 #include <QApplication>
 #include <cstdio>
+#include <dlfcn.h>
 #include <memory>
 
 namespace {
@@ -37,13 +40,26 @@ void openAndClose(std::shared_ptr<QList<QPointer<QWidget>>> left) {
     });
 }
 
+// app::createWindows(), which makes every window the program has not made yet.
+void makeEveryWindow() {
+    using Make = void (*)();
+    if (auto make = reinterpret_cast<Make>(dlsym(RTLD_DEFAULT, "_ZN3app13createWindowsEv"))) make();
+}
+
 void exercise() {
-    // The windows are made after the launcher's first paint: wait until their
+    // Once the launcher is there, every window is made; then wait until their
     // number has stayed the same for a second.
     auto* poll = new QTimer(qApp);
     auto last = std::make_shared<qsizetype>(-1);
     auto steady = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, qApp, [poll, last, steady] {
+    auto made = std::make_shared<bool>(false);
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll, last, steady, made] {
+        if (!*made) {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->objectName() == QLatin1String("Tfrmindex") && widget->isVisible()) *made = true;
+            if (!*made) return;
+            makeEveryWindow();
+        }
         const qsizetype count = programWindows().size();
         if (count != *last || count < 2) {
             *last = count;

@@ -514,6 +514,7 @@ QINGWU_WINDOW(Tfrmgezilist, {.order = 790,
                                                 .column = 1,
                                                 .image = u"img52",
                                                 .caption = u"图片格子列表生成器",
-                                                .size = core::TileSize::Wide}})
+                                                .size = core::TileSize::Wide},
+                             .atStart = true})
 
 } // namespace tools

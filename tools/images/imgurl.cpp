@@ -597,6 +597,7 @@ QINGWU_WINDOW(Tfrmimgurl, {.order = 800,
                                               .column = 1,
                                               .image = u"img10",
                                               .caption = u"图片下载器",
-                                              .size = core::TileSize::Large}})
+                                              .size = core::TileSize::Large},
+                           .atStart = true})
 
 } // namespace tools
