@@ -1,6 +1,7 @@
 #include "core/realplatform.h"
 
 #include "core/address.h"
+#include "core/deferredbrowser.h"
 #include "core/failure.h"
 #include "core/fetch.h"
 #include "core/filedialog.h"
@@ -165,11 +166,11 @@ QString RealPlatform::sendMail(const Mail& mail) {
 }
 
 Browser* RealPlatform::createBrowser(QWidget* parent) {
-    return createWebBrowser(parent);
+    return createEmbeddedBrowser(parent);
 }
 
-Browser* createWebBrowser(QWidget* parent) {
-    using Factory = Browser* (*)(QWidget*);
+EngineBrowser* createWebBrowser(QWidget* parent) {
+    using Factory = EngineBrowser* (*)(QWidget*);
     static Factory factory = [] {
         const QStringList places = {QCoreApplication::applicationDirPath(),
                                     QCoreApplication::applicationDirPath() + QStringLiteral("/.."),

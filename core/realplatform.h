@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/enginebrowser.h"
 #include "core/platform.h"
 
 namespace core {
@@ -45,6 +46,6 @@ private:
 QString sendSmtpMail(const Mail& mail);
 
 // The web-engine browser, from the module loaded on first use.
-Browser* createWebBrowser(QWidget* parent);
+EngineBrowser* createWebBrowser(QWidget* parent);
 
 } // namespace core

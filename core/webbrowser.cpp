@@ -1,15 +1,19 @@
 #include "core/address.h"
+#include "core/enginebrowser.h"
 #include "core/files.h"
 #include "core/origin.h"
 #include "core/platform.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QHash>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+#include <QUrlQuery>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -55,13 +59,38 @@ void addWidgetRuntime(QWebEngineProfile* profile) {
     profile->scripts()->insert(runtime);
 }
 
+// Pages shown again from what they held (EngineBrowser::showSnapshot), by
+// number. The number travels in the page address's query, which leaves the
+// address of everything the page names unchanged.
+const QString kSnapshotKey = QStringLiteral("qingwu-snapshot");
+
+QHash<QString, QByteArray>& snapshots() {
+    static QHash<QString, QByteArray> table;
+    return table;
+}
+
 // The origin of the program's pages: answers from the program's folders and
-// pictures, as core::answerOrigin decides, read-only.
+// pictures, as core::answerOrigin decides, read-only; a page shown again
+// from what it held, from there.
 class OriginHandler : public QWebEngineUrlSchemeHandler {
 public:
     using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
 
     void requestStarted(QWebEngineUrlRequestJob* job) override {
+        const QUrl url = job->requestUrl();
+        const QString snapshot = QUrlQuery(url).queryItemValue(kSnapshotKey);
+        if (!snapshot.isEmpty() && snapshots().contains(snapshot)) {
+            // Only the program itself asks for one.
+            if (!job->initiator().isEmpty() && !isOriginAddress(job->initiator())) {
+                job->fail(QWebEngineUrlRequestJob::RequestDenied);
+                return;
+            }
+            auto* page = new QBuffer(job);
+            page->setData(snapshots().value(snapshot));
+            page->open(QIODevice::ReadOnly);
+            job->reply("text/html", page);
+            return;
+        }
         const OriginAnswer answer = answerOrigin(job->requestUrl(), job->initiator());
         switch (answer.kind) {
         case OriginAnswer::Serve: {
@@ -135,9 +164,19 @@ void releaseProfile() {
     profileSlot() = nullptr;
 }
 
+// The program's pages share renderer processes by site: its own pages, in
+// however many windows, live in one. Told to the engine before it starts;
+// a choice made in QTWEBENGINE_CHROMIUM_FLAGS stands.
+void shareRenderers() {
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (flags.contains("--process-per-") || flags.contains("--single-process")) return;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", (flags + " --process-per-site").trimmed());
+}
+
 QWebEngineProfile* programProfile() {
     QWebEngineProfile*& profile = profileSlot();
     if (!profile) {
+        shareRenderers();
         if (programOriginInUse()) {
             static const bool registered = (registerOrigin(), true);
             Q_UNUSED(registered);
@@ -265,10 +304,10 @@ private:
     int m_width = 0;
 };
 
-class WebBrowser : public Browser {
+class WebBrowser : public EngineBrowser {
 public:
     explicit WebBrowser(QWidget* parent)
-        : Browser(parent)
+        : EngineBrowser(parent)
         , m_view(new QWebEngineView(parent)) {
         auto* layout = new QVBoxLayout(parent);
         layout->setContentsMargins(0, 0, 0, 0);
@@ -282,7 +321,27 @@ public:
         m_fit = new PageFit(m_view);
     }
 
-    void navigate(const QString& address) override { m_view->setUrl(pageAddress(address)); }
+    ~WebBrowser() override { dropSnapshot(); }
+
+    void navigate(const QString& address) override {
+        dropSnapshot();
+        m_view->setUrl(pageAddress(address));
+    }
+    void showSnapshot(const QString& path, const QByteArray& bytes) override {
+        dropSnapshot();
+        static int last = 0;
+        m_snapshot = QString::number(++last);
+        snapshots().insert(m_snapshot, bytes);
+        QUrl address = pageAddress(path);
+        address.setQuery(QUrlQuery({{kSnapshotKey, m_snapshot}}));
+        m_view->setUrl(address);
+    }
+    QString shownAddress() const override {
+        const QUrl url = m_view->url();
+        if (url.isEmpty()) return {};
+        if (isOriginAddress(url)) return originLocalPath(url);
+        return url.isLocalFile() ? url.toLocalFile() : url.toString();
+    }
     void reload() override { m_view->reload(); }
     void show() override {
         m_view->show();
@@ -326,8 +385,14 @@ public:
     void fitWidth(int width) override { m_fit->setWidth(width); }
 
 private:
+    void dropSnapshot() {
+        if (!m_snapshot.isEmpty()) snapshots().remove(m_snapshot);
+        m_snapshot.clear();
+    }
+
     QWebEngineView* m_view;
     PageFit* m_fit;
+    QString m_snapshot;
 };
 
 } // namespace
@@ -335,6 +400,6 @@ private:
 } // namespace core
 
 // The entry point of the web-engine module.
-extern "C" Q_DECL_EXPORT core::Browser* qingwu_create_browser(QWidget* parent) {
+extern "C" Q_DECL_EXPORT core::EngineBrowser* qingwu_create_browser(QWidget* parent) {
     return new core::WebBrowser(parent);
 }
