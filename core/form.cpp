@@ -17,6 +17,7 @@
 #include <QDateTimeEdit>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -886,6 +887,24 @@ void Form::placeOnScreen() {
 void Form::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) dispatch(QStringLiteral("FormShow"));
+}
+
+void Form::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // After what else the hiding set off (a web view given up).
+    if (!event->spontaneous()) QTimer::singleShot(0, this, [this] { releaseScreen(); });
+}
+
+void Form::releaseScreen() {
+    if (isVisible() || !testAttribute(Qt::WA_WState_Created)) return;
+    // Not while a window of its own is on screen (a dialog, the mini window)
+    // or a view draws through the window system itself (a web view).
+    for (const QWidget* child : findChildren<QWidget*>()) {
+        if (child->isWindow() && child->isVisible()) return;
+        if (child->inherits("QWebEngineView") || child->inherits("QOpenGLWidget") || child->inherits("QQuickWidget"))
+            return;
+    }
+    destroy(true, true);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

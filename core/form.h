@@ -258,6 +258,7 @@ protected:
     void setClientSize(int width, int height);
 
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -271,6 +272,9 @@ signals:
     void waitCancelled();
 
 private:
+    // A hidden window gives back its image of the screen (the backing store
+    // and the window system's window); showing it again makes them anew.
+    void releaseScreen();
     [[noreturn]] void missingControl(const QString& name) const;
     void guarded(const std::function<void()>& action);
     // Connects a handler named after a control and an event to that control;
