@@ -753,19 +753,27 @@ void Tfrmindex::buildTray() {
     };
     const QStyle::StandardPixmap icons[] = {QStyle::SP_DirHomeIcon, QStyle::SP_DriveNetIcon,
                                             QStyle::SP_MediaPlay, QStyle::SP_BrowserReload};
+    // The menu's pictures come from the style's icon theme: looked up when the
+    // menu is first shown, not at start-up.
+    QList<QPair<QAction*, QStyle::StandardPixmap>> pictures;
     for (int i = 0; i < items.size(); ++i) {
-        QAction* action = m_trayMenu->addAction(style()->standardIcon(icons[i]), items[i].caption);
+        QAction* action = m_trayMenu->addAction(items[i].caption);
+        pictures.append({action, icons[i]});
         action->setObjectName(items[i].name);
         const QString address = items[i].address;
         on(items[i].name + QStringLiteral("Click"), [address] { core::platform().openDefault(address); });
     }
     m_trayMenu->addSeparator();
-    QAction* open = m_trayMenu->addAction(style()->standardIcon(QStyle::SP_TitleBarNormalButton),
-                                          QStringLiteral("打开主界面"));
+    QAction* open = m_trayMenu->addAction(QStringLiteral("打开主界面"));
     open->setObjectName(QStringLiteral("N1"));
-    QAction* quit = m_trayMenu->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                          QStringLiteral("退出程序"));
+    QAction* quit = m_trayMenu->addAction(QStringLiteral("退出程序"));
     quit->setObjectName(QStringLiteral("N2"));
+    pictures.append({open, QStyle::SP_TitleBarNormalButton});
+    pictures.append({quit, QStyle::SP_DialogCloseButton});
+    connect(m_trayMenu, &QMenu::aboutToShow, this, [this, pictures] {
+        for (const auto& [action, picture] : pictures)
+            if (action->icon().isNull()) action->setIcon(style()->standardIcon(picture));
+    });
     on(QStringLiteral("N1Click"), [this] {
         showForm();
         m_tray->hide();
