@@ -79,7 +79,7 @@ TEST_F(FetchTest, EveryHostileAnswerEndsInItsMessageWithinItsLimit) {
     // HTML served as a picture arrives, and is known for what it is.
     EXPECT_TRUE(ended[html].result.ok());
     EXPECT_FALSE(core::looksLikePicture(ended[html].result.bytes));
-    EXPECT_LT(grown, 100LL << 20);
+    EXPECT_LT(grown, testing::kResidentGrowthLimit);
 }
 
 TEST_F(FetchTest, FiveRedirectsAreFollowedASixthIsNot) {

@@ -865,7 +865,7 @@ TEST_F(DetailsOverlayTest, HostileAnswersStopTheRender) {
         EXPECT_LE(clock.elapsed(), row.within) << row.address.toStdString();
         EXPECT_FALSE(QFile::exists(scratch())) << row.address.toStdString();
     }
-    EXPECT_LT(testing::residentBytes() - before, 100LL << 20);
+    EXPECT_LT(testing::residentBytes() - before, testing::kResidentGrowthLimit);
 }
 
 // While a picture stalls the window keeps its countdown going, and Esc ends

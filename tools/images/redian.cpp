@@ -405,9 +405,10 @@ void Tfrmredian::extract(int layout) {
 void Tfrmredian::showPage(const QString& page) {
     if (!m_browser) m_browser = core::platform().createBrowser(control<QWidget>(QStringLiteral("wb1")));
     // The picture at the page width it is made for, scaled down where the
-    // browser is narrower.
+    // browser is narrower; a width no page has is left unfitted.
     const int width = text(QStringLiteral("cbb1")).toInt();
-    m_browser->fitWidth(width > 0 ? width + core::kPageMargins : 0);
+    const bool pageWidth = width > 0 && width <= 100000;
+    m_browser->fitWidth(pageWidth ? width + core::kPageMargins : 0);
     m_browser->navigate(page);
 }
 

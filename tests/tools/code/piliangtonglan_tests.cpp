@@ -270,7 +270,7 @@ TEST_F(PiliangTest, HostileAnswersStopAtTheirPicture) {
         else
             EXPECT_EQ(fake().lastMessage().text, testing::hostileMessage(row));
     }
-    EXPECT_LT(testing::residentBytes() - before, 100LL << 20);
+    EXPECT_LT(testing::residentBytes() - before, testing::kResidentGrowthLimit);
 }
 
 // The real fetch service against a web server on the loopback address.

@@ -404,7 +404,7 @@ TEST_F(ImgurlTest, HostileServersFailTheirRowsOnly) {
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_TRUE(boxes[0].text.contains(core::fetchError::notPicture(html))) << boxes[0].text.toStdString();
     EXPECT_EQ(boxes[1].text, "图片下载完成！");
-    EXPECT_LT(testing::residentBytes() - before, 100LL << 20);
+    EXPECT_LT(testing::residentBytes() - before, testing::kResidentGrowthLimit);
 }
 
 TEST_F(ImgurlTest, SinglePreviewDeleteListAndSelectedNumber) {

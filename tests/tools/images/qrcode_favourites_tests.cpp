@@ -261,7 +261,7 @@ TEST_F(QrTest, HostileAnswersSaveNothing) {
         EXPECT_EQ(lastMessage().title, "青梧360");
         EXPECT_TRUE(QDir(target.path()).entryList(QDir::Files).isEmpty()) << row.address.toStdString();
     }
-    EXPECT_LT(testing::residentBytes() - before, 100LL << 20);
+    EXPECT_LT(testing::residentBytes() - before, testing::kResidentGrowthLimit);
 }
 
 TEST_F(QrTest, TheWindowWaitsWithoutBlockingAndEscapeCancels) {
