@@ -25,13 +25,14 @@ const QRegularExpression& picture() {
 // be written.
 QString sizedCopy(const QString& picture, const QSize& size) {
     static const QTemporaryDir folder;
-    const QImage image(picture);
-    if (!folder.isValid() || image.isNull() || image.size() == size) return picture;
+    if (!folder.isValid()) return picture;
     const QString copy = folder.filePath(QStringLiteral("%1-%2x%3.png")
                                              .arg(QFileInfo(picture).completeBaseName())
                                              .arg(size.width())
                                              .arg(size.height()));
     if (QFileInfo::exists(copy)) return copy;
+    const QImage image(picture);
+    if (image.isNull() || image.size() == size) return picture;
     const QImage covering = image.scaled(size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
     const QRect middle(QPoint((covering.width() - size.width()) / 2, (covering.height() - size.height()) / 2), size);
     return covering.copy(middle).save(copy, "PNG") ? copy : picture;
@@ -61,11 +62,12 @@ QString pointAtSamples(const QString& code, const QString& sampleFolder, const Q
         }
         // Full-width pictures and strips (a shop sign) take a banner.
         const QRegularExpressionMatch namedSize = size.match(hit.captured());
-        const int width = namedSize.captured(1).toInt();
-        const bool banner = width > 0 && (width >= 1200 || width >= 3 * namedSize.captured(2).toInt());
+        const QSize pictureSize(namedSize.captured(1).toInt(), namedSize.captured(2).toInt());
+        const int width = pictureSize.width();
+        const bool banner = width > 0 && (width >= 1200 || width >= 3 * pictureSize.height());
         QString chosen = banner ? banners[nextBanner++ % banners.size()] : samples[nextSample++ % samples.size()];
         // A picture whose address names its size has that size, as the shop's would.
-        if (width > 0) chosen = sizedCopy(chosen, QSize(width, namedSize.captured(2).toInt()));
+        if (width > 0) chosen = sizedCopy(chosen, pictureSize);
         out += QUrl::fromLocalFile(chosen).toString();
     }
     return out + code.mid(from);
